@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The user's settings for one run: loaded from the "ovelaZ" store when constructed, written
+// back when destroyed.
+class Preferences : public QObject
+{
+    Q_OBJECT
+public:
+    enum TemperatureFormat { Celsius = 0, Fahrenheit = 1 };
+    Q_ENUM(TemperatureFormat)
+    enum BirthGoal { AvoidPregnancy = 0, ConceiveChild = 1, ConceiveGirl = 2, ConceiveBoy = 3 };
+    Q_ENUM(BirthGoal)
+
+    Preferences();
+    ~Preferences() override;
+
+    void load();
+    void save();
+
+    int getCycleLength() const { return cycleLength; }
+    void setCycleLength(int value) { cycleLength = value; }
+    int getFertilePeriod() const { return fertilePeriod; }
+    void setFertilePeriod(int value) { fertilePeriod = value; }
+    int getMenstrualPeriod() const { return menstrualPeriod; }
+    void setMenstrualPeriod(int value) { menstrualPeriod = value; }
+    int getLuterPhaseLength() const { return luterPhaseLength; }
+    void setLuterPhaseLength(int value) { luterPhaseLength = value; }
+    TemperatureFormat getTemperatureFormat() const { return temperatureFormat; }
+    void setTemperatureFormat(Preferences::TemperatureFormat format);
+    BirthGoal getBirthGoal() const { return birthGoal; }
+    void setBirthGoal(Preferences::BirthGoal goal);
+    const QString &getPassword() const { return password; }
+    void setPassword(const QString &value) { password = value; }
+    int getLastViewId() const { return lastViewId; }
+    void setLastViewId(int id) { lastViewId = id; }
+    bool getRequirePassword() const { return requirePassword; }
+    void setRequirePassword(bool value) { requirePassword = value; }
+
+    // False after a run that must leave the store untouched (a wrong pass code at start-up).
+    void setSaveOnExit(bool value) { saveOnExit = value; }
+
+signals:
+    void temperatureFormatChanged(Preferences::TemperatureFormat format);
+    void birthGoalChanged(Preferences::BirthGoal goal);
+
+private:
+    int cycleLength = 28;
+    int fertilePeriod = 5;
+    int menstrualPeriod = 5;
+    int luterPhaseLength = 14;
+    TemperatureFormat temperatureFormat = Fahrenheit;
+    BirthGoal birthGoal = ConceiveChild;
+    QString password;
+    int lastViewId = 0;
+    bool requirePassword = false;
+    bool saveOnExit = true;
+};

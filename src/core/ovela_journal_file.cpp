@@ -1,0 +1,1 @@
+#include "core/ovela_journal_file.h"

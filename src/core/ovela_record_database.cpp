@@ -1,0 +1,1 @@
+#include "core/ovela_record_database.h"

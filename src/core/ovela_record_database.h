@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/ovela_record_entry.h"
+
+#include <QDate>
+#include <QMap>
+#include <QObject>
+
+class QIODevice;
+
+// The journal: one record per calendar day, plus the date the current cycle started.
+class OvelaDatabase : public QObject
+{
+    Q_OBJECT
+public:
+    OvelaDatabase();
+    ~OvelaDatabase() override;
+
+    bool save(QIODevice *device) const;
+    // All or nothing: on any failure the journal in memory is left exactly as it was.
+    bool load(QIODevice *device);
+
+    OvelaRecordEntry &addEntry(const QDate &date);
+    void removeEntry(const QDate &date);
+    void setEntry(const OvelaRecordEntry &entry, const QDate &date);
+    bool containsEntry(const QDate &date) const;
+    // An empty record for a day without one; nothing is stored.
+    OvelaRecordEntry getEntry(const QDate &date) const;
+
+    QDate getStartCycleDate() const { return startCycleDate; }
+    void setStartCycleDate(const QDate &date) { startCycleDate = date; }
+
+    void clear();
+
+    const QMap<QDate, OvelaRecordEntry> &entries() const { return records; }
+
+signals:
+    void onClearDatabase(OvelaDatabase *database);
+    void onAddEntry(const QDate &date);
+    void onDeleteEntry(const QDate &date);
+
+private:
+    QMap<QDate, OvelaRecordEntry> records;
+    QDate startCycleDate;
+};

@@ -1,0 +1,1 @@
+#include "core/ovela_record_entry.h"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFile>
+
+#include <cstdio>
+
+// A QFile whose bytes go through a zlib gzip stream: reads plain or gzip data, writes gzip.
+class QZipFile : public QFile
+{
+    Q_OBJECT
+public:
+    QZipFile();
+    explicit QZipFile(const QString &name);
+    ~QZipFile() override;
+
+    bool open(OpenMode mode) override;
+    bool open(OpenMode mode, int fd);
+    bool open(OpenMode mode, FILE *stream);
+    void close() override;
+    bool flush();
+
+    qint64 size() const override;
+    qint64 pos() const override;
+    bool seek(qint64 offset) override;
+    bool atEnd() const override;
+    bool isSequential() const override { return false; }
+
+    int getch();
+    int putch(int c);
+    int ungetch(int c);
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *data, qint64 maxSize) override;
+    qint64 readLineData(char *data, qint64 maxSize) override;
+
+private:
+    void *handle = nullptr; // gzFile, kept opaque so zlib stays out of the header
+};
