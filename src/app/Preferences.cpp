@@ -1,0 +1,67 @@
+#include "app/Preferences.h"
+
+#include "platform/config.h"
+
+namespace {
+const QString storeName = QStringLiteral("ovelaZ");
+const QString group = QStringLiteral("Preferenes"); // the stored group name, spelled as it always was
+} // namespace
+
+Preferences::Preferences()
+{
+    load();
+}
+
+Preferences::~Preferences()
+{
+    if (saveOnExit)
+        save();
+}
+
+void Preferences::load()
+{
+    Config config(storeName, Config::User);
+    config.setGroup(group);
+    cycleLength = config.readNumEntry(QStringLiteral("CycleLength"), 28);
+    fertilePeriod = config.readNumEntry(QStringLiteral("FertilePeriod"), 5);
+    menstrualPeriod = config.readNumEntry(QStringLiteral("MenstrualPeriod"), 5);
+    luterPhaseLength = config.readNumEntry(QStringLiteral("Luteal Phase"), 14);
+    // Out-of-range values are kept as stored; readers treat anything but 1 as Celsius.
+    temperatureFormat =
+        TemperatureFormat(config.readNumEntry(QStringLiteral("Temperature Format"), 1));
+    birthGoal = BirthGoal(config.readNumEntry(QStringLiteral("Birth Goal"), 1));
+    lastViewId = config.readNumEntry(QStringLiteral("Last View Id"), 0);
+    password = config.readEntryCrypt(QStringLiteral("PreferencesMain"), QString());
+    requirePassword = config.readNumEntry(QStringLiteral("Startup"), 0) != 0;
+}
+
+void Preferences::save()
+{
+    Config config(storeName, Config::User);
+    config.setGroup(group);
+    config.writeEntry(QStringLiteral("CycleLength"), cycleLength);
+    config.writeEntry(QStringLiteral("FertilePeriod"), fertilePeriod);
+    config.writeEntry(QStringLiteral("MenstrualPeriod"), menstrualPeriod);
+    config.writeEntry(QStringLiteral("Luteal Phase"), luterPhaseLength);
+    config.writeEntry(QStringLiteral("Temperature Format"), int(temperatureFormat));
+    config.writeEntry(QStringLiteral("Birth Goal"), int(birthGoal));
+    config.writeEntry(QStringLiteral("Last View Id"), lastViewId);
+    config.writeEntryCrypt(QStringLiteral("PreferencesMain"), password);
+    config.writeEntry(QStringLiteral("Startup"), requirePassword ? 1 : 0);
+}
+
+void Preferences::setTemperatureFormat(Preferences::TemperatureFormat format)
+{
+    if (format == temperatureFormat)
+        return;
+    temperatureFormat = format;
+    emit temperatureFormatChanged(format);
+}
+
+void Preferences::setBirthGoal(Preferences::BirthGoal goal)
+{
+    if (goal == birthGoal)
+        return;
+    birthGoal = goal;
+    emit birthGoalChanged(goal);
+}
