@@ -1,0 +1,156 @@
+#include "app/Preferences.h"
+#include "platform/config.h"
+
+#include "support/testhome.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+
+class TstPreferences : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { TestHome::wipe(); }
+    void firstRunDefaults();
+    void roundTripThroughTheStore();
+    void storedValuesAreTakenUnchecked_data();
+    void storedValuesAreTakenUnchecked();
+    void changeSignals();
+    void everythingWrittenAtEveryOrderlyEnd();
+    void noSaveWhenAsked();
+};
+
+static QString storePath()
+{
+    return TestHome::configHome() + QStringLiteral("/ovelaZ/ovelaZ.conf");
+}
+
+void TstPreferences::firstRunDefaults()
+{
+    Preferences p;
+    QCOMPARE(p.getCycleLength(), 28);
+    QCOMPARE(p.getFertilePeriod(), 5);
+    QCOMPARE(p.getMenstrualPeriod(), 5);
+    QCOMPARE(p.getLuterPhaseLength(), 14);
+    QCOMPARE(p.getTemperatureFormat(), Preferences::Fahrenheit);
+    QCOMPARE(p.getBirthGoal(), Preferences::ConceiveChild);
+    QCOMPARE(p.getLastViewId(), 0);
+    QCOMPARE(p.getRequirePassword(), false);
+    QVERIFY(p.getPassword().isEmpty());
+}
+
+void TstPreferences::roundTripThroughTheStore()
+{
+    {
+        Preferences p;
+        p.setCycleLength(31);
+        p.setFertilePeriod(7);
+        p.setMenstrualPeriod(3);
+        p.setLuterPhaseLength(12);
+        p.setTemperatureFormat(Preferences::Celsius);
+        p.setBirthGoal(Preferences::ConceiveBoy);
+        QString code = QStringLiteral("c0ffee-digest");
+        p.setPassword(code);
+        p.setLastViewId(2);
+        p.setRequirePassword(true);
+    }
+    QVERIFY(QFile::exists(storePath()));
+    // The file is laid out as the store's keys, in the one group.
+    QSettings raw(storePath(), QSettings::IniFormat);
+    QCOMPARE(raw.value(QStringLiteral("Preferenes/CycleLength")).toString(), QStringLiteral("31"));
+    QCOMPARE(raw.value(QStringLiteral("Preferenes/Luteal Phase")).toString(), QStringLiteral("12"));
+    QCOMPARE(raw.value(QStringLiteral("Preferenes/Startup")).toString(), QStringLiteral("1"));
+
+    Preferences q;
+    QCOMPARE(q.getCycleLength(), 31);
+    QCOMPARE(q.getFertilePeriod(), 7);
+    QCOMPARE(q.getMenstrualPeriod(), 3);
+    QCOMPARE(q.getLuterPhaseLength(), 12);
+    QCOMPARE(q.getTemperatureFormat(), Preferences::Celsius);
+    QCOMPARE(q.getBirthGoal(), Preferences::ConceiveBoy);
+    QCOMPARE(q.getPassword(), QStringLiteral("c0ffee-digest"));
+    QCOMPARE(q.getLastViewId(), 2);
+    QCOMPARE(q.getRequirePassword(), true);
+}
+
+void TstPreferences::storedValuesAreTakenUnchecked_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("writtenBack");
+    QTest::newRow("Startup 5 reads true, written 1") << "Startup" << "5" << "1";
+    QTest::newRow("format 2 survives") << "Temperature Format" << "2" << "2";
+    QTest::newRow("goal 7 survives") << "Birth Goal" << "7" << "7";
+    QTest::newRow("cycle length 0 survives") << "CycleLength" << "0" << "0";
+    QTest::newRow("last view 7 survives") << "Last View Id" << "7" << "7";
+}
+
+void TstPreferences::storedValuesAreTakenUnchecked()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, writtenBack);
+    {
+        Config c(QStringLiteral("ovelaZ"));
+        c.setGroup(QStringLiteral("Preferenes"));
+        c.writeEntry(key, stored);
+    }
+    {
+        Preferences p;
+        if (key == QLatin1String("Startup"))
+            QCOMPARE(p.getRequirePassword(), true);
+        if (key == QLatin1String("Temperature Format"))
+            QCOMPARE(int(p.getTemperatureFormat()), 2);
+    }
+    QSettings raw(storePath(), QSettings::IniFormat);
+    QCOMPARE(raw.value(QStringLiteral("Preferenes/") + key).toString(), writtenBack);
+}
+
+void TstPreferences::changeSignals()
+{
+    Preferences p;
+    QSignalSpy formatSpy(&p, &Preferences::temperatureFormatChanged);
+    QSignalSpy goalSpy(&p, &Preferences::birthGoalChanged);
+    Preferences::TemperatureFormat seen = Preferences::Fahrenheit;
+    connect(&p, &Preferences::temperatureFormatChanged, this,
+            [&] { seen = p.getTemperatureFormat(); });
+
+    p.setTemperatureFormat(Preferences::Fahrenheit); // already so
+    p.setBirthGoal(Preferences::ConceiveChild);      // already so
+    QCOMPARE(formatSpy.count(), 0);
+    QCOMPARE(goalSpy.count(), 0);
+
+    p.setTemperatureFormat(Preferences::Celsius);
+    QCOMPARE(formatSpy.count(), 1);
+    QCOMPARE(formatSpy.at(0).at(0).value<Preferences::TemperatureFormat>(), Preferences::Celsius);
+    QCOMPARE(seen, Preferences::Celsius); // the receiver already sees the new value
+    p.setBirthGoal(Preferences::ConceiveGirl);
+    QCOMPARE(goalSpy.count(), 1);
+    QCOMPARE(goalSpy.at(0).at(0).value<Preferences::BirthGoal>(), Preferences::ConceiveGirl);
+}
+
+void TstPreferences::everythingWrittenAtEveryOrderlyEnd()
+{
+    { Preferences p; }
+    QSettings raw(storePath(), QSettings::IniFormat);
+    raw.beginGroup(QStringLiteral("Preferenes"));
+    QStringList keys = raw.childKeys();
+    keys.sort();
+    QStringList expected = {"Birth Goal", "CycleLength", "FertilePeriod", "Last View Id",
+                            "Luteal Phase", "MenstrualPeriod", "PreferencesMain", "Startup",
+                            "Temperature Format"};
+    QCOMPARE(keys, expected);
+}
+
+void TstPreferences::noSaveWhenAsked()
+{
+    {
+        Preferences p;
+        p.setCycleLength(30);
+        p.setSaveOnExit(false);
+    }
+    QVERIFY(!QSettings(storePath(), QSettings::IniFormat).contains("Preferenes/CycleLength"));
+}
+
+OVELA_TEST_CORE_MAIN(TstPreferences)
+#include "tst_preferences.moc"
