@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace MessageBox {
+// A warning box with "Yes" (button 0, the default) and "No" (button 1). Returns the number of
+// the button pressed; closing the box any other way counts as "No". The buttons are named
+// "yesButton" and "noButton" so that tests can find them.
+int warningYesNo(QWidget *parent, const QString &caption, const QString &text);
+} // namespace MessageBox
