@@ -1,1 +1,175 @@
 #include "core/ovela_record_database.h"
+
+#include "core/qzipfile.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QtDebug>
+
+namespace {
+
+const char Magic[] = "OVELACYCLE";
+constexpr int MagicLength = sizeof(Magic) - 1;
+constexpr qint8 FormatByte = 100;
+
+// Dates are stored as 32-bit Julian days, 0 standing for "no date"; Qt's own QDate
+// serialisation is 64-bit and cannot be used.
+void writeDate(QDataStream &stream, const QDate &date)
+{
+    stream << quint32(date.isValid() ? date.toJulianDay() : 0);
+}
+
+QDate readDate(QDataStream &stream)
+{
+    quint32 day = 0;
+    stream >> day;
+    return day == 0 ? QDate() : QDate::fromJulianDay(day);
+}
+
+void writeMagic(QDataStream &stream)
+{
+    stream << quint32(MagicLength * 2);
+    for (int i = 0; i < MagicLength; ++i)
+        stream << quint16(uchar(Magic[i]));
+}
+
+// Compares the leading string with the magic without ever reading more than its length.
+bool readMagic(QDataStream &stream)
+{
+    quint32 count = 0;
+    stream >> count;
+    if (stream.status() != QDataStream::Ok || count != quint32(MagicLength * 2))
+        return false;
+    for (int i = 0; i < MagicLength; ++i) {
+        quint16 unit = 0;
+        stream >> unit;
+        if (stream.status() != QDataStream::Ok || unit != quint16(uchar(Magic[i])))
+            return false;
+    }
+    return true;
+}
+
+// Reads whatever follows the journal so that a gzip device checks its trailer: a damaged
+// checksum or a cut-off file shows up as a read error here. Direct-access devices only, since
+// reading a stream device to its end could wait forever.
+bool drainToEnd(QIODevice *device)
+{
+    if (device->isSequential())
+        return true;
+    char chunk[4096];
+    for (;;) {
+        const qint64 got = device->read(chunk, sizeof(chunk));
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+    }
+}
+
+} // namespace
+
+OvelaDatabase::OvelaDatabase() = default;
+
+OvelaDatabase::~OvelaDatabase() = default;
+
+bool OvelaDatabase::save(QIODevice *device) const
+{
+    if (!device || !device->isWritable())
+        return false;
+
+    QDataStream stream(device);
+    stream.setByteOrder(QDataStream::BigEndian);
+    writeMagic(stream);
+    stream << FormatByte << qint32(records.size());
+    for (auto it = records.cbegin(); it != records.cend(); ++it) {
+        writeDate(stream, it.key());
+        stream << it.value();
+    }
+    writeDate(stream, startCycleDate);
+    if (stream.status() != QDataStream::Ok)
+        return false;
+
+    // Push buffered bytes out now, so a full disk is reported here and not lost on close.
+    if (auto *zip = qobject_cast<QZipFile *>(device))
+        return zip->flush();
+    if (auto *file = qobject_cast<QFileDevice *>(device))
+        return file->flush();
+    return true;
+}
+
+bool OvelaDatabase::load(QIODevice *device)
+{
+    if (!device || !device->isReadable()) {
+        qWarning("device not readable");
+        return false;
+    }
+
+    QDataStream stream(device);
+    stream.setByteOrder(QDataStream::BigEndian);
+    if (!readMagic(stream)) {
+        qWarning("not cycle");
+        return false;
+    }
+
+    qint8 format = 0;
+    stream >> format; // any format byte is accepted
+    qint32 count = 0;
+    stream >> count;
+
+    // Everything is read into locals and only taken over once the whole stream is good.
+    // Records are added one by one as they arrive; the count is never used to reserve.
+    QMap<QDate, OvelaRecordEntry> loaded;
+    for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        const QDate date = readDate(stream);
+        OvelaRecordEntry entry;
+        stream >> entry;
+        if (stream.status() == QDataStream::Ok)
+            loaded.insert(date, entry);
+    }
+    const QDate start = readDate(stream);
+    if (stream.status() != QDataStream::Ok || !drainToEnd(device))
+        return false;
+
+    records = std::move(loaded);
+    startCycleDate = start;
+    return true;
+}
+
+OvelaRecordEntry &OvelaDatabase::addEntry(const QDate &date)
+{
+    if (!records.contains(date))
+        records.insert(date, OvelaRecordEntry());
+    emit onAddEntry(date);
+    // Looked up again: a receiver may have changed the map while the signal was delivered.
+    return records[date];
+}
+
+void OvelaDatabase::removeEntry(const QDate &date)
+{
+    if (!containsEntry(date))
+        return;
+    // Receivers still find the record while they are told it goes.
+    emit onDeleteEntry(date);
+    records.remove(date);
+}
+
+void OvelaDatabase::setEntry(const OvelaRecordEntry &entry, const QDate &date)
+{
+    records.insert(date, entry);
+}
+
+bool OvelaDatabase::containsEntry(const QDate &date) const
+{
+    return records.contains(date);
+}
+
+OvelaRecordEntry OvelaDatabase::getEntry(const QDate &date) const
+{
+    return records.value(date, OvelaRecordEntry());
+}
+
+void OvelaDatabase::clear()
+{
+    records.clear();
+    emit onClearDatabase(this);
+}

@@ -17,6 +17,7 @@ public:
     bool open(OpenMode mode, int fd);
     bool open(OpenMode mode, FILE *stream);
     void close() override;
+    // Pushes the compressed data written so far to the file; false when that write failed.
     bool flush();
 
     qint64 size() const override;
@@ -29,11 +30,19 @@ public:
     int putch(int c);
     int ungetch(int c);
 
+    // True when a write, a flush or the closing of a stream opened for writing failed since
+    // it was opened: the file on disk is then incomplete and must not replace a good one.
+    bool hasWriteError() const;
+
 protected:
     qint64 readData(char *data, qint64 maxSize) override;
     qint64 writeData(const char *data, qint64 maxSize) override;
     qint64 readLineData(char *data, qint64 maxSize) override;
 
 private:
+    void syncPosition();
+
     void *handle = nullptr; // gzFile, kept opaque so zlib stays out of the header
+    bool writing = false;
+    bool writeError = false;
 };
