@@ -1,0 +1,124 @@
+#include "calendar/ovela_central_widget.h"
+
+#include "app/Preferences.h"
+#include "calendar/ovela_datebookmonth.h"
+#include "cycle/ovela_calendar.h"
+#include "dialogs/OvelaPreferencesDialog.h"
+#include "dialogs/OvelaRecordEntry.h"
+#include "platform/messagebox.h"
+#include "platform/qpeapplication.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+
+OvelaCentralWidget::OvelaCentralWidget(OvelaCalendar *cal, Preferences &prefs, QWidget *parent)
+    : QWidget(parent)
+    , calendar(cal)
+    , preferences(prefs)
+{
+    setObjectName(QStringLiteral("OvelaCentralWidget"));
+    auto *layout = new QBoxLayout(QBoxLayout::TopToBottom, this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    copyPeriodLengths();
+
+    month = new OvelaDateBookMonth(this, "OvelaDateBookMonth", calendar, false);
+    layout->addWidget(month);
+
+    connect(calendar, &OvelaDatabase::onClearDatabase, this, &OvelaCentralWidget::onClearDatabase);
+    connect(calendar, &OvelaDatabase::onDeleteEntry, this, &OvelaCentralWidget::onDeleteEntry);
+    connect(month, &OvelaDateBookMonth::dateClicked, this, &OvelaCentralWidget::onDateClicked);
+}
+
+void OvelaCentralWidget::copyPeriodLengths()
+{
+    calendar->setCycleLength(preferences.getCycleLength());
+    calendar->setMenstrualPeriod(preferences.getMenstrualPeriod());
+    calendar->setFertilePeriod(preferences.getFertilePeriod());
+    calendar->setLuterPhaseLength(preferences.getLuterPhaseLength());
+}
+
+void OvelaCentralWidget::onEdit()
+{
+    const QDate date = month->selectedDate();
+    if (date.isNull())
+        return;
+
+    // The dialog works on a copy, so cancelling (even after "Clear") leaves the journal alone.
+    OvelaRecordEntry record;
+    const bool hadRecord = calendar->containsEntry(date);
+    if (hadRecord)
+        record = calendar->getEntry(date);
+
+    OvelaRecordEntryDialog dialog(&preferences, &record, this, "OvelaRecordEntryDialog", true);
+    dialog.lblDate->setText(date.toString());
+    if (QPEApplication::execDialog(&dialog) != QDialog::Accepted)
+        return;
+
+    dialog.fillEntry(&record);
+    if (record.isEmpty())
+        calendar->removeEntry(date);
+    else if (hadRecord)
+        calendar->setEntry(record, date);
+    else
+        calendar->addEntry(date) = record;
+    emit updateEdit(calendar->containsEntry(date));
+}
+
+void OvelaCentralWidget::onDelete()
+{
+    if (MessageBox::warningYesNo(this, tr("Ovela"),
+                                 tr("Are you sure, you want \nto delete all data \n for this day?"))
+        != 0)
+        return;
+    calendar->removeEntry(month->selectedDate());
+    emit updateEdit(false);
+}
+
+void OvelaCentralWidget::onPreferences()
+{
+    OvelaPreferencesDialog dialog(this, "PreferencesDialog", true);
+    dialog.setupFromPreferences(preferences);
+    if (QPEApplication::execDialog(&dialog) != QDialog::Accepted)
+        return;
+    // An invalid dialog has shown its message already; the settings keep their old values but
+    // the month is still redrawn.
+    if (dialog.validate())
+        dialog.setupPreferences(preferences);
+    copyPeriodLengths();
+    month->redraw();
+}
+
+void OvelaCentralWidget::onStartCycleDate()
+{
+    const QDate date = month->selectedDate();
+    if (date.isNull())
+        return;
+    calendar->setStartCycleDate(date);
+    month->redraw();
+}
+
+void OvelaCentralWidget::onGotoToday()
+{
+    month->setDate(QDate::currentDate());
+}
+
+void OvelaCentralWidget::onClearDatabase(OvelaDatabase *)
+{
+    month->redraw();
+}
+
+void OvelaCentralWidget::onDeleteEntry(const QDate &)
+{
+    month->redraw();
+}
+
+void OvelaCentralWidget::onDateClicked(int year, int monthNumber, int day)
+{
+    emit updateEdit(calendar->containsEntry(QDate(year, monthNumber, day)));
+}
+
+void OvelaCentralWidget::mousePressEvent(QMouseEvent *e)
+{
+    QWidget::mousePressEvent(e);
+}

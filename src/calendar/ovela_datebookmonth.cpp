@@ -1,0 +1,688 @@
+#include "calendar/ovela_datebookmonth.h"
+
+#include "core/ovela_record_entry.h"
+#include "cycle/ovela_calendar.h"
+#include "platform/config.h"
+#include "platform/qpeapplication.h"
+#include "platform/resource.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPalette>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+#include <algorithm>
+
+namespace {
+
+const QColor menstrualColor(255, 53, 22);
+const QColor fertileColor(133, 239, 62);
+
+QString toName(const char *name)
+{
+    return name ? QString::fromLatin1(name) : QString();
+}
+
+} // namespace
+
+int cycleDenseFactor(int index)
+{
+    return (index >= 1 && index <= 8) ? 100 + 100 * index / 9 : 100;
+}
+
+int fertileDenseFactor(int index)
+{
+    const int k = (index >= 1 && index <= 8) ? 100 * index / 18 : 0;
+    return index <= 3 ? 100 - k : 100 + k;
+}
+
+void fillCycleDenseRect(QPainter *p, const QRect &r, const QColor &c, int index)
+{
+    p->fillRect(r, QBrush(c.lighter(cycleDenseFactor(index))));
+}
+
+void fillFertileDenseRect(QPainter *p, const QRect &r, const QColor &c, int index)
+{
+    p->fillRect(r, QBrush(c.lighter(fertileDenseFactor(index))));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+OvelaDayItemMonth::OvelaDayItemMonth(const QString &text, const QDate &date,
+                                     OvelaCalendar *calendar)
+    : QTableWidgetItem(text, ItemType), date(date), calendar(calendar)
+{
+    setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    pencilPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/pencil.png"));
+    thermometerPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/thermometer.png"));
+}
+
+OvelaDayItemMonth::~OvelaDayItemMonth() = default;
+
+void OvelaDayItemMonth::setType(Calendar::Day::Type t)
+{
+    switch (t) {
+    case Calendar::Day::PrevMonth:
+    case Calendar::Day::NextMonth:
+        background = QBrush(QColor(224, 224, 224));
+        foreground = Qt::black;
+        break;
+    case Calendar::Day::ThisMonth:
+        background = QBrush(Qt::white);
+        foreground = Qt::black;
+        break;
+    }
+    dayType = t;
+}
+
+void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, bool selected)
+{
+    QPalette g(cg);
+    g.setBrush(QPalette::Base, background);
+    g.setColor(QPalette::Text, foreground);
+
+    const QRect r(0, 0, cr.width(), cr.height());
+    int menstrualDay = -1;
+    int fertileDay = -1;
+    if (calendar) {
+        menstrualDay = calendar->getCycleDay(date);
+        fertileDay = calendar->getFertileDay(date);
+        if (menstrualDay != -1)
+            fillCycleDenseRect(p, r, menstrualColor, menstrualDay);
+        // Where the window overlaps the bleeding, the fertile colour wins.
+        if (fertileDay != -1)
+            fillFertileDenseRect(p, r, fertileColor, fertileDay);
+    }
+    // A phase day keeps its colour when selected, so the cycle stays readable.
+    if (menstrualDay == -1 && fertileDay == -1)
+        p->fillRect(r, selected ? g.brush(QPalette::Highlight) : g.brush(QPalette::Base));
+
+    p->setPen(selected ? g.color(QPalette::HighlightedText) : g.color(QPalette::Text));
+
+    p->save();
+    QFont font = p->font();
+    if (font.pointSize() > 0)
+        font.setPointSize(std::max(1, font.pointSize() / 3 * 2));
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() / 3 * 2));
+    p->setFont(font);
+    p->drawText(1, p->fontMetrics().ascent() + 1, QString::number(dayNumber));
+    p->restore();
+
+    if (!calendar)
+        return;
+    if (calendar->containsEntry(date)) {
+        const OvelaRecordEntry entry = calendar->getEntry(date);
+        if (!entry.isEmpty()) {
+            // The note alone does not mark a day; a dry cervical fluid (0) neither.
+            if (entry.getDoctor() || entry.getCramps() || entry.getPMS() || entry.getSex()
+                || entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0)
+                p->drawPixmap(2, 11, pencilPixmap);
+            if (entry.getTemperature() != 0)
+                p->drawPixmap(13, 11, thermometerPixmap);
+        }
+    }
+    if (fertileDay != -1)
+        p->drawPixmap(20, 2, calendar->getFertileDayPixmap(date));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+OvelaDayItemDelegate::OvelaDayItemDelegate(QTableWidget *table)
+    : QStyledItemDelegate(table), table(table)
+{
+}
+
+void OvelaDayItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                 const QModelIndex &index) const
+{
+    auto *item = dynamic_cast<OvelaDayItemMonth *>(table->item(index.row(), index.column()));
+    if (!item) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // The current cell is the selected day.
+    const bool current = index == table->currentIndex();
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->translate(option.rect.topLeft());
+    painter->setFont(option.font);
+    item->paint(painter, option.palette, option.rect, current);
+    if (current) {
+        // Framed, so the selected day stands out on a phase colour too.
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight).darker(150), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRect(1, 1, option.rect.width() - 2, option.rect.height() - 2));
+    }
+    painter->restore();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+OvelaDateBookMonthTable::OvelaDateBookMonthTable(QWidget *parent, const char *name,
+                                                 OvelaCalendar *calendar)
+    : QTableWidget(6, 7, parent), calendar(calendar)
+{
+    setObjectName(toName(name));
+
+    Config config(QStringLiteral("qpe"), Config::User);
+    config.setGroup(QStringLiteral("Time"));
+    weekStartsMonday = config.readBoolEntry(QStringLiteral("MONDAY"), false);
+
+    setItemDelegate(new OvelaDayItemDelegate(this));
+
+    QHeaderView *top = horizontalHeader();
+    top->setSectionsClickable(false);
+    top->setMinimumSectionSize(1);
+    top->setDefaultSectionSize(30);
+    top->setSectionResizeMode(QHeaderView::Stretch);
+    setupLabels();
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    connect(this, &QTableWidget::cellClicked, this, &OvelaDateBookMonthTable::dayClicked);
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int row, int col, int, int) { dragDay(row, col); });
+}
+
+OvelaDateBookMonthTable::~OvelaDateBookMonthTable() = default;
+
+void OvelaDateBookMonthTable::setDate(int y, int m, int d)
+{
+    if (y == year && m == month) {
+        int row = 0;
+        int col = 0;
+        findDay(d, row, col);
+        if (row >= 0 && row < rowCount() && col >= 0 && col < columnCount())
+            setCurrentCell(row, col);
+    }
+    year = selYear = y;
+    month = selMonth = m;
+    day = selDay = d;
+    setupTable();
+}
+
+void OvelaDateBookMonthTable::redraw()
+{
+    setupLabels();
+    setupTable();
+}
+
+void OvelaDateBookMonthTable::setWeekStart(bool monday)
+{
+    weekStartsMonday = monday;
+    setupLabels();
+    setupTable();
+}
+
+void OvelaDateBookMonthTable::getDate(int &y, int &m, int &d) const
+{
+    y = selYear;
+    m = selMonth;
+    d = selDay;
+}
+
+void OvelaDateBookMonthTable::findDay(int d, int &row, int &col) const
+{
+    const int weekday = QDate(year, month, 1).dayOfWeek();
+    int index = d + weekday - 1;
+    if (weekStartsMonday)
+        --index;
+    row = index / 7;
+    col = index % 7;
+}
+
+OvelaDayItemMonth *OvelaDateBookMonthTable::dayItem(int row, int col) const
+{
+    return dynamic_cast<OvelaDayItemMonth *>(item(row, col));
+}
+
+QSize OvelaDateBookMonthTable::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void OvelaDateBookMonthTable::keyPressEvent(QKeyEvent *e)
+{
+    // The month view above handles the keys.
+    e->ignore();
+}
+
+void OvelaDateBookMonthTable::dayClicked(int row, int col)
+{
+    changeDaySelection(row, col);
+    emit dateClicked(selYear, selMonth, selDay);
+}
+
+void OvelaDateBookMonthTable::dragDay(int row, int col)
+{
+    changeDaySelection(row, col);
+}
+
+void OvelaDateBookMonthTable::setupLabels()
+{
+    QStringList labels;
+    for (int i = 0; i < 7; ++i) {
+        if (weekStartsMonday)
+            labels << Calendar::nameOfDay(i + 1);
+        else
+            labels << Calendar::nameOfDay(i == 0 ? 7 : i);
+    }
+    setHorizontalHeaderLabels(labels);
+}
+
+void OvelaDateBookMonthTable::setupTable()
+{
+    const QList<Calendar::Day> days = Calendar::daysOfMonth(year, month, weekStartsMonday);
+    int currentRow = 0;
+    int currentCol = 0;
+    int row = 0;
+    int col = 0;
+    for (const Calendar::Day &entry : days) {
+        if (row >= rowCount())
+            break;
+        int cellYear = year;
+        int cellMonth = month;
+        if (entry.type == Calendar::Day::PrevMonth) {
+            if (--cellMonth < 1) {
+                cellMonth = 12;
+                --cellYear;
+            }
+        } else if (entry.type == Calendar::Day::NextMonth) {
+            if (++cellMonth > 12) {
+                cellMonth = 1;
+                ++cellYear;
+            }
+        }
+        const QDate cellDate(cellYear, cellMonth, entry.date);
+
+        OvelaDayItemMonth *cell = dayItem(row, col);
+        if (!cell) {
+            cell = new OvelaDayItemMonth(QString(), cellDate, calendar);
+            setItem(row, col, cell);
+        }
+        cell->setDay(entry.date);
+        cell->setType(entry.type);
+        cell->setDate(cellDate);
+        if (cell->day() == day && entry.type == Calendar::Day::ThisMonth) {
+            currentRow = row;
+            currentCol = col;
+        }
+        if (++col == 7) {
+            col = 0;
+            ++row;
+        }
+    }
+    // The cells changed behind the model's back.
+    viewport()->update();
+    setCurrentCell(currentRow, currentCol);
+}
+
+void OvelaDateBookMonthTable::changeDaySelection(int row, int col)
+{
+    const OvelaDayItemMonth *cell = dayItem(row, col);
+    if (!cell)
+        return;
+    switch (cell->type()) {
+    case Calendar::Day::PrevMonth:
+        selMonth = month - 1;
+        break;
+    case Calendar::Day::ThisMonth:
+        selMonth = month;
+        break;
+    default:
+        selMonth = month + 1;
+        break;
+    }
+    selYear = year;
+    if (selMonth <= 0) {
+        selMonth = 12;
+        selYear = year - 1;
+    } else if (selMonth > 12) {
+        selMonth = 1;
+        selYear = year + 1;
+    }
+    selDay = cell->day();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+OvelaDateBookMonthHeader::OvelaDateBookMonthHeader(QWidget *parent, const char *name)
+    : QWidget(parent)
+{
+    setObjectName(toName(name));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto makeButton = [this, layout](const char *icon, const char *buttonName) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QLatin1String(buttonName));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIcon(QIcon(Resource::loadPixmap(QLatin1String(icon))));
+        button->setAutoRaise(true);
+        button->setFixedSize(button->sizeHint());
+        layout->addWidget(button);
+        return button;
+    };
+
+    firstButton = makeButton("start", "firstButton");
+    backButton = makeButton("back", "backButton");
+
+    monthCombo = new QComboBox(this);
+    monthCombo->setObjectName(QStringLiteral("monthCombo"));
+    monthCombo->setEditable(false);
+    for (int m = 1; m <= 12; ++m)
+        monthCombo->addItem(Calendar::nameOfMonth(m));
+    layout->addWidget(monthCombo, 1);
+
+    yearSpin = new QSpinBox(this);
+    yearSpin->setObjectName(QStringLiteral("yearSpin"));
+    yearSpin->setRange(1970, 2037);
+    yearSpin->setSingleStep(1);
+    layout->addWidget(yearSpin);
+
+    forwardButton = makeButton("forward", "forwardButton");
+    lastButton = makeButton("finish", "lastButton");
+
+    connect(monthCombo, &QComboBox::activated, this, &OvelaDateBookMonthHeader::updateDate);
+    connect(yearSpin, &QSpinBox::valueChanged, this, &OvelaDateBookMonthHeader::updateDate);
+    connect(firstButton, &QToolButton::clicked, this, &OvelaDateBookMonthHeader::firstMonth);
+    connect(lastButton, &QToolButton::clicked, this, &OvelaDateBookMonthHeader::lastMonth);
+    connect(backButton, &QToolButton::clicked, this, &OvelaDateBookMonthHeader::monthBack);
+    connect(forwardButton, &QToolButton::clicked, this, &OvelaDateBookMonthHeader::monthForward);
+
+    backButton->setAutoRepeat(true);
+    forwardButton->setAutoRepeat(true);
+}
+
+OvelaDateBookMonthHeader::~OvelaDateBookMonthHeader() = default;
+
+void OvelaDateBookMonthHeader::setDate(int year, int month)
+{
+    yearSpin->setValue(year);
+    // Qt would clear the list for an index out of range; keep the month instead.
+    if (month >= 1 && month <= 12)
+        monthCombo->setCurrentIndex(month - 1);
+}
+
+void OvelaDateBookMonthHeader::keyPressEvent(QKeyEvent *e)
+{
+    e->ignore();
+}
+
+void OvelaDateBookMonthHeader::updateDate()
+{
+    emit dateChanged(yearSpin->value(), monthCombo->currentIndex() + 1);
+}
+
+void OvelaDateBookMonthHeader::firstMonth()
+{
+    emit dateChanged(yearSpin->value(), 1);
+    monthCombo->setCurrentIndex(0);
+}
+
+void OvelaDateBookMonthHeader::lastMonth()
+{
+    emit dateChanged(yearSpin->value(), 12);
+    monthCombo->setCurrentIndex(11);
+}
+
+void OvelaDateBookMonthHeader::monthBack()
+{
+    const int y = yearSpin->value();
+    const int i = monthCombo->currentIndex();
+    if (i > 0) {
+        emit dateChanged(y, i);
+        monthCombo->setCurrentIndex(i - 1);
+        return;
+    }
+    // The year box cannot go below its first year; stepping on would report a month the strip
+    // does not show.
+    if (y <= yearSpin->minimum())
+        return;
+    // Reported here and once more through the year box's change.
+    emit dateChanged(y - 1, 12);
+    monthCombo->setCurrentIndex(11);
+    yearSpin->setValue(y - 1);
+}
+
+void OvelaDateBookMonthHeader::monthForward()
+{
+    const int y = yearSpin->value();
+    const int i = monthCombo->currentIndex();
+    if (i <= 10) {
+        emit dateChanged(y, i + 2);
+        monthCombo->setCurrentIndex(i + 1);
+        return;
+    }
+    if (y >= yearSpin->maximum())
+        return;
+    // The year box's change reports the new month.
+    monthCombo->setCurrentIndex(0);
+    yearSpin->setValue(y + 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+OvelaDateBookMonth::OvelaDateBookMonth(QWidget *parent, const char *name, OvelaCalendar *calendar,
+                                       bool autoClose)
+    : QWidget(parent), autoClose(autoClose)
+{
+    setObjectName(toName(name));
+    setFocusPolicy(Qt::StrongFocus);
+
+    const QDate today = QDate::currentDate();
+    year = today.year();
+    month = today.month();
+    day = today.day();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    header = new OvelaDateBookMonthHeader(this, "DateBookMonthHeader");
+    table = new OvelaDateBookMonthTable(this, "DateBookMonthTable", calendar);
+    layout->addWidget(header);
+    layout->addWidget(table, 1);
+
+    header->setDate(year, month);
+    table->setDate(year, month, today.day());
+
+    header->setFocusPolicy(Qt::NoFocus);
+    table->setFocusPolicy(Qt::NoFocus);
+
+    connect(header, &OvelaDateBookMonthHeader::dateChanged, this,
+            qOverload<int, int>(&OvelaDateBookMonth::setDate));
+    connect(table, &OvelaDateBookMonthTable::dateClicked, this, &OvelaDateBookMonth::finalDate);
+    if (auto *app = qobject_cast<QPEApplication *>(qApp))
+        connect(app, &QPEApplication::weekChanged, this, &OvelaDateBookMonth::slotWeekChange);
+
+    table->setFocus();
+}
+
+OvelaDateBookMonth::~OvelaDateBookMonth() = default;
+
+QDate OvelaDateBookMonth::selectedDate() const
+{
+    if (!table)
+        return QDate::currentDate();
+    int y = 0;
+    int m = 0;
+    int d = 0;
+    table->getDate(y, m, d);
+    return QDate(y, m, d);
+}
+
+void OvelaDateBookMonth::setDate(int y, int m)
+{
+    if (y == year && m == month)
+        return;
+    year = y;
+    month = m;
+    const int length = Calendar::daysInMonth(year, month);
+    if (length < day)
+        day = length;
+    table->setDate(year, month, day);
+}
+
+void OvelaDateBookMonth::setDate(int y, int m, int d)
+{
+    header->setDate(y, m);
+    table->setDate(y, m, d);
+    year = y;
+    month = m;
+    day = d;
+}
+
+void OvelaDateBookMonth::setDate(const QDate &date)
+{
+    setDate(date.year(), date.month(), date.day());
+}
+
+void OvelaDateBookMonth::redraw()
+{
+    table->setDate(year, month, day);
+    table->redraw();
+}
+
+void OvelaDateBookMonth::slotWeekChange(bool monday)
+{
+    table->setWeekStart(monday);
+}
+
+void OvelaDateBookMonth::keyPressEvent(QKeyEvent *e)
+{
+    const QDate current(year, month, day);
+    switch (e->key()) {
+    case Qt::Key_Up:
+        setDate(current.addDays(-7));
+        break;
+    case Qt::Key_Down:
+        setDate(current.addDays(7));
+        break;
+    case Qt::Key_Left:
+        setDate(current.addDays(-1));
+        break;
+    case Qt::Key_Right:
+        setDate(current.addDays(1));
+        break;
+    case Qt::Key_Space:
+        qWarning("space");
+        emit dateClicked(year, month, day);
+        closeParent();
+        break;
+    default:
+        qWarning("ignore");
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void OvelaDateBookMonth::finalDate(int y, int m, int d)
+{
+    setDate(y, m, d);
+    emit dateClicked(y, m, d);
+    closeParent();
+}
+
+void OvelaDateBookMonth::closeParent()
+{
+    if (autoClose && parentWidget())
+        parentWidget()->close();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+QPointer<QMenu> OvelaDateButton::popup;
+QPointer<OvelaDateBookMonth> OvelaDateButton::picker;
+QPointer<OvelaDateButton> OvelaDateButton::popupOwner;
+
+OvelaDateButton::OvelaDateButton(bool longDate, QWidget *parent, const char *name)
+    : QPushButton(parent),
+      longFormat(longDate),
+      dateFormat(QLatin1Char('/'), DateFormat::MonthDayYear, DateFormat::MonthDayYear)
+{
+    setObjectName(toName(name));
+    setDate(QDate::currentDate());
+    connect(this, &QPushButton::pressed, this, &OvelaDateButton::pickDate);
+}
+
+OvelaDateButton::~OvelaDateButton() = default;
+
+void OvelaDateButton::setDate(const QDate &date)
+{
+    shownDate = date;
+    setText(longFormat ? TimeString::longDateString(date, dateFormat)
+                       : TimeString::shortDate(date, dateFormat));
+}
+
+void OvelaDateButton::setDate(int year, int month, int day)
+{
+    setDate(QDate(year, month, day));
+}
+
+void OvelaDateButton::setDateFormat(const DateFormat &format)
+{
+    dateFormat = format;
+    setDate(shownDate);
+}
+
+void OvelaDateButton::setWeekStartsMonday(int monday)
+{
+    weekStartsMonday = monday != 0;
+}
+
+void OvelaDateButton::pickDate()
+{
+    // The pop-up dies with the button that first opened it; the next press makes a new one.
+    if (!popup) {
+        popup = new QMenu(this);
+        auto *month = new OvelaDateBookMonth(nullptr, nullptr, nullptr, true);
+        auto *action = new QWidgetAction(popup);
+        action->setDefaultWidget(month);
+        popup->addAction(action);
+        picker = month;
+        popupOwner = nullptr;
+    }
+    // A pick reports to the button that opened the pop-up, not to the first one ever pressed.
+    if (popupOwner != this) {
+        if (popupOwner) {
+            disconnect(picker, nullptr, popupOwner, nullptr);
+            disconnect(popup, nullptr, popupOwner, nullptr);
+        }
+        connect(picker, &OvelaDateBookMonth::dateClicked, this,
+                qOverload<int, int, int>(&OvelaDateButton::setDate));
+        connect(picker, &OvelaDateBookMonth::dateClicked, this, &OvelaDateButton::dateSelected);
+        connect(popup, &QMenu::aboutToHide, this, &OvelaDateButton::gotHide);
+        popupOwner = this;
+    }
+    picker->slotWeekChange(weekStartsMonday);
+    picker->setDate(shownDate.year(), shownDate.month(), shownDate.day());
+    popup->popup(mapToGlobal(QPoint(0, height())));
+    picker->setFocus();
+}
+
+void OvelaDateButton::gotHide()
+{
+    setDown(false);
+}
