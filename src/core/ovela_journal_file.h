@@ -1,1 +1,66 @@
 #pragma once
+
+#include <QString>
+
+#include <memory>
+
+class OvelaDatabase;
+class QLockFile;
+
+// The journal's life on disk: the lock that keeps a second copy of the program away, loading at
+// start-up, and the write at exit that never leaves the folder without a loadable journal.
+// No widgets here: the window calls these and tells the user what they report.
+class OvelaJournalFile
+{
+public:
+    explicit OvelaJournalFile(const QString &path);
+    ~OvelaJournalFile(); // releases the lock
+    OvelaJournalFile(const OvelaJournalFile &) = delete;
+    OvelaJournalFile &operator=(const OvelaJournalFile &) = delete;
+
+    enum class LockResult {
+        Locked,      // this process holds the lock now
+        HeldElsewhere, // another live process holds it: the diary is already open
+        Unavailable  // no lock could be made (folder not writable, ...); we run without one
+    };
+    LockResult lock();
+    bool isLocked() const;
+    // The process that holds the lock, after lock() reported HeldElsewhere; 0 when unknown.
+    qint64 lockOwner() const { return ownerPid; }
+
+    enum class LoadResult {
+        Loaded,    // the file was read into the journal
+        Missing,   // no file yet: the journal stays as it was (empty at start-up)
+        MovedAside, // the file did not load and was renamed to movedAsidePath()
+        Unreadable // the file did not load and could not be moved either; it will not be replaced
+    };
+    LoadResult load(OvelaDatabase &journal);
+    // Where an unreadable journal was kept, after load() reported MovedAside.
+    QString movedAsidePath() const { return asidePath; }
+
+    // Replaces the file with the journal: written to a temporary file in the same folder,
+    // synced and checked, the old file kept as <path>.bak, then renamed over <path>. On any
+    // failure the file on disk is left as it was, a warning goes to stderr and the result is
+    // false.
+    bool save(const OvelaDatabase &journal);
+
+    QString path() const { return filePath; }
+    QString backupPath() const { return filePath + QLatin1String(".bak"); }
+    QString lockPath() const { return filePath + QLatin1String(".lock"); }
+    // The first free name among <path>.unreadable, <path>.unreadable.1, .2, ...
+    QString unreadableName() const;
+    // What went wrong in the last failed save or load.
+    QString errorString() const { return error; }
+
+private:
+    bool fail(const QString &message);
+    bool writeTemporary(const OvelaDatabase &journal, const QString &tempPath);
+    bool keepBackup();
+
+    QString filePath;
+    QString asidePath;
+    QString error;
+    std::unique_ptr<QLockFile> lockFile;
+    qint64 ownerPid = 0;
+    bool replaceBlocked = false; // an unreadable file we could not move is still in the way
+};
