@@ -26,27 +26,34 @@ QDate readDate(QDataStream &stream)
     return day == 0 ? QDate() : QDate::fromJulianDay(day);
 }
 
-void writeMagic(QDataStream &stream)
+QByteArray magicBytes()
 {
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream << quint32(MagicLength * 2);
     for (int i = 0; i < MagicLength; ++i)
         stream << quint16(uchar(Magic[i]));
+    return bytes;
 }
 
-// Compares the leading string with the magic without ever reading more than its length.
-bool readMagic(QDataStream &stream)
+enum class MagicCheck { Found, Missing, ReadError };
+
+// Reads exactly as many bytes as the magic string takes, however its count is damaged. Read
+// straight from the device so that a failing device is not taken for a foreign file.
+MagicCheck readMagic(QIODevice *device)
 {
-    quint32 count = 0;
-    stream >> count;
-    if (stream.status() != QDataStream::Ok || count != quint32(MagicLength * 2))
-        return false;
-    for (int i = 0; i < MagicLength; ++i) {
-        quint16 unit = 0;
-        stream >> unit;
-        if (stream.status() != QDataStream::Ok || unit != quint16(uchar(Magic[i])))
-            return false;
+    const QByteArray expected = magicBytes();
+    QByteArray bytes(expected.size(), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < bytes.size()) {
+        const qint64 n = device->read(bytes.data() + got, bytes.size() - got);
+        if (n < 0)
+            return MagicCheck::ReadError;
+        if (n == 0)
+            break;
+        got += n;
     }
-    return true;
+    return got == bytes.size() && bytes == expected ? MagicCheck::Found : MagicCheck::Missing;
 }
 
 // Reads whatever follows the journal so that a gzip device checks its trailer: a damaged
@@ -77,9 +84,11 @@ bool OvelaDatabase::save(QIODevice *device) const
     if (!device || !device->isWritable())
         return false;
 
+    const QByteArray magic = magicBytes();
+    if (device->write(magic) != magic.size())
+        return false;
     QDataStream stream(device);
     stream.setByteOrder(QDataStream::BigEndian);
-    writeMagic(stream);
     stream << FormatByte << qint32(records.size());
     for (auto it = records.cbegin(); it != records.cend(); ++it) {
         writeDate(stream, it.key());
@@ -104,12 +113,18 @@ bool OvelaDatabase::load(QIODevice *device)
         return false;
     }
 
-    QDataStream stream(device);
-    stream.setByteOrder(QDataStream::BigEndian);
-    if (!readMagic(stream)) {
+    switch (readMagic(device)) {
+    case MagicCheck::Found:
+        break;
+    case MagicCheck::Missing:
         qWarning("not cycle");
         return false;
+    case MagicCheck::ReadError:
+        return false;
     }
+
+    QDataStream stream(device);
+    stream.setByteOrder(QDataStream::BigEndian);
 
     qint8 format = 0;
     stream >> format; // any format byte is accepted

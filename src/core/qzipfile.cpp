@@ -232,13 +232,14 @@ qint64 QZipFile::readLineData(char *data, qint64 maxSize)
         if (got == 0 || chunk[got - 1] == '\n' || got < room - 1)
             break;
     }
-    syncPosition();
+    // QIODevice advances its position by the count returned and seeks there before the next
+    // read, so no resynchronisation is needed here.
     return total == 0 ? -1 : total;
 }
 
 void QZipFile::syncPosition()
 {
-    // Reads and writes that go around QIODevice (single characters, lines) move zlib's
+    // Single characters read or written around QIODevice move zlib's
     // position; QIODevice must follow or it would seek back on the next read.
     const z_off_t position = gztell(gz(handle));
     if (position >= 0)

@@ -1,0 +1,18 @@
+# Fails when ovela_core declares a GUI module or a program built on it loads one.
+foreach(library IN LISTS DECLARED)
+    if(library MATCHES "Gui|Widgets|Svg|OpenGL")
+        message(FATAL_ERROR "ovela_core links ${library}")
+    endif()
+endforeach()
+
+execute_process(COMMAND ldd "${PROGRAM}" OUTPUT_VARIABLE loaded RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "ldd failed on ${PROGRAM}")
+endif()
+if(loaded MATCHES "libQt6(Gui|Widgets|Svg|OpenGL)")
+    message(FATAL_ERROR "${PROGRAM} loads a GUI module:\n${loaded}")
+endif()
+if(NOT loaded MATCHES "libQt6Core")
+    message(FATAL_ERROR "ldd output of ${PROGRAM} is not what was expected:\n${loaded}")
+endif()
+message(STATUS "ovela_core is GUI-free: ${DECLARED}")
