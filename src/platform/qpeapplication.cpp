@@ -1,1 +1,218 @@
 #include "platform/qpeapplication.h"
+
+#include "platform/config.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMetaObject>
+#include <QScreen>
+#include <QSocketNotifier>
+#include <QWidget>
+
+#include <cerrno>
+#include <csignal>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const int quitSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// The self-pipe: the handler only writes a byte, the event loop does the rest.
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onQuitSignal(int signo)
+{
+    const int savedErrno = errno;
+    const char byte = char(signo);
+    // Non-blocking: with the pipe full a quit is already on its way.
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = savedErrno;
+}
+
+// The phone-like portrait size of the main window on a desktop, in logical pixels.
+const QSize desktopWindowSize(420, 720);
+
+} // namespace
+
+QPEApplication::QPEApplication(int &argc, char **argv, Type /*type*/)
+    : QApplication(argc, argv)
+{
+    {
+        Config qpe(QStringLiteral("qpe"), Config::User);
+        qpe.setGroup(QStringLiteral("Time"));
+        if (!qpe.hasKey(QStringLiteral("MONDAY")))
+            qpe.writeEntry(QStringLiteral("MONDAY"),
+                           QLocale::system().firstDayOfWeek() == Qt::Monday);
+    }
+    installSignalHandlers();
+}
+
+QPEApplication::~QPEApplication()
+{
+    restoreSignalHandlers();
+}
+
+QPEApplication *QPEApplication::instance()
+{
+    return qobject_cast<QPEApplication *>(QCoreApplication::instance());
+}
+
+bool QPEApplication::isHandheldScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return true;
+    const QSize size = screen->availableGeometry().size();
+    return qMin(size.width(), size.height()) <= 600;
+}
+
+void QPEApplication::showMainWidget(QWidget *widget, bool nomaximize)
+{
+    if (isHandheldScreen() && !nomaximize) {
+        widget->showMaximized();
+        return;
+    }
+    const QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Leave room for the window manager's frame.
+    const QSize size = desktopWindowSize.boundedTo(available.size() - QSize(40, 80));
+    widget->resize(size);
+    QRect frame(QPoint(), size);
+    frame.moveCenter(available.center());
+    widget->move(frame.topLeft());
+    widget->show();
+}
+
+int QPEApplication::execDialog(QDialog *dialog)
+{
+    if (QPEApplication *app = instance(); app && app->quitRequested())
+        return QDialog::Rejected;
+    if (isHandheldScreen()) {
+        dialog->setWindowState(dialog->windowState() | Qt::WindowMaximized);
+        return dialog->exec();
+    }
+    if (!dialog->testAttribute(Qt::WA_Resized))
+        dialog->adjustSize();
+    const QWidget *over = dialog->parentWidget() ? dialog->parentWidget()->window()
+                                                 : QApplication::activeWindow();
+    const QScreen *screen = over ? over->screen() : QGuiApplication::primaryScreen();
+    QRect frame(QPoint(), dialog->size());
+    frame.moveCenter(over ? over->geometry().center()
+                          : (screen ? screen->availableGeometry().center() : QPoint()));
+    if (screen) {
+        // Keep the whole dialog on the screen, its top-left corner first.
+        const QRect available = screen->availableGeometry();
+        frame.moveRight(qMin(frame.right(), available.right()));
+        frame.moveBottom(qMin(frame.bottom(), available.bottom()));
+        frame.moveLeft(qMax(frame.left(), available.left()));
+        frame.moveTop(qMax(frame.top(), available.top()));
+    }
+    dialog->move(frame.topLeft());
+    return dialog->exec();
+}
+
+int QPEApplication::exec()
+{
+    // A quit asked for in a dialog before the main loop (the pass-code entry, a start-up box)
+    // would otherwise be forgotten: the main loop resets the toolkit's own quit state.
+    if (quitPending)
+        return 0;
+    inMainLoop = true;
+    const int status = QApplication::exec();
+    inMainLoop = false;
+    return status;
+}
+
+void QPEApplication::setWeekStartsMonday(bool monday)
+{
+    {
+        Config qpe(QStringLiteral("qpe"), Config::User);
+        qpe.setGroup(QStringLiteral("Time"));
+        qpe.writeEntry(QStringLiteral("MONDAY"), monday);
+    }
+    emit weekChanged(monday);
+}
+
+void QPEApplication::requestQuit()
+{
+    if (!quitPending) {
+        quitPending = true;
+        // From now on any dialog that still opens ends as soon as it shows.
+        installEventFilter(this);
+    }
+    endModalWidgets();
+    if (inMainLoop)
+        exit(0); // ends nested loops as well as the main one
+}
+
+void QPEApplication::endModalWidgets()
+{
+    const QWidgetList windows = topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (!window->isVisible() || !window->isModal())
+            continue;
+        if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->reject();
+        else
+            window->close();
+    }
+}
+
+bool QPEApplication::eventFilter(QObject *watched, QEvent *event)
+{
+    if (quitPending && event->type() == QEvent::Show) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->isWindow() && widget->isModal()) {
+            // Queued, so that it runs inside the dialog's own loop and ends it.
+            if (auto *dialog = qobject_cast<QDialog *>(widget))
+                QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+            else
+                QMetaObject::invokeMethod(widget, &QWidget::close, Qt::QueuedConnection);
+        }
+    }
+    return QApplication::eventFilter(watched, event);
+}
+
+void QPEApplication::installSignalHandlers()
+{
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        qWarning("ovelaZ: no pipe for termination signals; they will end the program at once");
+        signalPipe[0] = signalPipe[1] = -1;
+        return;
+    }
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &QPEApplication::onSignalSocket);
+
+    struct sigaction action {};
+    action.sa_handler = onQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signo : quitSignals)
+        sigaction(signo, &action, nullptr);
+    // A file size limit must make a write fail, not end the program while it saves.
+    signal(SIGXFSZ, SIG_IGN);
+}
+
+void QPEApplication::restoreSignalHandlers()
+{
+    if (signalPipe[0] < 0)
+        return;
+    // Once this object is gone nobody would act on a signal: back to the default action.
+    for (int signo : quitSignals)
+        signal(signo, SIG_DFL);
+    ::close(signalPipe[0]);
+    ::close(signalPipe[1]);
+    signalPipe[0] = signalPipe[1] = -1;
+}
+
+void QPEApplication::onSignalSocket()
+{
+    char bytes[16];
+    while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
+    requestQuit();
+}

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 class QDialog;
+class QEvent;
 class QWidget;
 
 class QPEApplication : public QApplication
@@ -32,7 +33,12 @@ public:
     // nested event loop before the main loop runs).
     bool quitRequested() const { return quitPending; }
 
+    // Runs the main event loop; returns at once when a quit is already pending.
     int exec();
+
+    // An orderly quit: ends every modal dialog and the main loop; asked for before the main loop
+    // runs, it is remembered and exec() returns at once.
+    void requestQuit();
 
     // Changes the platform's first weekday (the "qpe" store's Time/MONDAY) and announces it.
     // The constructor writes that entry from the system locale when the store has none yet.
@@ -41,9 +47,15 @@ public:
 signals:
     void weekChanged(bool mondayFirst);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void installSignalHandlers();
+    void restoreSignalHandlers();
     void onSignalSocket();
+    void endModalWidgets();
 
     bool quitPending = false;
+    bool inMainLoop = false;
 };

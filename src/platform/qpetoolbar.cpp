@@ -1,1 +1,25 @@
 #include "platform/qpetoolbar.h"
+
+#include <QMainWindow>
+
+QPEToolBar::QPEToolBar(QMainWindow *parent, const char *name)
+    : QToolBar(parent)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    // A handheld's tool bar stays where the application put it.
+    setMovable(false);
+    setFloatable(false);
+}
+
+QPEMenuBar::QPEMenuBar(QWidget *parent, const char *name)
+    : QMenuBar(parent)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    // The menus live in the window's own tool bar, never in a desktop's global menu bar.
+    setNativeMenuBar(false);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    if (auto *toolBar = qobject_cast<QToolBar *>(parent))
+        toolBar->addWidget(this);
+}

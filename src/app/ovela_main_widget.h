@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class OvelaCalendar;
+class OvelaJournalFile;
+class Preferences;
+class QMenu;
+class QPEToolBar;
+class QStackedWidget;
+
+// The diary's only window: it asks for the pass code, owns the journal (through the cycle
+// calculator) from loading at start-up to writing it back when the window is destroyed, and
+// carries the page stack, the tool bar and the "View" and "Tools" menus.
+class OvelaMainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // How construction ended. Anything but Ready means the window was not built: the program
+    // ends at once and writes neither the journal nor the settings.
+    enum class StartState {
+        Ready,
+        WrongPassCode, // the pass code asked for at start-up was not the stored one
+        AlreadyOpen,   // another copy of the program holds the diary
+        QuitRequested  // a quit (a termination signal) came while the pass code was asked for
+    };
+
+    explicit OvelaMainWindow(Preferences &preferences, QWidget *parent = nullptr,
+                             Qt::WindowFlags flags = Qt::Window);
+    ~OvelaMainWindow() override;
+
+    StartState startState() const { return state; }
+    bool isReady() const { return state == StartState::Ready; }
+
+    // Writes the journal back to its file; a second call writes nothing. False when the write
+    // failed (the file on disk then holds the journal as it was before).
+    bool closeDatabase();
+
+private:
+    bool authenticate(const Preferences &preferences);
+    void openDatabase();
+    bool lockDiary();
+    void showCritical(const QString &text);
+
+    Preferences &settings;
+    OvelaCalendar *calculator = nullptr;
+    std::unique_ptr<OvelaJournalFile> journalFile;
+    QStackedWidget *widgetStack = nullptr;
+    QPEToolBar *toolBar = nullptr;
+    QMenu *viewMenu = nullptr;
+    QMenu *toolsMenu = nullptr;
+    bool databaseOpen = false;
+    StartState state = StartState::Ready;
+};
