@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui_OvelaPreferencesBase.h"
+
+#include <QDialog>
+
+// The preferences form; its widgets are public members under their form names. The group
+// boxes grpMyGoal and grpTemperatureFormat frame the radio buttons, and the button groups
+// grpMyGoalButtons and grpTemperatureFormatButtons number them in the order they were made.
+class OvelaPreferencesBaseDialog : public QDialog, public Ui::OvelaPreferencesBase
+{
+    Q_OBJECT
+public:
+    explicit OvelaPreferencesBaseDialog(QWidget *parent = nullptr, const char *name = nullptr,
+                                        bool modal = false, Qt::WindowFlags fl = {});
+    ~OvelaPreferencesBaseDialog() override;
+};

@@ -1,0 +1,147 @@
+#include "dialogs/OvelaPreferencesDialog.h"
+
+#include "app/Preferences.h"
+#include "platform/password.h"
+
+#include <QIntValidator>
+#include <QMessageBox>
+
+namespace {
+
+QIntValidator *installValidator(QLineEdit *edit, int bottom, int top, const char *name)
+{
+    auto *validator = new QIntValidator(bottom, top, edit);
+    validator->setObjectName(QString::fromLatin1(name));
+    edit->setValidator(validator);
+    return validator;
+}
+
+int fieldValue(const QLineEdit *edit)
+{
+    // Empty or unreadable text counts as 0, which every range below refuses.
+    return edit->text().toInt(nullptr, 10);
+}
+
+} // namespace
+
+OvelaPreferencesDialog::OvelaPreferencesDialog(QWidget *parent, const char *name, bool modal)
+    : OvelaPreferencesBaseDialog(parent, name, modal)
+    , password()
+    , cycleLengthValidator(installValidator(ebCyclePeriod, 23, 35, "cycleLengthValidator"))
+    , fertilePeriodValidator(installValidator(ebFertilePeriod, 1, 10, "fertilePeriodValidator"))
+    , menstrualPeriodValidator(
+          installValidator(ebMenstrualPeriod, 1, 10, "menstrualPeriodValidator"))
+    , phaseLengthValidator(installValidator(ebLuterPhaseLength, 1, 20, "phaseLengthValidator"))
+{
+    connect(btnClearPasscode, &QPushButton::clicked, this,
+            &OvelaPreferencesDialog::onClearPasscode);
+    connect(btnChangePasscode, &QPushButton::clicked, this,
+            &OvelaPreferencesDialog::onChangePasscode);
+}
+
+OvelaPreferencesDialog::~OvelaPreferencesDialog() = default;
+
+void OvelaPreferencesDialog::setupFromPreferences(const Preferences &p)
+{
+    ebCyclePeriod->setText(QString::number(p.getCycleLength()));
+    ebFertilePeriod->setText(QString::number(p.getFertilePeriod()));
+    ebMenstrualPeriod->setText(QString::number(p.getMenstrualPeriod()));
+    ebLuterPhaseLength->setText(QString::number(p.getLuterPhaseLength()));
+
+    if (p.getTemperatureFormat() == Preferences::Celsius)
+        grpTemperatureFormatButtons->button(0)->setChecked(true);
+    else
+        grpTemperatureFormatButtons->button(1)->setChecked(true);
+
+    // The group numbers its buttons in the order they were made, not by goal value, so the
+    // goal picks its button and the button gives the group's id.
+    QAbstractButton *goal = nullptr;
+    switch (p.getBirthGoal()) {
+    case Preferences::AvoidPregnancy: goal = btnAvoidPregnancy; break;
+    case Preferences::ConceiveChild: goal = btnConceiveChild; break;
+    case Preferences::ConceiveGirl: goal = btnConceiveGirl; break;
+    case Preferences::ConceiveBoy: goal = btnConceiveBoy; break;
+    }
+    if (goal)
+        grpMyGoalButtons->button(grpMyGoalButtons->id(goal))->setChecked(true);
+
+    password = p.getPassword();
+    cbPasscodeStartup->setChecked(p.getRequirePassword());
+    cbPasscodeStartup->setEnabled(!password.isEmpty());
+}
+
+bool OvelaPreferencesDialog::validate()
+{
+    const int cycle = fieldValue(ebCyclePeriod);
+    const int fertile = fieldValue(ebFertilePeriod);
+    const int menstrual = fieldValue(ebMenstrualPeriod);
+    const int luteal = fieldValue(ebLuterPhaseLength);
+
+    QString caption;
+    QString message;
+    if (cycle < 23 || cycle > 35) {
+        caption = tr("Quorin");
+        message = tr("Cycle period length must \nbe between 23 and 35 days!");
+    } else if (fertile < 1 || fertile > 8) {
+        caption = tr("Quorin");
+        message = tr("Fertile period length must \nbe between 1 and 8 days!");
+    } else if (menstrual < 1 || menstrual > 8) {
+        caption = tr("Quorin");
+        message = tr("Menstrual period length must \nbe between 1 and 8 days!");
+    } else if (luteal < 12 || luteal > 16) {
+        caption = tr("Ovela");
+        message = tr("Luter Phase length must \nbe between 12 and 16 days!");
+    } else {
+        return true;
+    }
+    QMessageBox::critical(this, caption, message);
+    return false;
+}
+
+void OvelaPreferencesDialog::setupPreferences(Preferences &p)
+{
+    p.setCycleLength(fieldValue(ebCyclePeriod));
+    p.setFertilePeriod(fieldValue(ebFertilePeriod));
+    p.setMenstrualPeriod(fieldValue(ebMenstrualPeriod));
+    p.setLuterPhaseLength(fieldValue(ebLuterPhaseLength));
+
+    p.setTemperatureFormat(grpTemperatureFormatButtons->checkedButton() == btnCelsius
+                               ? Preferences::Celsius
+                               : Preferences::Fahrenheit);
+
+    const QAbstractButton *goal = grpMyGoalButtons->checkedButton();
+    if (goal == btnAvoidPregnancy)
+        p.setBirthGoal(Preferences::AvoidPregnancy);
+    else if (goal == btnConceiveGirl)
+        p.setBirthGoal(Preferences::ConceiveGirl);
+    else if (goal == btnConceiveBoy)
+        p.setBirthGoal(Preferences::ConceiveBoy);
+    else
+        p.setBirthGoal(Preferences::ConceiveChild);
+
+    p.setPassword(password);
+    p.setRequirePassword(cbPasscodeStartup->isChecked());
+}
+
+void OvelaPreferencesDialog::onClearPasscode()
+{
+    password = QStringLiteral("");
+    cbPasscodeStartup->setEnabled(false);
+}
+
+void OvelaPreferencesDialog::onChangePasscode()
+{
+    const QString first = Password::getPassword(tr("Enter password code"));
+    const QString second = Password::getPassword(tr("Re-enter password code"));
+
+    // Cancel is no answer: it must not pass for two empty entries and drop the pass code.
+    if (first.isNull() || second.isNull())
+        return;
+
+    if (first != second) {
+        QMessageBox::critical(this, tr("Ovela"), tr("Sorry, but your passwords \nmust match!"));
+        return;
+    }
+    password = first;
+    cbPasscodeStartup->setEnabled(!password.isEmpty());
+}

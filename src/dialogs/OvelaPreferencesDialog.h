@@ -1,0 +1,37 @@
+#pragma once
+
+#include "dialogs/OvelaPreferencesBase.h"
+
+#include <QString>
+
+class Preferences;
+class QIntValidator;
+
+// Edits the settings. Changes stay in the dialog, the pass code included, until the caller
+// has validated them and calls setupPreferences.
+class OvelaPreferencesDialog : public OvelaPreferencesBaseDialog
+{
+    Q_OBJECT
+public:
+    explicit OvelaPreferencesDialog(QWidget *parent = nullptr, const char *name = nullptr,
+                                    bool modal = false);
+    ~OvelaPreferencesDialog() override;
+
+    void setupFromPreferences(const Preferences &preferences);
+    bool validate();
+    void setupPreferences(Preferences &preferences);
+
+    // The pass code that accepting would store (a digest, never the code itself).
+    const QString &pendingPassword() const { return password; }
+
+private slots:
+    void onClearPasscode();
+    void onChangePasscode();
+
+private:
+    QString password;
+    QIntValidator *const cycleLengthValidator;
+    QIntValidator *const fertilePeriodValidator;
+    QIntValidator *const menstrualPeriodValidator;
+    QIntValidator *const phaseLengthValidator;
+};
