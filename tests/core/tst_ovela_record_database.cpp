@@ -14,6 +14,14 @@
 #include <sys/resource.h>
 #include <zlib.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define OVELA_UNDER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define OVELA_UNDER_ASAN 1
+#endif
+#endif
+
 namespace {
 
 // Journal bytes written out by hand, never produced by our own writer.
@@ -126,7 +134,7 @@ class AddressSpaceCap
 public:
     explicit AddressSpaceCap(qint64 extraBytes)
     {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef OVELA_UNDER_ASAN
         Q_UNUSED(extraBytes);
 #else
         QFile statm(QStringLiteral("/proc/self/statm"));
