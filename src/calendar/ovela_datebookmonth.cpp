@@ -59,7 +59,9 @@ void fillFertileDenseRect(QPainter *p, const QRect &r, const QColor &c, int inde
 
 OvelaDayItemMonth::OvelaDayItemMonth(const QString &text, const QDate &date,
                                      OvelaCalendar *calendar)
-    : QTableWidgetItem(text, ItemType), date(date), calendar(calendar)
+    : QTableWidgetItem(text, ItemType)
+    , date(date)
+    , calendar(calendar)
 {
     setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     pencilPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/pencil.png"));
@@ -124,8 +126,8 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
         const OvelaRecordEntry entry = calendar->getEntry(date);
         if (!entry.isEmpty()) {
             // The note alone does not mark a day; a dry cervical fluid (0) neither.
-            if (entry.getDoctor() || entry.getCramps() || entry.getPMS() || entry.getSex()
-                || entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0)
+            if (entry.getDoctor() || entry.getCramps() || entry.getPMS() || entry.getSex() ||
+                entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0)
                 p->drawPixmap(2, 11, pencilPixmap);
             if (entry.getTemperature() != 0)
                 p->drawPixmap(13, 11, thermometerPixmap);
@@ -138,7 +140,8 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
 // ---------------------------------------------------------------------------------------------
 
 OvelaDayItemDelegate::OvelaDayItemDelegate(QTableWidget *table)
-    : QStyledItemDelegate(table), table(table)
+    : QStyledItemDelegate(table)
+    , table(table)
 {
 }
 
@@ -170,7 +173,8 @@ void OvelaDayItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
 
 OvelaDateBookMonthTable::OvelaDateBookMonthTable(QWidget *parent, const char *name,
                                                  OvelaCalendar *calendar)
-    : QTableWidget(6, 7, parent), calendar(calendar)
+    : QTableWidget(6, 7, parent)
+    , calendar(calendar)
 {
     setObjectName(toName(name));
 
@@ -486,7 +490,8 @@ void OvelaDateBookMonthHeader::monthForward()
 
 OvelaDateBookMonth::OvelaDateBookMonth(QWidget *parent, const char *name, OvelaCalendar *calendar,
                                        bool autoClose)
-    : QWidget(parent), autoClose(autoClose)
+    : QWidget(parent)
+    , autoClose(autoClose)
 {
     setObjectName(toName(name));
     setFocusPolicy(Qt::StrongFocus);
@@ -618,9 +623,9 @@ QPointer<OvelaDateBookMonth> OvelaDateButton::picker;
 QPointer<OvelaDateButton> OvelaDateButton::popupOwner;
 
 OvelaDateButton::OvelaDateButton(bool longDate, QWidget *parent, const char *name)
-    : QPushButton(parent),
-      longFormat(longDate),
-      dateFormat(QLatin1Char('/'), DateFormat::MonthDayYear, DateFormat::MonthDayYear)
+    : QPushButton(parent)
+    , longFormat(longDate)
+    , dateFormat(QLatin1Char('/'), DateFormat::MonthDayYear, DateFormat::MonthDayYear)
 {
     setObjectName(toName(name));
     setDate(QDate::currentDate());

@@ -1,0 +1,307 @@
+#include "app/Preferences.h"
+#include "calendar/ovela_central_widget.h"
+#include "calendar/ovela_datebookmonth.h"
+#include "cycle/ovela_calendar.h"
+#include "dialogs/OvelaPreferencesDialog.h"
+#include "dialogs/OvelaRecordEntry.h"
+
+#include "support/modal.h"
+#include "support/testhome.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+
+// The calendar page driven as a user would: the real dialogs, answered from the test.
+class TstCentralWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void lengthsReachTheCalculatorAtStart();
+    void newRecordIsStored();
+    void untouchedDialogStoresNothing();
+    void changedRecordReplacesTheOld();
+    void clearThenAcceptRemovesTheRecord();
+    void clearThenCancelKeepsTheJournal();
+    void deleteAsksFirst_data();
+    void deleteAsksFirst();
+    void invalidPreferencesWriteNothingButRedraw();
+    void validPreferencesReachTheCalculator();
+    void startCycleDateRepaintsThePhases();
+    void clickingDaysReportsRecords();
+    void gotoToday();
+
+private:
+    QColor cellColour(const QDate &date);
+
+    std::unique_ptr<Preferences> prefs;
+    std::unique_ptr<OvelaCalendar> cal;
+    std::unique_ptr<OvelaCentralWidget> page;
+    const QDate day = QDate(2004, 3, 10);
+};
+
+void TstCentralWidget::init()
+{
+    TestHome::wipe();
+    prefs = std::make_unique<Preferences>();
+    prefs->setCycleLength(30);
+    prefs->setMenstrualPeriod(4);
+    prefs->setFertilePeriod(6);
+    prefs->setLuterPhaseLength(13);
+    cal = std::make_unique<OvelaCalendar>(*prefs);
+    page = std::make_unique<OvelaCentralWidget>(cal.get(), *prefs);
+    page->resize(240, 300);
+    page->show();
+    page->monthView()->setDate(day);
+}
+
+void TstCentralWidget::cleanup()
+{
+    page.reset();
+    cal.reset();
+    prefs->setSaveOnExit(false);
+    prefs.reset();
+}
+
+void TstCentralWidget::lengthsReachTheCalculatorAtStart()
+{
+    QCOMPARE(cal->getCycleLength(), 30);
+    QCOMPARE(cal->getMenstrualPeriod(), 4);
+    QCOMPARE(cal->getFertilePeriod(), 6);
+    QCOMPARE(cal->getLuterPhaseLength(), 13);
+    QCOMPARE(page->objectName(), QStringLiteral("OvelaCentralWidget"));
+    QCOMPARE(page->monthView()->objectName(), QStringLiteral("OvelaDateBookMonth"));
+}
+
+void TstCentralWidget::newRecordIsStored()
+{
+    QSignalSpy edits(page.get(), &OvelaCentralWidget::updateEdit);
+    QSignalSpy adds(cal.get(), &OvelaDatabase::onAddEntry);
+    QString dateLine;
+    Modal::run<OvelaRecordEntryDialog>(
+        [&](OvelaRecordEntryDialog *d) {
+            dateLine = d->lblDate->text();
+            d->cbBasalTemp->setCurrentIndex(21);
+            d->chkSex->setChecked(true);
+            d->ebNote->setPlainText(QStringLiteral("felt fine"));
+        },
+        true);
+    page->onEdit();
+
+    QCOMPARE(dateLine, day.toString());
+    QVERIFY(cal->containsEntry(day));
+    const OvelaRecordEntry stored = cal->getEntry(day);
+    QCOMPARE(stored.getTemperature(), 21);
+    QCOMPARE(stored.getSex(), true);
+    QCOMPARE(stored.getNote(), QStringLiteral("felt fine"));
+    QCOMPARE(adds.count(), 1);
+    QCOMPARE(edits.count(), 1);
+    QCOMPARE(edits.at(0).at(0).toBool(), true);
+}
+
+void TstCentralWidget::untouchedDialogStoresNothing()
+{
+    QSignalSpy edits(page.get(), &OvelaCentralWidget::updateEdit);
+    Modal::run<OvelaRecordEntryDialog>(nullptr, true);
+    page->onEdit();
+    QVERIFY(!cal->containsEntry(day));
+    QCOMPARE(edits.count(), 1);
+    QCOMPARE(edits.at(0).at(0).toBool(), false);
+}
+
+void TstCentralWidget::changedRecordReplacesTheOld()
+{
+    OvelaRecordEntry old;
+    old.setCramps(true);
+    old.setTemperature(5);
+    cal->setEntry(old, day);
+    QSignalSpy adds(cal.get(), &OvelaDatabase::onAddEntry);
+    QSignalSpy edits(page.get(), &OvelaCentralWidget::updateEdit);
+
+    int shownTemperature = -1;
+    Modal::run<OvelaRecordEntryDialog>(
+        [&](OvelaRecordEntryDialog *d) {
+            shownTemperature = d->cbBasalTemp->currentIndex();
+            d->chkCramps->setChecked(false);
+            d->chkPMS->setChecked(true);
+        },
+        true);
+    page->onEdit();
+
+    QCOMPARE(shownTemperature, 5);
+    const OvelaRecordEntry stored = cal->getEntry(day);
+    QCOMPARE(stored.getCramps(), false);
+    QCOMPARE(stored.getPMS(), true);
+    QCOMPARE(stored.getTemperature(), 5);
+    QCOMPARE(adds.count(), 0); // replaced, not added
+    QCOMPARE(edits.at(0).at(0).toBool(), true);
+}
+
+void TstCentralWidget::clearThenAcceptRemovesTheRecord()
+{
+    OvelaRecordEntry old;
+    old.setDoctor(true);
+    cal->setEntry(old, day);
+    QSignalSpy deletes(cal.get(), &OvelaDatabase::onDeleteEntry);
+    QSignalSpy edits(page.get(), &OvelaCentralWidget::updateEdit);
+
+    Modal::run<OvelaRecordEntryDialog>([](OvelaRecordEntryDialog *d) { d->tbClear->click(); },
+                                       true);
+    page->onEdit();
+
+    QVERIFY(!cal->containsEntry(day));
+    QCOMPARE(deletes.count(), 1);
+    QCOMPARE(deletes.at(0).at(0).toDate(), day);
+    QCOMPARE(edits.at(0).at(0).toBool(), false);
+}
+
+void TstCentralWidget::clearThenCancelKeepsTheJournal()
+{
+    OvelaRecordEntry old;
+    old.setSecret(true);
+    old.setNote(QStringLiteral("keep me"));
+    cal->setEntry(old, day);
+    QSignalSpy edits(page.get(), &OvelaCentralWidget::updateEdit);
+
+    Modal::run<OvelaRecordEntryDialog>([](OvelaRecordEntryDialog *d) { d->tbClear->click(); },
+                                       false);
+    page->onEdit();
+
+    QVERIFY(cal->containsEntry(day));
+    QCOMPARE(cal->getEntry(day), old);
+    QCOMPARE(edits.count(), 0);
+}
+
+void TstCentralWidget::deleteAsksFirst_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("Yes removes") << "yesButton" << false;
+    QTest::newRow("No keeps") << "noButton" << true;
+}
+
+void TstCentralWidget::deleteAsksFirst()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, kept);
+    OvelaRecordEntry old;
+    old.setTemperature(30);
+    cal->setEntry(old, day);
+    QSignalSpy edits(page.get(), &OvelaCentralWidget::updateEdit);
+
+    QString caption;
+    QString text;
+    Modal::answer([&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        QVERIFY(box);
+        caption = box->windowTitle();
+        text = box->text();
+        QCOMPARE(box->defaultButton()->objectName(), QStringLiteral("yesButton"));
+        box->findChild<QAbstractButton *>(button)->click();
+    });
+    page->onDelete();
+
+    QCOMPARE(caption, QStringLiteral("Ovela"));
+    QCOMPARE(text, QStringLiteral("Are you sure, you want \nto delete all data \n for this day?"));
+    QCOMPARE(cal->containsEntry(day), kept);
+    QCOMPARE(edits.count(), kept ? 0 : 1);
+}
+
+void TstCentralWidget::invalidPreferencesWriteNothingButRedraw()
+{
+    // The calculator is changed behind the page's back; after the dialog it must mirror the
+    // settings again, which the refused values did not reach.
+    cal->setCycleLength(99);
+    QString message;
+    Modal::run<OvelaPreferencesDialog>(
+        [&](OvelaPreferencesDialog *d) {
+            d->ebCyclePeriod->setText(QStringLiteral("40"));
+            d->ebFertilePeriod->setText(QStringLiteral("3"));
+            Modal::answer([&](QWidget *w) {
+                if (auto *box = qobject_cast<QMessageBox *>(w)) {
+                    message = box->text();
+                    box->accept();
+                }
+            });
+        },
+        true);
+    page->onPreferences();
+
+    QCOMPARE(message, QStringLiteral("Cycle period length must \nbe between 23 and 35 days!"));
+    QCOMPARE(prefs->getCycleLength(), 30);
+    QCOMPARE(prefs->getFertilePeriod(), 6);
+    QCOMPARE(cal->getCycleLength(), 30); // copied from the unchanged settings
+}
+
+void TstCentralWidget::validPreferencesReachTheCalculator()
+{
+    Modal::run<OvelaPreferencesDialog>(
+        [](OvelaPreferencesDialog *d) {
+            d->ebCyclePeriod->setText(QStringLiteral("26"));
+            d->ebMenstrualPeriod->setText(QStringLiteral("7"));
+        },
+        true);
+    page->onPreferences();
+    QCOMPARE(prefs->getCycleLength(), 26);
+    QCOMPARE(cal->getCycleLength(), 26);
+    QCOMPARE(cal->getMenstrualPeriod(), 7);
+}
+
+QColor TstCentralWidget::cellColour(const QDate &date)
+{
+    OvelaDateBookMonthTable *table = page->monthView()->monthTable();
+    int row = 0;
+    int col = 0;
+    table->findDay(date.day(), row, col);
+    const QRect rect = table->visualRect(table->model()->index(row, col));
+    const QImage image = table->viewport()->grab(rect).toImage();
+    // Away from the day number and the markers.
+    return image.pixelColor(rect.width() - 3, rect.height() - 3);
+}
+
+void TstCentralWidget::startCycleDateRepaintsThePhases()
+{
+    page->monthView()->setDate(QDate(2004, 3, 3));
+    const QColor before = cellColour(QDate(2004, 3, 3));
+    page->onStartCycleDate();
+    QCOMPARE(cal->getStartCycleDate(), QDate(2004, 3, 3));
+    // Now day 0 of a bleeding: the full red of the first day.
+    QCOMPARE(cellColour(QDate(2004, 3, 3)), QColor(255, 53, 22));
+    QVERIFY(before != QColor(255, 53, 22));
+
+    // A new start replaces the old one without a question.
+    page->monthView()->setDate(QDate(2004, 3, 20));
+    page->onStartCycleDate();
+    QCOMPARE(cal->getStartCycleDate(), QDate(2004, 3, 20));
+    QVERIFY(cellColour(QDate(2004, 3, 3)) != QColor(255, 53, 22));
+}
+
+void TstCentralWidget::clickingDaysReportsRecords()
+{
+    OvelaRecordEntry r;
+    r.setPMS(true);
+    cal->setEntry(r, QDate(2004, 3, 12));
+    QSignalSpy edits(page.get(), &OvelaCentralWidget::updateEdit);
+    emit page->monthView()->dateClicked(2004, 3, 12);
+    emit page->monthView()->dateClicked(2004, 3, 13);
+    emit page->monthView()->dateClicked(2004, 3, 13);
+    QCOMPARE(edits.count(), 3);
+    QCOMPARE(edits.at(0).at(0).toBool(), true);
+    QCOMPARE(edits.at(1).at(0).toBool(), false);
+    QCOMPARE(edits.at(2).at(0).toBool(), false);
+}
+
+void TstCentralWidget::gotoToday()
+{
+    page->onGotoToday();
+    QCOMPARE(page->monthView()->selectedDate(), QDate::currentDate());
+}
+
+OVELA_TEST_GUI_MAIN(TstCentralWidget)
+#include "tst_central_widget.moc"
