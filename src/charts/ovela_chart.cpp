@@ -1,0 +1,139 @@
+#include "charts/ovela_chart.h"
+
+#include "core/utils.h"
+#include "cycle/ovela_calendar.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace {
+
+// The chart is laid out on its own rectangle: left 0, right width - 1, bottom height - 1.
+// Everything else is measured from these three edges.
+struct Axes
+{
+    explicit Axes(const QWidget *w)
+        : L(0)
+        , R(w->width() - 1)
+        , B(w->height() - 1)
+        , x0(L + 50)
+        , y0(B - 60)
+        , xStep((R - 15 - x0) / 6)
+        , yStep((B - 75) / 9)
+    {
+    }
+    int L, R, B, x0, y0, xStep, yStep;
+};
+
+// Draws text with its baseline starting at (x, y), moved back inside the widget where a large
+// font would push it over an edge (the right-most day label is the first to go).
+void drawCaption(QPainter *p, const QWidget *w, int x, int y, const QString &text)
+{
+    const QRect ink = p->fontMetrics().boundingRect(text).translated(x, y);
+    if (ink.right() > w->width() - 1)
+        x -= ink.right() - (w->width() - 1);
+    if (ink.bottom() > w->height() - 1)
+        y -= ink.bottom() - (w->height() - 1);
+    p->drawText(x, y, text);
+}
+
+} // namespace
+
+OvelaChartWidget::OvelaChartWidget(OvelaCalendar *calendar, Preferences &preferences,
+                                   QWidget *parent, const char *name)
+    : QWidget(parent)
+    , calendar(calendar)
+    , preferences(preferences)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    const QDate today = QDate::currentDate();
+    month = QDate(today.year(), today.month(), 1);
+
+    connect(&preferences, &Preferences::temperatureFormatChanged, this,
+            &OvelaChartWidget::temperatureFormatChanged);
+    connect(calendar, &OvelaDatabase::onClearDatabase, this, &OvelaChartWidget::onClearDatabase);
+    connect(calendar, &OvelaDatabase::onDeleteEntry, this, &OvelaChartWidget::onDeleteEntry);
+}
+
+QPoint OvelaChartWidget::calcDate(const QDate &d, int t) const
+{
+    const Axes a(this);
+    return QPoint(a.x0 + (a.xStep * (d.day() - 1)) / 5, a.y0 - (a.yStep * (t - 1)) / 5);
+}
+
+void OvelaChartWidget::dateChanged(int year, int month)
+{
+    this->month.setDate(year, month, 1);
+    update();
+}
+
+void OvelaChartWidget::temperatureFormatChanged(Preferences::TemperatureFormat)
+{
+    update();
+}
+
+void OvelaChartWidget::onClearDatabase(OvelaDatabase *)
+{
+    update();
+}
+
+// Delivered while the record is still stored; the queued repaint runs after it is gone.
+void OvelaChartWidget::onDeleteEntry(const QDate &)
+{
+    update();
+}
+
+void OvelaChartWidget::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+
+    p.save();
+    const QBrush white(QColor(255, 255, 255));
+    qDrawShadeRect(&p, 0, 0, width(), height(), palette(), true, 1, 1, &white);
+    p.restore();
+
+    drawXScale(&p);
+    drawYScale(&p);
+
+    if (!calendar || !month.isValid())
+        return;
+    p.setPen(QColor(255, 0, 0));
+    p.setBrush(Qt::NoBrush);
+    for (QDate d = month; d.month() == month.month(); d = d.addDays(1)) {
+        if (!calendar->containsEntry(d))
+            continue;
+        const int t = calendar->getEntry(d).getTemperature();
+        if (t == 0)
+            continue;
+        const QPoint pt = calcDate(d, t);
+        p.drawEllipse(pt.x(), pt.y(), 2, 2);
+    }
+}
+
+void OvelaChartWidget::drawXScale(QPainter *p)
+{
+    const Axes a(this);
+    p->drawLine(a.x0, a.y0, a.R - 15, a.y0);
+    drawCaption(p, this, a.L + (a.R - a.L + 1) / 2, a.B - 30, tr("Day"));
+    for (int k = 1; k <= 6; ++k) {
+        const int x = a.x0 + k * a.xStep;
+        p->drawLine(x, a.B - 65, x, a.B - 55);
+        drawCaption(p, this, x - 3, a.B - 45, QString::number(5 * k));
+    }
+}
+
+void OvelaChartWidget::drawYScale(QPainter *p)
+{
+    const Axes a(this);
+    // The temperature axis stands at a fixed 50, not at x0.
+    p->drawLine(50, 15, 50, a.y0);
+    drawCaption(p, this, 10, a.B - 45, tr("Temp"));
+    float (*scale)(int) =
+        preferences.getTemperatureFormat() == Preferences::Fahrenheit ? getFahrenheit : getCelsius;
+    for (int k = 0; k <= 8; ++k) {
+        const int y = a.y0 - k * a.yStep;
+        p->drawLine(45, y, 55, y);
+        drawCaption(p, this, 10, y, QString::asprintf("%0.2f", double(scale(5 * k))));
+    }
+}

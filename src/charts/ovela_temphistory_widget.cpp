@@ -1,0 +1,113 @@
+#include "charts/ovela_temphistory_widget.h"
+
+#include "calendar/ovela_datebookmonth.h"
+#include "core/utils.h"
+#include "cycle/ovela_calendar.h"
+
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int RowCount = 31;
+constexpr int ColumnCount = 2;
+} // namespace
+
+OvelaTempHistoryWidget::OvelaTempHistoryWidget(OvelaCalendar *calendar, Preferences &preferences,
+                                               QWidget *parent, const char *name)
+    : QWidget(parent)
+    , calendar(calendar)
+    , preferences(preferences)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    auto *box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+
+    header = new OvelaDateBookMonthHeader(this, "HistoryHeader");
+    box->addWidget(header);
+
+    table = new QTableWidget(RowCount, ColumnCount, this);
+    table->setObjectName(QStringLiteral("HistoryTable"));
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    // The list is derived from the journal; anything typed here would be thrown away by the
+    // next refill, so the cells are not editable.
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int column = 0; column < ColumnCount; ++column) {
+        table->setHorizontalHeaderItem(column, new QTableWidgetItem);
+        for (int row = 0; row < RowCount; ++row)
+            table->setItem(row, column, new QTableWidgetItem);
+    }
+    table->horizontalHeader()->resizeSection(0, 100);
+    table->horizontalHeader()->resizeSection(1, 84);
+    box->addWidget(table, 1);
+
+    connect(header, &OvelaDateBookMonthHeader::dateChanged, this,
+            &OvelaTempHistoryWidget::dateChanged);
+    const QDate today = QDate::currentDate();
+    header->setDate(today.year(), today.month());
+    fillData(today);
+
+    connect(&preferences, &Preferences::temperatureFormatChanged, this,
+            &OvelaTempHistoryWidget::temperatureFormatChanged);
+    connect(calendar, &OvelaDatabase::onClearDatabase, this,
+            &OvelaTempHistoryWidget::onClearDatabase);
+    connect(calendar, &OvelaDatabase::onDeleteEntry, this, &OvelaTempHistoryWidget::onDeleteEntry);
+}
+
+void OvelaTempHistoryWidget::fillData(const QDate &date)
+{
+    this->date = date;
+    const bool fahrenheit = preferences.getTemperatureFormat() == Preferences::Fahrenheit;
+    table->horizontalHeaderItem(0)->setText(tr("Date"));
+    table->horizontalHeaderItem(1)->setText(fahrenheit ? tr("Temperature F") : tr("Temperature C"));
+    for (int row = 0; row < RowCount; ++row) {
+        table->item(row, 0)->setText(QString());
+        table->item(row, 1)->setText(QString());
+    }
+    if (!calendar || !date.isValid())
+        return;
+
+    float (*scale)(int) = fahrenheit ? getFahrenheit : getCelsius;
+    int row = 0;
+    for (QDate d(date.year(), date.month(), 1); d.month() == date.month(); d = d.addDays(1)) {
+        if (!calendar->containsEntry(d))
+            continue;
+        const int t = calendar->getEntry(d).getTemperature();
+        if (t == 0)
+            continue;
+        table->item(row, 0)->setText(d.toString());
+        table->item(row, 1)->setText(QString::asprintf("%0.2f", double(scale(t - 1))));
+        ++row;
+    }
+}
+
+void OvelaTempHistoryWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fillData(date);
+}
+
+void OvelaTempHistoryWidget::dateChanged(int year, int month)
+{
+    fillData(QDate(year, month, 1));
+}
+
+void OvelaTempHistoryWidget::temperatureFormatChanged(Preferences::TemperatureFormat)
+{
+    fillData(date);
+}
+
+void OvelaTempHistoryWidget::onClearDatabase(OvelaDatabase *)
+{
+    fillData(date);
+}
+
+// Delivered while the record is still stored, so this refill still lists the day; the refill
+// at the next showing of the page no longer does.
+void OvelaTempHistoryWidget::onDeleteEntry(const QDate &)
+{
+    fillData(date);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/Preferences.h"
+
+#include <QDate>
+#include <QWidget>
+
+class OvelaCalendar;
+class OvelaDatabase;
+class OvelaDateBookMonthHeader;
+class QTableWidget;
+
+// One month's recorded temperatures, one row per day in date order. Refilled from the journal
+// on every showing, month change, format change, clearing and deletion.
+class OvelaTempHistoryWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    OvelaTempHistoryWidget(OvelaCalendar *calendar, Preferences &preferences,
+                           QWidget *parent = nullptr, const char *name = nullptr);
+
+    void fillData(const QDate &date);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void dateChanged(int year, int month);
+    void temperatureFormatChanged(Preferences::TemperatureFormat format);
+    void onClearDatabase(OvelaDatabase *database);
+    void onDeleteEntry(const QDate &date);
+
+private:
+    OvelaDateBookMonthHeader *header = nullptr;
+    QTableWidget *table = nullptr;
+    OvelaCalendar *calendar;
+    Preferences &preferences;
+    QDate date;
+};
