@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QSpinBox>
@@ -266,6 +267,33 @@ void OvelaDateBookMonthTable::keyPressEvent(QKeyEvent *e)
 {
     // The month view above handles the keys.
     e->ignore();
+}
+
+void OvelaDateBookMonthTable::mousePressEvent(QMouseEvent *e)
+{
+    pressedCell = indexAt(e->position().toPoint());
+    QTableWidget::mousePressEvent(e);
+}
+
+void OvelaDateBookMonthTable::mouseMoveEvent(QMouseEvent *e)
+{
+    QTableWidget::mouseMoveEvent(e);
+    // A stylus dragged over the grid carries the selection along.
+    if (e->buttons() & Qt::LeftButton) {
+        const QModelIndex cell = indexAt(e->position().toPoint());
+        if (cell.isValid() && cell != currentIndex())
+            setCurrentCell(cell.row(), cell.column());
+    }
+}
+
+void OvelaDateBookMonthTable::mouseReleaseEvent(QMouseEvent *e)
+{
+    const bool tap = pressedCell.isValid() && indexAt(e->position().toPoint()) == pressedCell;
+    pressedCell = QPersistentModelIndex();
+    QTableWidget::mouseReleaseEvent(e); // a release on the pressed cell reports through cellClicked
+    // A release after dragging to another cell chooses the day the drag ended on.
+    if (!tap && e->button() == Qt::LeftButton && currentRow() >= 0)
+        dayClicked(currentRow(), currentColumn());
 }
 
 void OvelaDateBookMonthTable::dayClicked(int row, int col)

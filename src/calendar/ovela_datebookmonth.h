@@ -17,6 +17,7 @@
 class OvelaCalendar;
 class QComboBox;
 class QKeyEvent;
+class QMouseEvent;
 class QMenu;
 class QPainter;
 class QPalette;
@@ -111,6 +112,9 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
     void dayClicked(int row, int col);
@@ -127,6 +131,7 @@ private:
     int selDay = -1;
     bool weekStartsMonday = false;
     OvelaCalendar *calendar = nullptr;
+    QPersistentModelIndex pressedCell;
 };
 
 // The strip above a month: first, back, month list, year box, forward, last.

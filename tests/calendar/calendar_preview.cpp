@@ -50,6 +50,33 @@ int main(int argc, char **argv)
         view.grab().save(QStringLiteral("%1/month-goal%2.png").arg(out).arg(int(goal)));
     }
 
+    {
+        // A roomier window, Monday first.
+        preferences.setBirthGoal(Preferences::ConceiveChild);
+        OvelaDateBookMonth view(nullptr, "preview", &calendar);
+        view.slotWeekChange(true);
+        view.resize(480, 360);
+        view.setDate(QDate(2004, 3, 12));
+        view.show();
+        QApplication::processEvents();
+        view.grab().save(out + QStringLiteral("/month-wide.png"));
+    }
+    {
+        // The date button with its pop-up month open.
+        QWidget window;
+        window.resize(260, 300);
+        auto *button = new OvelaDateButton(false, &window, "date");
+        button->move(10, 10);
+        button->setDate(2004, 3, 12);
+        window.show();
+        QApplication::processEvents();
+        emit button->pressed();
+        QApplication::processEvents();
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->grab().save(out + QStringLiteral("/datebutton-popup.png"));
+        window.grab().save(out + QStringLiteral("/datebutton.png"));
+    }
+
     // Every icon at its own size and enlarged six times.
     QStringList names;
     QDirIterator it(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);

@@ -119,6 +119,7 @@ private slots:
     void setWeekStartMovesDays();
     void selection_data();
     void selection();
+    void dragChoosesWhereItEnds();
 
     void headerSlots_data();
     void headerSlots();
@@ -316,6 +317,36 @@ void TstOvelaDateBookMonth::selection()
     QCOMPARE(QDate(y, m, d), selected);
     // The table alone does not move to another month.
     QCOMPARE(table.dayItem(0, 0)->getDate(), topLeft);
+}
+
+void TstOvelaDateBookMonth::dragChoosesWhereItEnds()
+{
+    OvelaDateBookMonthTable table(nullptr, "DateBookMonthTable", nullptr);
+    table.setWeekStart(true);
+    table.setDate(2004, 3, 1);
+    table.resize(280, 240);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QSignalSpy clicked(&table, &OvelaDateBookMonthTable::dateClicked);
+
+    auto centre = [&](int row, int col) {
+        return table.visualRect(table.model()->index(row, col)).center();
+    };
+    QTest::mousePress(table.viewport(), Qt::LeftButton, {}, centre(1, 1));
+    QTest::mouseMove(table.viewport(), centre(1, 2));
+    QTest::mouseMove(table.viewport(), centre(2, 2));
+    int y = 0, m = 0, d = 0;
+    table.getDate(y, m, d);
+    QCOMPARE(QDate(y, m, d), QDate(2004, 3, 17)); // follows the stylus, reports nothing yet
+    QCOMPARE(clicked.count(), 0);
+    QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, centre(2, 2));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(dateOf(clicked.at(0)), QDate(2004, 3, 17));
+
+    // A plain tap reports once.
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre(0, 3));
+    QCOMPARE(clicked.count(), 2);
+    QCOMPARE(dateOf(clicked.at(1)), QDate(2004, 3, 4));
 }
 
 // ---------------------------------------------------------------------------------------------
