@@ -1,0 +1,245 @@
+#include "app/Preferences.h"
+#include "app/ovela_main_widget.h"
+#include "core/ovela_journal_file.h"
+#include "platform/password.h"
+#include "platform/qpetoolbar.h"
+
+#include "journaltestutil.h"
+#include "support/modal.h"
+#include "support/testhome.h"
+
+#include <QMenu>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QtTest>
+
+using namespace JournalTest;
+
+// The window in this process: pass-code paths through the Password hook, the frame, and what
+// the window tells the user about the journal file.
+class TstMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString folder() const { return TestHome::dataHome() + QLatin1String("/ovelaZ"); }
+    QString journal() const { return folder() + QLatin1String("/journal.ovd"); }
+
+    struct Box
+    {
+        int shown = 0;
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    };
+    // Answers the next message box with OK and remembers what it said.
+    static void answerBox(const std::shared_ptr<Box> &box, int timeoutMs = 5000)
+    {
+        Modal::answer([box](QWidget *w) {
+            auto *messageBox = qobject_cast<QMessageBox *>(w);
+            if (!messageBox)
+                return;
+            ++box->shown;
+            box->title = messageBox->windowTitle();
+            box->text = messageBox->text();
+            box->icon = messageBox->icon();
+            messageBox->button(QMessageBox::Ok)->click();
+        }, timeoutMs);
+    }
+
+private slots:
+    void init()
+    {
+        TestHome::wipe();
+        QDir().mkpath(folder());
+        Password::setHook(nullptr);
+    }
+    void cleanup() { Password::setHook(nullptr); }
+
+    void passCodeAtStart_data()
+    {
+        QTest::addColumn<bool>("required");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("opens");
+
+        QTest::newRow("required, none stored") << true << QString() << QString() << false << true;
+        QTest::newRow("required, empty code stored") << true << QString("") << QString() << false << true;
+        QTest::newRow("stored, not required") << false << "1234" << QString() << false << true;
+        QTest::newRow("right code") << true << "1234" << "1234" << true << true;
+        QTest::newRow("wrong code") << true << "1234" << "4321" << true << false;
+        QTest::newRow("right code with a digit more") << true << "1234" << "12345" << true << false;
+        QTest::newRow("empty entry") << true << "1234" << "" << true << false;
+        QTest::newRow("cancelled") << true << "1234" << QString() << true << false;
+    }
+
+    void passCodeAtStart()
+    {
+        QFETCH(bool, required);
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(bool, asked);
+        QFETCH(bool, opens);
+
+        const QByteArray before = readFile(fixture(QStringLiteral("two-records.ovd")));
+        QVERIFY(writeFile(journal(), before));
+
+        QStringList prompts;
+        Password::setHook([&prompts, typed](const QString &prompt) {
+            prompts << prompt;
+            return typed;
+        });
+        auto box = std::make_shared<Box>();
+        if (!opens)
+            answerBox(box);
+
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        preferences.setRequirePassword(required);
+        QString digest = Password::digest(stored);
+        preferences.setPassword(digest);
+
+        auto window = std::make_unique<OvelaMainWindow>(preferences);
+        QCOMPARE(prompts, asked ? QStringList{QStringLiteral("Enter password code:")} : QStringList());
+        QCOMPARE(window->isReady(), opens);
+        window.reset();
+
+        if (opens) {
+            // The journal was loaded and written back.
+            QCOMPARE(gunzip(journal()), readFile(fixture(QStringLiteral("two-records.raw"))));
+            QCOMPARE(box->shown, 0);
+        } else {
+            QCOMPARE(box->shown, 1);
+            QCOMPARE(box->icon, QMessageBox::Critical);
+            QCOMPARE(box->title, QStringLiteral("Quorin"));
+            QCOMPARE(box->text, QStringLiteral("Invalid password code. Application \nwill now exit"));
+            // Untouched: same bytes, no backup, no lock left behind.
+            QCOMPARE(readFile(journal()), before);
+            QCOMPARE(strayFiles(folder(), {QStringLiteral("journal.ovd")}), QStringList());
+        }
+    }
+
+    void wrongPassCodeEndsBeforeTheWindowIsBuilt()
+    {
+        Password::setHook([](const QString &) { return QStringLiteral("9"); });
+        auto box = std::make_shared<Box>();
+        answerBox(box);
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        preferences.setRequirePassword(true);
+        QString digest = Password::digest(QStringLiteral("1234"));
+        preferences.setPassword(digest);
+        OvelaMainWindow window(preferences);
+        QCOMPARE(window.startState(), OvelaMainWindow::StartState::WrongPassCode);
+        QVERIFY(!window.centralWidget());
+        QVERIFY(!window.findChild<QPEToolBar *>());
+        QVERIFY(window.closeDatabase());
+        QVERIFY(!QFileInfo::exists(journal()));
+    }
+
+    void frame()
+    {
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        OvelaMainWindow window(preferences);
+        QVERIFY(window.isReady());
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorin"));
+
+        auto *stack = qobject_cast<QStackedWidget *>(window.centralWidget());
+        QVERIFY(stack);
+        QCOMPARE(stack->parentWidget(), &window);
+
+        const QList<QPEToolBar *> toolBars = window.findChildren<QPEToolBar *>();
+        QCOMPARE(toolBars.size(), 1);
+        QPEToolBar *toolBar = toolBars.first();
+        QCOMPARE(window.toolBarArea(toolBar), Qt::TopToolBarArea);
+        QVERIFY(!toolBar->isMovable());
+
+        const QList<QPEMenuBar *> menuBars = window.findChildren<QPEMenuBar *>();
+        QCOMPARE(menuBars.size(), 1);
+        QPEMenuBar *menuBar = menuBars.first();
+        QCOMPARE(menuBar->parentWidget(), toolBar);
+        QVERIFY(!menuBar->isNativeMenuBar());
+        // The window's own menu bar slot stays empty: the menus are in the tool bar.
+        QVERIFY(window.menuWidget() == nullptr);
+
+        QStringList titles;
+        for (QAction *item : menuBar->actions()) {
+            titles << item->text();
+            QVERIFY(item->menu());
+            QCOMPARE(item->menu()->parent(), &window);
+        }
+        QCOMPARE(titles, (QStringList{QStringLiteral("View"), QStringLiteral("Tools")}));
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(menuBar->isVisible());
+        QVERIFY(menuBar->geometry().width() >= menuBar->sizeHint().width());
+    }
+
+    void unreadableJournalIsReportedOnce()
+    {
+        const QByteArray garbage = readFile(fixture(QStringLiteral("not-gzip.ovd")));
+        QVERIFY(writeFile(journal(), garbage));
+        auto box = std::make_shared<Box>();
+        answerBox(box);
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        auto window = std::make_unique<OvelaMainWindow>(preferences);
+        QVERIFY(window->isReady());
+        QCOMPARE(box->shown, 1);
+        QCOMPARE(box->icon, QMessageBox::Critical);
+        QCOMPARE(box->title, QStringLiteral("Quorin"));
+        const QString aside = journal() + QLatin1String(".unreadable");
+        QVERIFY2(box->text.contains(aside), qPrintable(box->text));
+        window.reset();
+
+        QCOMPARE(readFile(aside), garbage);
+        QCOMPARE(gunzip(journal()), emptyJournalStream());
+
+        // The next start finds a good journal and says nothing.
+        auto again = std::make_shared<Box>();
+        answerBox(again, 200);
+        Preferences next;
+        next.setSaveOnExit(false);
+        window = std::make_unique<OvelaMainWindow>(next);
+        QVERIFY(window->isReady());
+        QTest::qWait(300); // until the answering timer has given up
+        QCOMPARE(again->shown, 0);
+    }
+
+    void diaryOpenElsewhereWritesNothing()
+    {
+        OvelaJournalFile other(journal());
+        QCOMPARE(other.lock(), OvelaJournalFile::LockResult::Locked);
+        auto box = std::make_shared<Box>();
+        answerBox(box);
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        auto window = std::make_unique<OvelaMainWindow>(preferences);
+        QCOMPARE(window->startState(), OvelaMainWindow::StartState::AlreadyOpen);
+        QCOMPARE(box->shown, 1);
+        QCOMPARE(box->icon, QMessageBox::Critical);
+        QVERIFY(box->text.contains(QStringLiteral("already open")));
+        window.reset();
+        QVERIFY(!QFileInfo::exists(journal()));
+        QVERIFY(other.isLocked());
+    }
+
+    void secondCloseWritesNothing()
+    {
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        auto window = std::make_unique<OvelaMainWindow>(preferences);
+        QVERIFY(window->closeDatabase());
+        QCOMPARE(gunzip(journal()), emptyJournalStream());
+        QVERIFY(QFile::remove(journal()));
+        QVERIFY(window->closeDatabase());
+        window.reset();
+        QVERIFY(!QFileInfo::exists(journal()));
+    }
+};
+
+OVELA_TEST_GUI_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,230 @@
+#include "platform/config.h"
+#include "platform/password.h"
+
+#include "journaltestutil.h"
+#include "support/testhome.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace JournalTest;
+
+// The real program, started in the temporary home and ended the way a logout, a Ctrl-C or a
+// kill ends it.
+class TstOvelaZ : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString folder() const { return TestHome::dataHome() + QLatin1String("/ovelaZ"); }
+    QString journal() const { return folder() + QLatin1String("/journal.ovd"); }
+    QString lock() const { return journal() + QLatin1String(".lock"); }
+    QString settings() const { return TestHome::configHome() + QLatin1String("/ovelaZ/ovelaZ.conf"); }
+
+    static uint mode(const QString &path)
+    {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+    }
+
+    static void start(QProcess &process)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.setProgram(QStringLiteral(OVELAZ_BINARY));
+        process.start();
+    }
+
+    // The lock appears once the program has its signal handlers: a signal from then on is an
+    // orderly quit whenever it comes.
+    bool waitForLock()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!QFileInfo::exists(lock()) && clock.elapsed() < 20000)
+            QTest::qWait(20);
+        return QFileInfo::exists(lock());
+    }
+
+    static bool endWith(QProcess &process, int signo)
+    {
+        ::kill(pid_t(process.processId()), signo);
+        return process.waitForFinished(20000);
+    }
+
+private slots:
+    void init()
+    {
+        TestHome::wipe();
+        QVERIFY(QFileInfo::exists(QStringLiteral(OVELAZ_BINARY)));
+    }
+
+    void firstRunWritesTheEmptyJournal_data()
+    {
+        QTest::addColumn<int>("signo");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void firstRunWritesTheEmptyJournal()
+    {
+        QFETCH(int, signo);
+        QProcess program;
+        start(program);
+        QVERIFY(program.waitForStarted());
+        QVERIFY(waitForLock());
+        QVERIFY(!QFileInfo::exists(journal()));
+        QVERIFY(endWith(program, signo));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+
+        const QByteArray stream = gunzip(journal());
+        QCOMPARE(stream.size(), 33);
+        QCOMPARE(stream, QByteArray::fromHex("00000014004f00560045004c0041004300590043004c0045"
+                                             "640000000000000000"));
+        QCOMPARE(mode(journal()), 0600u);
+        QCOMPARE(mode(folder()), 0700u);
+        QCOMPARE(strayFiles(folder(), {QStringLiteral("journal.ovd")}), QStringList());
+
+        // The settings were written after the journal.
+        QCOMPARE(mode(settings()), 0600u);
+        QVERIFY(readFile(settings()).contains("[Preferenes]"));
+        QVERIFY(readFile(settings()).contains("CycleLength=28"));
+    }
+
+    void journalSurvivesARun()
+    {
+        const QByteArray before = readFile(fixture(QStringLiteral("two-records.ovd")));
+        QVERIFY(writeFile(journal(), before));
+        for (int run = 0; run < 2; ++run) {
+            QProcess program;
+            start(program);
+            QVERIFY(program.waitForStarted());
+            QVERIFY(waitForLock());
+            QVERIFY(endWith(program, SIGTERM));
+            QCOMPARE(program.exitCode(), 0);
+            QCOMPARE(gunzip(journal()), readFile(fixture(QStringLiteral("two-records.raw"))));
+        }
+        // The backup holds the journal the last run replaced, the same two records.
+        QCOMPARE(gunzip(journal() + QLatin1String(".bak")),
+                 readFile(fixture(QStringLiteral("two-records.raw"))));
+    }
+
+    void unreadableJournalIsKeptAside()
+    {
+        const QByteArray garbage = readFile(fixture(QStringLiteral("wrong-magic.ovd")));
+        QVERIFY(writeFile(journal(), garbage));
+        const QString aside = journal() + QLatin1String(".unreadable");
+
+        QProcess program;
+        start(program);
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(aside), 20000);
+        // The program now shows the box naming that file and waits for the user; the signal
+        // ends the box and the program, which still writes its new journal.
+        QTest::qWait(300);
+        QCOMPARE(program.state(), QProcess::Running);
+        QVERIFY(endWith(program, SIGTERM));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+
+        QCOMPARE(readFile(aside), garbage);
+        QCOMPARE(gunzip(journal()), emptyJournalStream());
+        QVERIFY(program.readAllStandardError().contains(QFile::encodeName(aside)));
+    }
+
+    void failedWriteKeepsTheOldJournal()
+    {
+        const QByteArray before = gzip(bigJournalStream(20000));
+        QVERIFY(before.size() > 8192);
+        QVERIFY(writeFile(journal(), before));
+
+        QProcess program;
+        // A file size limit makes the journal's write fail part-way, as a full disk would.
+        program.setChildProcessModifier([] {
+            struct rlimit limit {};
+            limit.rlim_cur = limit.rlim_max = 4096;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        start(program);
+        QVERIFY(program.waitForStarted());
+        QVERIFY(waitForLock());
+        QVERIFY(endWith(program, SIGTERM));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(program.readAllStandardError().contains("the journal was not saved"));
+
+        QCOMPARE(readFile(journal()), before);
+        QCOMPARE(strayFiles(folder(), {QStringLiteral("journal.ovd")}), QStringList());
+    }
+
+    void secondCopyWritesNothing()
+    {
+        QProcess first;
+        start(first);
+        QVERIFY(first.waitForStarted());
+        QVERIFY(waitForLock());
+        const QByteArray firstLock = readFile(lock());
+        const QByteArray settingsBefore = readFile(settings());
+
+        QProcess second;
+        start(second);
+        QVERIFY(second.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += second.readAllStandardError()).contains("already open"), 20000);
+        // It tells the user and waits for the box to be closed.
+        QTest::qWait(200);
+        QCOMPARE(second.state(), QProcess::Running);
+        QVERIFY(endWith(second, SIGTERM));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 1);
+
+        QVERIFY(!QFileInfo::exists(journal()));
+        QCOMPARE(readFile(settings()), settingsBefore);
+        QCOMPARE(readFile(lock()), firstLock);
+
+        QVERIFY(endWith(first, SIGTERM));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(gunzip(journal()), emptyJournalStream());
+        QVERIFY(!QFileInfo::exists(lock()));
+    }
+
+    void quitDuringThePassCodeEntryWritesNothing()
+    {
+        {
+            Config store(QStringLiteral("ovelaZ"), Config::User);
+            store.setGroup(QStringLiteral("Preferenes"));
+            store.writeEntryCrypt(QStringLiteral("PreferencesMain"), Password::digest(QStringLiteral("1234")));
+            store.writeEntry(QStringLiteral("Startup"), 1);
+        }
+        const QByteArray settingsBefore = readFile(settings());
+        QVERIFY(!settingsBefore.isEmpty());
+        const QByteArray before = readFile(fixture(QStringLiteral("two-records.ovd")));
+        QVERIFY(writeFile(journal(), before));
+
+        QProcess program;
+        start(program);
+        QVERIFY(program.waitForStarted());
+        QVERIFY(waitForLock());
+        QTest::qWait(300);
+        QCOMPARE(program.state(), QProcess::Running); // waiting for the pass code
+        QVERIFY(endWith(program, SIGTERM));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+
+        // Nobody was let in: the journal and the settings are exactly as they were.
+        QCOMPARE(readFile(journal()), before);
+        QCOMPARE(readFile(settings()), settingsBefore);
+        QCOMPARE(strayFiles(folder(), {QStringLiteral("journal.ovd")}), QStringList());
+    }
+};
+
+OVELA_TEST_CORE_MAIN(TstOvelaZ)
+#include "tst_ovelaz.moc"
