@@ -29,8 +29,8 @@ public:
     // in some tests).
     static QPEApplication *instance();
 
-    // Whether an orderly quit has been asked for (a termination signal, or quit() inside a
-    // nested event loop before the main loop runs).
+    // Whether an orderly quit has been asked for (a termination signal, or requestQuit()),
+    // also one asked for in a nested event loop before the main loop ran.
     bool quitRequested() const { return quitPending; }
 
     // Runs the main event loop; returns at once when a quit is already pending.
