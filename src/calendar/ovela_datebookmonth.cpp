@@ -154,18 +154,23 @@ void OvelaDayItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    // The current cell is the selected day.
-    const bool current = index == table->currentIndex();
+    // With no selection mode nothing is ever drawn selected: the current cell, which is the
+    // selected day, is framed instead, so its number stays black on every phase colour.
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
     painter->save();
     painter->setClipRect(option.rect);
     painter->translate(option.rect.topLeft());
     painter->setFont(option.font);
-    item->paint(painter, option.palette, option.rect, current);
-    if (current) {
-        // Framed, so the selected day stands out on a phase colour too.
-        painter->setPen(QPen(option.palette.color(QPalette::Highlight).darker(150), 2));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(QRect(1, 1, option.rect.width() - 2, option.rect.height() - 2));
+    item->paint(painter, option.palette, option.rect, selected);
+    if (index == table->currentIndex()) {
+        // Two pixels along the cell's edges, clear of the day number at x = 1.
+        const QColor frame = option.palette.color(QPalette::Highlight).darker(150);
+        const int w = option.rect.width();
+        const int h = option.rect.height();
+        painter->fillRect(0, 0, w, 2, frame);
+        painter->fillRect(0, h - 2, w, 2, frame);
+        painter->fillRect(0, 0, 1, h, frame);
+        painter->fillRect(w - 2, 0, 2, h, frame);
     }
     painter->restore();
 }

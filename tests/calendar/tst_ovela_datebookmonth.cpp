@@ -611,11 +611,17 @@ void TstOvelaDateBookMonth::viewShowsTheCycle()
         const QPoint corner = table->viewport()->mapTo(&view, cell.bottomRight() - QPoint(4, 4));
         return shot.pixelColor(corner * shot.devicePixelRatio());
     };
-    QCOMPARE(cellColour(0, 0), menstrualRed);                              // 1 March
-    QCOMPARE(cellColour(1, 3), fertileGreen);                              // 11 March
-    QCOMPARE(cellColour(0, 5), QColor(Qt::white));                         // 6 March
-    QCOMPARE(cellColour(5, 0), QColor(224, 224, 224));                     // 5 April
-    QCOMPARE(cellColour(2, 5), view.palette().color(QPalette::Highlight)); // 20 March, selected
+    QCOMPARE(cellColour(0, 0), menstrualRed);          // 1 March
+    QCOMPARE(cellColour(1, 3), fertileGreen);          // 11 March
+    QCOMPARE(cellColour(0, 5), QColor(Qt::white));     // 6 March
+    QCOMPARE(cellColour(5, 0), QColor(224, 224, 224)); // 5 April
+    // The selected day (20 March) keeps its colour and number and is framed.
+    QCOMPARE(cellColour(2, 5), QColor(Qt::white));
+    const QRect selected = table->visualRect(table->model()->index(2, 5));
+    const QPoint edge =
+        table->viewport()->mapTo(&view, QPoint(selected.center().x(), selected.top() + 1));
+    QCOMPARE(shot.pixelColor(edge * shot.devicePixelRatio()),
+             QColor(view.palette().color(QPalette::Highlight).darker(150).rgb()));
 
     // Changes in the journal show once the owner redraws.
     journal.calendar->setStartCycleDate(QDate(2004, 3, 2));
