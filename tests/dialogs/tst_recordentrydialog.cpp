@@ -52,7 +52,7 @@ void TstRecordEntryDialog::formLayout()
     OvelaRecordEntryDialog dialog(preferences.get(), &entry);
     QCOMPARE(dialog.objectName(), QStringLiteral("OvelaRecordEntryBase"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Day data"));
-    QCOMPARE(dialog.size(), QSize(224, 339));
+    QCOMPARE(dialog.size(), QSize(230, 339));
     QCOMPARE(dialog.cbCervicalFluid->count(), 7);
     QCOMPARE(dialog.cbCervicalFluid->itemText(6), QStringLiteral("Strechy, White"));
     QVERIFY(!dialog.cbBasalTemp->isEditable());
