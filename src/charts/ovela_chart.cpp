@@ -3,7 +3,9 @@
 #include "core/utils.h"
 #include "cycle/ovela_calendar.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <qdrawutil.h>
 
 namespace {
@@ -35,6 +37,30 @@ void drawCaption(QPainter *p, const QWidget *w, int x, int y, const QString &tex
     if (ink.bottom() > w->height() - 1)
         y -= ink.bottom() - (w->height() - 1);
     p->drawText(x, y, text);
+}
+
+// The temperature labels start at x 10 and the ticks at 45. A font too wide for that gap
+// (100.80 in a desktop font) is made smaller so the labels do not run into the ticks.
+void fitLabels(QPainter *p, const QStringList &labels)
+{
+    const int room = 45 - 10 - 2;
+    auto widest = [&labels](const QFontMetrics &fm) {
+        int w = 0;
+        for (const QString &label : labels)
+            w = qMax(w, fm.boundingRect(label).right() + 1);
+        return w;
+    };
+    QFont font = p->font();
+    const bool inPixels = font.pixelSize() > 0;
+    qreal size = inPixels ? font.pixelSize() : font.pointSizeF();
+    while (widest(QFontMetrics(font, p->device())) > room && size > 5) {
+        size -= inPixels ? 1 : 0.5;
+        if (inPixels)
+            font.setPixelSize(int(size));
+        else
+            font.setPointSizeF(size);
+    }
+    p->setFont(font);
 }
 
 } // namespace
@@ -131,9 +157,16 @@ void OvelaChartWidget::drawYScale(QPainter *p)
     drawCaption(p, this, 10, a.B - 45, tr("Temp"));
     float (*scale)(int) =
         preferences.getTemperatureFormat() == Preferences::Fahrenheit ? getFahrenheit : getCelsius;
+    QStringList labels;
+    for (int k = 0; k <= 8; ++k)
+        labels << QString::asprintf("%0.2f", double(scale(5 * k)));
+
+    p->save();
+    fitLabels(p, labels);
     for (int k = 0; k <= 8; ++k) {
         const int y = a.y0 - k * a.yStep;
         p->drawLine(45, y, 55, y);
-        drawCaption(p, this, 10, y, QString::asprintf("%0.2f", double(scale(5 * k))));
+        drawCaption(p, this, 10, y, labels.at(k));
     }
+    p->restore();
 }

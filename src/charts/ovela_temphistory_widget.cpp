@@ -5,9 +5,13 @@
 #include "cycle/ovela_calendar.h"
 
 #include <QAbstractItemView>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr int RowCount = 31;
@@ -40,8 +44,7 @@ OvelaTempHistoryWidget::OvelaTempHistoryWidget(OvelaCalendar *calendar, Preferen
         for (int row = 0; row < RowCount; ++row)
             table->setItem(row, column, new QTableWidgetItem);
     }
-    table->horizontalHeader()->resizeSection(0, 100);
-    table->horizontalHeader()->resizeSection(1, 84);
+    table->setWordWrap(false);
     box->addWidget(table, 1);
 
     connect(header, &OvelaDateBookMonthHeader::dateChanged, this,
@@ -63,6 +66,7 @@ void OvelaTempHistoryWidget::fillData(const QDate &date)
     const bool fahrenheit = preferences.getTemperatureFormat() == Preferences::Fahrenheit;
     table->horizontalHeaderItem(0)->setText(tr("Date"));
     table->horizontalHeaderItem(1)->setText(fahrenheit ? tr("Temperature F") : tr("Temperature C"));
+    fitColumns();
     for (int row = 0; row < RowCount; ++row) {
         table->item(row, 0)->setText(QString());
         table->item(row, 1)->setText(QString());
@@ -82,6 +86,23 @@ void OvelaTempHistoryWidget::fillData(const QDate &date)
         table->item(row, 1)->setText(QString::asprintf("%0.2f", double(scale(t - 1))));
         ++row;
     }
+}
+
+// The columns are 100 and 84 pixels wide, the size that suits a handheld's small font; a
+// larger font widens them just enough that no date or label is cut off.
+void OvelaTempHistoryWidget::fitColumns()
+{
+    const QFontMetrics cells(table->font());
+    const int padding = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
+    int dateWidth = 0;
+    const int year = date.isValid() ? date.year() : QDate::currentDate().year();
+    for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1))
+        dateWidth = qMax(dateWidth, cells.horizontalAdvance(d.toString()));
+    const int tempWidth = cells.horizontalAdvance(QStringLiteral("100.00"));
+
+    QHeaderView *columns = table->horizontalHeader();
+    columns->resizeSection(0, std::max({100, dateWidth + padding, columns->sectionSizeHint(0)}));
+    columns->resizeSection(1, std::max({84, tempWidth + padding, columns->sectionSizeHint(1)}));
 }
 
 void OvelaTempHistoryWidget::showEvent(QShowEvent *event)

@@ -31,6 +31,8 @@ private slots:
     void onDeleteEntry(const QDate &date);
 
 private:
+    void fitColumns();
+
     OvelaDateBookMonthHeader *header = nullptr;
     QTableWidget *table = nullptr;
     OvelaCalendar *calendar;

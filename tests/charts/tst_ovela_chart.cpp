@@ -160,6 +160,8 @@ private slots:
     void dots();
     void labels_data();
     void labels();
+    void labelsClearOfTicks_data();
+    void labelsClearOfTicks();
     void captionsInside_data();
     void captionsInside();
     void followsMonthAndJournal_data();
@@ -340,13 +342,17 @@ void TstOvelaChart::labels()
     const Geometry g = geometryFor(size);
     prefs->setTemperatureFormat(Preferences::TemperatureFormat(format));
     auto chart = makeChart(size);
+    // Small enough that even 100.80 fits left of the ticks at its own size.
+    QFont font = chartFont();
+    font.setPixelSize(8);
+    chart->setFont(font);
     const QImage image = render(chart.get());
 
     QImage expected(size, QImage::Format_ARGB32_Premultiplied);
     expected.fill(Qt::white);
     {
         QPainter p(&expected);
-        p.setFont(chartFont());
+        p.setFont(font);
         p.setPen(chart->palette().color(QPalette::WindowText));
         p.drawText(120, g.B - 30, QStringLiteral("Day"));
         p.drawText(10, g.B - 45, QStringLiteral("Temp"));
@@ -367,6 +373,37 @@ void TstOvelaChart::labels()
         }
     }
     QVERIFY(compared > 10000);
+}
+
+void TstOvelaChart::labelsClearOfTicks_data()
+{
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("11 pixels") << 11;
+    QTest::newRow("16 pixels") << 16;
+    QTest::newRow("22 pixels") << 22;
+}
+
+// However large the font, the temperature labels end before the ticks begin at x 45, and
+// still say something.
+void TstOvelaChart::labelsClearOfTicks()
+{
+    QFETCH(int, pixelSize);
+    prefs->setTemperatureFormat(Preferences::Fahrenheit);
+    auto chart = makeChart(QSize(240, 240));
+    QFont font;
+    font.setPixelSize(pixelSize);
+    chart->setFont(font);
+    const QImage image = render(chart.get());
+    const Geometry g = geometryFor(image.size());
+    for (int y = 3; y <= g.y0 + 2; ++y)
+        for (int x = 43; x < 45; ++x)
+            QVERIFY2(isWhite(image.pixel(x, y)),
+                     qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+    int ink = 0;
+    for (int y = g.y0 - 12; y <= g.y0; ++y)
+        for (int x = 10; x < 43; ++x)
+            ink += isDark(image.pixel(x, y)) ? 1 : 0;
+    QVERIFY(ink > 20);
 }
 
 void TstOvelaChart::captionsInside_data()

@@ -23,6 +23,8 @@ private slots:
     void cleanup();
 
     void layout();
+    void columnsFitTheirTexts_data();
+    void columnsFitTheirTexts();
     void rows_data();
     void rows();
     void fullMonthThenEmpty();
@@ -98,8 +100,6 @@ void TstOvelaTempHistory::layout()
     QCOMPARE(table->rowCount(), 31);
     QCOMPARE(table->columnCount(), 2);
     QCOMPARE(table->selectionMode(), QAbstractItemView::NoSelection);
-    QCOMPARE(table->horizontalHeader()->sectionSize(0), 100);
-    QCOMPARE(table->horizontalHeader()->sectionSize(1), 84);
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Date"));
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Temperature C"));
     auto *header = page->findChild<OvelaDateBookMonthHeader *>(QStringLiteral("HistoryHeader"));
@@ -114,6 +114,50 @@ void TstOvelaTempHistory::layout()
     QVERIFY(box);
     QCOMPARE(box->contentsMargins(), QMargins());
     QCOMPARE(box->spacing(), 0);
+}
+
+void TstOvelaTempHistory::columnsFitTheirTexts_data()
+{
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("handheld font") << 8;
+    QTest::newRow("desktop font") << 13;
+    QTest::newRow("large font") << 20;
+}
+
+// 100 and 84 pixels for a small font; wider where a larger font needs it, never cutting off
+// a date, a value or a column label.
+void TstOvelaTempHistory::columnsFitTheirTexts()
+{
+    QFETCH(int, pixelSize);
+    prefs->setTemperatureFormat(Preferences::Fahrenheit);
+    for (int day = 1; day <= 30; ++day)
+        addTemperature(QDate(2004, 9, day), 41);
+    auto page = makePage();
+    QFont font;
+    font.setPixelSize(pixelSize);
+    page->setFont(font);
+    auto *table = page->findChild<QTableWidget *>(QStringLiteral("HistoryTable"));
+    QHeaderView *columns = table->horizontalHeader();
+    // The style may give headers a font of their own.
+    columns->setFont(font);
+    page->fillData(QDate(2004, 9, 1));
+
+    if (pixelSize <= 8) {
+        QCOMPARE(columns->sectionSize(0), 100);
+        QCOMPARE(columns->sectionSize(1), 84);
+    }
+    QVERIFY(!table->wordWrap());
+    QCOMPARE(listed(page.get()).size(), 30);
+    const QFontMetrics fm(table->font());
+    QCOMPARE(fm.height(), QFontMetrics(font).height());
+    for (int column = 0; column < 2; ++column) {
+        QVERIFY(columns->sectionSize(column) >= columns->sectionSizeHint(column));
+        for (int row = 0; row < 30; ++row) {
+            const QString text = table->item(row, column)->text();
+            QVERIFY2(fm.horizontalAdvance(text) + 4 <= columns->sectionSize(column),
+                     qPrintable(text));
+        }
+    }
 }
 
 void TstOvelaTempHistory::rows_data()
