@@ -5,9 +5,10 @@
 #include "platform/qpetoolbar.h"
 
 #include "journaltestutil.h"
-#include "support/modal.h"
 #include "support/testhome.h"
 
+#include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -32,29 +33,51 @@ private:
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
     };
-    // Answers the next message box with OK and remembers what it said.
-    static void answerBox(const std::shared_ptr<Box> &box, int timeoutMs = 5000)
+    // Answers the next message box with OK and remembers what it said. (A timer of this
+    // object rather than one that owns itself, so nothing outlives the test.)
+    QTimer boxTimer;
+    std::shared_ptr<Box> expectedBox;
+    QElapsedTimer boxClock;
+    int boxTimeoutMs = 0;
+
+    void answerBox(const std::shared_ptr<Box> &box, int timeoutMs = 5000)
     {
-        Modal::answer([box](QWidget *w) {
-            auto *messageBox = qobject_cast<QMessageBox *>(w);
-            if (!messageBox)
-                return;
-            ++box->shown;
-            box->title = messageBox->windowTitle();
-            box->text = messageBox->text();
-            box->icon = messageBox->icon();
-            messageBox->button(QMessageBox::Ok)->click();
-        }, timeoutMs);
+        expectedBox = box;
+        boxTimeoutMs = timeoutMs;
+        boxClock.start();
+        boxTimer.start(10);
+    }
+
+    void pollForBox()
+    {
+        auto *messageBox = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!messageBox) {
+            if (boxClock.elapsed() > boxTimeoutMs)
+                boxTimer.stop();
+            return;
+        }
+        boxTimer.stop();
+        ++expectedBox->shown;
+        expectedBox->title = messageBox->windowTitle();
+        expectedBox->text = messageBox->text();
+        expectedBox->icon = messageBox->icon();
+        messageBox->button(QMessageBox::Ok)->click();
     }
 
 private slots:
+    void initTestCase() { connect(&boxTimer, &QTimer::timeout, this, &TstMainWindow::pollForBox); }
+
     void init()
     {
         TestHome::wipe();
         QDir().mkpath(folder());
         Password::setHook(nullptr);
     }
-    void cleanup() { Password::setHook(nullptr); }
+    void cleanup()
+    {
+        Password::setHook(nullptr);
+        boxTimer.stop();
+    }
 
     void passCodeAtStart_data()
     {
@@ -205,7 +228,6 @@ private slots:
         next.setSaveOnExit(false);
         window = std::make_unique<OvelaMainWindow>(next);
         QVERIFY(window->isReady());
-        QTest::qWait(300); // until the answering timer has given up
         QCOMPARE(again->shown, 0);
     }
 
