@@ -6,7 +6,7 @@ class AboutDialog : public AboutBaseDialog
 {
     Q_OBJECT
 public:
-    explicit AboutDialog(QWidget *parent = nullptr, const char *name = nullptr,
-                         bool modal = false, Qt::WindowFlags fl = {});
+    explicit AboutDialog(QWidget *parent = nullptr, const char *name = nullptr, bool modal = false,
+                         Qt::WindowFlags fl = {});
     ~AboutDialog() override;
 };

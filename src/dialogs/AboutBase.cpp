@@ -6,8 +6,7 @@
 
 #include "dialogs/ovela_logo.xpm"
 
-AboutBaseDialog::AboutBaseDialog(QWidget *parent, const char *name, bool modal,
-                                 Qt::WindowFlags fl)
+AboutBaseDialog::AboutBaseDialog(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
     : QDialog(parent, fl)
 {
     const QPixmap logo(ovela_logo_xpm);

@@ -11,8 +11,7 @@ OvelaPreferencesBaseDialog::OvelaPreferencesBaseDialog(QWidget *parent, const ch
 
     // A group numbers its buttons in the order they were made; uic leaves them unnumbered.
     const QList<QPair<QButtonGroup *, QList<QAbstractButton *>>> groups = {
-        {grpMyGoalButtons,
-         {btnConceiveBoy, btnConceiveGirl, btnConceiveChild, btnAvoidPregnancy}},
+        {grpMyGoalButtons, {btnConceiveBoy, btnConceiveGirl, btnConceiveChild, btnAvoidPregnancy}},
         {grpTemperatureFormatButtons, {btnCelsius, btnFarenheit}},
     };
     for (const auto &[group, buttons] : groups) {

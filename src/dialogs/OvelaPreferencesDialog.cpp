@@ -57,10 +57,18 @@ void OvelaPreferencesDialog::setupFromPreferences(const Preferences &p)
     // goal picks its button and the button gives the group's id.
     QAbstractButton *goal = nullptr;
     switch (p.getBirthGoal()) {
-    case Preferences::AvoidPregnancy: goal = btnAvoidPregnancy; break;
-    case Preferences::ConceiveChild: goal = btnConceiveChild; break;
-    case Preferences::ConceiveGirl: goal = btnConceiveGirl; break;
-    case Preferences::ConceiveBoy: goal = btnConceiveBoy; break;
+    case Preferences::AvoidPregnancy:
+        goal = btnAvoidPregnancy;
+        break;
+    case Preferences::ConceiveChild:
+        goal = btnConceiveChild;
+        break;
+    case Preferences::ConceiveGirl:
+        goal = btnConceiveGirl;
+        break;
+    case Preferences::ConceiveBoy:
+        goal = btnConceiveBoy;
+        break;
     }
     if (goal)
         grpMyGoalButtons->button(grpMyGoalButtons->id(goal))->setChecked(true);

@@ -43,9 +43,10 @@ public:
 
         entry->setObjectName(QStringLiteral("entry"));
         entry->setEchoMode(QLineEdit::Password);
-        entry->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
-        entry->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]*")), entry));
+        entry->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData |
+                                   Qt::ImhNoPredictiveText);
+        entry->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), entry));
         entry->setMaxLength(32);
         label->setBuddy(entry);
 

@@ -25,8 +25,7 @@ struct TextRoom
     QRect room;
 };
 
-template<typename Button>
-QRect buttonRoom(Button *button, QStyle::SubElement element)
+template <typename Button> QRect buttonRoom(Button *button, QStyle::SubElement element)
 {
     QStyleOptionButton option;
     option.initFrom(button);
@@ -77,9 +76,10 @@ void verifyNothingClipped(QDialog *dialog)
             int width = 0;
             for (const QString &line : lines)
                 width = qMax(width, metrics.boundingRect(line).right() + 1);
-            QVERIFY2(width <= text.room.width(),
-                     qPrintable(QStringLiteral("%1 needs %2 px, has %3")
-                                    .arg(name).arg(width).arg(text.room.width())));
+            QVERIFY2(width <= text.room.width(), qPrintable(QStringLiteral("%1 needs %2 px, has %3")
+                                                                .arg(name)
+                                                                .arg(width)
+                                                                .arg(text.room.width())));
             QVERIFY2(int(lines.size()) * metrics.height() <= text.room.height() + 2,
                      qPrintable(name + QStringLiteral(" is too low for its text")));
         }

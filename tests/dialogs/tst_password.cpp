@@ -38,7 +38,7 @@ void TstPassword::digestIsOneWay()
     QVERIFY(Password::digest(QStringLiteral("01234")) != code);
     // Not the bare SHA-256 of the code, which any lookup table would reverse.
     QVERIFY(code != QString::fromLatin1(
-                QCryptographicHash::hash("1234", QCryptographicHash::Sha256).toHex()));
+                        QCryptographicHash::hash("1234", QCryptographicHash::Sha256).toHex()));
 }
 
 void TstPassword::keypadEntry_data()
@@ -47,13 +47,11 @@ void TstPassword::keypadEntry_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("digits then OK")
-        << QStringList{"key1", "key2", "key3", "key4"} << "okButton"
-        << Password::digest(QStringLiteral("1234"));
-    QTest::newRow("every digit")
-        << QStringList{"key0", "key1", "key2", "key3", "key4", "key5", "key6", "key7", "key8",
-                       "key9"}
-        << "okButton" << Password::digest(QStringLiteral("0123456789"));
+    QTest::newRow("digits then OK") << QStringList{"key1", "key2", "key3", "key4"} << "okButton"
+                                    << Password::digest(QStringLiteral("1234"));
+    QTest::newRow("every digit") << QStringList{"key0", "key1", "key2", "key3", "key4",
+                                                "key5", "key6", "key7", "key8", "key9"}
+                                 << "okButton" << Password::digest(QStringLiteral("0123456789"));
     QTest::newRow("backspace takes the last digit")
         << QStringList{"key7", "key8", "keyBackspace", "key9"} << "okButton"
         << Password::digest(QStringLiteral("79"));

@@ -40,11 +40,14 @@ void typeInto(QLineEdit *edit, const QString &text)
     QCOMPARE(edit->text(), text);
 }
 
-const QString cycleMessage = QStringLiteral("Cycle period length must \nbe between 23 and 35 days!");
-const QString fertileMessage = QStringLiteral("Fertile period length must \nbe between 1 and 8 days!");
+const QString cycleMessage =
+    QStringLiteral("Cycle period length must \nbe between 23 and 35 days!");
+const QString fertileMessage =
+    QStringLiteral("Fertile period length must \nbe between 1 and 8 days!");
 const QString menstrualMessage =
     QStringLiteral("Menstrual period length must \nbe between 1 and 8 days!");
-const QString lutealMessage = QStringLiteral("Luter Phase length must \nbe between 12 and 16 days!");
+const QString lutealMessage =
+    QStringLiteral("Luter Phase length must \nbe between 12 and 16 days!");
 
 } // namespace
 
@@ -109,10 +112,10 @@ void TstPreferencesDialog::focusOrder()
 {
     OvelaPreferencesDialog dialog;
     const QList<QWidget *> expected = {
-        dialog.ebCyclePeriod,  dialog.ebFertilePeriod,   dialog.ebMenstrualPeriod,
+        dialog.ebCyclePeriod,      dialog.ebFertilePeriod,   dialog.ebMenstrualPeriod,
         dialog.ebLuterPhaseLength, dialog.btnAvoidPregnancy, dialog.btnConceiveChild,
-        dialog.btnConceiveGirl, dialog.btnConceiveBoy,     dialog.btnCelsius,
-        dialog.btnFarenheit,   dialog.TabWidget4,
+        dialog.btnConceiveGirl,    dialog.btnConceiveBoy,    dialog.btnCelsius,
+        dialog.btnFarenheit,       dialog.TabWidget4,
     };
     QList<QWidget *> chain;
     QWidget *w = dialog.ebCyclePeriod;
@@ -151,8 +154,8 @@ void TstPreferencesDialog::validate_data()
     row("all wrong: cycle reported", {"40", "10", "10", "20"}, false, "Quorin", cycleMessage);
     row("fertile and luteal wrong: fertile reported", {"30", "9", "5", "11"}, false, "Quorin",
         fertileMessage);
-    row("menstrual and luteal wrong: menstrual reported", {"30", "5", "0", "3"}, false,
-        "Quorin", menstrualMessage);
+    row("menstrual and luteal wrong: menstrual reported", {"30", "5", "0", "3"}, false, "Quorin",
+        menstrualMessage);
     row("lengths are not compared with each other", {"23", "8", "8", "16"}, true);
 }
 
@@ -192,12 +195,17 @@ void TstPreferencesDialog::fromPreferences_data()
     QTest::addColumn<int>("storedFormat");
     QTest::addColumn<int>("storedGoal");
 
-    QTest::newRow("Celsius, avoid") << 0 << 0 << "btnCelsius" << "btnAvoidPregnancy" << 0 << 0;
-    QTest::newRow("Fahrenheit, child") << 1 << 1 << "btnFarenheit" << "btnConceiveChild" << 1 << 1;
-    QTest::newRow("girl") << 0 << 2 << "btnCelsius" << "btnConceiveGirl" << 0 << 2;
-    QTest::newRow("boy") << 1 << 3 << "btnFarenheit" << "btnConceiveBoy" << 1 << 3;
+    QTest::newRow("Celsius, avoid") << 0 << 0 << "btnCelsius"
+                                    << "btnAvoidPregnancy" << 0 << 0;
+    QTest::newRow("Fahrenheit, child") << 1 << 1 << "btnFarenheit"
+                                       << "btnConceiveChild" << 1 << 1;
+    QTest::newRow("girl") << 0 << 2 << "btnCelsius"
+                          << "btnConceiveGirl" << 0 << 2;
+    QTest::newRow("boy") << 1 << 3 << "btnFarenheit"
+                         << "btnConceiveBoy" << 1 << 3;
     QTest::newRow("unknown values: Fahrenheit, no goal, stored as child")
-        << 2 << 7 << "btnFarenheit" << "" << 1 << 1;
+        << 2 << 7 << "btnFarenheit"
+        << "" << 1 << 1;
 }
 
 void TstPreferencesDialog::fromPreferences()
@@ -298,14 +306,18 @@ void TstPreferencesDialog::changePasscode_data()
     QTest::addColumn<bool>("enabled");
 
     const QString old = Password::digest(QStringLiteral("1111"));
-    QTest::newRow("equal entries") << "2468" << "2468" << false
-                                   << Password::digest(QStringLiteral("2468")) << true;
-    QTest::newRow("different entries") << "2468" << "2469" << true << old << true;
-    QTest::newRow("two empty entries") << "" << "" << false << "" << false;
-    QTest::newRow("empty then a code") << "" << "12" << true << old << true;
+    QTest::newRow("equal entries")
+        << "2468"
+        << "2468" << false << Password::digest(QStringLiteral("2468")) << true;
+    QTest::newRow("different entries") << "2468"
+                                       << "2469" << true << old << true;
+    QTest::newRow("two empty entries") << ""
+                                       << "" << false << "" << false;
+    QTest::newRow("empty then a code") << ""
+                                       << "12" << true << old << true;
     QTest::newRow("cancel twice keeps the code") << QString() << QString() << false << old << true;
-    QTest::newRow("cancel the second keeps the code") << "2468" << QString() << false << old
-                                                      << true;
+    QTest::newRow("cancel the second keeps the code")
+        << "2468" << QString() << false << old << true;
     QTest::newRow("cancel the first keeps the code") << QString() << "" << false << old << true;
 }
 
@@ -331,13 +343,13 @@ void TstPreferencesDialog::changePasscode()
     MessageBoxAnswerer boxes;
     QTest::mouseClick(dialog.btnChangePasscode, Qt::LeftButton);
 
-    QCOMPARE(prompts,
-             QStringList({QStringLiteral("Enter password code"),
-                          QStringLiteral("Re-enter password code")}));
+    QCOMPARE(prompts, QStringList({QStringLiteral("Enter password code"),
+                                   QStringLiteral("Re-enter password code")}));
     QCOMPARE(boxes.seen.size(), mismatch ? 1 : 0);
     if (mismatch) {
         QCOMPARE(boxes.seen.first().title, QStringLiteral("Ovela"));
-        QCOMPARE(boxes.seen.first().text, QStringLiteral("Sorry, but your passwords \nmust match!"));
+        QCOMPARE(boxes.seen.first().text,
+                 QStringLiteral("Sorry, but your passwords \nmust match!"));
         QCOMPARE(boxes.seen.first().icon, QMessageBox::Critical);
     }
     QCOMPARE(dialog.pendingPassword(), pending);

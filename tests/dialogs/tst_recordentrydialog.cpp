@@ -74,18 +74,30 @@ void TstRecordEntryDialog::temperatureList_data()
 
     const int c = Preferences::Celsius;
     const int f = Preferences::Fahrenheit;
-    QTest::newRow("Celsius code 1 is the first step") << c << 1 << "36.00" << "C" << 1;
-    QTest::newRow("Celsius code 21") << c << 21 << "37.00" << "C" << 21;
-    QTest::newRow("Celsius code 41 is the last step") << c << 41 << "38.00" << "C" << 41;
-    QTest::newRow("Celsius code 0 is none") << c << 0 << "None" << "C" << 0;
-    QTest::newRow("Celsius code 99 stays on none") << c << 99 << "None" << "C" << 0;
-    QTest::newRow("Fahrenheit code 1") << f << 1 << "96.80" << "F" << 1;
-    QTest::newRow("Fahrenheit code 21") << f << 21 << "98.80" << "F" << 21;
-    QTest::newRow("Fahrenheit code 41") << f << 41 << "100.80" << "F" << 41;
-    QTest::newRow("Fahrenheit code 0") << f << 0 << "None" << "F" << 0;
-    QTest::newRow("Fahrenheit code 99 stays on none") << f << 99 << "None" << "F" << 0;
-    QTest::newRow("format 2 reads as Celsius") << 2 << 21 << "37.00" << "C" << 21;
-    QTest::newRow("negative code stays on none") << c << -1 << "None" << "C" << 0;
+    QTest::newRow("Celsius code 1 is the first step") << c << 1 << "36.00"
+                                                      << "C" << 1;
+    QTest::newRow("Celsius code 21") << c << 21 << "37.00"
+                                     << "C" << 21;
+    QTest::newRow("Celsius code 41 is the last step") << c << 41 << "38.00"
+                                                      << "C" << 41;
+    QTest::newRow("Celsius code 0 is none") << c << 0 << "None"
+                                            << "C" << 0;
+    QTest::newRow("Celsius code 99 stays on none") << c << 99 << "None"
+                                                   << "C" << 0;
+    QTest::newRow("Fahrenheit code 1") << f << 1 << "96.80"
+                                       << "F" << 1;
+    QTest::newRow("Fahrenheit code 21") << f << 21 << "98.80"
+                                        << "F" << 21;
+    QTest::newRow("Fahrenheit code 41") << f << 41 << "100.80"
+                                        << "F" << 41;
+    QTest::newRow("Fahrenheit code 0") << f << 0 << "None"
+                                       << "F" << 0;
+    QTest::newRow("Fahrenheit code 99 stays on none") << f << 99 << "None"
+                                                      << "F" << 0;
+    QTest::newRow("format 2 reads as Celsius") << 2 << 21 << "37.00"
+                                               << "C" << 21;
+    QTest::newRow("negative code stays on none") << c << -1 << "None"
+                                                 << "C" << 0;
 }
 
 void TstRecordEntryDialog::temperatureList()
