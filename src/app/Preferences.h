@@ -9,9 +9,10 @@ class Preferences : public QObject
 {
     Q_OBJECT
 public:
-    enum TemperatureFormat { Celsius = 0, Fahrenheit = 1 };
+    // A fixed underlying type: stored values outside the enumerations are kept as they are.
+    enum TemperatureFormat : int { Celsius = 0, Fahrenheit = 1 };
     Q_ENUM(TemperatureFormat)
-    enum BirthGoal { AvoidPregnancy = 0, ConceiveChild = 1, ConceiveGirl = 2, ConceiveBoy = 3 };
+    enum BirthGoal : int { AvoidPregnancy = 0, ConceiveChild = 1, ConceiveGirl = 2, ConceiveBoy = 3 };
     Q_ENUM(BirthGoal)
 
     Preferences();
