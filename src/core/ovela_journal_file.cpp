@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -134,6 +135,8 @@ OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
     asidePath.clear();
     error.clear();
     const QFileInfo info(filePath);
+    if (isLocked())
+        removeLeftovers();
     if (!info.exists() && !info.isSymLink())
         return LoadResult::Missing;
 
@@ -162,6 +165,18 @@ OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
     std::fprintf(stderr, "ovelaZ: the journal %s could not be read; kept as %s\n",
                  qPrintable(filePath), qPrintable(aside));
     return LoadResult::MovedAside;
+}
+
+void OvelaJournalFile::removeLeftovers()
+{
+    // With the lock held no other copy is saving: a temporary file of ours is what a run that
+    // was killed while it saved left behind. The journal beside it is whole.
+    const QFileInfo info(filePath);
+    QDir folder = info.absoluteDir();
+    const QStringList names = folder.entryList(
+        {info.fileName() + QLatin1String(".??????.new")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names)
+        folder.remove(name);
 }
 
 bool OvelaJournalFile::fail(const QString &message)

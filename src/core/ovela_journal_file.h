@@ -34,6 +34,7 @@ public:
         MovedAside, // the file did not load and was renamed to movedAsidePath()
         Unreadable // the file did not load and could not be moved either; it will not be replaced
     };
+    // While the lock is held, also removes the temporary files of saves that never finished.
     LoadResult load(OvelaDatabase &journal);
     // Where an unreadable journal was kept, after load() reported MovedAside.
     QString movedAsidePath() const { return asidePath; }
@@ -56,6 +57,7 @@ private:
     bool fail(const QString &message);
     bool writeTemporary(const OvelaDatabase &journal, const QString &tempPath);
     bool keepBackup();
+    void removeLeftovers();
 
     QString filePath;
     QString asidePath;

@@ -236,6 +236,28 @@ private slots:
                  QByteArray::number(QCoreApplication::applicationPid()));
     }
 
+    void unfinishedSavesAreRemovedUnderTheLock()
+    {
+        const QByteArray good = readFile(fixture(QStringLiteral("two-records.ovd")));
+        QVERIFY(writeFile(journal(), good));
+        const QString leftover = journal() + QLatin1String(".a1B2c3.new");
+        QVERIFY(writeFile(leftover, "half a journal"));
+        QVERIFY(writeFile(folder() + QLatin1String("/journal.ovd.notes"), "not ours"));
+
+        // Without the lock another copy may be saving right now: leave its file alone.
+        OvelaDatabase db;
+        QCOMPARE(OvelaJournalFile(journal()).load(db), LoadResult::Loaded);
+        QVERIFY(QFileInfo::exists(leftover));
+
+        OvelaJournalFile file(journal());
+        QCOMPARE(file.lock(), LockResult::Locked);
+        OvelaDatabase locked;
+        QCOMPARE(file.load(locked), LoadResult::Loaded);
+        QVERIFY(!QFileInfo::exists(leftover));
+        QCOMPARE(readFile(journal()), good);
+        QCOMPARE(readFile(folder() + QLatin1String("/journal.ovd.notes")), QByteArray("not ours"));
+    }
+
     void lockInAMissingFolderIsUnavailable()
     {
         OvelaJournalFile file(TestHome::dataHome() + QLatin1String("/gone/journal.ovd"));
