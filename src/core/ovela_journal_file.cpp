@@ -193,7 +193,11 @@ bool OvelaJournalFile::save(const OvelaDatabase &journal)
         return fail(QStringLiteral("an unreadable journal is still at %1").arg(filePath));
     ignoreFileSizeSignal();
 
-    const QFileInfo info(filePath);
+    // A journal kept elsewhere through a symbolic link is replaced where it lives; the link
+    // stays a link.
+    const QFileInfo link(filePath);
+    const QString target = link.isSymLink() ? link.symLinkTarget() : filePath;
+    const QFileInfo info(target);
     const QString folder = info.absolutePath();
     QString tempPath;
     {
@@ -213,13 +217,13 @@ bool OvelaJournalFile::save(const OvelaDatabase &journal)
         return false;
     }
 
-    keepBackup();
+    keepBackup(target);
 
-    if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(filePath).constData())
+    if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target).constData())
         != 0) {
         const QString reason = systemError();
         QFile::remove(tempPath);
-        return fail(QStringLiteral("cannot rename %1 to %2: %3").arg(tempPath, filePath, reason));
+        return fail(QStringLiteral("cannot rename %1 to %2: %3").arg(tempPath, target, reason));
     }
     // Make the rename itself durable; the journal is in place even if this fails.
     if (!syncPath(folder, true))
@@ -256,13 +260,13 @@ bool OvelaJournalFile::writeTemporary(const OvelaDatabase &journal, const QStrin
     return true;
 }
 
-bool OvelaJournalFile::keepBackup()
+bool OvelaJournalFile::keepBackup(const QString &target)
 {
-    const QFileInfo current(filePath);
+    const QFileInfo current(target);
     if (!current.exists())
         return true;
-    const QString backup = backupPath();
-    const QByteArray from = QFile::encodeName(filePath);
+    const QString backup = target + QLatin1String(".bak");
+    const QByteArray from = QFile::encodeName(target);
     const QByteArray to = QFile::encodeName(backup);
     if (::unlink(to.constData()) != 0 && errno != ENOENT) {
         std::fprintf(stderr, "ovelaZ: cannot replace the backup %s: %s\n", to.constData(),
@@ -270,7 +274,7 @@ bool OvelaJournalFile::keepBackup()
         return false;
     }
     // A hard link costs no space and no write; copy where the file system has none.
-    if (::link(from.constData(), to.constData()) == 0 || QFile::copy(filePath, backup))
+    if (::link(from.constData(), to.constData()) == 0 || QFile::copy(target, backup))
         return true;
     // The new journal still replaces the old one: losing this run's entries would be worse
     // than going without a backup of the previous run.

@@ -40,7 +40,8 @@ public:
     QString movedAsidePath() const { return asidePath; }
 
     // Replaces the file with the journal: written to a temporary file in the same folder,
-    // synced and checked, the old file kept as <path>.bak, then renamed over <path>. On any
+    // synced and checked, the old file kept as <path>.bak, then renamed over <path> (over the
+    // file a symbolic link at <path> points to, next to which the backup is then kept). On any
     // failure the file on disk is left as it was, a warning goes to stderr and the result is
     // false.
     bool save(const OvelaDatabase &journal);
@@ -56,7 +57,7 @@ public:
 private:
     bool fail(const QString &message);
     bool writeTemporary(const OvelaDatabase &journal, const QString &tempPath);
-    bool keepBackup();
+    bool keepBackup(const QString &target);
     void removeLeftovers();
 
     QString filePath;

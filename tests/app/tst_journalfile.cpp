@@ -143,6 +143,29 @@ private slots:
                  QStringList());
     }
 
+    void journalBehindASymbolicLinkIsReplacedWhereItLives()
+    {
+        const QString elsewhere = TestHome::home().path() + QLatin1String("/synced");
+        QVERIFY(QDir().mkpath(elsewhere));
+        const QString real = elsewhere + QLatin1String("/diary.ovd");
+        const QByteArray previous = readFile(fixture(QStringLiteral("two-records.ovd")));
+        QVERIFY(writeFile(real, previous));
+        QVERIFY(QFile::link(real, journal()));
+
+        OvelaJournalFile file(journal());
+        OvelaDatabase db;
+        QCOMPARE(file.load(db), LoadResult::Loaded);
+        db.clear();
+        QVERIFY(file.save(db));
+
+        QVERIFY(QFileInfo(journal()).isSymLink());
+        QCOMPARE(gunzip(real).mid(25, 4), QByteArray::fromHex("00000000"));
+        QCOMPARE(readFile(real + QLatin1String(".bak")), previous);
+        QCOMPARE(strayFiles(elsewhere, {QStringLiteral("diary.ovd"), QStringLiteral("diary.ovd.bak")}),
+                 QStringList());
+        QDir(elsewhere).removeRecursively();
+    }
+
     void fullDiskLeavesTheOldJournalWhole()
     {
         // A file size limit fails the write part-way, as a full disk does.
