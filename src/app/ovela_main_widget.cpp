@@ -1,18 +1,29 @@
 #include "app/ovela_main_widget.h"
 
 #include "app/Preferences.h"
+#include "calendar/ovela_central_widget.h"
+#include "charts/ovela_tempchart_widget.h"
+#include "charts/ovela_temphistory_widget.h"
 #include "core/ovela_journal_file.h"
 #include "cycle/ovela_calendar.h"
+#include "dialogs/About.h"
 #include "platform/global.h"
+#include "platform/messagebox.h"
 #include "platform/password.h"
 #include "platform/qpeapplication.h"
 #include "platform/qpetoolbar.h"
+#include "platform/resource.h"
 
+#include <QAction>
+#include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStackedWidget>
 
 namespace {
+
+// Stack ids of the pages, which are also the settings' last view ids.
+enum PageId { CalendarPage = 0, ChartPage = 1, HistoryPage = 2 };
 
 bool quitRequested()
 {
@@ -45,14 +56,156 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
 
     widgetStack = new QStackedWidget(this);
     setCentralWidget(widgetStack);
+    createPages();
 
     toolBar = new QPEToolBar(this);
     auto *menuBar = new QPEMenuBar(toolBar);
     viewMenu = new QMenu(tr("View"), this);
     toolsMenu = new QMenu(tr("Tools"), this);
+    createActions();
     menuBar->addMenu(viewMenu);
     menuBar->addMenu(toolsMenu);
     addToolBar(Qt::TopToolBarArea, toolBar);
+
+    raiseLastWidget();
+    if (calculator->containsEntry(QDate::currentDate()))
+        onUpdateEdit(true);
+}
+
+void OvelaMainWindow::createPages()
+{
+    calendarWidget = new OvelaCentralWidget(calculator, settings, this);
+    widgetStack->insertWidget(CalendarPage, calendarWidget);
+    connect(calendarWidget, &OvelaCentralWidget::updateEdit, this, &OvelaMainWindow::onUpdateEdit);
+    tempChartWidget = new OvelaTempChartWidget(calculator, settings, this, nullptr);
+    widgetStack->insertWidget(ChartPage, tempChartWidget);
+    tempHistoryWidget = new OvelaTempHistoryWidget(calculator, settings, this, nullptr);
+    widgetStack->insertWidget(HistoryPage, tempHistoryWidget);
+}
+
+void OvelaMainWindow::createActions()
+{
+    // Each action goes into its menu before its tool bar button; the menu bar (placed in the
+    // tool bar when it was made) heads the buttons.
+    auto make = [this](const QString &text, const char *icon, bool toggle) {
+        auto *action = new QAction(text, this);
+        if (icon)
+            action->setIcon(QIcon(Resource::loadPixmap(QLatin1String(icon))));
+        action->setCheckable(toggle);
+        return action;
+    };
+
+    calendarAction = make(tr("Calendar"), "ovelaZ/calendar-view", true);
+    connect(calendarAction, &QAction::triggered, this, &OvelaMainWindow::raiseCalendar);
+    viewMenu->addAction(calendarAction);
+    toolBar->addAction(calendarAction);
+    viewMenu->addSeparator();
+
+    tempChartAction = make(tr("Temperature chart"), "ovelaZ/chart-view", true);
+    connect(tempChartAction, &QAction::triggered, this, &OvelaMainWindow::raiseTempChart);
+    viewMenu->addAction(tempChartAction);
+    toolBar->addAction(tempChartAction);
+
+    tempHistoryAction = make(tr("Temperature history"), "ovelaZ/history-view", true);
+    connect(tempHistoryAction, &QAction::triggered, this, &OvelaMainWindow::raiseTempHistory);
+    viewMenu->addAction(tempHistoryAction);
+    toolBar->addAction(tempHistoryAction);
+
+    gotoTodayAction = make(tr("Goto Today"), "ovelaZ/gototoday", false);
+    connect(gotoTodayAction, &QAction::triggered, calendarWidget, &OvelaCentralWidget::onGotoToday);
+    toolsMenu->addAction(gotoTodayAction);
+    toolBar->addAction(gotoTodayAction);
+
+    clearDatabaseAction = make(tr("Clear Database"), nullptr, false);
+    connect(clearDatabaseAction, &QAction::triggered, this, &OvelaMainWindow::onClearDatabase);
+    toolsMenu->addAction(clearDatabaseAction);
+
+    preferencesAction = make(tr("Preferences ..."), "ovelaZ/preferences", false);
+    connect(preferencesAction, &QAction::triggered, calendarWidget,
+            &OvelaCentralWidget::onPreferences);
+    toolsMenu->addAction(preferencesAction);
+    toolsMenu->addSeparator();
+
+    aboutAction = make(tr("About ..."), nullptr, false);
+    connect(aboutAction, &QAction::triggered, this, &OvelaMainWindow::onAbout);
+    toolsMenu->addAction(aboutAction);
+
+    editAction = make(tr("Edit"), "ovelaZ/pencil", false);
+    connect(editAction, &QAction::triggered, calendarWidget, &OvelaCentralWidget::onEdit);
+    toolBar->addAction(editAction);
+
+    deleteAction = make(tr("Delete"), "trash", false);
+    connect(deleteAction, &QAction::triggered, calendarWidget, &OvelaCentralWidget::onDelete);
+    toolBar->addAction(deleteAction);
+
+    startCycleAction = make(tr("Set Start Cycle Date"), "ovelaZ/startcycle", false);
+    connect(startCycleAction, &QAction::triggered, calendarWidget,
+            &OvelaCentralWidget::onStartCycleDate);
+    toolBar->addAction(startCycleAction);
+
+    deleteAction->setEnabled(false);
+}
+
+void OvelaMainWindow::raiseLastWidget()
+{
+    switch (settings.getLastViewId()) {
+    case ChartPage:
+        raiseTempChart();
+        break;
+    case HistoryPage:
+        raiseTempHistory();
+        break;
+    default:
+        raiseCalendar();
+        break;
+    }
+}
+
+void OvelaMainWindow::showPage(int id)
+{
+    widgetStack->setCurrentIndex(id);
+    // Exactly one view action is on, also when the user taps the one already on.
+    calendarAction->setChecked(id == CalendarPage);
+    tempChartAction->setChecked(id == ChartPage);
+    tempHistoryAction->setChecked(id == HistoryPage);
+    // Going to today and editing act on the month shown on the calendar page only.
+    gotoTodayAction->setEnabled(id == CalendarPage);
+    editAction->setEnabled(id == CalendarPage);
+    settings.setLastViewId(id);
+}
+
+void OvelaMainWindow::raiseCalendar()
+{
+    showPage(CalendarPage);
+}
+
+void OvelaMainWindow::raiseTempChart()
+{
+    showPage(ChartPage);
+}
+
+void OvelaMainWindow::raiseTempHistory()
+{
+    showPage(HistoryPage);
+}
+
+void OvelaMainWindow::onUpdateEdit(bool hasEntry)
+{
+    deleteAction->setEnabled(hasEntry);
+}
+
+void OvelaMainWindow::onClearDatabase()
+{
+    if (MessageBox::warningYesNo(this, tr("Quorin"),
+                                 tr("Are you sure, you want \nto delete all data \n from your diary?"))
+        == 0)
+        calculator->clear();
+}
+
+void OvelaMainWindow::onAbout()
+{
+    AboutDialog dialog(this, "AboutDialog", true);
+    QPEApplication::execDialog(&dialog);
 }
 
 OvelaMainWindow::~OvelaMainWindow()

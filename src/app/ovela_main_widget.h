@@ -5,8 +5,12 @@
 #include <memory>
 
 class OvelaCalendar;
+class OvelaCentralWidget;
 class OvelaJournalFile;
+class OvelaTempChartWidget;
+class OvelaTempHistoryWidget;
 class Preferences;
+class QAction;
 class QMenu;
 class QPEToolBar;
 class QStackedWidget;
@@ -38,7 +42,26 @@ public:
     // failed (the file on disk then holds the journal as it was before).
     bool closeDatabase();
 
+    OvelaCalendar *calendar() const { return calculator; }
+    OvelaCentralWidget *calendarPage() const { return calendarWidget; }
+    OvelaTempChartWidget *chartPage() const { return tempChartWidget; }
+    OvelaTempHistoryWidget *historyPage() const { return tempHistoryWidget; }
+    QStackedWidget *pageStack() const { return widgetStack; }
+
+public slots:
+    void raiseCalendar();
+    void raiseTempChart();
+    void raiseTempHistory();
+    void onUpdateEdit(bool hasEntry);
+    void onClearDatabase();
+    void onAbout();
+
 private:
+    void createPages();
+    void createActions();
+    void raiseLastWidget();
+    void showPage(int id);
+
     bool authenticate(const Preferences &preferences);
     void openDatabase();
     bool lockDiary();
@@ -51,6 +74,19 @@ private:
     QPEToolBar *toolBar = nullptr;
     QMenu *viewMenu = nullptr;
     QMenu *toolsMenu = nullptr;
+    OvelaCentralWidget *calendarWidget = nullptr;
+    OvelaTempChartWidget *tempChartWidget = nullptr;
+    OvelaTempHistoryWidget *tempHistoryWidget = nullptr;
+    QAction *calendarAction = nullptr;
+    QAction *tempChartAction = nullptr;
+    QAction *tempHistoryAction = nullptr;
+    QAction *gotoTodayAction = nullptr;
+    QAction *clearDatabaseAction = nullptr;
+    QAction *preferencesAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QAction *editAction = nullptr;
+    QAction *deleteAction = nullptr;
+    QAction *startCycleAction = nullptr;
     bool databaseOpen = false;
     StartState state = StartState::Ready;
 };

@@ -10,21 +10,22 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 namespace Modal {
 
 inline void answer(std::function<void(QWidget *)> answerWith, int timeoutMs = 5000)
 {
-    auto timer = std::make_shared<QTimer>();
-    auto waited = std::make_shared<int>(0);
+    // Parented to the application and deleted once done, so nothing outlives the test.
+    auto *timer = new QTimer(qApp);
     timer->setInterval(10);
-    QObject::connect(timer.get(), &QTimer::timeout, [timer, waited, answerWith, timeoutMs] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited = 0, answerWith,
+                                                      timeoutMs]() mutable {
         QWidget *w = QApplication::activeModalWidget();
-        *waited += 10;
-        if (!w && *waited < timeoutMs)
+        waited += 10;
+        if (!w && waited < timeoutMs)
             return;
         timer->stop();
+        timer->deleteLater();
         if (w)
             answerWith(w);
     });
