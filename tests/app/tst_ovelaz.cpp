@@ -99,10 +99,39 @@ private slots:
         QVERIFY(readFile(settings()).contains("CycleLength=28"));
     }
 
-    void journalSurvivesARun()
+    // Every setting, the enciphered pass code read back through the store (its stored form
+    // changes at every save).
+    QStringList settingValues() const
+    {
+        Config config(QStringLiteral("ovelaZ"));
+        config.setGroup(QStringLiteral("Preferenes"));
+        QStringList values;
+        for (const char *key : {"CycleLength", "FertilePeriod", "MenstrualPeriod", "Luteal Phase",
+                                "Temperature Format", "Birth Goal", "Last View Id", "Startup"})
+            values << config.readEntry(QLatin1String(key), QStringLiteral("absent"));
+        values << config.readEntryCrypt(QStringLiteral("PreferencesMain"), QStringLiteral("absent"));
+        return values;
+    }
+
+    void journalAndSettingsSurviveRuns()
     {
         const QByteArray before = readFile(fixture(QStringLiteral("two-records.ovd")));
         QVERIFY(writeFile(journal(), before));
+        {
+            Config config(QStringLiteral("ovelaZ"));
+            config.setGroup(QStringLiteral("Preferenes"));
+            config.writeEntry(QStringLiteral("CycleLength"), 31);
+            config.writeEntry(QStringLiteral("FertilePeriod"), 6);
+            config.writeEntry(QStringLiteral("MenstrualPeriod"), 4);
+            config.writeEntry(QStringLiteral("Luteal Phase"), 13);
+            config.writeEntry(QStringLiteral("Temperature Format"), 0);
+            config.writeEntry(QStringLiteral("Birth Goal"), 3);
+            config.writeEntry(QStringLiteral("Last View Id"), 2);
+            config.writeEntry(QStringLiteral("Startup"), 0);
+            config.writeEntryCrypt(QStringLiteral("PreferencesMain"), QStringLiteral("f00d"));
+        }
+        const QStringList settingsBefore = settingValues();
+        QCOMPARE(settingsBefore, QStringList({"31", "6", "4", "13", "0", "3", "2", "0", "f00d"}));
         for (int run = 0; run < 2; ++run) {
             QProcess program;
             start(program);
@@ -111,6 +140,7 @@ private slots:
             QVERIFY(endWith(program, SIGTERM));
             QCOMPARE(program.exitCode(), 0);
             QCOMPARE(gunzip(journal()), readFile(fixture(QStringLiteral("two-records.raw"))));
+            QCOMPARE(settingValues(), settingsBefore);
         }
         // The backup holds the journal the last run replaced, the same two records.
         QCOMPARE(gunzip(journal() + QLatin1String(".bak")),

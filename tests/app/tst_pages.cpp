@@ -1,0 +1,298 @@
+#include "app/Preferences.h"
+#include "app/ovela_main_widget.h"
+#include "calendar/ovela_central_widget.h"
+#include "calendar/ovela_datebookmonth.h"
+#include "charts/ovela_tempchart_widget.h"
+#include "charts/ovela_temphistory_widget.h"
+#include "cycle/ovela_calendar.h"
+#include "dialogs/About.h"
+#include "dialogs/OvelaRecordEntry.h"
+#include "platform/qpetoolbar.h"
+
+#include "support/modal.h"
+#include "support/testhome.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QWidgetAction>
+
+// The whole window as a person uses it: pages, commands, their states.
+class TstPages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { TestHome::wipe(); }
+    void menusAndToolBarRead();
+    void startsOnTheLastPage_data();
+    void startsOnTheLastPage();
+    void exactlyOneViewIsOnAfterEveryRaise();
+    void deleteFollowsTheSelectedDay();
+    void deleteAtStartFollowsToday();
+    void clearDatabaseAsksFirst_data();
+    void clearDatabaseAsksFirst();
+    void aboutOpensAndCloses();
+    void editShowsOnTheOtherPages();
+
+private:
+    struct Window
+    {
+        std::unique_ptr<Preferences> prefs = std::make_unique<Preferences>();
+        std::unique_ptr<OvelaMainWindow> window;
+        Window(int lastViewId = 0)
+        {
+            prefs->setLastViewId(lastViewId);
+            window = std::make_unique<OvelaMainWindow>(*prefs);
+            window->resize(420, 700);
+            window->show();
+        }
+        ~Window()
+        {
+            window.reset();
+            prefs->setSaveOnExit(false);
+        }
+        QList<QMenu *> menus() const
+        {
+            QList<QMenu *> found;
+            for (QAction *a : window->findChild<QPEMenuBar *>()->actions())
+                found << a->menu();
+            return found;
+        }
+        QList<QAction *> toolButtons() const
+        {
+            QList<QAction *> buttons;
+            for (QAction *a : window->findChild<QPEToolBar *>()->actions())
+                if (!qobject_cast<QWidgetAction *>(a))
+                    buttons << a;
+            return buttons;
+        }
+        QAction *button(const QString &text) const
+        {
+            for (QAction *a : toolButtons())
+                if (a->text() == text)
+                    return a;
+            return nullptr;
+        }
+        QAction *tool(const QString &text) const
+        {
+            for (QAction *a : menus().at(1)->actions())
+                if (a->text() == text)
+                    return a;
+            return nullptr;
+        }
+    };
+};
+
+static QStringList texts(const QList<QAction *> &actions)
+{
+    QStringList list;
+    for (QAction *a : actions)
+        list << (a->isSeparator() ? QStringLiteral("--") : a->text());
+    return list;
+}
+
+void TstPages::menusAndToolBarRead()
+{
+    Window w;
+    const QList<QMenu *> menus = w.menus();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.at(0)->title(), QStringLiteral("View"));
+    QCOMPARE(menus.at(1)->title(), QStringLiteral("Tools"));
+    QCOMPARE(texts(menus.at(0)->actions()),
+             QStringList({"Calendar", "--", "Temperature chart", "Temperature history"}));
+    QCOMPARE(texts(menus.at(1)->actions()),
+             QStringList({"Goto Today", "Clear Database", "Preferences ...", "--", "About ..."}));
+
+    // The menu bar first, then the seven buttons in order, each with an icon.
+    QToolBar *bar = w.window->findChild<QPEToolBar *>();
+    QVERIFY(qobject_cast<QWidgetAction *>(bar->actions().first()));
+    QCOMPARE(texts(w.toolButtons()),
+             QStringList({"Calendar", "Temperature chart", "Temperature history", "Goto Today",
+                          "Edit", "Delete", "Set Start Cycle Date"}));
+    for (QAction *a : w.toolButtons())
+        QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
+
+    // The stack holds the three pages under their ids.
+    QStackedWidget *stack = w.window->pageStack();
+    QCOMPARE(stack->count(), 3);
+    QVERIFY(qobject_cast<OvelaCentralWidget *>(stack->widget(0)));
+    QCOMPARE(stack->widget(1), static_cast<QWidget *>(w.window->chartPage()));
+    QCOMPARE(stack->widget(2), static_cast<QWidget *>(w.window->historyPage()));
+}
+
+void TstPages::startsOnTheLastPage_data()
+{
+    QTest::addColumn<int>("lastViewId");
+    QTest::addColumn<int>("page");
+    QTest::newRow("0 calendar") << 0 << 0;
+    QTest::newRow("1 chart") << 1 << 1;
+    QTest::newRow("2 history") << 2 << 2;
+    QTest::newRow("5 falls back to the calendar") << 5 << 0;
+    QTest::newRow("-1 falls back to the calendar") << -1 << 0;
+}
+
+void TstPages::startsOnTheLastPage()
+{
+    QFETCH(int, lastViewId);
+    QFETCH(int, page);
+    Window w(lastViewId);
+    QCOMPARE(w.window->pageStack()->currentIndex(), page);
+    QCOMPARE(w.prefs->getLastViewId(), page); // written back, 5 and -1 as 0
+    QCOMPARE(w.button(QStringLiteral("Calendar"))->isChecked(), page == 0);
+    QCOMPARE(w.button(QStringLiteral("Temperature chart"))->isChecked(), page == 1);
+    QCOMPARE(w.button(QStringLiteral("Temperature history"))->isChecked(), page == 2);
+    QCOMPARE(w.button(QStringLiteral("Goto Today"))->isEnabled(), page == 0);
+    QCOMPARE(w.button(QStringLiteral("Edit"))->isEnabled(), page == 0);
+    QVERIFY(!w.button(QStringLiteral("Delete"))->isEnabled());
+    QVERIFY(w.button(QStringLiteral("Set Start Cycle Date"))->isEnabled());
+    QVERIFY(w.tool(QStringLiteral("Clear Database"))->isEnabled());
+    QVERIFY(w.tool(QStringLiteral("Preferences ..."))->isEnabled());
+    QVERIFY(w.tool(QStringLiteral("About ..."))->isEnabled());
+}
+
+void TstPages::exactlyOneViewIsOnAfterEveryRaise()
+{
+    Window w;
+    const QStringList views = {"Calendar", "Temperature chart", "Temperature history"};
+    // Every order of taps, including tapping the one already on.
+    for (const char *tapped : {"Temperature chart", "Temperature chart", "Calendar",
+                               "Temperature history", "Calendar", "Calendar",
+                               "Temperature history"}) {
+        const QString tap = QLatin1String(tapped);
+        w.button(tap)->trigger();
+        const int page = views.indexOf(tap);
+        QCOMPARE(w.window->pageStack()->currentIndex(), page);
+        QCOMPARE(w.prefs->getLastViewId(), page);
+        for (const QString &v : views)
+            QVERIFY2(w.button(v)->isChecked() == (v == tap), qPrintable(tap + " / " + v));
+        QCOMPARE(w.button(QStringLiteral("Edit"))->isEnabled(), page == 0);
+        QCOMPARE(w.button(QStringLiteral("Goto Today"))->isEnabled(), page == 0);
+    }
+}
+
+void TstPages::deleteFollowsTheSelectedDay()
+{
+    Window w;
+    OvelaRecordEntry record;
+    record.setCramps(true);
+    w.window->calendar()->setEntry(record, QDate(2025, 2, 14));
+    OvelaDateBookMonth *month = w.window->calendarPage()->monthView();
+    QAction *del = w.button(QStringLiteral("Delete"));
+
+    month->setDate(QDate(2025, 2, 14));
+    emit month->dateClicked(2025, 2, 14);
+    QVERIFY(del->isEnabled());
+    emit month->dateClicked(2025, 2, 15);
+    QVERIFY(!del->isEnabled());
+    month->setDate(QDate(2025, 2, 14));
+    emit month->dateClicked(2025, 2, 14);
+    QVERIFY(del->isEnabled());
+
+    // Still usable on the history page, where it acts on the calendar's selected day.
+    w.button(QStringLiteral("Temperature history"))->trigger();
+    QVERIFY(del->isEnabled());
+    Modal::press(QStringLiteral("yesButton"));
+    del->trigger();
+    QVERIFY(!w.window->calendar()->containsEntry(QDate(2025, 2, 14)));
+    QVERIFY(!del->isEnabled());
+    QCOMPARE(w.window->pageStack()->currentIndex(), 2);
+}
+
+void TstPages::deleteAtStartFollowsToday()
+{
+    {
+        Window w;
+        OvelaRecordEntry record;
+        record.setTemperature(10);
+        w.window->calendar()->setEntry(record, QDate::currentDate());
+        // The journal is written when the window goes, and read by the next one.
+    }
+    Window again;
+    QVERIFY(again.window->calendar()->containsEntry(QDate::currentDate()));
+    QVERIFY(again.button(QStringLiteral("Delete"))->isEnabled());
+}
+
+void TstPages::clearDatabaseAsksFirst_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("No changes nothing") << "noButton" << false;
+    QTest::newRow("Yes empties the journal") << "yesButton" << true;
+}
+
+void TstPages::clearDatabaseAsksFirst()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, cleared);
+    Window w(2);
+    OvelaCalendar *cal = w.window->calendar();
+    const QDate start(2025, 1, 3);
+    cal->setStartCycleDate(start);
+    OvelaRecordEntry record;
+    record.setTemperature(12);
+    const QDate today = QDate::currentDate();
+    cal->setEntry(record, today);
+    w.window->historyPage()->fillData(today);
+    auto *table = w.window->historyPage()->findChild<QTableWidget *>(QStringLiteral("HistoryTable"));
+    QVERIFY(table->item(0, 0) && !table->item(0, 0)->text().isEmpty());
+
+    QString caption;
+    QString text;
+    Modal::answer([&](QWidget *box) {
+        caption = box->windowTitle();
+        text = qobject_cast<QMessageBox *>(box)->text();
+        box->findChild<QAbstractButton *>(answer)->click();
+    });
+    w.tool(QStringLiteral("Clear Database"))->trigger();
+
+    QCOMPARE(caption, QStringLiteral("Quorin"));
+    QCOMPARE(text, QStringLiteral("Are you sure, you want \nto delete all data \n from your diary?"));
+    QCOMPARE(cal->containsEntry(today), !cleared);
+    QCOMPARE(cal->getStartCycleDate(), start);  // kept either way
+    QCOMPARE(w.prefs->getCycleLength(), 28);    // the settings are not the journal
+    // The history page refilled at once.
+    QCOMPARE(table->item(0, 0) ? table->item(0, 0)->text().isEmpty() : true, cleared);
+}
+
+void TstPages::aboutOpensAndCloses()
+{
+    Window w;
+    QString name;
+    bool modal = false;
+    Modal::answer([&](QWidget *box) {
+        name = box->objectName();
+        modal = box->isModal();
+        qobject_cast<QDialog *>(box)->reject();
+    });
+    w.tool(QStringLiteral("About ..."))->trigger();
+    QCOMPARE(name, QStringLiteral("AboutDialog"));
+    QVERIFY(modal);
+    QVERIFY(!w.window->findChild<AboutDialog *>()); // destroyed when the command returns
+    QCOMPARE(w.window->pageStack()->currentIndex(), 0);
+}
+
+void TstPages::editShowsOnTheOtherPages()
+{
+    Window w;
+    OvelaDateBookMonth *month = w.window->calendarPage()->monthView();
+    const QDate day(QDate::currentDate().year(), QDate::currentDate().month(), 3);
+    month->setDate(day);
+    Modal::run<OvelaRecordEntryDialog>(
+        [](OvelaRecordEntryDialog *d) { d->cbBasalTemp->setCurrentIndex(41); }, true);
+    w.button(QStringLiteral("Edit"))->trigger();
+    QCOMPARE(w.window->calendar()->getEntry(day).getTemperature(), 41);
+    QVERIFY(w.button(QStringLiteral("Delete"))->isEnabled());
+
+    // The history lists the new temperature when it is raised (its month is today's).
+    w.button(QStringLiteral("Temperature history"))->trigger();
+    auto *table = w.window->historyPage()->findChild<QTableWidget *>(QStringLiteral("HistoryTable"));
+    QVERIFY(table->item(0, 0));
+    QCOMPARE(table->item(0, 0)->text(), day.toString());
+}
+
+OVELA_TEST_GUI_MAIN(TstPages)
+#include "tst_pages.moc"
