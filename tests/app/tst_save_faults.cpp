@@ -319,9 +319,9 @@ void TstSaveFaults::killedWhileSaving()
             return -1;
         }
         // The program closes the journal once it has read it: nothing else opens that file.
-        inotify_event event[4];
+        alignas(inotify_event) char events[4096];
         pollfd pfd{watch, POLLIN, 0};
-        const bool read = ::poll(&pfd, 1, 60000) == 1 && ::read(watch, event, sizeof event) > 0;
+        const bool read = ::poll(&pfd, 1, 60000) == 1 && ::read(watch, events, sizeof events) > 0;
         ::close(watch);
         if (!read) {
             process.kill();
