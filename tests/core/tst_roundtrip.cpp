@@ -4,10 +4,13 @@
 #include "support/testhome.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <climits>
+#include <zlib.h>
 #include <random>
 
 // Round trips of generated journals: whatever a journal holds, saving it, loading the bytes
@@ -130,6 +133,31 @@ QByteArray saved(const OvelaDatabase &journal)
     return bytes;
 }
 
+// The content of a gzip stream, as far as it goes; other bytes as they are.
+QByteArray inflated(const QByteArray &packed)
+{
+    if (!packed.startsWith("\x1f\x8b"))
+        return packed;
+    z_stream zs{};
+    if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
+        return QByteArray();
+    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.constData()));
+    zs.avail_in = uInt(packed.size());
+    QByteArray out;
+    char chunk[4096];
+    int status = Z_OK;
+    while (status == Z_OK) {
+        zs.next_out = reinterpret_cast<Bytef *>(chunk);
+        zs.avail_out = sizeof chunk;
+        status = inflate(&zs, Z_NO_FLUSH);
+        out.append(chunk, qsizetype(sizeof chunk - zs.avail_out));
+        if (status == Z_BUF_ERROR && zs.avail_in == 0)
+            break;
+    }
+    inflateEnd(&zs);
+    return out;
+}
+
 // An independent reading of the bytes, so that a fault made the same way by the writer and the
 // reader still shows: every value is checked at its offset against what was generated.
 bool bytesHold(const QByteArray &bytes, const OvelaDatabase &journal, QString *why)
@@ -187,6 +215,8 @@ private:
 private slots:
     void generatedJournals_data();
     void generatedJournals();
+    void everyFixtureKeepsTheProperties_data();
+    void everyFixtureKeepsTheProperties();
     void cleanupTestCase();
 };
 
@@ -280,6 +310,67 @@ void TstRoundTrip::generatedJournals()
             QCOMPARE(fromFile.getStartCycleDate(), journal.getStartCycleDate());
         }
     }
+}
+
+// What the fuzzers check on every input, for every journal file under tests/data, the inputs
+// that ever made a fuzzer fail among them: the file either loads, and then saves and reloads to
+// the same journal and bytes, or it does not load and leaves the journal untouched. Read both
+// as the program reads a journal file and as raw bytes from memory.
+void TstRoundTrip::everyFixtureKeepsTheProperties_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("throughFile");
+    const QDir data(QStringLiteral(OVELA_TEST_DATA));
+    const QStringList names = data.entryList({QStringLiteral("*.ovd")}, QDir::Files, QDir::Name);
+    QVERIFY(names.size() >= 10);
+    for (const QString &name : names) {
+        QTest::addRow("%s from a file", qPrintable(name)) << data.filePath(name) << true;
+        QTest::addRow("%s inflated, from memory", qPrintable(name)) << data.filePath(name) << false;
+    }
+}
+
+void TstRoundTrip::everyFixtureKeepsTheProperties()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, throughFile);
+
+    OvelaRecordEntry sentinel;
+    sentinel.setCramps(true);
+    sentinel.setNote(QStringLiteral("kept"));
+    OvelaDatabase journal;
+    journal.setEntry(sentinel, QDate(1999, 12, 31));
+    journal.setStartCycleDate(QDate(1999, 12, 20));
+    const QMap<QDate, OvelaRecordEntry> before = journal.entries();
+
+    bool loaded = false;
+    if (throughFile) {
+        QZipFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        loaded = journal.load(&file);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = inflated(file.readAll());
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        loaded = journal.load(&buffer);
+    }
+    if (!loaded) {
+        QVERIFY(journal.entries() == before);
+        QCOMPARE(journal.getStartCycleDate(), QDate(1999, 12, 20));
+        return;
+    }
+    const QByteArray first = saved(journal);
+    QVERIFY(!first.isEmpty());
+    QString why;
+    QVERIFY2(bytesHold(first, journal, &why), qPrintable(why));
+    OvelaDatabase again;
+    QBuffer buffer(const_cast<QByteArray *>(&first));
+    buffer.open(QIODevice::ReadOnly);
+    QVERIFY(again.load(&buffer));
+    QVERIFY(again.entries() == journal.entries());
+    QCOMPARE(again.getStartCycleDate(), journal.getStartCycleDate());
+    QCOMPARE(saved(again), first);
 }
 
 void TstRoundTrip::cleanupTestCase()
