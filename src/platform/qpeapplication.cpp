@@ -3,6 +3,7 @@
 #include "platform/config.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLocale>
@@ -87,10 +88,54 @@ void QPEApplication::showMainWidget(QWidget *widget, bool nomaximize)
     widget->show();
 }
 
+namespace {
+
+// The handheld's dialog window carried OK and Cancel in its title bar; our dialogs are laid out
+// for that and hold no buttons of their own. On a desktop the title bar has none, so the
+// platform adds the strip along the dialog's bottom edge and keeps it there.
+class DialogControls : public QDialogButtonBox
+{
+public:
+    explicit DialogControls(QDialog *dialog)
+        : QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog)
+    {
+        setObjectName(QStringLiteral("qpeDialogButtons"));
+        setContentsMargins(6, 4, 6, 6);
+        connect(this, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+        connect(this, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+        dialog->installEventFilter(this);
+        const int strip = sizeHint().height();
+        dialog->resize(dialog->width(), dialog->height() + strip);
+        place();
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            place();
+        return QDialogButtonBox::eventFilter(watched, event);
+    }
+
+private:
+    void place()
+    {
+        const QWidget *dialog = parentWidget();
+        const int strip = sizeHint().height();
+        setGeometry(0, dialog->height() - strip, dialog->width(), strip);
+        raise();
+    }
+};
+
+} // namespace
+
 int QPEApplication::execDialog(QDialog *dialog)
 {
     if (QPEApplication *app = instance(); app && app->quitRequested())
         return QDialog::Rejected;
+    if (!dialog->findChild<QDialogButtonBox *>(QStringLiteral("qpeDialogButtons")))
+        new DialogControls(dialog);
     if (isHandheldScreen()) {
         dialog->setWindowState(dialog->windowState() | Qt::WindowMaximized);
         return dialog->exec();

@@ -19,7 +19,8 @@ public:
     void showMainWidget(QWidget *widget, bool nomaximize = false);
 
     // Runs a dialog modally: maximized on a handheld-sized screen, else at its own size
-    // centred on its parent. Returns exec()'s result.
+    // centred on its parent, with the window's OK and Cancel ("qpeDialogButtons") along its
+    // bottom edge. Returns exec()'s result.
     static int execDialog(QDialog *dialog);
 
     // True when the screen is no bigger than a handheld's.

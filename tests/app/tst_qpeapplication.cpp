@@ -4,6 +4,8 @@
 #include "support/testhome.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -82,10 +84,54 @@ private slots:
         QCOMPARE(QPEApplication::execDialog(&dialog), int(QDialog::Accepted));
         QCOMPARE(maximized, handheld);
         if (!handheld) {
-            QCOMPARE(shownAt.size(), QSize(300, 200));
+            // Its own size, grown by the window's OK/Cancel strip, centred on the window.
+            QCOMPARE(shownAt.width(), 300);
+            QVERIFY(shownAt.height() > 200 && shownAt.height() < 260);
             QVERIFY(qAbs(shownAt.center().x() - window.geometry().center().x()) <= 2);
             QVERIFY(qAbs(shownAt.center().y() - window.geometry().center().y()) <= 2);
         }
+    }
+
+    // Our dialogs hold no OK or Cancel of their own: the window gives them, as the handheld's
+    // title bar did, along the bottom edge, below the dialog's own content.
+    void dialogsGetOkAndCancel_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("result");
+        QTest::newRow("OK accepts") << "ok" << int(QDialog::Accepted);
+        QTest::newRow("Cancel rejects") << "cancel" << int(QDialog::Rejected);
+        QTest::newRow("Enter accepts") << "enter" << int(QDialog::Accepted);
+    }
+
+    void dialogsGetOkAndCancel()
+    {
+        QFETCH(QString, press);
+        QFETCH(int, result);
+        QDialog dialog;
+        dialog.resize(230, 339);
+        auto *content = new QWidget(&dialog);
+        content->setGeometry(0, 180, 230, 159); // the lowest widget of a form
+        QRect strip;
+        int bottom = 0;
+        QTimer::singleShot(0, &dialog, [&] {
+            auto *buttons = dialog.findChild<QDialogButtonBox *>(QStringLiteral("qpeDialogButtons"));
+            QVERIFY(buttons);
+            strip = buttons->geometry();
+            bottom = dialog.height();
+            if (press == QLatin1String("enter"))
+                QTest::keyClick(&dialog, Qt::Key_Return);
+            else
+                buttons->button(press == QLatin1String("ok") ? QDialogButtonBox::Ok
+                                                             : QDialogButtonBox::Cancel)
+                    ->click();
+        });
+        QCOMPARE(QPEApplication::execDialog(&dialog), result);
+        QCOMPARE(strip.bottom(), bottom - 1);
+        QVERIFY(strip.top() >= content->geometry().bottom()); // covers none of the form
+        // Run again: one strip, not two.
+        QTimer::singleShot(0, &dialog, &QDialog::reject);
+        QPEApplication::execDialog(&dialog);
+        QCOMPARE(dialog.findChildren<QDialogButtonBox *>().size(), 1);
     }
 
     void notMaximizedOnRequest()
