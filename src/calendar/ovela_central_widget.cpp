@@ -62,6 +62,9 @@ void OvelaCentralWidget::onEdit()
         calendar->setEntry(record, date);
     else
         calendar->addEntry(date) = record;
+    // On a handheld the maximized dialog covered the month and its closing repainted the day;
+    // on a desktop it may have covered nothing, so the new markers are asked for here.
+    month->redraw();
     emit updateEdit(calendar->containsEntry(date));
 }
 

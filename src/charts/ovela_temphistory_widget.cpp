@@ -36,6 +36,8 @@ OvelaTempHistoryWidget::OvelaTempHistoryWidget(OvelaCalendar *calendar, Preferen
     table = new QTableWidget(RowCount, ColumnCount, this);
     table->setObjectName(QStringLiteral("HistoryTable"));
     table->setSelectionMode(QAbstractItemView::NoSelection);
+    // Row numbers would read as days of the month, which they are not once a day is missing.
+    table->verticalHeader()->hide();
     // The list is derived from the journal; anything typed here would be thrown away by the
     // next refill, so the cells are not editable.
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -99,13 +99,19 @@ public:
     explicit DialogControls(QDialog *dialog)
         : QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog)
     {
+        hide(); // not part of the form measured below
         setObjectName(QStringLiteral("qpeDialogButtons"));
         setContentsMargins(6, 4, 6, 6);
         connect(this, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
         connect(this, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
         dialog->installEventFilter(this);
+        // Below the form's lowest widget: the empty band the handheld kept free at the bottom
+        // (for its input panel) is not needed above the buttons.
         const int strip = sizeHint().height();
-        dialog->resize(dialog->width(), dialog->height() + strip);
+        const QRect content = dialog->childrenRect();
+        const int formHeight =
+            content.isValid() ? qMin(dialog->height(), content.bottom() + 1 + 6) : dialog->height();
+        dialog->resize(dialog->width(), formHeight + strip);
         place();
         show();
     }

@@ -25,6 +25,7 @@ private slots:
     void cleanup();
     void lengthsReachTheCalculatorAtStart();
     void newRecordIsStored();
+    void editedDayIsRepainted();
     void untouchedDialogStoresNothing();
     void changedRecordReplacesTheOld();
     void clearThenAcceptRemovesTheRecord();
@@ -103,6 +104,30 @@ void TstCentralWidget::newRecordIsStored()
     QCOMPARE(adds.count(), 1);
     QCOMPARE(edits.count(), 1);
     QCOMPARE(edits.at(0).at(0).toBool(), true);
+}
+
+// A paint of the month is asked for after an edit, whether or not the dialog covered it.
+void TstCentralWidget::editedDayIsRepainted()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    QWidget *viewport = page->monthView()->monthTable()->viewport();
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    QCoreApplication::processEvents();
+    viewport->installEventFilter(&counter);
+    Modal::run<OvelaRecordEntryDialog>([](OvelaRecordEntryDialog *d) { d->chkPMS->setChecked(true); },
+                                       true);
+    page->onEdit();
+    counter.paints = 0;
+    QCoreApplication::processEvents();
+    QVERIFY(counter.paints > 0);
 }
 
 void TstCentralWidget::untouchedDialogStoresNothing()
