@@ -7,7 +7,6 @@
 #include "support/testhome.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QImage>
 #include <QLocale>
 #include <QMenu>
@@ -27,6 +26,7 @@ namespace {
 
 const QColor menstrualRed(255, 53, 22);
 const QColor fertileGreen(133, 239, 62);
+const QColor otherMonthGrey(224, 224, 224);
 const QColor highlight(0, 0, 200);
 const QColor highlightedText(255, 255, 0);
 
@@ -43,13 +43,9 @@ protected:
 // The journal and calculator a month view reads, on fresh settings.
 struct Journal
 {
-    Journal()
-    {
-        preferences.setSaveOnExit(false);
-        calendar = std::make_unique<OvelaCalendar>(preferences);
-    }
+    Journal() { preferences.setSaveOnExit(false); }
     Preferences preferences;
-    std::unique_ptr<OvelaCalendar> calendar;
+    OvelaCalendar calendar {preferences};
 };
 
 QDate dateOf(const QList<QVariant> &args)
@@ -57,12 +53,24 @@ QDate dateOf(const QList<QVariant> &args)
     return QDate(args.at(0).toInt(), args.at(1).toInt(), args.at(2).toInt());
 }
 
-void click(OvelaDateBookMonthTable *table, int row, int col)
+QDate selectedIn(const OvelaDateBookMonthTable &table)
 {
-    const QRect cell = table->visualRect(table->model()->index(row, col));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    int y = 0, m = 0, d = 0;
+    table.getDate(y, m, d);
+    return QDate(y, m, d);
 }
 
+QPoint centre(OvelaDateBookMonthTable *table, int row, int col)
+{
+    return table->visualRect(table->model()->index(row, col)).center();
+}
+
+void click(OvelaDateBookMonthTable *table, int row, int col)
+{
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre(table, row, col));
+}
+
+// One day item painted into a 30 x 30 image, with exact colours for the day number.
 QImage render(OvelaDayItemMonth &item, bool selected)
 {
     QImage image(30, 30, QImage::Format_RGB32);
@@ -73,7 +81,7 @@ QImage render(OvelaDayItemMonth &item, bool selected)
     QPainter p(&image);
     QFont font;
     font.setPointSize(12);
-    font.setStyleStrategy(QFont::NoAntialias); // exact colours for the day number
+    font.setStyleStrategy(QFont::NoAntialias);
     p.setFont(font);
     item.paint(&p, palette, QRect(40, 70, 30, 30), selected);
     return image;
@@ -90,18 +98,13 @@ int pixelsOtherThan(const QImage &image, const QRect &area, const QColor &colour
 
 bool contains(const QImage &image, const QRect &area, const QColor &colour)
 {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) == colour.rgb())
-                return true;
-    return false;
+    return pixelsOtherThan(image, area, colour) < area.width() * area.height();
 }
 
 const QRect numberArea(0, 0, 13, 11);
 const QRect pencilArea(2, 11, 9, 9);
 const QRect thermometerArea(13, 11, 9, 9);
 const QRect symbolArea(20, 2, 10, 10);
-const QPoint backgroundPoint(28, 28);
 
 } // namespace
 
@@ -110,8 +113,8 @@ class TstOvelaDateBookMonth : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { TestHome::wipe(); }
 
     void layout_data();
     void layout();
@@ -121,17 +124,14 @@ private slots:
     void selection();
     void dragChoosesWhereItEnds();
 
-    void headerSlots_data();
-    void headerSlots();
+    void headerButtons_data();
+    void headerButtons();
     void headerSetDate();
 
-    void viewKeys_data();
-    void viewKeys();
+    void viewMoves_data();
+    void viewMoves();
     void otherKeysPassOn();
-    void monthListKeepsDayInMonth_data();
-    void monthListKeepsDayInMonth();
     void backFromJanuaryThroughHeader();
-    void tapOnNextMonth();
     void autoClose_data();
     void autoClose();
     void viewShowsTheCycle();
@@ -145,19 +145,8 @@ private slots:
 
     void dateButtonTexts_data();
     void dateButtonTexts();
-    void dateButtonStartsOnToday();
     void dateButtonPick();
 };
-
-void TstOvelaDateBookMonth::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void TstOvelaDateBookMonth::cleanup()
-{
-    TestHome::wipe();
-}
 
 // ---------------------------------------------------------------------------------------------
 // The grid
@@ -168,56 +157,34 @@ void TstOvelaDateBookMonth::layout_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<bool>("monday");
     QTest::addColumn<QPoint>("firstCell"); // (column, row) of the 1st
-    QTest::addColumn<QDate>("topLeft");
-    QTest::addColumn<QDate>("bottomRight");
 
-    QTest::newRow("Sunday first, Aug 2004 starts Sunday: first row all July")
-        << 2004 << 8 << false << QPoint(0, 1) << QDate(2004, 7, 25) << QDate(2004, 9, 4);
-    QTest::newRow("Monday first, Mar 2004 starts Monday: the 1st top-left")
-        << 2004 << 3 << true << QPoint(0, 0) << QDate(2004, 3, 1) << QDate(2004, 4, 11);
-    QTest::newRow("Sunday first, Mar 2004 starts Monday")
-        << 2004 << 3 << false << QPoint(1, 0) << QDate(2004, 2, 29) << QDate(2004, 4, 10);
-    QTest::newRow("Monday first, Jun 2004 starts Tuesday")
-        << 2004 << 6 << true << QPoint(1, 0) << QDate(2004, 5, 31) << QDate(2004, 7, 11);
-    QTest::newRow("Sunday first, Sep 2004 starts Wednesday")
-        << 2004 << 9 << false << QPoint(3, 0) << QDate(2004, 8, 29) << QDate(2004, 10, 9);
-    QTest::newRow("Sunday first, Jan 2004 starts Thursday, December before")
-        << 2004 << 1 << false << QPoint(4, 0) << QDate(2003, 12, 28) << QDate(2004, 2, 7);
-    QTest::newRow("Monday first, Oct 2004 starts Friday")
-        << 2004 << 10 << true << QPoint(4, 0) << QDate(2004, 9, 27) << QDate(2004, 11, 7);
-    QTest::newRow("Sunday first, Jan 2005 starts Saturday")
-        << 2005 << 1 << false << QPoint(6, 0) << QDate(2004, 12, 26) << QDate(2005, 2, 5);
-    QTest::newRow("Monday first, Aug 2004 starts Sunday")
-        << 2004 << 8 << true << QPoint(6, 0) << QDate(2004, 7, 26) << QDate(2004, 9, 5);
-    QTest::newRow("Sunday first, Dec 2004, January after")
-        << 2004 << 12 << false << QPoint(3, 0) << QDate(2004, 11, 28) << QDate(2005, 1, 8);
-    QTest::newRow("Monday first, Dec 2004, January after")
-        << 2004 << 12 << true << QPoint(2, 0) << QDate(2004, 11, 29) << QDate(2005, 1, 9);
+    // Every weekday's offset is Calendar::daysOfMonth's; here the grid built from it.
+    QTest::newRow("Sun first, Aug 2004 starts Sun") << 2004 << 8 << false << QPoint(0, 1);
+    QTest::newRow("Mon first, Mar 2004 starts Mon") << 2004 << 3 << true << QPoint(0, 0);
+    QTest::newRow("Mon first, Aug 2004 starts Sun") << 2004 << 8 << true << QPoint(6, 0);
+    QTest::newRow("Sun first, Jan 2004, December before") << 2004 << 1 << false << QPoint(4, 0);
+    QTest::newRow("Mon first, Dec 2004, January after") << 2004 << 12 << true << QPoint(2, 0);
 }
 
+// Six rows of consecutive days, each with its number and place in the month; a month that
+// starts on the first column leaves the whole first row to the month before.
 void TstOvelaDateBookMonth::layout()
 {
     QFETCH(int, year);
     QFETCH(int, month);
     QFETCH(bool, monday);
     QFETCH(QPoint, firstCell);
-    QFETCH(QDate, topLeft);
-    QFETCH(QDate, bottomRight);
 
     OvelaDateBookMonthTable table(nullptr, "DateBookMonthTable", nullptr);
     table.setWeekStart(monday);
     table.setDate(year, month, 1);
 
-    int row = -1;
-    int col = -1;
+    int row = -1, col = -1;
     table.findDay(1, row, col);
     QCOMPARE(QPoint(col, row), firstCell);
+    QCOMPARE(QPoint(table.currentColumn(), table.currentRow()), firstCell);
 
-    QCOMPARE(table.dayItem(0, 0)->getDate(), topLeft);
-    QCOMPARE(table.dayItem(5, 6)->getDate(), bottomRight);
-
-    // Every cell holds the day after the one before it, with its number and place in the month.
-    QDate expected = topLeft;
+    QDate expected = QDate(year, month, 1).addDays(-(firstCell.y() * 7 + firstCell.x()));
     for (int r = 0; r < 6; ++r) {
         for (int c = 0; c < 7; ++c, expected = expected.addDays(1)) {
             const OvelaDayItemMonth *cell = table.dayItem(r, c);
@@ -226,30 +193,23 @@ void TstOvelaDateBookMonth::layout()
             QCOMPARE(cell->day(), expected.day());
             const int shift = (expected.year() - year) * 12 + expected.month() - month;
             QCOMPARE(int(cell->type()), shift + 1);
-            QCOMPARE(cell->getBackground().color(),
-                     shift == 0 ? QColor(Qt::white) : QColor(224, 224, 224));
+            QCOMPARE(cell->getBackground().color(), shift == 0 ? QColor(Qt::white) : otherMonthGrey);
         }
     }
-
     QCOMPARE(table.horizontalHeaderItem(0)->text(), Calendar::nameOfDay(monday ? 1 : 7));
     QCOMPARE(table.horizontalHeaderItem(6)->text(), Calendar::nameOfDay(monday ? 7 : 6));
-    QCOMPARE(QPoint(table.currentColumn(), table.currentRow()), firstCell);
 }
 
 void TstOvelaDateBookMonth::weekStartFromPlatformStore()
 {
-    {
-        OvelaDateBookMonthTable table(nullptr, nullptr, nullptr);
-        QCOMPARE(table.weekStartsOnMonday(), false);
-    }
+    QVERIFY(!OvelaDateBookMonthTable(nullptr, nullptr, nullptr).weekStartsOnMonday());
     {
         Config qpe(QStringLiteral("qpe"), Config::User);
         qpe.setGroup(QStringLiteral("Time"));
         qpe.writeEntry(QStringLiteral("MONDAY"), true);
     }
     OvelaDateBookMonthTable table(nullptr, nullptr, nullptr);
-    QCOMPARE(table.weekStartsOnMonday(), true);
-    QCOMPARE(table.horizontalHeaderItem(0)->text(), QStringLiteral("Mon"));
+    QVERIFY(table.weekStartsOnMonday());
 }
 
 void TstOvelaDateBookMonth::setWeekStartMovesDays()
@@ -259,16 +219,13 @@ void TstOvelaDateBookMonth::setWeekStartMovesDays()
     view.slotWeekChange(false);
     view.setDate(QDate(2004, 3, 7)); // a Sunday
     QCOMPARE(table->dayItem(1, 0)->getDate(), QDate(2004, 3, 7));
-    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Sun"));
 
     view.slotWeekChange(true);
-    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Mon"));
-    // The first column's day moves to the last column of the row above.
+    // The first column's day moves to the last column of the row above, selection and all.
     QCOMPARE(table->dayItem(0, 6)->getDate(), QDate(2004, 3, 7));
     QCOMPARE(table->dayItem(1, 0)->getDate(), QDate(2004, 3, 8));
     QCOMPARE(view.selectedDate(), QDate(2004, 3, 7));
-    QCOMPARE(table->currentRow(), 0);
-    QCOMPARE(table->currentColumn(), 6);
+    QCOMPARE(QPoint(table->currentColumn(), table->currentRow()), QPoint(6, 0));
 }
 
 void TstOvelaDateBookMonth::selection_data()
@@ -290,6 +247,7 @@ void TstOvelaDateBookMonth::selection_data()
         << QDate(2004, 2, 10) << true << QPoint(6, 4) << QDate(2004, 2, 29);
 }
 
+// A tap reports its day once; the table alone does not move to another month.
 void TstOvelaDateBookMonth::selection()
 {
     QFETCH(QDate, shown);
@@ -304,18 +262,13 @@ void TstOvelaDateBookMonth::selection()
     table.show();
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     const QDate topLeft = table.dayItem(0, 0)->getDate();
-
-    int y = 0, m = 0, d = 0;
-    table.getDate(y, m, d);
-    QCOMPARE(QDate(y, m, d), shown);
+    QCOMPARE(selectedIn(table), shown);
 
     QSignalSpy clicked(&table, &OvelaDateBookMonthTable::dateClicked);
     click(&table, cell.y(), cell.x());
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(dateOf(clicked.at(0)), selected);
-    table.getDate(y, m, d);
-    QCOMPARE(QDate(y, m, d), selected);
-    // The table alone does not move to another month.
+    QCOMPARE(selectedIn(table), selected);
     QCOMPARE(table.dayItem(0, 0)->getDate(), topLeft);
 }
 
@@ -329,83 +282,63 @@ void TstOvelaDateBookMonth::dragChoosesWhereItEnds()
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     QSignalSpy clicked(&table, &OvelaDateBookMonthTable::dateClicked);
 
-    auto centre = [&](int row, int col) {
-        return table.visualRect(table.model()->index(row, col)).center();
-    };
-    QTest::mousePress(table.viewport(), Qt::LeftButton, {}, centre(1, 1));
-    QTest::mouseMove(table.viewport(), centre(1, 2));
-    QTest::mouseMove(table.viewport(), centre(2, 2));
-    int y = 0, m = 0, d = 0;
-    table.getDate(y, m, d);
-    QCOMPARE(QDate(y, m, d), QDate(2004, 3, 17)); // follows the stylus, reports nothing yet
+    QTest::mousePress(table.viewport(), Qt::LeftButton, {}, centre(&table, 1, 1));
+    QTest::mouseMove(table.viewport(), centre(&table, 1, 2));
+    QTest::mouseMove(table.viewport(), centre(&table, 2, 2));
+    QCOMPARE(selectedIn(table), QDate(2004, 3, 17)); // follows the stylus, reports nothing yet
     QCOMPARE(clicked.count(), 0);
-    QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, centre(2, 2));
+    QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, centre(&table, 2, 2));
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(dateOf(clicked.at(0)), QDate(2004, 3, 17));
-
-    // A plain tap reports once.
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre(0, 3));
-    QCOMPARE(clicked.count(), 2);
-    QCOMPARE(dateOf(clicked.at(1)), QDate(2004, 3, 4));
 }
 
 // ---------------------------------------------------------------------------------------------
 // The header
 
-void TstOvelaDateBookMonth::headerSlots_data()
+void TstOvelaDateBookMonth::headerButtons_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("button");
     QTest::addColumn<MonthList>("reported");
-    QTest::addColumn<int>("shownMonth");
-    QTest::addColumn<int>("shownYear");
 
-    QTest::newRow("back from March")
-        << 2004 << 3 << "backButton" << MonthList{{2004, 2}} << 2 << 2004;
+    QTest::newRow("back from March") << 2004 << 3 << "backButton" << MonthList{{2004, 2}};
     QTest::newRow("back from January reports December twice")
-        << 2004 << 1 << "backButton" << MonthList{{2003, 12}, {2003, 12}} << 12 << 2003;
-    QTest::newRow("forward from March")
-        << 2004 << 3 << "forwardButton" << MonthList{{2004, 4}} << 4 << 2004;
+        << 2004 << 1 << "backButton" << MonthList{{2003, 12}, {2003, 12}};
+    QTest::newRow("forward from March") << 2004 << 3 << "forwardButton" << MonthList{{2004, 4}};
     QTest::newRow("forward from December reports January once")
-        << 2004 << 12 << "forwardButton" << MonthList{{2005, 1}} << 1 << 2005;
-    QTest::newRow("first month") << 2004 << 6 << "firstButton" << MonthList{{2004, 1}} << 1 << 2004;
-    QTest::newRow("last month") << 2004 << 6 << "lastButton" << MonthList{{2004, 12}} << 12 << 2004;
+        << 2004 << 12 << "forwardButton" << MonthList{{2005, 1}};
+    QTest::newRow("first month") << 2004 << 6 << "firstButton" << MonthList{{2004, 1}};
+    QTest::newRow("last month") << 2004 << 6 << "lastButton" << MonthList{{2004, 12}};
     QTest::newRow("back from January of the first year stays")
-        << 1970 << 1 << "backButton" << MonthList{} << 1 << 1970;
+        << 1970 << 1 << "backButton" << MonthList{};
     QTest::newRow("forward from December of the last year stays")
-        << 2037 << 12 << "forwardButton" << MonthList{} << 12 << 2037;
+        << 2037 << 12 << "forwardButton" << MonthList{};
 }
 
-void TstOvelaDateBookMonth::headerSlots()
+// The header reports the month it moved to; at the ends of its range it stays and is silent.
+void TstOvelaDateBookMonth::headerButtons()
 {
     QFETCH(int, year);
     QFETCH(int, month);
     QFETCH(QString, button);
     QFETCH(MonthList, reported);
-    QFETCH(int, shownMonth);
-    QFETCH(int, shownYear);
 
     OvelaDateBookMonthHeader header(nullptr, "DateBookMonthHeader");
     header.setDate(year, month);
     auto *combo = header.findChild<QComboBox *>(QStringLiteral("monthCombo"));
     auto *spin = header.findChild<QSpinBox *>(QStringLiteral("yearSpin"));
-    QVERIFY(combo && spin);
-    QCOMPARE(combo->count(), 12);
-    QCOMPARE(combo->itemText(0), QStringLiteral("January"));
+    auto *toolButton = header.findChild<QToolButton *>(button);
+    QVERIFY(combo && spin && toolButton);
 
     QSignalSpy changed(&header, &OvelaDateBookMonthHeader::dateChanged);
-    auto *toolButton = header.findChild<QToolButton *>(button);
-    QVERIFY(toolButton);
-    QVERIFY(!toolButton->icon().isNull());
     toolButton->click();
-
     MonthList actual;
     for (const QList<QVariant> &args : changed)
         actual << qMakePair(args.at(0).toInt(), args.at(1).toInt());
     QCOMPARE(actual, reported);
-    QCOMPARE(combo->currentIndex() + 1, shownMonth);
-    QCOMPARE(spin->value(), shownYear);
+    const auto shown = reported.isEmpty() ? qMakePair(year, month) : reported.last();
+    QCOMPARE(qMakePair(spin->value(), combo->currentIndex() + 1), shown);
 }
 
 void TstOvelaDateBookMonth::headerSetDate()
@@ -437,52 +370,72 @@ void TstOvelaDateBookMonth::headerSetDate()
 // ---------------------------------------------------------------------------------------------
 // The month view
 
-void TstOvelaDateBookMonth::viewKeys_data()
+void TstOvelaDateBookMonth::viewMoves_data()
 {
     QTest::addColumn<QDate>("start");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("action");
     QTest::addColumn<QDate>("after");
+    QTest::addColumn<int>("gridMonth");
     QTest::addColumn<bool>("clicked");
 
     QTest::newRow("Up: a week back into February")
-        << QDate(2004, 3, 3) << int(Qt::Key_Up) << QDate(2004, 2, 25) << false;
+        << QDate(2004, 3, 3) << "Up" << QDate(2004, 2, 25) << 2 << false;
     QTest::newRow("Down: a week on")
-        << QDate(2004, 3, 3) << int(Qt::Key_Down) << QDate(2004, 3, 10) << false;
+        << QDate(2004, 3, 3) << "Down" << QDate(2004, 3, 10) << 3 << false;
     QTest::newRow("Left on the 1st: leap day")
-        << QDate(2004, 3, 1) << int(Qt::Key_Left) << QDate(2004, 2, 29) << false;
+        << QDate(2004, 3, 1) << "Left" << QDate(2004, 2, 29) << 2 << false;
     QTest::newRow("Right on 31 December: next year")
-        << QDate(2004, 12, 31) << int(Qt::Key_Right) << QDate(2005, 1, 1) << false;
+        << QDate(2004, 12, 31) << "Right" << QDate(2005, 1, 1) << 1 << false;
     QTest::newRow("Down across the year")
-        << QDate(2004, 12, 28) << int(Qt::Key_Down) << QDate(2005, 1, 4) << false;
+        << QDate(2004, 12, 28) << "Down" << QDate(2005, 1, 4) << 1 << false;
     QTest::newRow("Space chooses the day")
-        << QDate(2004, 3, 3) << int(Qt::Key_Space) << QDate(2004, 3, 3) << true;
+        << QDate(2004, 3, 3) << "Space" << QDate(2004, 3, 3) << 3 << true;
+    QTest::newRow("month list, leap year: 29 February")
+        << QDate(2004, 1, 31) << "February" << QDate(2004, 2, 29) << 2 << false;
+    QTest::newRow("month list, common year: 28 February")
+        << QDate(2005, 1, 31) << "February" << QDate(2005, 2, 28) << 2 << false;
+    QTest::newRow("tap on 7 February: chosen, the grid moves on")
+        << QDate(2004, 1, 15) << "tap" << QDate(2004, 2, 7) << 2 << true;
 }
 
-void TstOvelaDateBookMonth::viewKeys()
+// Keys, the month list and taps move the selection; the header follows it.
+void TstOvelaDateBookMonth::viewMoves()
 {
     QFETCH(QDate, start);
-    QFETCH(int, key);
+    QFETCH(QString, action);
     QFETCH(QDate, after);
+    QFETCH(int, gridMonth);
     QFETCH(bool, clicked);
 
     OvelaDateBookMonth view(nullptr, nullptr, nullptr);
+    view.slotWeekChange(false);
     view.setDate(start);
+    view.resize(280, 260);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(view.selectedDate(), start);
-
-    QSignalSpy spy(&view, &OvelaDateBookMonth::dateClicked);
-    if (key == Qt::Key_Space)
-        QTest::ignoreMessage(QtWarningMsg, "space");
-    QTest::keyClick(&view, Qt::Key(key));
-
-    QCOMPARE(view.selectedDate(), after);
     auto *combo = view.findChild<QComboBox *>(QStringLiteral("monthCombo"));
     auto *spin = view.findChild<QSpinBox *>(QStringLiteral("yearSpin"));
+
+    QSignalSpy spy(&view, &OvelaDateBookMonth::dateClicked);
+    const QMap<QString, Qt::Key> keys {{"Up", Qt::Key_Up}, {"Down", Qt::Key_Down},
+                                       {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},
+                                       {"Space", Qt::Key_Space}};
+    if (action == "February") {
+        combo->setCurrentIndex(1);
+        emit combo->activated(1);
+    } else if (action == "tap") {
+        click(view.monthTable(), 5, 6);
+    } else {
+        if (action == "Space")
+            QTest::ignoreMessage(QtWarningMsg, "space");
+        QTest::keyClick(&view, keys.value(action));
+    }
+
+    QCOMPARE(view.selectedDate(), after);
     QCOMPARE(combo->currentIndex() + 1, after.month());
     QCOMPARE(spin->value(), after.year());
-    int row = 0, col = 0;
-    view.monthTable()->findDay(after.day(), row, col);
-    QCOMPARE(view.monthTable()->dayItem(row, col)->getDate(), after);
-
+    QCOMPARE(view.monthTable()->dayItem(2, 0)->getDate().month(), gridMonth);
     QCOMPARE(spy.count(), clicked ? 1 : 0);
     if (clicked)
         QCOMPARE(dateOf(spy.at(0)), after);
@@ -505,27 +458,6 @@ void TstOvelaDateBookMonth::otherKeysPassOn()
     QCOMPARE(spy.count(), 0);
 }
 
-void TstOvelaDateBookMonth::monthListKeepsDayInMonth_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QDate>("after");
-    QTest::newRow("leap year: 29 February") << 2004 << QDate(2004, 2, 29);
-    QTest::newRow("common year: 28 February") << 2005 << QDate(2005, 2, 28);
-}
-
-void TstOvelaDateBookMonth::monthListKeepsDayInMonth()
-{
-    QFETCH(int, year);
-    QFETCH(QDate, after);
-
-    OvelaDateBookMonth view(nullptr, nullptr, nullptr);
-    view.setDate(QDate(year, 1, 31));
-    auto *combo = view.findChild<QComboBox *>(QStringLiteral("monthCombo"));
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
-    QCOMPARE(view.selectedDate(), after);
-}
-
 void TstOvelaDateBookMonth::backFromJanuaryThroughHeader()
 {
     OvelaDateBookMonth view(nullptr, nullptr, nullptr);
@@ -537,24 +469,6 @@ void TstOvelaDateBookMonth::backFromJanuaryThroughHeader()
     QCOMPARE(view.selectedDate(), QDate(2003, 12, 31));
     QCOMPARE(view.monthTable()->dayItem(0, 0)->getDate(), QDate(2003, 11, 30));
     QCOMPARE(clicked.count(), 0);
-}
-
-void TstOvelaDateBookMonth::tapOnNextMonth()
-{
-    OvelaDateBookMonth view(nullptr, nullptr, nullptr);
-    view.slotWeekChange(false);
-    view.setDate(QDate(2004, 1, 15));
-    view.resize(280, 260);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-
-    QSignalSpy clicked(&view, &OvelaDateBookMonth::dateClicked);
-    click(view.monthTable(), 5, 6); // 7 February
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(dateOf(clicked.at(0)), QDate(2004, 2, 7));
-    QCOMPARE(view.selectedDate(), QDate(2004, 2, 7));
-    QCOMPARE(view.findChild<QComboBox *>(QStringLiteral("monthCombo"))->currentIndex(), 1);
-    QCOMPARE(view.monthTable()->dayItem(0, 0)->getDate(), QDate(2004, 1, 25));
 }
 
 void TstOvelaDateBookMonth::autoClose_data()
@@ -593,11 +507,12 @@ void TstOvelaDateBookMonth::autoClose()
     QCOMPARE(parent.isVisible(), !autoClose);
 }
 
+// The view hands its journal to the days: phases in colour, the selected day framed.
 void TstOvelaDateBookMonth::viewShowsTheCycle()
 {
     Journal journal;
-    journal.calendar->setStartCycleDate(QDate(2004, 3, 1));
-    OvelaDateBookMonth view(nullptr, nullptr, journal.calendar.get());
+    journal.calendar.setStartCycleDate(QDate(2004, 3, 1));
+    OvelaDateBookMonth view(nullptr, nullptr, &journal.calendar);
     view.slotWeekChange(true);
     view.setDate(QDate(2004, 3, 20));
     view.resize(280, 260);
@@ -606,30 +521,19 @@ void TstOvelaDateBookMonth::viewShowsTheCycle()
     const QImage shot = view.grab().toImage();
 
     OvelaDateBookMonthTable *table = view.monthTable();
-    auto cellColour = [&](int row, int col) {
+    auto colourAt = [&](int row, int col, bool corner) {
         const QRect cell = table->visualRect(table->model()->index(row, col));
-        const QPoint corner = table->viewport()->mapTo(&view, cell.bottomRight() - QPoint(4, 4));
-        return shot.pixelColor(corner * shot.devicePixelRatio());
+        const QPoint at = corner ? cell.bottomRight() - QPoint(4, 4)
+                                 : QPoint(cell.center().x(), cell.top() + 1);
+        return shot.pixelColor(table->viewport()->mapTo(&view, at) * shot.devicePixelRatio());
     };
-    QCOMPARE(cellColour(0, 0), menstrualRed);          // 1 March
-    QCOMPARE(cellColour(1, 3), fertileGreen);          // 11 March
-    QCOMPARE(cellColour(0, 5), QColor(Qt::white));     // 6 March
-    QCOMPARE(cellColour(5, 0), QColor(224, 224, 224)); // 5 April
-    // The selected day (20 March) keeps its colour and number and is framed.
-    QCOMPARE(cellColour(2, 5), QColor(Qt::white));
-    const QRect selected = table->visualRect(table->model()->index(2, 5));
-    const QPoint edge =
-        table->viewport()->mapTo(&view, QPoint(selected.center().x(), selected.top() + 1));
-    QCOMPARE(shot.pixelColor(edge * shot.devicePixelRatio()),
+    QCOMPARE(colourAt(0, 0, true), menstrualRed);      // 1 March
+    QCOMPARE(colourAt(1, 3, true), fertileGreen);      // 11 March
+    QCOMPARE(colourAt(0, 5, true), QColor(Qt::white)); // 6 March
+    QCOMPARE(colourAt(5, 0, true), otherMonthGrey);    // 5 April
+    QCOMPARE(colourAt(2, 5, true), QColor(Qt::white)); // 20 March, selected
+    QCOMPARE(colourAt(2, 5, false),
              QColor(view.palette().color(QPalette::Highlight).darker(150).rgb()));
-
-    // Changes in the journal show once the owner redraws.
-    journal.calendar->setStartCycleDate(QDate(2004, 3, 2));
-    view.redraw();
-    const QImage after = view.grab().toImage();
-    const QRect cell = table->visualRect(table->model()->index(0, 0));
-    const QPoint corner = table->viewport()->mapTo(&view, cell.bottomRight() - QPoint(4, 4));
-    QCOMPARE(after.pixelColor(corner * after.devicePixelRatio()), QColor(Qt::white));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -648,34 +552,32 @@ void TstOvelaDateBookMonth::fillFactors_data()
     QTest::newRow("not a phase day") << -1 << 100 << 100;
 }
 
+// Each phase day is filled with its base colour lightened by the day's own factor, over the
+// whole rectangle, right and bottom edges included.
 void TstOvelaDateBookMonth::fillFactors()
 {
     QFETCH(int, index);
     QFETCH(int, menstrual);
     QFETCH(int, fertile);
-    QCOMPARE(cycleDenseFactor(index), menstrual);
-    QCOMPARE(fertileDenseFactor(index), fertile);
-
-    // The fill covers the whole rectangle, right and bottom edges included.
-    QImage image(12, 12, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    fillCycleDenseRect(&p, QRect(1, 1, 10, 10), menstrualRed, index);
-    p.end();
-    QCOMPARE(pixelsOtherThan(image, QRect(1, 1, 10, 10), menstrualRed.lighter(menstrual)), 0);
-    QCOMPARE(image.pixelColor(11, 11), QColor(Qt::black));
-
-    image.fill(Qt::black);
-    p.begin(&image);
-    fillFertileDenseRect(&p, QRect(1, 1, 10, 10), fertileGreen, index);
-    p.end();
-    QCOMPARE(pixelsOtherThan(image, QRect(1, 1, 10, 10), fertileGreen.lighter(fertile)), 0);
+    for (bool phaseIsMenstrual : {true, false}) {
+        QImage image(12, 12, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter p(&image);
+        if (phaseIsMenstrual)
+            fillCycleDenseRect(&p, QRect(1, 1, 10, 10), menstrualRed, index);
+        else
+            fillFertileDenseRect(&p, QRect(1, 1, 10, 10), fertileGreen, index);
+        p.end();
+        const QColor expected = phaseIsMenstrual ? menstrualRed.lighter(menstrual)
+                                                 : fertileGreen.lighter(fertile);
+        QCOMPARE(pixelsOtherThan(image, QRect(1, 1, 10, 10), expected), 0);
+        QCOMPARE(image.pixelColor(11, 11), QColor(Qt::black));
+    }
 }
 
 void TstOvelaDateBookMonth::paintPhase_data()
 {
-    QTest::addColumn<bool>("withCalendar");
-    QTest::addColumn<QList<int>>("lengths"); // cycle, menstrual, fertile, luteal
+    QTest::addColumn<QList<int>>("lengths"); // cycle, menstrual, fertile, luteal; none: no calculator
     QTest::addColumn<QDate>("date");
     QTest::addColumn<int>("type");
     QTest::addColumn<bool>("selected");
@@ -685,41 +587,39 @@ void TstOvelaDateBookMonth::paintPhase_data()
     const QList<int> usual{28, 5, 5, 14};
     const QList<int> longBleeding{28, 10, 5, 14};
     const QList<int> overlap{23, 8, 5, 16};
-    QTest::newRow("menstrual day 0 in full red")
-        << true << usual << QDate(2004, 3, 1) << 1 << false << menstrualRed << false;
+    const QColor red = menstrualRed, green = fertileGreen, white(Qt::white), grey = otherMonthGrey;
+    auto march = [](int day) { return QDate(2004, 3, day); };
+    QTest::newRow("menstrual day 0 in full red") << usual << march(1) << 1 << false << red << false;
     QTest::newRow("selected menstrual day keeps its red")
-        << true << usual << QDate(2004, 3, 1) << 1 << true << menstrualRed << false;
+        << usual << march(1) << 1 << true << red << false;
     QTest::newRow("menstrual day 4 pales")
-        << true << usual << QDate(2004, 3, 5) << 1 << false << menstrualRed.lighter(144) << false;
-    QTest::newRow("menstrual day 8 at factor 188") << true << longBleeding << QDate(2004, 3, 9) << 1
-                                                   << false << menstrualRed.lighter(188) << false;
+        << usual << march(5) << 1 << false << red.lighter(144) << false;
+    QTest::newRow("menstrual day 8 at factor 188")
+        << longBleeding << march(9) << 1 << false << red.lighter(188) << false;
     QTest::newRow("menstrual day 9 back at the base colour")
-        << true << longBleeding << QDate(2004, 3, 10) << 1 << false << menstrualRed << false;
+        << longBleeding << march(10) << 1 << false << red << false;
     QTest::newRow("next cycle's first day, grey month")
-        << true << usual << QDate(2004, 3, 29) << 2 << false << menstrualRed << false;
+        << usual << march(29) << 2 << false << red << false;
     QTest::newRow("fertile day 0 with its symbol")
-        << true << usual << QDate(2004, 3, 11) << 1 << false << fertileGreen << true;
+        << usual << march(11) << 1 << false << green << true;
     QTest::newRow("fertile day 3 darker")
-        << true << usual << QDate(2004, 3, 14) << 1 << false << fertileGreen.lighter(84) << true;
+        << usual << march(14) << 1 << false << green.lighter(84) << true;
     QTest::newRow("selected fertile day keeps its green")
-        << true << usual << QDate(2004, 3, 15) << 1 << true << fertileGreen.lighter(122) << true;
+        << usual << march(15) << 1 << true << green.lighter(122) << true;
     QTest::newRow("fertile over bleeding: green only")
-        << true << overlap << QDate(2004, 3, 4) << 1 << false << fertileGreen << true;
-    QTest::newRow("ordinary day of the month")
-        << true << usual << QDate(2004, 3, 20) << 1 << false << QColor(Qt::white) << false;
+        << overlap << march(4) << 1 << false << green << true;
+    QTest::newRow("ordinary day of the month") << usual << march(20) << 1 << false << white << false;
     QTest::newRow("selected ordinary day highlighted")
-        << true << usual << QDate(2004, 3, 20) << 1 << true << highlight << false;
+        << usual << march(20) << 1 << true << highlight << false;
     QTest::newRow("ordinary day of the month before")
-        << true << usual << QDate(2004, 2, 20) << 0 << false << QColor(224, 224, 224) << false;
+        << usual << QDate(2004, 2, 20) << 0 << false << grey << false;
     QTest::newRow("before the start-cycle date")
-        << true << usual << QDate(2004, 2, 29) << 0 << false << QColor(224, 224, 224) << false;
-    QTest::newRow("no calculator: plain")
-        << false << usual << QDate(2004, 3, 1) << 1 << false << QColor(Qt::white) << false;
+        << usual << QDate(2004, 2, 29) << 0 << false << grey << false;
+    QTest::newRow("no calculator: plain") << QList<int>() << march(1) << 1 << false << white << false;
 }
 
 void TstOvelaDateBookMonth::paintPhase()
 {
-    QFETCH(bool, withCalendar);
     QFETCH(QList<int>, lengths);
     QFETCH(QDate, date);
     QFETCH(int, type);
@@ -728,19 +628,21 @@ void TstOvelaDateBookMonth::paintPhase()
     QFETCH(bool, symbol);
 
     Journal journal;
-    OvelaCalendar &calendar = *journal.calendar;
-    calendar.setCycleLength(lengths.at(0));
-    calendar.setMenstrualPeriod(lengths.at(1));
-    calendar.setFertilePeriod(lengths.at(2));
-    calendar.setLuterPhaseLength(lengths.at(3));
+    OvelaCalendar &calendar = journal.calendar;
+    if (!lengths.isEmpty()) {
+        calendar.setCycleLength(lengths.at(0));
+        calendar.setMenstrualPeriod(lengths.at(1));
+        calendar.setFertilePeriod(lengths.at(2));
+        calendar.setLuterPhaseLength(lengths.at(3));
+    }
     calendar.setStartCycleDate(QDate(2004, 3, 1));
 
-    OvelaDayItemMonth item(QString(), date, withCalendar ? &calendar : nullptr);
+    OvelaDayItemMonth item(QString(), date, lengths.isEmpty() ? nullptr : &calendar);
     item.setType(Calendar::Day::Type(type));
     item.setDay(date.day());
     const QImage image = render(item, selected);
 
-    QCOMPARE(image.pixelColor(backgroundPoint), QColor(background.rgb()));
+    QCOMPARE(image.pixelColor(28, 28), QColor(background.rgb()));
     QCOMPARE(pixelsOtherThan(image, QRect(0, 12, 30, 18), background), 0); // no markers
     QVERIFY(!contains(image, image.rect(), Qt::magenta));
     QVERIFY(contains(image, numberArea, selected ? highlightedText : QColor(Qt::black)));
@@ -753,16 +655,12 @@ void TstOvelaDateBookMonth::paintMarkers_data()
     QTest::addColumn<bool>("pencil");
     QTest::addColumn<bool>("thermometer");
 
-    OvelaRecordEntry temperature;
+    OvelaRecordEntry temperature, fluid, secret, both, note;
     temperature.setTemperature(12);
-    OvelaRecordEntry fluid;
     fluid.setCervicalFluid(5);
-    OvelaRecordEntry secret;
     secret.setSecret(true);
-    OvelaRecordEntry both;
     both.setCramps(true);
     both.setTemperature(1);
-    OvelaRecordEntry note;
     note.setNote(QStringLiteral("headache"));
 
     QTest::newRow("temperature only: thermometer, no pencil") << temperature << false << true;
@@ -780,9 +678,8 @@ void TstOvelaDateBookMonth::paintMarkers()
 
     Journal journal;
     const QDate date(2004, 3, 8);
-    journal.calendar->setEntry(entry, date);
-
-    OvelaDayItemMonth item(QString(), date, journal.calendar.get());
+    journal.calendar.setEntry(entry, date);
+    OvelaDayItemMonth item(QString(), date, &journal.calendar);
     item.setType(Calendar::Day::ThisMonth);
     item.setDay(8);
     const QImage image = render(item, false);
@@ -820,16 +717,9 @@ void TstOvelaDateBookMonth::dateButtonTexts()
     button.setDate(2004, 3, 1);
     button.setDateFormat(format);
     QCOMPARE(button.text(), text);
-    QCOMPARE(button.date(), QDate(2004, 3, 1));
 }
 
-void TstOvelaDateBookMonth::dateButtonStartsOnToday()
-{
-    OvelaDateButton button(false, nullptr, nullptr);
-    QCOMPARE(button.date(), QDate::currentDate());
-    QCOMPARE(button.text(), QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
-}
-
+// Two buttons share one pop-up picker; each gets its own pick, and the pop-up closes.
 void TstOvelaDateBookMonth::dateButtonPick()
 {
     QWidget window;
@@ -839,6 +729,9 @@ void TstOvelaDateBookMonth::dateButtonPick()
     window.resize(200, 100);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // A new button shows today.
+    QCOMPARE(first->date(), QDate::currentDate());
+    QCOMPARE(first->text(), QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
     first->setDate(2004, 1, 15);
     second->setDate(2004, 12, 10);
     QSignalSpy firstSelected(first, &OvelaDateButton::dateSelected);
@@ -854,7 +747,6 @@ void TstOvelaDateBookMonth::dateButtonPick()
     popup->close();
     QVERIFY(!first->isDown());
 
-    // The other button reuses the pop-up, and the pick is its own.
     second->setWeekStartsMonday(1);
     emit second->pressed();
     QTRY_COMPARE(QApplication::activePopupWidget(), popup);
@@ -863,7 +755,6 @@ void TstOvelaDateBookMonth::dateButtonPick()
     click(picker->monthTable(), 5, 6); // 9 January 2005
     QCOMPARE(secondSelected.count(), 1);
     QCOMPARE(dateOf(secondSelected.at(0)), QDate(2005, 1, 9));
-    QCOMPARE(second->date(), QDate(2005, 1, 9));
     QCOMPARE(second->text(), QStringLiteral("01/09/2005"));
     QTRY_VERIFY(!popup->isVisible());
     QCOMPARE(firstSelected.count(), 0);

@@ -7,7 +7,6 @@
 #include "support/testhome.h"
 
 #include <QImage>
-#include <QLayout>
 #include <QPainter>
 #include <QPicture>
 #include <QSignalSpy>
@@ -18,14 +17,6 @@ using DayCode = QPair<QDate, int>;
 
 namespace {
 
-// A fixed pixel size keeps the captions independent of the screen's resolution.
-QFont chartFont()
-{
-    QFont font;
-    font.setPixelSize(11);
-    return font;
-}
-
 QImage render(QWidget *widget)
 {
     QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
@@ -34,25 +25,16 @@ QImage render(QWidget *widget)
     return image;
 }
 
-bool isDark(QRgb rgb)
-{
-    return qGray(rgb) < 128;
-}
-bool isWhite(QRgb rgb)
-{
-    return rgb == qRgb(255, 255, 255);
-}
-bool isRed(QRgb rgb)
-{
-    return qRed(rgb) > 200 && qGreen(rgb) < 90 && qBlue(rgb) < 90;
-}
+bool isDark(QRgb rgb) { return qGray(rgb) < 128; }
+bool isWhite(QRgb rgb) { return rgb == qRgb(255, 255, 255); }
 
 QList<QPoint> redPixels(const QImage &image)
 {
     QList<QPoint> points;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (isRed(image.pixel(x, y)))
+            if (qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 90
+                && qBlue(image.pixel(x, y)) < 90)
                 points << QPoint(x, y);
     return points;
 }
@@ -60,26 +42,36 @@ QList<QPoint> redPixels(const QImage &image)
 // A dot drawn at p is a small circle in the box from p to p + (2, 2).
 bool nearDot(const QPoint &pixel, const QPoint &dot)
 {
-    return pixel.x() >= dot.x() - 1 && pixel.x() <= dot.x() + 3 && pixel.y() >= dot.y() - 1 &&
-           pixel.y() <= dot.y() + 3;
+    return QRect(dot - QPoint(1, 1), QSize(5, 5)).contains(pixel);
 }
 
+// Every red pixel belongs to one of the dots, and every dot has red pixels.
+QString dotsDiffer(const QList<QPoint> &red, const QList<QPoint> &dots)
+{
+    for (const QPoint &dot : dots)
+        if (std::none_of(red.begin(), red.end(), [&](const QPoint &p) { return nearDot(p, dot); }))
+            return QStringLiteral("no dot at %1,%2").arg(dot.x()).arg(dot.y());
+    for (const QPoint &p : red)
+        if (std::none_of(dots.begin(), dots.end(), [&](const QPoint &d) { return nearDot(p, d); }))
+            return QStringLiteral("stray red at %1,%2").arg(p.x()).arg(p.y());
+    return QString();
+}
+
+// The axes measured from the chart's own rectangle: origin, steps, right and bottom edges.
 struct Geometry
 {
-    int x0, y0, xStep, yStep, R, B;
+    explicit Geometry(const QSize &size)
+        : R(size.width() - 1), B(size.height() - 1), y0(B - 60), xStep((R - 65) / 6),
+          yStep((B - 75) / 9)
+    {
+    }
+    int R, B, x0 = 50, y0, xStep, yStep;
 };
-
-Geometry geometryFor(const QSize &size)
-{
-    const int R = size.width() - 1;
-    const int B = size.height() - 1;
-    return {50, B - 60, (R - 15 - 50) / 6, (B - 75) / 9, R, B};
-}
 
 // The x of every dark pixel just above the day axis, right of the origin.
 QList<int> dayTicksIn(const QImage &image)
 {
-    const Geometry g = geometryFor(image.size());
+    const Geometry g(image.size());
     QList<int> found;
     for (int x = g.x0 + 1; x < image.width() - 3; ++x)
         if (isDark(image.pixel(x, g.y0 - 4)))
@@ -120,11 +112,6 @@ QRect paintedArea(QWidget *widget)
     return drawn;
 }
 
-QString describe(const QRect &r)
-{
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
 } // namespace
 
 // Counts its paints and notes whether a watched day still held a record when it painted.
@@ -160,21 +147,30 @@ private slots:
     void dots();
     void labels_data();
     void labels();
-    void labelsClearOfTicks_data();
-    void labelsClearOfTicks();
-    void captionsInside_data();
-    void captionsInside();
+    void labelsInside_data();
+    void labelsInside();
     void followsMonthAndJournal_data();
     void followsMonthAndJournal();
-    void deletedDotGoneAtRepaint();
-    void pageLayout();
     void pageChartUsesItsOwnRectangle_data();
     void pageChartUsesItsOwnRectangle();
-    void pageFollowsItsHeader();
 
 private:
-    std::unique_ptr<OvelaChartWidget> makeChart(const QSize &size);
-    void addTemperature(const QDate &date, int code);
+    // The March 2004 chart; a fixed pixel size keeps the captions independent of the screen.
+    template<class Chart = OvelaChartWidget>
+    std::unique_ptr<Chart> makeChart(const QSize &size, int pixelSize = 11)
+    {
+        auto chart = std::make_unique<Chart>(cal.get(), *prefs);
+        QFont font;
+        font.setPixelSize(pixelSize);
+        chart->setFont(font);
+        chart->resize(size);
+        chart->dateChanged(2004, 3);
+        return chart;
+    }
+    void addTemperature(const QDate &date, int code)
+    {
+        cal->addEntry(date).setTemperature(code);
+    }
 
     std::unique_ptr<Preferences> prefs;
     std::unique_ptr<OvelaCalendar> cal;
@@ -195,22 +191,6 @@ void TstOvelaChart::cleanup()
     prefs.reset();
 }
 
-std::unique_ptr<OvelaChartWidget> TstOvelaChart::makeChart(const QSize &size)
-{
-    auto chart = std::make_unique<OvelaChartWidget>(cal.get(), *prefs);
-    chart->setFont(chartFont());
-    chart->resize(size);
-    chart->dateChanged(2004, 3);
-    return chart;
-}
-
-void TstOvelaChart::addTemperature(const QDate &date, int code)
-{
-    OvelaRecordEntry entry;
-    entry.setTemperature(code);
-    cal->setEntry(entry, date);
-}
-
 void TstOvelaChart::ticks_data()
 {
     QTest::addColumn<QSize>("size");
@@ -222,37 +202,33 @@ void TstOvelaChart::ticks_data()
                                << QList<int>{35, 48, 61, 74, 87, 100, 113, 126, 139};
 }
 
-// Both axes with exactly their ticks, measured from the chart's own rectangle.
+// Both axes with exactly their ticks, in either scale, and nothing red without records.
 void TstOvelaChart::ticks()
 {
     QFETCH(QSize, size);
     QFETCH(QList<int>, dayTicks);
     QFETCH(QList<int>, tempTicks);
-    const Geometry g = geometryFor(size);
+    const Geometry g(size);
     auto chart = makeChart(size);
 
     for (auto format : {Preferences::Celsius, Preferences::Fahrenheit}) {
         prefs->setTemperatureFormat(format);
         const QImage image = render(chart.get());
-
         // The frame's white fill reaches the bottom of the chart.
         QVERIFY(isWhite(image.pixel(size.width() / 2, size.height() - 4)));
 
         QCOMPARE(dayTicksIn(image), dayTicks);
         for (int x : dayTicks)
             QVERIFY(isDark(image.pixel(x, g.y0 - 5)) && isDark(image.pixel(x, g.y0 + 5)));
-
         QCOMPARE(tempTicksIn(image), tempTicks);
         for (int y : tempTicks)
             QVERIFY(isDark(image.pixel(45, y)) || isDark(image.pixel(46, y)));
 
         // The day axis runs from x0 to R - 15, the temperature axis from 15 down to y0 at x 50.
-        QVERIFY(isDark(image.pixel(g.x0 + 1, g.y0)));
-        QVERIFY(isDark(image.pixel(g.R - 15, g.y0)));
+        QVERIFY(isDark(image.pixel(g.x0 + 1, g.y0)) && isDark(image.pixel(g.R - 15, g.y0)));
         QVERIFY(isWhite(image.pixel(g.R - 14, g.y0)));
         QVERIFY(isDark(image.pixel(50, 15)));
-        QVERIFY(isWhite(image.pixel(50, 13)));
-        QVERIFY(isWhite(image.pixel(50, g.y0 + 2)));
+        QVERIFY(isWhite(image.pixel(50, 13)) && isWhite(image.pixel(50, g.y0 + 2)));
         QCOMPARE(redPixels(image), QList<QPoint>());
     }
 }
@@ -264,6 +240,7 @@ void TstOvelaChart::dots_data()
     QTest::addColumn<QList<QPoint>>("expected");
 
     const QSize square(240, 240);
+    // x0 = 50, y0 = 179, xStep = 29, yStep = 18: day 15 is 14/5 steps right, code 11 is two up.
     QTest::newRow("15th code 11") << square << QList<DayCode>{{QDate(2004, 3, 15), 11}}
                                   << QList<QPoint>{{131, 143}};
     QTest::newRow("6th code 6 on the tick labelled 5")
@@ -272,19 +249,18 @@ void TstOvelaChart::dots_data()
         << square << QList<DayCode>{{QDate(2004, 3, 31), 41}} << QList<QPoint>{{224, 35}};
     QTest::newRow("1st code 1 on the crossing")
         << square << QList<DayCode>{{QDate(2004, 3, 1), 1}} << QList<QPoint>{{50, 179}};
-    QTest::newRow("several, no other month, no code 0") << square
-                                                        << QList<DayCode>{{QDate(2004, 2, 29), 20},
-                                                                          {QDate(2004, 3, 2), 21},
-                                                                          {QDate(2004, 3, 9), 0},
-                                                                          {QDate(2004, 3, 20), 30},
-                                                                          {QDate(2004, 4, 1), 20}}
-                                                        << QList<QPoint>{{55, 107}, {160, 75}};
+    QTest::newRow("several, no other month, no code 0")
+        << square
+        << QList<DayCode>{{QDate(2004, 2, 29), 20}, {QDate(2004, 3, 2), 21},
+                          {QDate(2004, 3, 9), 0}, {QDate(2004, 3, 20), 30},
+                          {QDate(2004, 4, 1), 20}}
+        << QList<QPoint>{{55, 107}, {160, 75}};
     QTest::newRow("320 x 200, 15th code 11")
         << QSize(320, 200) << QList<DayCode>{{QDate(2004, 3, 15), 11}}
         << QList<QPoint>{{50 + 42 * 14 / 5, 139 - 13 * 10 / 5}};
 }
 
-// Red dots where the records put them, nothing else red, and not moved by the format.
+// Red dots where the records put them, nothing else red, and not moved by the scale.
 void TstOvelaChart::dots()
 {
     QFETCH(QSize, size);
@@ -297,27 +273,10 @@ void TstOvelaChart::dots()
     }
     auto chart = makeChart(size);
 
-    QList<QPoint> celsiusDots;
-    for (auto format : {Preferences::Celsius, Preferences::Fahrenheit}) {
-        prefs->setTemperatureFormat(format);
-        const QList<QPoint> red = redPixels(render(chart.get()));
-        for (const QPoint &dot : expected) {
-            const bool found = std::any_of(red.begin(), red.end(),
-                                           [&](const QPoint &p) { return nearDot(p, dot); });
-            QVERIFY2(found,
-                     qPrintable(QStringLiteral("no dot at %1,%2").arg(dot.x()).arg(dot.y())));
-        }
-        for (const QPoint &p : red) {
-            const bool belongs = std::any_of(expected.begin(), expected.end(),
-                                             [&](const QPoint &dot) { return nearDot(p, dot); });
-            QVERIFY2(belongs,
-                     qPrintable(QStringLiteral("stray red at %1,%2").arg(p.x()).arg(p.y())));
-        }
-        if (format == Preferences::Celsius)
-            celsiusDots = red;
-        else
-            QCOMPARE(red, celsiusDots);
-    }
+    const QList<QPoint> celsius = redPixels(render(chart.get()));
+    QCOMPARE(dotsDiffer(celsius, expected), QString());
+    prefs->setTemperatureFormat(Preferences::Fahrenheit);
+    QCOMPARE(redPixels(render(chart.get())), celsius);
 }
 
 void TstOvelaChart::labels_data()
@@ -339,20 +298,17 @@ void TstOvelaChart::labels()
     QFETCH(int, format);
     QFETCH(QStringList, values);
     const QSize size(240, 240);
-    const Geometry g = geometryFor(size);
+    const Geometry g(size);
     prefs->setTemperatureFormat(Preferences::TemperatureFormat(format));
-    auto chart = makeChart(size);
     // Small enough that even 100.80 fits left of the ticks at its own size.
-    QFont font = chartFont();
-    font.setPixelSize(8);
-    chart->setFont(font);
+    auto chart = makeChart(size, 8);
     const QImage image = render(chart.get());
 
     QImage expected(size, QImage::Format_ARGB32_Premultiplied);
     expected.fill(Qt::white);
     {
         QPainter p(&expected);
-        p.setFont(font);
+        p.setFont(chart->font());
         p.setPen(chart->palette().color(QPalette::WindowText));
         p.drawText(120, g.B - 30, QStringLiteral("Day"));
         p.drawText(10, g.B - 45, QStringLiteral("Temp"));
@@ -375,26 +331,38 @@ void TstOvelaChart::labels()
     QVERIFY(compared > 10000);
 }
 
-void TstOvelaChart::labelsClearOfTicks_data()
+void TstOvelaChart::labelsInside_data()
 {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("format");
     QTest::addColumn<int>("pixelSize");
-    QTest::newRow("11 pixels") << 11;
-    QTest::newRow("16 pixels") << 16;
-    QTest::newRow("22 pixels") << 22;
+    const int C = Preferences::Celsius;
+    const int F = Preferences::Fahrenheit;
+    QTest::newRow("240 x 240 Celsius") << QSize(240, 240) << C << 11;
+    QTest::newRow("240 x 240 Fahrenheit") << QSize(240, 240) << F << 11;
+    QTest::newRow("240 x 240 Fahrenheit, 16 pixels") << QSize(240, 240) << F << 16;
+    QTest::newRow("240 x 240 Fahrenheit, 22 pixels") << QSize(240, 240) << F << 22;
+    QTest::newRow("320 x 200 Fahrenheit") << QSize(320, 200) << F << 11;
+    QTest::newRow("480 x 560 Celsius, 16 pixels") << QSize(480, 560) << C << 16;
 }
 
-// However large the font, the temperature labels end before the ticks begin at x 45, and
-// still say something.
-void TstOvelaChart::labelsClearOfTicks()
+// However large the font, nothing is drawn past the chart's own rectangle (replayed without
+// the widget's clip), and the temperature labels end before the ticks at x 45 yet still show.
+void TstOvelaChart::labelsInside()
 {
+    QFETCH(QSize, size);
+    QFETCH(int, format);
     QFETCH(int, pixelSize);
-    prefs->setTemperatureFormat(Preferences::Fahrenheit);
-    auto chart = makeChart(QSize(240, 240));
-    QFont font;
-    font.setPixelSize(pixelSize);
-    chart->setFont(font);
+    prefs->setTemperatureFormat(Preferences::TemperatureFormat(format));
+    addTemperature(QDate(2004, 3, 1), 1);
+    addTemperature(QDate(2004, 3, 31), 41);
+    auto chart = makeChart(size, pixelSize);
+
+    const QRect drawn = paintedArea(chart.get());
+    QCOMPARE(drawn.intersected(chart->rect()), drawn);
+
     const QImage image = render(chart.get());
-    const Geometry g = geometryFor(image.size());
+    const Geometry g(size);
     for (int y = 3; y <= g.y0 + 2; ++y)
         for (int x = 43; x < 45; ++x)
             QVERIFY2(isWhite(image.pixel(x, y)),
@@ -406,124 +374,48 @@ void TstOvelaChart::labelsClearOfTicks()
     QVERIFY(ink > 20);
 }
 
-void TstOvelaChart::captionsInside_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("format");
-    QTest::addColumn<int>("pixelSize");
-    const int C = Preferences::Celsius;
-    const int F = Preferences::Fahrenheit;
-    QTest::newRow("240 x 240 Celsius") << QSize(240, 240) << C << 11;
-    QTest::newRow("240 x 240 Fahrenheit") << QSize(240, 240) << F << 11;
-    QTest::newRow("240 x 240 Fahrenheit, large font") << QSize(240, 240) << F << 16;
-    QTest::newRow("320 x 200 Fahrenheit") << QSize(320, 200) << F << 11;
-    QTest::newRow("480 x 560 Celsius, large font") << QSize(480, 560) << C << 16;
-}
-
-// The chart's drawing, replayed without the widget's clip onto a larger image, must not
-// reach past the chart's own rectangle.
-void TstOvelaChart::captionsInside()
-{
-    QFETCH(QSize, size);
-    QFETCH(int, format);
-    QFETCH(int, pixelSize);
-    prefs->setTemperatureFormat(Preferences::TemperatureFormat(format));
-    addTemperature(QDate(2004, 3, 1), 1);
-    addTemperature(QDate(2004, 3, 31), 41);
-    auto chart = makeChart(size);
-    QFont font = chartFont();
-    font.setPixelSize(pixelSize);
-    chart->setFont(font);
-
-    const QRect drawn = paintedArea(chart.get());
-    QVERIFY2(QRect(QPoint(0, 0), size).contains(drawn), qPrintable(describe(drawn)));
-}
-
 void TstOvelaChart::followsMonthAndJournal_data()
 {
     QTest::addColumn<QString>("change");
-    QTest::newRow("month") << "month";
-    QTest::newRow("format") << "format";
-    QTest::newRow("clear") << "clear";
-    QTest::newRow("delete") << "delete";
+    QTest::addColumn<bool>("dotStays");
+    QTest::newRow("month") << "month" << true;
+    QTest::newRow("format") << "format" << true;
+    QTest::newRow("clear") << "clear" << false;
+    QTest::newRow("delete") << "delete" << false;
 }
 
-// Every notification the chart listens to schedules a repaint.
+// Every notification the chart listens to schedules a repaint. The journal announces a
+// deletion before it removes the record, so the chart must paint afterwards, not at once.
 void TstOvelaChart::followsMonthAndJournal()
 {
     QFETCH(QString, change);
-    addTemperature(QDate(2004, 3, 15), 11);
-    WatchedChart chart(cal.get(), *prefs);
-    chart.resize(240, 240);
-    chart.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    QTRY_VERIFY(chart.paints > 0);
+    QFETCH(bool, dotStays);
+    const QDate day(2004, 3, 15);
+    addTemperature(day, 11);
+    auto chart = makeChart<WatchedChart>(QSize(240, 240));
+    chart->journal = cal.get();
+    chart->watched = day;
+    chart->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chart.get()));
+    QTRY_VERIFY(chart->watchedPresent);
     QCoreApplication::processEvents();
-    chart.paints = 0;
+    chart->paints = 0;
 
+    QSignalSpy deleted(cal.get(), &OvelaDatabase::onDeleteEntry);
     if (change == "month")
-        chart.dateChanged(2004, 3);
+        chart->dateChanged(2004, 3);
     else if (change == "format")
         prefs->setTemperatureFormat(Preferences::Fahrenheit);
     else if (change == "clear")
         cal->clear();
     else
-        cal->removeEntry(QDate(2004, 3, 15));
-    QTRY_VERIFY(chart.paints > 0);
-}
-
-// The journal announces a deletion before it removes the record; the chart paints afterwards.
-void TstOvelaChart::deletedDotGoneAtRepaint()
-{
-    const QDate day(2004, 3, 15);
-    addTemperature(day, 11);
-    WatchedChart chart(cal.get(), *prefs);
-    chart.journal = cal.get();
-    chart.watched = day;
-    chart.setFont(chartFont());
-    chart.resize(240, 240);
-    chart.dateChanged(2004, 3);
-    chart.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    QTRY_VERIFY(chart.watchedPresent);
-    QVERIFY(!redPixels(render(&chart)).isEmpty());
-
-    QSignalSpy spy(cal.get(), &OvelaDatabase::onDeleteEntry);
-    chart.paints = 0;
-    cal->removeEntry(day);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toDate(), day);
-    QCOMPARE(chart.paints, 0);
-    QTRY_VERIFY(chart.paints > 0);
-    QVERIFY(!chart.watchedPresent);
-    QCOMPARE(redPixels(render(&chart)), QList<QPoint>());
-}
-
-void TstOvelaChart::pageLayout()
-{
-    OvelaTempChartWidget page(cal.get(), *prefs);
-    auto *header =
-        page.findChild<OvelaDateBookMonthHeader *>(QStringLiteral("ChartOvelaDatebookHeader"));
-    auto *chart = page.findChild<OvelaChartWidget *>(QStringLiteral("ChartOvelaChartWidget"));
-    QVERIFY(header);
-    QVERIFY(chart);
-    QCOMPARE(header->parentWidget(), &page);
-    QCOMPARE(chart->parentWidget(), &page);
-    QCOMPARE(header->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(chart->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(header->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-    QCOMPARE(header->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
-    QVERIFY(page.layout());
-    QCOMPARE(page.layout()->contentsMargins(), QMargins());
-    QCOMPARE(page.layout()->spacing(), 0);
-
-    page.resize(300, 400);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QCOMPARE(header->geometry().topLeft(), QPoint(0, 0));
-    QCOMPARE(header->width(), page.width());
-    QCOMPARE(chart->geometry(),
-             QRect(0, header->height(), page.width(), page.height() - header->height()));
+        cal->removeEntry(day);
+    QCOMPARE(chart->paints, 0);
+    QTRY_VERIFY(chart->paints > 0);
+    QCOMPARE(chart->watchedPresent, dotStays);
+    QCOMPARE(redPixels(render(chart.get())).isEmpty(), !dotStays);
+    if (change == "delete")
+        QCOMPARE(deleted, QList<QList<QVariant>>{{day}});
 }
 
 void TstOvelaChart::pageChartUsesItsOwnRectangle_data()
@@ -533,69 +425,42 @@ void TstOvelaChart::pageChartUsesItsOwnRectangle_data()
     QTest::newRow("180 tall") << 180;
 }
 
-// The chart sits below the header, yet its axes and captions are measured from its own
-// rectangle: the day axis stays 60 pixels above its last row and "Day" stays inside.
+// The chart fills the page below the header and starts on today's month, then follows the
+// header. Its axes and captions are measured from its own rectangle: the day axis stays 60
+// pixels above its last row and "Day" stays inside.
 void TstOvelaChart::pageChartUsesItsOwnRectangle()
 {
     QFETCH(int, chartHeight);
-    addTemperature(QDate(2004, 3, 15), 11);
+    const QDate today = QDate::currentDate();
+    const QDate day(2004, 3, 15);
+    addTemperature(today, 21);
+    addTemperature(day, 11);
     OvelaTempChartWidget page(cal.get(), *prefs);
-    auto *header = page.findChild<OvelaDateBookMonthHeader *>();
-    auto *chart = page.findChild<OvelaChartWidget *>();
-    chart->setFont(chartFont());
+    auto *header =
+        page.findChild<OvelaDateBookMonthHeader *>(QStringLiteral("ChartOvelaDatebookHeader"));
+    auto *chart = page.findChild<OvelaChartWidget *>(QStringLiteral("ChartOvelaChartWidget"));
+    QVERIFY(header && chart);
+    QFont font;
+    font.setPixelSize(11);
+    chart->setFont(font);
     page.resize(qMax(240, page.minimumSizeHint().width()),
                 header->sizeHint().height() + chartHeight);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QVERIFY(header->height() > 0);
-    QCOMPARE(chart->y(), header->height());
-    QCOMPARE(chart->height(), chartHeight);
-    chart->dateChanged(2004, 3);
+    QCOMPARE(header->geometry(), QRect(0, 0, page.width(), header->height()));
+    QCOMPARE(chart->geometry(), QRect(0, header->height(), page.width(), chartHeight));
+    QCOMPARE(dotsDiffer(redPixels(render(chart)), {chart->calcDate(today, 21)}), QString());
 
+    emit header->dateChanged(2004, 3);
     const QImage image = render(chart);
-    const Geometry g = geometryFor(chart->size());
-    QCOMPARE(g.y0, chartHeight - 61);
-    QList<int> expectedDay;
-    for (int k = 1; k <= 6; ++k)
-        expectedDay << g.x0 + k * g.xStep;
-    QCOMPARE(dayTicksIn(image), expectedDay);
-    QCOMPARE(tempTicksIn(image).last(), g.y0);
-    QCOMPARE(chart->calcDate(QDate(2004, 3, 15), 11),
-             QPoint(g.x0 + g.xStep * 14 / 5, g.y0 - g.yStep * 10 / 5));
+    const Geometry g(chart->size());
+    QCOMPARE(tempTicksIn(image).last(), chartHeight - 61);
+    QCOMPARE(dayTicksIn(image).last(), g.x0 + 6 * g.xStep);
+    QCOMPARE(chart->calcDate(day, 11).y(), g.y0 - 2 * g.yStep);
+    QCOMPARE(dotsDiffer(redPixels(image), {chart->calcDate(day, 11)}), QString());
     const QRect drawn = paintedArea(chart);
-    QVERIFY2(chart->rect().contains(drawn), qPrintable(describe(drawn)));
-}
-
-// The page starts on today's month, and the chart follows the page's own header.
-void TstOvelaChart::pageFollowsItsHeader()
-{
-    const QDate today = QDate::currentDate();
-    const QDate other = today.addMonths(-5);
-    addTemperature(today, 21);
-    addTemperature(QDate(other.year(), other.month(), 1), 1);
-    OvelaTempChartWidget page(cal.get(), *prefs);
-    auto *header = page.findChild<OvelaDateBookMonthHeader *>();
-    auto *chart = page.findChild<OvelaChartWidget *>();
-    page.resize(300, 400);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-
-    auto dotsNow = [&] {
-        const QList<QPoint> red = redPixels(render(chart));
-        return red;
-    };
-    const QPoint todayDot = chart->calcDate(today, 21);
-    QList<QPoint> red = dotsNow();
-    QVERIFY(!red.isEmpty());
-    QVERIFY(
-        std::all_of(red.begin(), red.end(), [&](const QPoint &p) { return nearDot(p, todayDot); }));
-
-    emit header->dateChanged(other.year(), other.month());
-    const QPoint otherDot = chart->calcDate(QDate(other.year(), other.month(), 1), 1);
-    red = dotsNow();
-    QVERIFY(!red.isEmpty());
-    QVERIFY(
-        std::all_of(red.begin(), red.end(), [&](const QPoint &p) { return nearDot(p, otherDot); }));
+    QCOMPARE(drawn.intersected(chart->rect()), drawn);
 }
 
 OVELA_TEST_GUI_MAIN(TstOvelaChart)
