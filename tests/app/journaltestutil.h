@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "support/gzip.h"
+
 #include <zlib.h>
 
 namespace JournalTest {
@@ -38,27 +40,9 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 // stream.
 inline QByteArray gunzip(const QString &path)
 {
-    QByteArray packed = readFile(path);
-    z_stream zs{};
-    if (packed.isEmpty() || inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
-        return QByteArray();
-    zs.next_in = reinterpret_cast<Bytef *>(packed.data());
-    zs.avail_in = uInt(packed.size());
-    QByteArray out;
-    char chunk[4096];
-    int status = Z_OK;
-    while (status == Z_OK) {
-        zs.next_out = reinterpret_cast<Bytef *>(chunk);
-        zs.avail_out = sizeof chunk;
-        status = inflate(&zs, Z_NO_FLUSH);
-        out.append(chunk, qsizetype(sizeof chunk - zs.avail_out));
-    }
-    inflateEnd(&zs);
-    if (status != Z_STREAM_END || zs.avail_in != 0)
-        return QByteArray();
-    if (out.isNull())
-        out = QByteArray("");
-    return out;
+    bool whole = false;
+    const QByteArray out = Gzip::inflate(readFile(path), &whole);
+    return whole ? out : QByteArray();
 }
 
 inline QByteArray gzip(const QByteArray &raw)

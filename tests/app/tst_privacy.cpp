@@ -14,7 +14,7 @@
 #include <csignal>
 
 #include <sys/stat.h>
-#include <zlib.h>
+#include "support/gzip.h"
 
 // A pass code set through the preferences must not be readable from anything the program
 // leaves on disk: not in the settings store, not in the journal's folder, in no encoding a
@@ -36,22 +36,7 @@ QByteArray readAll(const QString &path)
 // The content of a gzip file, or nothing when it is not one.
 QByteArray gunzip(const QByteArray &packed)
 {
-    z_stream zs{};
-    if (packed.size() < 2 || uchar(packed[0]) != 0x1f || inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
-        return QByteArray();
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.constData()));
-    zs.avail_in = uInt(packed.size());
-    QByteArray out;
-    char chunk[4096];
-    int status = Z_OK;
-    while (status == Z_OK) {
-        zs.next_out = reinterpret_cast<Bytef *>(chunk);
-        zs.avail_out = sizeof chunk;
-        status = inflate(&zs, Z_NO_FLUSH);
-        out.append(chunk, qsizetype(sizeof chunk - zs.avail_out));
-    }
-    inflateEnd(&zs);
-    return out;
+    return packed.startsWith("\x1f\x8b") ? Gzip::inflate(packed) : QByteArray();
 }
 
 QByteArray utf16(const QString &text, bool bigEndian)

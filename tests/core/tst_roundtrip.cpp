@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include <climits>
-#include <zlib.h>
+#include "support/gzip.h"
 #include <random>
 
 // Round trips of generated journals: whatever a journal holds, saving it, loading the bytes
@@ -136,26 +136,7 @@ QByteArray saved(const OvelaDatabase &journal)
 // The content of a gzip stream, as far as it goes; other bytes as they are.
 QByteArray inflated(const QByteArray &packed)
 {
-    if (!packed.startsWith("\x1f\x8b"))
-        return packed;
-    z_stream zs{};
-    if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
-        return QByteArray();
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.constData()));
-    zs.avail_in = uInt(packed.size());
-    QByteArray out;
-    char chunk[4096];
-    int status = Z_OK;
-    while (status == Z_OK) {
-        zs.next_out = reinterpret_cast<Bytef *>(chunk);
-        zs.avail_out = sizeof chunk;
-        status = inflate(&zs, Z_NO_FLUSH);
-        out.append(chunk, qsizetype(sizeof chunk - zs.avail_out));
-        if (status == Z_BUF_ERROR && zs.avail_in == 0)
-            break;
-    }
-    inflateEnd(&zs);
-    return out;
+    return packed.startsWith("\x1f\x8b") ? Gzip::inflate(packed) : packed;
 }
 
 // An independent reading of the bytes, so that a fault made the same way by the writer and the
