@@ -102,8 +102,11 @@ OvelaJournalFile::LockResult OvelaJournalFile::lock()
     // A live owner keeps its lock however long it runs; only the locks of dead processes are
     // taken over.
     lockFile->setStaleLockTime(0);
-    if (lockFile->tryLock(0))
+    if (lockFile->tryLock(0)) {
+        // It names only a process and a host, but the diary's files are all the owner's alone.
+        QFile::setPermissions(lockPath(), privateFile);
         return LockResult::Locked;
+    }
     const QLockFile::LockError reason = lockFile->error();
     if (reason == QLockFile::LockFailedError) {
         lockFile->getLockInfo(&ownerPid, nullptr, nullptr);

@@ -221,6 +221,7 @@ private slots:
         auto first = std::make_unique<OvelaJournalFile>(journal());
         QCOMPARE(first->lock(), LockResult::Locked);
         QVERIFY(QFileInfo::exists(first->lockPath()));
+        QCOMPARE(mode(first->lockPath()), 0600u); // like every file of the diary
 
         OvelaJournalFile second(journal());
         QCOMPARE(second.lock(), LockResult::HeldElsewhere);
