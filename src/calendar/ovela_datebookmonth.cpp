@@ -33,8 +33,8 @@ QString toName(const char *name)
     return name ? QString::fromLatin1(name) : QString();
 }
 
-} // namespace
-
+// The lightening factors of the two fills, for a day index of the bleeding or of the fertile
+// window.
 int cycleDenseFactor(int index)
 {
     return (index >= 1 && index <= 8) ? 100 + 100 * index / 9 : 100;
@@ -45,6 +45,8 @@ int fertileDenseFactor(int index)
     const int k = (index >= 1 && index <= 8) ? 100 * index / 18 : 0;
     return index <= 3 ? 100 - k : 100 + k;
 }
+
+} // namespace
 
 void fillCycleDenseRect(QPainter *p, const QRect &r, const QColor &c, int index)
 {

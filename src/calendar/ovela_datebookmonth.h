@@ -29,11 +29,6 @@ class QToolButton;
 void fillCycleDenseRect(QPainter *p, const QRect &r, const QColor &c, int index);
 void fillFertileDenseRect(QPainter *p, const QRect &r, const QColor &c, int index);
 
-// The lightening factors the two fills use, for a day index of the bleeding or of the fertile
-// window.
-int cycleDenseFactor(int index);
-int fertileDenseFactor(int index);
-
 // One day of the month grid. It keeps its own state and paints itself; the table's delegate
 // only hands it the painter.
 class OvelaDayItemMonth : public QTableWidgetItem
@@ -59,7 +54,6 @@ public:
     QDate getDate() const { return date; }
 
     QBrush getBackground() const { return background; }
-    QColor getForeground() const { return foreground; }
 
 private:
     QBrush background;
@@ -213,8 +207,6 @@ public:
     ~OvelaDateButton() override;
 
     QDate date() const { return shownDate; }
-    DateFormat getDateFormat() const { return dateFormat; }
-    bool getWeekStartsMonday() const { return weekStartsMonday; }
 
 public slots:
     void setDate(const QDate &date);

@@ -69,14 +69,8 @@ Config::Config(const QString &name, Domain /*domain*/)
 
 Config::~Config()
 {
-    flush();
-}
-
-bool Config::flush()
-{
     settings->sync();
     QFile::setPermissions(path, privateFile);
-    return settings->status() == QSettings::NoError;
 }
 
 void Config::setGroup(const QString &g)

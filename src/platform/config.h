@@ -37,9 +37,6 @@ public:
     // Where the store of that name lives.
     static QString fileName(const QString &name);
 
-    // Writes pending entries now; false when the file could not be written.
-    bool flush();
-
 private:
     QString path;
     QString group;
