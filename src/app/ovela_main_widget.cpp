@@ -1,6 +1,6 @@
 #include "app/ovela_main_widget.h"
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "calendar/ovela_central_widget.h"
 #include "charts/ovela_tempchart_widget.h"
 #include "charts/ovela_temphistory_widget.h"

@@ -1,6 +1,6 @@
 #include "calendar/ovela_central_widget.h"
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "calendar/ovela_datebookmonth.h"
 #include "cycle/ovela_calendar.h"
 #include "dialogs/OvelaPreferencesDialog.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 
 #include <QDate>
 #include <QPoint>

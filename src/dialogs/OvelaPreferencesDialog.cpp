@@ -1,6 +1,6 @@
 #include "dialogs/OvelaPreferencesDialog.h"
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "platform/password.h"
 
 #include <QIntValidator>

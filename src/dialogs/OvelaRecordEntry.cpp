@@ -1,6 +1,6 @@
 #include "dialogs/OvelaRecordEntry.h"
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "core/ovela_record_entry.h"
 #include "core/utils.h"
 

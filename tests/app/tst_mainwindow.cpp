@@ -1,4 +1,4 @@
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "app/ovela_main_widget.h"
 #include "core/ovela_journal_file.h"
 #include "platform/password.h"

@@ -1,6 +1,6 @@
 // Renders the month calendar with a cycle, records and every birth goal, and the icons, into
 // PNG files for looking at: calendar_preview <output folder>.
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "calendar/ovela_datebookmonth.h"
 #include "cycle/ovela_calendar.h"
 #include "platform/resource.h"

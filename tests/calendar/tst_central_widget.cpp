@@ -1,4 +1,4 @@
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "calendar/ovela_central_widget.h"
 #include "calendar/ovela_datebookmonth.h"
 #include "cycle/ovela_calendar.h"

@@ -1,6 +1,6 @@
 #include "calendar/ovela_datebookmonth.h"
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "cycle/ovela_calendar.h"
 #include "platform/config.h"
 

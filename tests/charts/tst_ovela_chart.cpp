@@ -1,4 +1,4 @@
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "calendar/ovela_datebookmonth.h"
 #include "charts/ovela_chart.h"
 #include "charts/ovela_tempchart_widget.h"

@@ -1,7 +1,7 @@
-# Fails when ovela_core declares a GUI module or a program built on it loads one.
+# Fails when a QtCore-only library declares a GUI module or a program built on it loads one.
 foreach(library IN LISTS DECLARED)
-    if(library MATCHES "Gui|Widgets|Svg|OpenGL")
-        message(FATAL_ERROR "ovela_core links ${library}")
+    if(library MATCHES "Gui|Widgets|Svg|OpenGL|ovela_platform$|ovela_cycle$|ovela_dialogs|ovela_calendar|ovela_charts|ovela_app")
+        message(FATAL_ERROR "${LIBRARY} links ${library}")
     endif()
 endforeach()
 
@@ -15,4 +15,4 @@ endif()
 if(NOT loaded MATCHES "libQt6Core")
     message(FATAL_ERROR "ldd output of ${PROGRAM} is not what was expected:\n${loaded}")
 endif()
-message(STATUS "ovela_core is GUI-free: ${DECLARED}")
+message(STATUS "${LIBRARY} is GUI-free: ${DECLARED}")

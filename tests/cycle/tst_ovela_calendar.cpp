@@ -1,4 +1,4 @@
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "cycle/ovela_calendar.h"
 #include "cycle/ovela_dateoperator.h"
 

@@ -2,7 +2,7 @@
 #include "dialogs/OvelaPreferencesDialog.h"
 #include "dialogs/OvelaRecordEntry.h"
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "core/ovela_record_entry.h"
 #include "support/testhome.h"
 

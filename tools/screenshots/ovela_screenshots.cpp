@@ -7,7 +7,7 @@
 // The pictures show March 2026 whatever today's date is, so that they change only when the
 // program does.
 
-#include "app/Preferences.h"
+#include "settings/Preferences.h"
 #include "app/ovela_main_widget.h"
 #include "calendar/ovela_central_widget.h"
 #include "calendar/ovela_datebookmonth.h"

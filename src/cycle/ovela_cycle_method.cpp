@@ -1,0 +1,82 @@
+#include "cycle/ovela_cycle_method.h"
+
+#include "cycle/ovela_dateoperator.h"
+
+QDate OvelaCycleMethod::getNextStartCycleDate(const QDate &cycleStart) const
+{
+    return cycleStart.addDays(cycleLength);
+}
+
+QDate OvelaCycleMethod::getStartCycleDateByDate(const QDate &date) const
+{
+    const QDate start = getStartCycleDate();
+    if (date <= start)
+        return start;
+    // A cycle length below 1 can only come from a hand-edited store; no date lies in a cycle.
+    if (cycleLength < 1 || !start.isValid())
+        return QDate();
+    // The latest start + k * cycleLength not after the date, found by division so that a start
+    // date decades away costs no more than one last week.
+    const qint64 cycles = start.daysTo(date) / cycleLength;
+    return start.addDays(cycles * cycleLength);
+}
+
+int OvelaCycleMethod::getCycleDay(const QDate &cycleStart, const QDate &date) const
+{
+    if (date < cycleStart)
+        return -1;
+    const qint64 n = cycleStart.daysTo(date);
+    return n < menstrualPeriod ? int(n) : -1;
+}
+
+int OvelaCycleMethod::getCycleDay(const QDate &date) const
+{
+    const QDate start = getStartCycleDate();
+    if (start.isNull() || date < start || cycleLength < 1)
+        return -1;
+    return getCycleDay(getStartCycleDateByDate(date), date);
+}
+
+int OvelaCycleMethod::getFertileDay(const QDate &cycleStart, const QDate &date) const
+{
+    if (date < cycleStart)
+        return -1;
+    const int ovulation = cycleLength - luterPhaseLength;
+    // Days of the window before ovulation: the window ends on the ovulation day for up to five
+    // days and never starts more than four days before it.
+    const int lead = (fertilePeriod >= 1 && fertilePeriod <= 4) ? fertilePeriod - 1 : 4;
+    const QDate first = cycleStart.addDays(ovulation - lead);
+    const QDate last = first.addDays(fertilePeriod - 1);
+    if (date < first || date > last)
+        return -1;
+    return int(first.daysTo(date));
+}
+
+int OvelaCycleMethod::getFertileDay(const QDate &date) const
+{
+    const QDate start = getStartCycleDate();
+    if (start.isNull() || date < start || cycleLength < 1)
+        return -1;
+    return getFertileDay(getStartCycleDateByDate(date), date);
+}
+
+OvelaCycleMethod::FertileSymbol
+OvelaCycleMethod::getFertileDaySymbol(const QDate &date, Preferences::BirthGoal goal) const
+{
+    switch (goal) {
+    case Preferences::ConceiveChild:
+        return FertileSymbol::Heart;
+    case Preferences::AvoidPregnancy:
+        return FertileSymbol::Forbidden;
+    case Preferences::ConceiveGirl:
+    case Preferences::ConceiveBoy: {
+        const QDate ovulation =
+            getStartCycleDateByDate(date).addDays(cycleLength - luterPhaseLength);
+        const qint64 k = date.daysTo(ovulation);
+        if (goal == Preferences::ConceiveGirl)
+            return k > 2 ? FertileSymbol::Girl : FertileSymbol::Heart;
+        return (k >= 0 && k <= 2) ? FertileSymbol::Boy : FertileSymbol::Heart;
+    }
+    }
+    return FertileSymbol::Heart;
+}
