@@ -5,6 +5,7 @@
 #include "charts/ovela_tempchart_widget.h"
 #include "charts/ovela_temphistory_widget.h"
 #include "core/ovela_journal_file.h"
+#include "core/ovela_journal_saver.h"
 #include "cycle/ovela_calendar.h"
 #include "dialogs/About.h"
 #include "platform/global.h"
@@ -15,10 +16,20 @@
 #include "platform/resource.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStackedWidget>
+#include <QToolBar>
+
+#include <cstdio>
 
 namespace {
 
@@ -53,6 +64,12 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
 
     calculator = new OvelaCalendar(settings);
     openDatabase();
+    journalSaver = new OvelaJournalSaver(*journalFile, *calculator, this);
+    connect(calculator, &OvelaDatabase::journalChanged, journalSaver,
+            &OvelaJournalSaver::markChanged);
+    connect(journalSaver, &OvelaJournalSaver::saveFailed, this,
+            &OvelaMainWindow::showSaveFailure);
+    createSaveWarning();
 
     widgetStack = new QStackedWidget(this);
     setCentralWidget(widgetStack);
@@ -70,6 +87,63 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     raiseLastWidget();
     if (calculator->containsEntry(QDate::currentDate()))
         onUpdateEdit(true);
+
+    if (lockUnavailable) {
+        const QString folder = QFileInfo(journalFile->path()).absolutePath();
+        showSaveFailure(tr("The folder %1 cannot be written to.").arg(folder));
+        showCritical(tr("The diary's folder\n%1\ncannot be written to.\n"
+                        "Entries made now cannot be saved.")
+                         .arg(folder));
+    }
+}
+
+void OvelaMainWindow::createSaveWarning()
+{
+    // A bar of its own under the tool bar, where it cannot be missed; hidden while saving works.
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("saveWarningBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    saveWarningBar = new QFrame(bar);
+    saveWarningBar->setObjectName(QStringLiteral("saveWarning"));
+    saveWarningBar->setFrameShape(QFrame::StyledPanel);
+    saveWarningBar->setAutoFillBackground(true);
+    // Its own colours, readable under a light or a dark desktop palette alike.
+    QPalette warning = saveWarningBar->palette();
+    warning.setColor(QPalette::Window, QColor(0xfd, 0xe2, 0xe1));
+    warning.setColor(QPalette::WindowText, QColor(0x5c, 0x00, 0x00));
+    saveWarningBar->setPalette(warning);
+    auto *layout = new QHBoxLayout(saveWarningBar);
+    saveWarningText = new QLabel(saveWarningBar);
+    saveWarningText->setObjectName(QStringLiteral("saveWarningText"));
+    saveWarningText->setWordWrap(true);
+    saveWarningText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(saveWarningText, 1);
+    auto *retry = new QPushButton(tr("Retry"), saveWarningBar);
+    retry->setObjectName(QStringLiteral("retryButton"));
+    layout->addWidget(retry, 0, Qt::AlignVCenter);
+    connect(retry, &QPushButton::clicked, this, [this] {
+        // A retry with nothing new to write still proves the folder works again.
+        if (!journalSaver->isPending())
+            journalSaver->markChanged();
+        journalSaver->saveNow();
+    });
+    saveWarningBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(saveWarningBar);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, bar);
+    bar->hide();
+    connect(journalSaver, &OvelaJournalSaver::saved, bar, &QWidget::hide);
+}
+
+void OvelaMainWindow::showSaveFailure(const QString &reason)
+{
+    if (!saveWarningBar)
+        return;
+    saveWarningText->setText(tr("Your entries are not saved. The diary %1 could not be written: "
+                                "%2")
+                                 .arg(journalFile->path(), reason));
+    saveWarningBar->parentWidget()->show();
 }
 
 void OvelaMainWindow::createPages()
@@ -196,8 +270,10 @@ void OvelaMainWindow::onUpdateEdit(bool hasEntry)
 
 void OvelaMainWindow::onClearDatabase()
 {
+    // "No" answers Enter and Escape: one key must not empty the whole diary.
     if (MessageBox::warningYesNo(this, tr("Quorin"),
-                                 tr("Are you sure, you want \nto delete all data \n from your diary?"))
+                                 tr("Are you sure, you want \nto delete all data \n from your diary?"),
+                                 1)
         == 0)
         calculator->clear();
 }
@@ -211,6 +287,8 @@ void OvelaMainWindow::onAbout()
 OvelaMainWindow::~OvelaMainWindow()
 {
     closeDatabase();
+    // Before the journal file and the journal go: it waits for a save still running on them.
+    delete journalSaver;
     delete calculator;
 }
 
@@ -218,7 +296,9 @@ bool OvelaMainWindow::lockDiary()
 {
     journalFile = std::make_unique<OvelaJournalFile>(
         Global::applicationFileName(QStringLiteral("ovelaZ"), QStringLiteral("journal.ovd")));
-    if (journalFile->lock() != OvelaJournalFile::LockResult::HeldElsewhere)
+    const OvelaJournalFile::LockResult locked = journalFile->lock();
+    lockUnavailable = locked == OvelaJournalFile::LockResult::Unavailable;
+    if (locked != OvelaJournalFile::LockResult::HeldElsewhere)
         return true;
     // Each copy would write its own journal at exit and the last one would silently drop
     // what the other recorded.
@@ -249,7 +329,7 @@ bool OvelaMainWindow::authenticate(const Preferences &preferences)
 
 void OvelaMainWindow::openDatabase()
 {
-    // Set whatever the file holds: the journal is written at exit in every case.
+    // Set whatever the file holds: what changes from now on is saved.
     databaseOpen = true;
     switch (journalFile->load(*calculator)) {
     case OvelaJournalFile::LoadResult::Loaded:
@@ -273,7 +353,72 @@ bool OvelaMainWindow::closeDatabase()
     if (!databaseOpen)
         return true;
     databaseOpen = false;
-    return journalFile->save(*calculator);
+    if (discardUnsaved)
+        return true;
+    if (journalSaver->finish())
+        return true;
+    std::fprintf(stderr,
+                 "ovelaZ: the changes made since the journal was last saved are lost "
+                 "(%s could not be written)\n",
+                 qPrintable(journalFile->path()));
+    return false;
+}
+
+void OvelaMainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!databaseOpen || discardUnsaved || journalSaver->finish()) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    // The last save failed: the user decides what happens to what is only in memory.
+    for (;;) {
+        QMessageBox box(QMessageBox::Warning, tr("Quorin"),
+                        tr("Your latest entries could not be saved to\n%1\n%2")
+                            .arg(journalFile->path(), journalSaver->lastError()),
+                        QMessageBox::NoButton, this);
+        QPushButton *retry = box.addButton(tr("Retry"), QMessageBox::AcceptRole);
+        QPushButton *copy = box.addButton(tr("Save a copy as..."), QMessageBox::ActionRole);
+        QPushButton *discard = box.addButton(tr("Close without saving"),
+                                             QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        retry->setObjectName(QStringLiteral("retryButton"));
+        copy->setObjectName(QStringLiteral("saveCopyButton"));
+        discard->setObjectName(QStringLiteral("discardButton"));
+        box.setDefaultButton(retry);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == retry) {
+            journalSaver->markChanged();
+            if (!journalSaver->finish())
+                continue;
+        } else if (box.clickedButton() == copy) {
+            if (!saveCopyAs())
+                continue;
+            discardUnsaved = true;
+        } else if (box.clickedButton() == discard) {
+            discardUnsaved = true;
+        } else {
+            event->ignore();
+            return;
+        }
+        QMainWindow::closeEvent(event);
+        return;
+    }
+}
+
+bool OvelaMainWindow::saveCopyAs()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save a copy as"), QDir::homePath() + QLatin1String("/journal-copy.ovd"),
+        tr("Diary files (*.ovd)"));
+    if (path.isEmpty())
+        return false;
+    OvelaJournalFile copy(path);
+    if (copy.save(*calculator))
+        return true;
+    QMessageBox::critical(this, tr("Quorin"),
+                          tr("The copy could not be saved to\n%1\n%2").arg(path, copy.errorString()));
+    return false;
 }
 
 void OvelaMainWindow::showCritical(const QString &text)

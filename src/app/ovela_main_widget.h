@@ -7,10 +7,14 @@
 class OvelaCalendar;
 class OvelaCentralWidget;
 class OvelaJournalFile;
+class OvelaJournalSaver;
 class OvelaTempChartWidget;
 class OvelaTempHistoryWidget;
 class Preferences;
 class QAction;
+class QCloseEvent;
+class QFrame;
+class QLabel;
 class QMenu;
 class QPEToolBar;
 class QStackedWidget;
@@ -38,9 +42,15 @@ public:
     StartState startState() const { return state; }
     bool isReady() const { return state == StartState::Ready; }
 
-    // Writes the journal back to its file; a second call writes nothing. False when the write
-    // failed (the file on disk then holds the journal as it was before).
+    // Writes what is not yet saved (waiting for a save that runs); a second call writes
+    // nothing. False when the write failed (the file on disk then holds the journal as it was
+    // last saved); the changes that are lost are named on standard error.
     bool closeDatabase();
+
+    // Saves the journal as the user goes; null when the window was not built.
+    OvelaJournalSaver *saver() const { return journalSaver; }
+    // The warning shown while the journal cannot be saved (visible when its bar is).
+    QFrame *saveWarning() const { return saveWarningBar; }
 
     OvelaCalendar *calendar() const { return calculator; }
     OvelaCentralWidget *calendarPage() const { return calendarWidget; }
@@ -56,8 +66,14 @@ public slots:
     void onClearDatabase();
     void onAbout();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void createPages();
+    void createSaveWarning();
+    void showSaveFailure(const QString &reason);
+    bool saveCopyAs();
     void createActions();
     void raiseLastWidget();
     void showPage(int id);
@@ -87,6 +103,11 @@ private:
     QAction *editAction = nullptr;
     QAction *deleteAction = nullptr;
     QAction *startCycleAction = nullptr;
+    OvelaJournalSaver *journalSaver = nullptr;
+    QFrame *saveWarningBar = nullptr;
+    QLabel *saveWarningText = nullptr;
+    bool lockUnavailable = false;
+    bool discardUnsaved = false; // the user chose to close without saving
     bool databaseOpen = false;
     StartState state = StartState::Ready;
 };

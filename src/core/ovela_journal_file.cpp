@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -43,32 +44,43 @@ bool syncPath(const QString &path, bool folder)
     return ok;
 }
 
-// Inflates a whole gzip file. Fails on a damaged or incomplete stream, on anything after it,
-// and as soon as the output grows beyond `limit` bytes.
-bool gunzipFile(const QString &path, qint64 limit, QByteArray *out)
+// Whether a gzip file inflates to exactly `expected`: compared piece by piece as it inflates,
+// so the check holds no second copy of the journal. Fails on a damaged or incomplete stream and
+// on anything after it.
+bool gunzipEquals(const QString &path, const QByteArray &expected)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray packed = file.readAll();
     z_stream zs{};
     if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
         return false;
-    zs.next_in = reinterpret_cast<Bytef *>(packed.data());
-    zs.avail_in = uInt(packed.size());
-    char chunk[4096];
+    char in[16384];
+    char out[65536];
+    qsizetype matched = 0;
     int status = Z_OK;
-    while (status == Z_OK) {
-        zs.next_out = reinterpret_cast<Bytef *>(chunk);
-        zs.avail_out = sizeof chunk;
+    bool same = true;
+    while (same && status == Z_OK) {
+        if (zs.avail_in == 0) {
+            const qint64 got = file.read(in, sizeof in);
+            if (got <= 0)
+                break;
+            zs.next_in = reinterpret_cast<Bytef *>(in);
+            zs.avail_in = uInt(got);
+        }
+        zs.next_out = reinterpret_cast<Bytef *>(out);
+        zs.avail_out = sizeof out;
         status = inflate(&zs, Z_NO_FLUSH);
-        out->append(chunk, qsizetype(sizeof chunk - zs.avail_out));
-        if (out->size() > limit)
-            break;
+        const qsizetype produced = qsizetype(sizeof out - zs.avail_out);
+        same = (status == Z_OK || status == Z_STREAM_END)
+               && produced <= expected.size() - matched
+               && std::memcmp(out, expected.constData() + matched, size_t(produced)) == 0;
+        matched += produced;
     }
-    const bool ok = status == Z_STREAM_END && zs.avail_in == 0;
+    const bool whole = same && status == Z_STREAM_END && matched == expected.size()
+                       && zs.avail_in == 0 && file.atEnd();
     inflateEnd(&zs);
-    return ok;
+    return whole;
 }
 
 // Writing beyond a file size limit raises SIGXFSZ, whose default action ends the process in the
@@ -149,8 +161,10 @@ OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
         loaded = journal.load(&device);
         device.close();
     }
-    if (loaded)
+    if (loaded) {
+        rememberDiskFile();
         return LoadResult::Loaded;
+    }
 
     // Whatever is in that file may still be the user's only copy of her diary: it must never be
     // replaced by the empty journal this run starts with.
@@ -177,7 +191,9 @@ void OvelaJournalFile::removeLeftovers()
     const QFileInfo info(filePath);
     QDir folder = info.absoluteDir();
     const QStringList names = folder.entryList(
-        {info.fileName() + QLatin1String(".??????.new")}, QDir::Files | QDir::Hidden | QDir::System);
+        {info.fileName() + QLatin1String(".??????.new"),
+         info.fileName() + QLatin1String(".bak.??????")},
+        QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
         folder.remove(name);
 }
@@ -189,7 +205,21 @@ bool OvelaJournalFile::fail(const QString &message)
     return false;
 }
 
+QByteArray OvelaJournalFile::serialise(const OvelaDatabase &journal)
+{
+    QByteArray stream;
+    QBuffer buffer(&stream);
+    buffer.open(QIODevice::WriteOnly);
+    journal.save(&buffer);
+    return stream;
+}
+
 bool OvelaJournalFile::save(const OvelaDatabase &journal)
+{
+    return saveStream(serialise(journal));
+}
+
+bool OvelaJournalFile::saveStream(const QByteArray &stream)
 {
     error.clear();
     if (replaceBlocked)
@@ -215,12 +245,16 @@ bool OvelaJournalFile::save(const OvelaDatabase &journal)
         tempPath = reserve.fileName();
     }
 
-    if (!writeTemporary(journal, tempPath)) {
+    if (!writeTemporary(stream, tempPath)) {
         QFile::remove(tempPath);
         return false;
     }
 
-    keepBackup(target);
+    if (!backupKept) {
+        keepBackup(target);
+        // Once the journal is replaced, it no longer is what the session found.
+        backupKept = true;
+    }
 
     if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target).constData())
         != 0) {
@@ -232,33 +266,51 @@ bool OvelaJournalFile::save(const OvelaDatabase &journal)
     if (!syncPath(folder, true))
         std::fprintf(stderr, "ovelaZ: cannot sync the folder %s: %s\n", qPrintable(folder),
                      qPrintable(systemError()));
+    rememberDiskFile();
     return true;
 }
 
-bool OvelaJournalFile::writeTemporary(const OvelaDatabase &journal, const QString &tempPath)
+bool OvelaJournalFile::diskIdentity(DiskIdentity *identity) const
 {
-    QByteArray expected;
-    {
-        QBuffer buffer(&expected);
-        buffer.open(QIODevice::WriteOnly);
-        journal.save(&buffer);
-    }
+    struct stat info {};
+    if (::stat(QFile::encodeName(filePath).constData(), &info) != 0)
+        return false;
+    identity->device = quint64(info.st_dev);
+    identity->inode = quint64(info.st_ino);
+    identity->size = quint64(info.st_size);
+    identity->modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return true;
+}
 
+void OvelaJournalFile::rememberDiskFile()
+{
+    diskFileKnown = diskIdentity(&lastDiskFile);
+}
+
+bool OvelaJournalFile::diskDiffers() const
+{
+    DiskIdentity now;
+    return !diskFileKnown || !diskIdentity(&now) || !(now == lastDiskFile);
+}
+
+bool OvelaJournalFile::writeTemporary(const QByteArray &stream, const QString &tempPath)
+{
     {
         QZipFile device(tempPath);
         if (!device.open(QIODevice::WriteOnly))
             return fail(QStringLiteral("cannot write %1").arg(tempPath));
-        if (!journal.save(&device))
-            return fail(QStringLiteral("cannot write %1").arg(tempPath));
+        if (device.write(stream) != stream.size() || !device.flush())
+            return fail(QStringLiteral("cannot write %1: %2").arg(tempPath, systemError()));
         device.close();
+        if (device.hasWriteError())
+            return fail(QStringLiteral("cannot write %1: %2").arg(tempPath, systemError()));
     }
     if (!syncPath(tempPath, false))
         return fail(QStringLiteral("cannot sync %1: %2").arg(tempPath, systemError()));
 
-    // Write errors of the gzip stream (a full disk, a file size limit) are not reported by the
-    // device; reading the file back is what proves it holds the whole journal.
-    QByteArray written;
-    if (!gunzipFile(tempPath, expected.size(), &written) || written != expected)
+    // Write errors of the gzip stream (a full disk, a file size limit) are not always reported
+    // by the device; reading the file back is what proves it holds the whole journal.
+    if (!gunzipEquals(tempPath, stream))
         return fail(QStringLiteral("%1 does not read back as written (disk full?)").arg(tempPath));
     return true;
 }
@@ -267,20 +319,33 @@ bool OvelaJournalFile::keepBackup(const QString &target)
 {
     const QFileInfo current(target);
     if (!current.exists())
-        return true;
+        return true; // the session found no journal: there is nothing to keep
     const QString backup = target + QLatin1String(".bak");
-    const QByteArray from = QFile::encodeName(target);
-    const QByteArray to = QFile::encodeName(backup);
-    if (::unlink(to.constData()) != 0 && errno != ENOENT) {
-        std::fprintf(stderr, "ovelaZ: cannot replace the backup %s: %s\n", to.constData(),
-                     qPrintable(systemError()));
-        return false;
+    // A copy, not a second name: the backup is private whatever the journal's own mode, and
+    // it stays as it is while this session replaces the journal again and again.
+    QFile source(target);
+    QTemporaryFile copy(backup + QLatin1String(".XXXXXX"));
+    copy.setAutoRemove(false);
+    bool ok = source.open(QIODevice::ReadOnly) && copy.open();
+    char chunk[65536];
+    while (ok) {
+        const qint64 got = source.read(chunk, sizeof chunk);
+        if (got == 0)
+            break;
+        ok = got > 0 && copy.write(chunk, got) == got;
     }
-    // A hard link costs no space and no write; copy where the file system has none.
-    if (::link(from.constData(), to.constData()) == 0 || QFile::copy(target, backup))
+    ok = ok && copy.flush() && ::fsync(copy.handle()) == 0;
+    const QString copyPath = copy.fileName();
+    copy.close();
+    ok = ok && copy.error() == QFileDevice::NoError
+         && ::rename(QFile::encodeName(copyPath).constData(), QFile::encodeName(backup).constData())
+                == 0;
+    if (ok)
         return true;
-    // The new journal still replaces the old one: losing this run's entries would be worse
-    // than going without a backup of the previous run.
-    std::fprintf(stderr, "ovelaZ: cannot keep the previous journal as %s\n", to.constData());
+    QFile::remove(copyPath);
+    // The new journal still replaces the old one: losing this session's entries would be worse
+    // than going without a backup of the previous one.
+    std::fprintf(stderr, "ovelaZ: cannot keep the previous journal as %s: %s\n",
+                 qPrintable(backup), qPrintable(systemError()));
     return false;
 }

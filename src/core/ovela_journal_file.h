@@ -40,11 +40,20 @@ public:
     QString movedAsidePath() const { return asidePath; }
 
     // Replaces the file with the journal: written to a temporary file in the same folder,
-    // synced and checked, the old file kept as <path>.bak, then renamed over <path> (over the
-    // file a symbolic link at <path> points to, next to which the backup is then kept). On any
-    // failure the file on disk is left as it was, a warning goes to stderr and the result is
-    // false.
+    // synced and checked, then renamed over <path> (over the file a symbolic link at <path>
+    // points to, next to which the backup is then kept). The first save through this object
+    // keeps the file it replaces as <path>.bak (0600); later ones leave that backup alone, so
+    // it holds the journal as this session found it. On any failure the file on disk is left
+    // as it was, a warning goes to stderr and the result is false.
     bool save(const OvelaDatabase &journal);
+    // The same with the journal's stream already serialised (see serialise()); safe to call
+    // from a worker thread while no other member of this object is used.
+    bool saveStream(const QByteArray &stream);
+    static QByteArray serialise(const OvelaDatabase &journal);
+
+    // Whether the file at path() may not hold what was last loaded from or saved to it: nothing
+    // was loaded or saved yet, or the file was replaced or changed since.
+    bool diskDiffers() const;
 
     QString path() const { return filePath; }
     QString backupPath() const { return filePath + QLatin1String(".bak"); }
@@ -56,7 +65,7 @@ public:
 
 private:
     bool fail(const QString &message);
-    bool writeTemporary(const OvelaDatabase &journal, const QString &tempPath);
+    bool writeTemporary(const QByteArray &stream, const QString &tempPath);
     bool keepBackup(const QString &target);
     void removeLeftovers();
 
@@ -66,4 +75,18 @@ private:
     std::unique_ptr<QLockFile> lockFile;
     qint64 ownerPid = 0;
     bool replaceBlocked = false; // an unreadable file we could not move is still in the way
+    void rememberDiskFile();
+    struct DiskIdentity {
+        quint64 device = 0, inode = 0, size = 0;
+        qint64 modifiedNs = 0;
+        bool operator==(const DiskIdentity &o) const
+        {
+            return device == o.device && inode == o.inode && size == o.size
+                && modifiedNs == o.modifiedNs;
+        }
+    };
+    bool diskIdentity(DiskIdentity *identity) const;
+    DiskIdentity lastDiskFile;
+    bool diskFileKnown = false;
+    bool backupKept = false;     // the session's backup was made (or there was nothing to keep)
 };

@@ -155,6 +155,7 @@ OvelaRecordEntry &OvelaDatabase::addEntry(const QDate &date)
     if (!records.contains(date))
         records.insert(date, OvelaRecordEntry());
     emit onAddEntry(date);
+    emit journalChanged();
     // Looked up again: a receiver may have changed the map while the signal was delivered.
     return records[date];
 }
@@ -166,11 +167,19 @@ void OvelaDatabase::removeEntry(const QDate &date)
     // Receivers still find the record while they are told it goes.
     emit onDeleteEntry(date);
     records.remove(date);
+    emit journalChanged();
 }
 
 void OvelaDatabase::setEntry(const OvelaRecordEntry &entry, const QDate &date)
 {
     records.insert(date, entry);
+    emit journalChanged();
+}
+
+void OvelaDatabase::setStartCycleDate(const QDate &date)
+{
+    startCycleDate = date;
+    emit journalChanged();
 }
 
 bool OvelaDatabase::containsEntry(const QDate &date) const
@@ -187,4 +196,5 @@ void OvelaDatabase::clear()
 {
     records.clear();
     emit onClearDatabase(this);
+    emit journalChanged();
 }

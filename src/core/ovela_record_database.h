@@ -28,7 +28,7 @@ public:
     OvelaRecordEntry getEntry(const QDate &date) const;
 
     QDate getStartCycleDate() const { return startCycleDate; }
-    void setStartCycleDate(const QDate &date) { startCycleDate = date; }
+    void setStartCycleDate(const QDate &date);
 
     void clear();
 
@@ -38,6 +38,10 @@ signals:
     void onClearDatabase(OvelaDatabase *database);
     void onAddEntry(const QDate &date);
     void onDeleteEntry(const QDate &date);
+    // After anything that changes what a save would write (not after load), so that the
+    // journal can be saved as the user goes. addEntry emits it before its caller fills the
+    // record: receivers must not save at once.
+    void journalChanged();
 
 private:
     QMap<QDate, OvelaRecordEntry> records;

@@ -4,7 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-int MessageBox::warningYesNo(QWidget *parent, const QString &caption, const QString &text)
+int MessageBox::warningYesNo(QWidget *parent, const QString &caption, const QString &text,
+                             int defaultButton)
 {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
     QPushButton *yes = box.addButton(QCoreApplication::translate("MessageBox", "Yes"),
@@ -13,7 +14,8 @@ int MessageBox::warningYesNo(QWidget *parent, const QString &caption, const QStr
                                     QMessageBox::NoRole);
     yes->setObjectName(QStringLiteral("yesButton"));
     no->setObjectName(QStringLiteral("noButton"));
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultButton == 1 ? no : yes);
+    box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? 0 : 1;
 }

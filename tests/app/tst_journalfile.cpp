@@ -134,11 +134,21 @@ private slots:
         QCOMPARE(reread.entries().keys(), QList<QDate>{QDate(2004, 3, 1)});
         QCOMPARE(reread.getStartCycleDate(), QDate(2004, 2, 24));
 
-        // A second save replaces the backup with the journal it replaces.
-        const QByteArray second = readFile(journal());
+        // Later saves of the same session leave the backup as the session found the journal, so
+        // a mistaken Clear Database can still be undone; it stays private whatever the
+        // journal's own mode.
+        QVERIFY(QFile::setPermissions(journal(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                     | QFileDevice::ReadOther));
         db.clear();
         QVERIFY(file.save(db));
-        QCOMPARE(readFile(file.backupPath()), second);
+        QCOMPARE(readFile(file.backupPath()), previous);
+        QCOMPARE(mode(file.backupPath()), 0600u);
+        // A new session's first save makes the backup anew.
+        const QByteArray cleared = readFile(journal());
+        OvelaJournalFile next(journal());
+        QCOMPARE(next.load(db), LoadResult::Loaded);
+        QVERIFY(next.save(db));
+        QCOMPARE(readFile(next.backupPath()), cleared);
         QCOMPARE(strayFiles(folder(), {QStringLiteral("journal.ovd"), QStringLiteral("journal.ovd.bak")}),
                  QStringList());
     }

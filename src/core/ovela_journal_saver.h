@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class OvelaDatabase;
+class OvelaJournalFile;
+class QThread;
+
+// Saves the journal as the user goes: a change is written about a second later (changes close
+// together are written once), off the calling thread, through the journal file's safe save.
+// Only one save runs at a time and the newest state always wins. No widgets: the window shows
+// what the signals report.
+class OvelaJournalSaver : public QObject
+{
+    Q_OBJECT
+public:
+    OvelaJournalSaver(OvelaJournalFile &file, const OvelaDatabase &journal,
+                      QObject *parent = nullptr);
+    ~OvelaJournalSaver() override; // waits for a running save; does not write what is pending
+
+    void setDelay(int milliseconds) { delay.setInterval(milliseconds); }
+
+    // Changes not yet on disk (also while the save that holds them runs).
+    bool isPending() const { return changes != savedChanges; }
+    bool isSaving() const { return worker != nullptr; }
+    bool lastSaveFailed() const { return failed; }
+    QString lastError() const { return error; }
+
+    // Waits for a running save, then writes what is still pending on the calling thread (or
+    // everything, when the file on disk is not the one last loaded or saved). True when the
+    // journal on disk holds every change.
+    bool finish();
+
+public slots:
+    void markChanged();
+    // Starts a save at once (the warning's Retry), without waiting for the delay.
+    void saveNow();
+
+signals:
+    void saved();
+    void saveFailed(const QString &reason);
+
+private:
+    void startSave();
+    void collect();
+    void settle(bool ok, const QString &reason);
+
+    OvelaJournalFile &file;
+    const OvelaDatabase &journal;
+    QTimer delay;
+    QThread *worker = nullptr;
+    quint64 changes = 0;      // every change counts one
+    quint64 savedChanges = 0; // the count the file on disk holds
+    quint64 savingChanges = 0; // the count the running save holds
+    bool workerOk = false;
+    QString workerError;
+    bool failed = false;
+    QString error;
+};
