@@ -1,0 +1,314 @@
+#include "app/ovela_main_widget.h"
+#include "calendar/ovela_central_widget.h"
+#include "calendar/ovela_datebookmonth.h"
+#include "core/ovela_journal_file.h"
+#include "core/ovela_journal_saver.h"
+#include "core/qzipfile.h"
+#include "cycle/ovela_calendar.h"
+#include "dialogs/OvelaRecordEntry.h"
+#include "platform/qpeapplication.h"
+#include "settings/Preferences.h"
+
+#include "journaltestutil.h"
+#include "support/modal.h"
+#include "support/testhome.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
+#include <QtTest>
+
+#include <csignal>
+#include <random>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace JournalTest;
+
+// Saving as the user goes, in this process and in a child process that is killed.
+namespace {
+
+QString folder() { return TestHome::dataHome() + QLatin1String("/ovelaZ"); }
+QString journal() { return folder() + QLatin1String("/journal.ovd"); }
+
+bool loadFile(const QString &path, OvelaDatabase &db)
+{
+    QZipFile file(path);
+    return file.open(QIODevice::ReadOnly) && db.load(&file);
+}
+
+// A read-only file system over the folder, for this process: permission bits do not stop root,
+// who runs the tests here. Without the privilege for a mount, the bits stop an ordinary user.
+bool makeReadOnly(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    static bool ownNamespace = ::unshare(CLONE_NEWNS) == 0
+        && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    if (ownNamespace)
+        return ::mount(name.constData(), name.constData(), nullptr, MS_BIND, nullptr) == 0
+            && ::mount(nullptr, name.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                       nullptr)
+                   == 0;
+    return ::geteuid() != 0 && ::chmod(name.constData(), 0500) == 0;
+}
+
+void makeWritable(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (::umount(name.constData()) != 0)
+        ::chmod(name.constData(), 0700);
+}
+
+// The child session of killedAtRandomMoments: a window on the journal that records one day
+// after another, each a new note, and says on stdout which it has recorded.
+int childSession(int &argc, char **argv)
+{
+    QPEApplication app(argc, argv);
+    Preferences preferences;
+    OvelaMainWindow window(preferences);
+    if (!window.isReady())
+        return 2;
+    QTimer edits;
+    int n = 0;
+    QObject::connect(&edits, &QTimer::timeout, &window, [&] {
+        OvelaRecordEntry entry;
+        entry.setNote(QStringLiteral("edit %1").arg(++n));
+        window.calendar()->setEntry(entry, QDate(2020, 1, 1).addDays(n));
+        std::printf("%d\n", n);
+        std::fflush(stdout);
+    });
+    edits.start(37);
+    return app.exec();
+}
+
+} // namespace
+
+class TstAutosave : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        TestHome::wipe();
+        QDir().mkpath(folder());
+    }
+
+    void changesAreOnDiskWhileTheWindowIsOpen()
+    {
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        OvelaMainWindow window(preferences);
+        QVERIFY(window.isReady());
+        OvelaCentralWidget *page = window.calendarPage();
+        const QDate day(2026, 3, 16);
+        page->monthView()->setDate(day);
+        const auto onDisk = [](OvelaDatabase &db) { return loadFile(journal(), db); };
+
+        // An accepted edit.
+        Modal::run<OvelaRecordEntryDialog>(
+            [](OvelaRecordEntryDialog *d) { d->chkDoctor->setChecked(true); }, true);
+        page->onEdit();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] { OvelaDatabase db; return onDisk(db) && db.getEntry(day).getDoctor(); }(), 5000);
+
+        // A new start date.
+        page->onStartCycleDate();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] { OvelaDatabase db; return onDisk(db) && db.getStartCycleDate() == day; }(), 5000);
+
+        // A delete, confirmed.
+        Modal::press(QStringLiteral("yesButton"));
+        page->onDelete();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] { OvelaDatabase db; return onDisk(db) && !db.containsEntry(day); }(), 5000);
+        QTRY_VERIFY(!window.saver()->isPending());
+    }
+
+    void clearDatabaseDefaultsToNo()
+    {
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        OvelaMainWindow window(preferences);
+        window.calendar()->setEntry(OvelaRecordEntry(), QDate(2026, 1, 1));
+        for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+            Modal::answer([key](QWidget *box) { QTest::keyClick(box, Qt::Key(key)); });
+            window.onClearDatabase();
+            QVERIFY2(window.calendar()->containsEntry(QDate(2026, 1, 1)), "one key emptied it");
+        }
+    }
+
+    void backupHoldsTheSessionStart()
+    {
+        const QByteArray start = readFile(fixture(QStringLiteral("two-records.ovd")));
+        QVERIFY(writeFile(journal(), start));
+        QVERIFY(QFile::setPermissions(journal(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                     | QFileDevice::ReadGroup
+                                                     | QFileDevice::ReadOther));
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        OvelaMainWindow window(preferences);
+        OvelaJournalSaver *saver = window.saver();
+        for (int i = 0; i < 3; ++i) {
+            window.calendar()->setEntry(OvelaRecordEntry(), QDate(2026, 1, 1).addDays(i));
+            saver->saveNow();
+            QTRY_VERIFY(!saver->isSaving() && !saver->isPending());
+        }
+        window.calendar()->clear();
+        QVERIFY(window.closeDatabase());
+        QCOMPARE(readFile(journal() + QLatin1String(".bak")), start);
+        struct stat backup {};
+        QCOMPARE(::stat(QFile::encodeName(journal() + QLatin1String(".bak")).constData(), &backup),
+                 0);
+        QCOMPARE(backup.st_mode & 0777, 0600u);
+    }
+
+    void failedSaveShowsAWarningUntilASaveSucceeds()
+    {
+        QVERIFY(makeReadOnly(folder()));
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        // At start the lock cannot be made: the user is told, and the warning stays up.
+        QString startBox;
+        Modal::answer([&startBox](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            startBox = box ? box->text() : QString();
+            if (box)
+                box->button(QMessageBox::Ok)->click();
+        });
+        OvelaMainWindow window(preferences);
+        QVERIFY(window.isReady());
+        QVERIFY2(startBox.contains(QLatin1String("cannot be saved")), qPrintable(startBox));
+        QFrame *warning = window.saveWarning();
+        window.show();
+        QVERIFY(warning->isVisibleTo(&window));
+
+        // An edit fails to save: the warning names the journal and the reason.
+        warning->parentWidget()->hide();
+        window.calendar()->setEntry(OvelaRecordEntry(), QDate(2026, 1, 1));
+        window.saver()->saveNow();
+        QTRY_VERIFY(warning->isVisibleTo(&window));
+        const QString text = warning->findChild<QLabel *>(QStringLiteral("saveWarningText"))->text();
+        QVERIFY2(text.contains(journal()), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("cannot create a file")), qPrintable(text));
+
+        // Writable again: Retry saves, and the warning goes.
+        makeWritable(folder());
+        warning->findChild<QPushButton *>(QStringLiteral("retryButton"))->click();
+        QTRY_VERIFY(!warning->isVisibleTo(&window));
+        OvelaDatabase db;
+        QVERIFY(loadFile(journal(), db));
+        QVERIFY(db.containsEntry(QDate(2026, 1, 1)));
+    }
+
+    void bigSaveRunsBesideTheWindow()
+    {
+        // A hundred years of daily records with notes.
+        OvelaDatabase big;
+        OvelaJournalFile file(journal());
+        OvelaJournalSaver saver(file, big);
+        for (int d = 0; d < 36525; ++d) {
+            OvelaRecordEntry entry;
+            entry.setTemperature(d % 42);
+            entry.setNote(QStringLiteral("day %1 of a long record, with a forty-letter").arg(d));
+            big.setEntry(entry, QDate(1926, 1, 1).addDays(d));
+        }
+        QThread *savingThread = nullptr;
+        connect(&saver, &OvelaJournalSaver::saved, this,
+                [&savingThread] { savingThread = QThread::currentThread(); });
+        // The save runs on a worker: the GUI thread keeps ticking meanwhile.
+        QElapsedTimer clock;
+        qint64 last = 0, longestGap = 0;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, this, [&] {
+            const qint64 now = clock.elapsed();
+            longestGap = qMax(longestGap, now - last);
+            last = now;
+        });
+        saver.markChanged();
+        clock.start();
+        ticks.start(10);
+        saver.saveNow();
+        QVERIFY(saver.isSaving());
+        QTRY_VERIFY_WITH_TIMEOUT(!saver.isSaving(), 60000);
+        QVERIFY(!saver.lastSaveFailed());
+        QCOMPARE(savingThread, QThread::currentThread()); // reported on the GUI thread
+        qInfo("longest gap between 10 ms ticks during a 100-year save: %lld ms", longestGap);
+        OvelaDatabase reread;
+        QVERIFY(loadFile(journal(), reread));
+        QCOMPARE(reread.entries().size(), big.entries().size());
+    }
+
+    void killedAtRandomMoments()
+    {
+        // A child session records a day every 37 ms; it is killed with SIGKILL at a random
+        // moment. The journal it leaves must load and hold every day recorded more than two
+        // seconds before the kill.
+        std::mt19937 random(20261209);
+        const int trials = qEnvironmentVariableIntValue("OVELA_KILLS") > 0
+            ? qEnvironmentVariableIntValue("OVELA_KILLS")
+            : 4;
+        for (int trial = 0; trial < trials; ++trial) {
+            TestHome::wipe();
+            QDir().mkpath(folder());
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("OVELA_CHILD_SESSION"), QStringLiteral("1"));
+            env.insert(QStringLiteral("OVELA_CHILD_HOME"), TestHome::home().path());
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(child.waitForStarted());
+            QElapsedTimer clock;
+            clock.start();
+            const int lifeMs = std::uniform_int_distribution<int>(2500, 5000)(random);
+            // Which edit was made by when.
+            QList<QPair<qint64, int>> recorded;
+            while (clock.elapsed() < lifeMs) {
+                child.waitForReadyRead(20);
+                while (child.canReadLine())
+                    recorded.append({clock.elapsed(), child.readLine().trimmed().toInt()});
+            }
+            ::kill(pid_t(child.processId()), SIGKILL);
+            const qint64 killedAt = clock.elapsed();
+            QVERIFY(child.waitForFinished());
+            int mustHave = 0;
+            for (const auto &edit : recorded)
+                if (edit.first < killedAt - 2000)
+                    mustHave = edit.second;
+            OvelaDatabase db;
+            QVERIFY2(loadFile(journal(), db), "the journal is not whole");
+            const int kept = int(db.entries().size());
+            QVERIFY2(kept >= mustHave, qPrintable(QStringLiteral("trial %1: %2 kept, %3 older than 2 s")
+                                                      .arg(trial).arg(kept).arg(mustHave)));
+            qInfo("trial %d: killed after %lld ms, %d edits made, %d on disk, %d older than 2 s",
+                  trial, killedAt, recorded.isEmpty() ? 0 : recorded.last().second, kept,
+                  mustHave);
+        }
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet("OVELA_CHILD_SESSION")) {
+        // The child lives in the parent's temporary home.
+        const QString home = qEnvironmentVariable("OVELA_CHILD_HOME");
+        qputenv("XDG_DATA_HOME", (home + QLatin1String("/data")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home + QLatin1String("/config")).toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return childSession(argc, argv);
+    }
+    TestHome::setUp();
+    QApplication app(argc, argv);
+    TstAutosave test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_autosave.moc"
