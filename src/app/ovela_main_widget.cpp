@@ -7,12 +7,12 @@
 #include "core/ovela_journal_file.h"
 #include "cycle/ovela_calendar.h"
 #include "dialogs/About.h"
-#include "platform/global.h"
 #include "platform/messagebox.h"
 #include "platform/password.h"
 #include "platform/qpeapplication.h"
 #include "platform/qpetoolbar.h"
 #include "platform/resource.h"
+#include "settings/ovela_journal_location.h"
 
 #include <QAction>
 #include <QIcon>
@@ -216,8 +216,7 @@ OvelaMainWindow::~OvelaMainWindow()
 
 bool OvelaMainWindow::lockDiary()
 {
-    journalFile = std::make_unique<OvelaJournalFile>(
-        Global::applicationFileName(QStringLiteral("ovelaZ"), QStringLiteral("journal.ovd")));
+    journalFile = std::make_unique<OvelaJournalFile>(ovelaJournalPath());
     if (journalFile->lock() != OvelaJournalFile::LockResult::HeldElsewhere)
         return true;
     // Each copy would write its own journal at exit and the last one would silently drop
