@@ -469,6 +469,8 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
             value("mucus.feeling");
             value("mucus.texture");
         }
+        // When she measured says nothing the diary keeps; the README says it is dropped.
+        value("temperature.time");
 
         const QString temperature = value("temperature.value");
         if (!temperature.isEmpty()) {
