@@ -149,6 +149,9 @@ int exportCommand(JournalToolContext &c)
     if (format == QLatin1String("json"))
         return writeOutput(c, JournalJson::write(journal));
     applySettings(journal);
+    if (!journal.getStartCycleDate().isValid())
+        c.err << tr("ovela-journal: no start-cycle date is set; the calendar holds no predictions")
+              << '\n';
     return writeOutput(c, JournalIcs::write(journal, cycles, QDate::currentDate(),
                                             QDateTime::currentDateTimeUtc()));
 }
