@@ -11,145 +11,102 @@ namespace {
 
 // A strict reader of RFC 5545, written here so the calendar is read by something other than
 // its writer: CRLF only, lines of at most 75 octets, folding by one leading space, UTF-8,
-// BEGIN/END nesting, and TEXT values with nothing unescaped.
-struct Property
-{
-    QString name;
-    QString params;
-    QString value;
-};
-
+// BEGIN/END nesting, required properties, unique UIDs, and TEXT with nothing left unescaped.
 struct Component
 {
     QString name;
-    QList<Property> properties;
+    QMultiMap<QString, QString> properties; // "NAME;PARAMS" -> value
     QList<Component> children;
-
-    QList<Property> all(const QString &key) const
-    {
-        QList<Property> found;
-        for (const Property &p : properties) {
-            if (p.name == key)
-                found << p;
-        }
-        return found;
-    }
     QString one(const QString &key) const
     {
-        const QList<Property> found = all(key);
-        return found.size() == 1 ? found.first().value : QString();
+        return properties.count(key) == 1 ? properties.value(key) : QString();
     }
 };
 
 QString unescapeText(const QString &value, bool *ok)
 {
     QString out;
-    *ok = true;
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value.at(i);
-        if (c == QLatin1Char(',') || c == QLatin1Char(';')) {
+        const QChar next = i + 1 < value.size() ? value.at(i + 1) : QChar();
+        if (c == QLatin1Char(',') || c == QLatin1Char(';'))
             *ok = false;
-        } else if (c == QLatin1Char('\\')) {
-            const QChar next = i + 1 < value.size() ? value.at(++i) : QChar();
-            if (next == QLatin1Char('n') || next == QLatin1Char('N'))
-                out += QLatin1Char('\n');
-            else if (next == QLatin1Char('\\') || next == QLatin1Char(',') || next == QLatin1Char(';'))
-                out += next;
-            else
-                *ok = false;
-        } else {
+        else if (c != QLatin1Char('\\'))
             out += c;
-        }
+        else if (QStringLiteral("\\,;").contains(next) && !next.isNull())
+            out += value.at(++i);
+        else if (next == QLatin1Char('n'))
+            out += QLatin1Char('\n'), ++i;
+        else
+            *ok = false;
     }
     return out;
 }
 
-bool parse(const QByteArray &data, Component *calendar, QString *error)
+QString parse(const QByteArray &data, Component *calendar)
 {
     if (!data.endsWith("\r\n"))
-        return (*error = QStringLiteral("does not end with CRLF")), false;
-    QList<QByteArray> physical = data.left(data.size() - 2).split('\n');
+        return QStringLiteral("no CRLF at the end");
     QList<QByteArray> logical;
-    for (qsizetype i = 0; i < physical.size(); ++i) {
-        QByteArray line = physical[i];
-        if (!line.endsWith('\r') && i + 1 < physical.size())
-            return (*error = QStringLiteral("bare LF at line %1").arg(i + 1)), false;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.contains('\r'))
-            return (*error = QStringLiteral("bare CR at line %1").arg(i + 1)), false;
-        if (line.size() > 75)
-            return (*error = QStringLiteral("line %1 has %2 octets").arg(i + 1).arg(line.size())),
-                   false;
-        if (line.startsWith(' ') || line.startsWith('\t')) {
-            if (logical.isEmpty())
-                return (*error = QStringLiteral("folded first line")), false;
-            logical.last() += line.mid(1);
-        } else {
-            logical << line;
-        }
+    QByteArray body = data.chopped(2);
+    if (body.count('\n') != body.count("\r\n"))
+        return QStringLiteral("a line end that is not CRLF");
+    for (const QByteArray &text : body.replace("\r\n", "\n").split('\n')) {
+        // Folding must not split a character either.
+        if (text.contains('\r') || text.size() > 75 || QString::fromUtf8(text).toUtf8() != text)
+            return QStringLiteral("bad line: ") + QString::fromUtf8(text);
+        if (text.startsWith(' ') && !logical.isEmpty())
+            logical.last() += text.mid(1);
+        else
+            logical << text;
     }
-    QList<Component> stack;
-    bool done = false;
-    static const QRegularExpression shape(QStringLiteral("^([A-Z0-9-]+)((?:;[A-Z0-9-]+=[^;:]*)*):(.*)$"));
+    static const QRegularExpression shape(
+        QStringLiteral("^([A-Z0-9-]+(?:;[A-Z0-9-]+=[^;:]*)*):(.*)$"));
+    QList<Component> open;
     for (const QByteArray &bytes : logical) {
         const QString line = QString::fromUtf8(bytes);
-        if (line.toUtf8() != bytes)
-            return (*error = QStringLiteral("not UTF-8: %1").arg(line)), false;
         const QRegularExpressionMatch m = shape.match(line);
-        if (!m.hasMatch() || done)
-            return (*error = QStringLiteral("malformed line: %1").arg(line)), false;
-        Property p{m.captured(1), m.captured(2), m.captured(3)};
-        if (p.name == QLatin1String("BEGIN")) {
-            stack.append(Component{p.value, {}, {}});
-        } else if (p.name == QLatin1String("END")) {
-            if (stack.isEmpty() || stack.last().name != p.value)
-                return (*error = QStringLiteral("END:%1 does not close").arg(p.value)), false;
-            Component closed = stack.takeLast();
-            if (stack.isEmpty()) {
+        if (line.toUtf8() != bytes || !m.hasMatch() || (open.isEmpty() && !line.startsWith(QLatin1String("BEGIN:"))))
+            return QStringLiteral("malformed line: ") + line;
+        const QString name = m.captured(1);
+        QString value = m.captured(2);
+        if (name == QLatin1String("BEGIN")) {
+            open.append(Component{value, {}, {}});
+        } else if (name == QLatin1String("END")) {
+            if (open.last().name != value)
+                return QStringLiteral("END:%1 closes nothing").arg(value);
+            const Component closed = open.takeLast();
+            if (!open.isEmpty())
+                open.last().children << closed;
+            else
                 *calendar = closed;
-                done = true;
-            } else {
-                stack.last().children << closed;
-            }
         } else {
-            if (stack.isEmpty())
-                return (*error = QStringLiteral("property outside a component")), false;
-            if (p.name == QLatin1String("SUMMARY") || p.name == QLatin1String("DESCRIPTION")
-                || p.name == QLatin1String("X-WR-CALNAME")) {
-                bool ok = false;
-                p.value = unescapeText(p.value, &ok);
-                if (!ok)
-                    return (*error = QStringLiteral("badly escaped text: %1").arg(line)), false;
-            }
-            stack.last().properties << p;
+            bool ok = true;
+            if (name == QLatin1String("SUMMARY") || name == QLatin1String("DESCRIPTION"))
+                value = unescapeText(value, &ok);
+            if (!ok)
+                return QStringLiteral("badly escaped: ") + line;
+            open.last().properties.insert(name, value);
         }
     }
-    if (!done || calendar->name != QLatin1String("VCALENDAR"))
-        return (*error = QStringLiteral("no whole VCALENDAR")), false;
-    if (calendar->one(QStringLiteral("VERSION")) != QLatin1String("2.0")
+    if (!open.isEmpty() || calendar->name != QLatin1String("VCALENDAR")
+        || calendar->one(QStringLiteral("VERSION")) != QLatin1String("2.0")
         || calendar->one(QStringLiteral("PRODID")).isEmpty())
-        return (*error = QStringLiteral("VERSION or PRODID missing")), false;
+        return QStringLiteral("no whole VCALENDAR 2.0 with a PRODID");
     QSet<QString> uids;
+    static const QRegularExpression stamp(QStringLiteral("^\\d{8}T\\d{6}Z$"));
     for (const Component &event : calendar->children) {
-        if (event.name != QLatin1String("VEVENT") || event.one(QStringLiteral("UID")).isEmpty()
-            || !QRegularExpression(QStringLiteral("^\\d{8}T\\d{6}Z$"))
-                    .match(event.one(QStringLiteral("DTSTAMP")))
-                    .hasMatch())
-            return (*error = QStringLiteral("an event lacks UID or DTSTAMP")), false;
-        const QList<Property> start = event.all(QStringLiteral("DTSTART"));
-        const QList<Property> end = event.all(QStringLiteral("DTEND"));
-        if (start.size() != 1 || end.size() != 1 || start[0].params != QLatin1String(";VALUE=DATE")
-            || end[0].params != QLatin1String(";VALUE=DATE")
-            || !(QDate::fromString(start[0].value, QStringLiteral("yyyyMMdd"))
-                 < QDate::fromString(end[0].value, QStringLiteral("yyyyMMdd"))))
-            return (*error = QStringLiteral("bad dates in %1").arg(event.one(QStringLiteral("UID")))),
-                   false;
-        if (uids.contains(event.one(QStringLiteral("UID"))))
-            return (*error = QStringLiteral("UID twice")), false;
-        uids << event.one(QStringLiteral("UID"));
+        const QString uid = event.one(QStringLiteral("UID"));
+        const QDate start = QDate::fromString(event.one(QStringLiteral("DTSTART;VALUE=DATE")),
+                                              QStringLiteral("yyyyMMdd"));
+        const QDate end = QDate::fromString(event.one(QStringLiteral("DTEND;VALUE=DATE")),
+                                            QStringLiteral("yyyyMMdd"));
+        if (event.name != QLatin1String("VEVENT") || uid.isEmpty() || uids.contains(uid)
+            || !stamp.match(event.one(QStringLiteral("DTSTAMP"))).hasMatch() || !(start < end))
+            return QStringLiteral("a bad event: ") + uid;
+        uids << uid;
     }
-    return true;
+    return QString();
 }
 
 OvelaRecordEntry fluid(int code)
@@ -189,14 +146,14 @@ void TestJournalIcs::calendar()
     const QByteArray first = JournalIcs::write(journal, 2, QDate(2024, 2, 10),
                                                QDateTime(QDate(2024, 2, 10), QTime(8, 0), Qt::UTC));
     Component calendar;
-    QString error;
-    QVERIFY2(parse(first, &calendar, &error), qPrintable(error));
+    QString error = parse(first, &calendar);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
 
     QStringList events;
     for (const Component &event : calendar.children)
         events << event.one(QStringLiteral("SUMMARY")) + QLatin1Char(' ')
-                + event.all(QStringLiteral("DTSTART")).first().value + QLatin1Char('-')
-                + event.all(QStringLiteral("DTEND")).first().value;
+                + event.one(QStringLiteral("DTSTART;VALUE=DATE")) + QLatin1Char('-')
+                + event.one(QStringLiteral("DTEND;VALUE=DATE"));
     // DTEND is the day after the last, as all-day events have it.
     const QStringList expected = {
         QStringLiteral("Period 20240101-20240104"),
@@ -212,7 +169,8 @@ void TestJournalIcs::calendar()
     const QByteArray second = JournalIcs::write(journal, 2, QDate(2024, 2, 10),
                                                 QDateTime(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC));
     Component again;
-    QVERIFY2(parse(second, &again, &error), qPrintable(error));
+    error = parse(second, &again);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(again.children.size(), calendar.children.size());
     for (int i = 0; i < calendar.children.size(); ++i)
         QCOMPARE(again.children[i].one(QStringLiteral("UID")),
@@ -237,10 +195,10 @@ void TestJournalIcs::folding()
     QFETCH(QString, text);
     const QByteArray lines = JournalIcs::folded("SUMMARY:" + JournalIcs::escaped(text));
     Component calendar;
-    QString error;
-    const QByteArray document = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n" + lines
-        + "END:VCALENDAR\r\n";
-    QVERIFY2(parse(document, &calendar, &error), qPrintable(error));
+    const QString error = parse("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n" + lines
+                                    + "END:VCALENDAR\r\n",
+                                &calendar);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(calendar.one(QStringLiteral("SUMMARY")), text);
 }
 
