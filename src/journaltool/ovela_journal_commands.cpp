@@ -64,7 +64,8 @@ Loaded loadFile(const QString &path, OvelaDatabase &journal, QString *error)
     probe.close();
     QZipFile device(path);
     if (!device.open(QIODevice::ReadOnly) || !journal.load(&device)) {
-        *error = tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why").arg(path);
+        *error =
+            tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why").arg(path);
         return Loaded::Failed;
     }
     return Loaded::Yes;
@@ -123,7 +124,8 @@ void exportOptions(QCommandLineParser &parser)
                          "csv."),
                       tr("format"), QStringLiteral("csv")});
     parser.addOption({{QStringLiteral("o"), outputOption},
-                      tr("Write to <file> instead of standard output."), tr("file")});
+                      tr("Write to <file> instead of standard output."),
+                      tr("file")});
     parser.addOption({QStringLiteral("cycles"),
                       tr("ics: predict this many cycles from the current one. Default: 6."),
                       tr("n"), QStringLiteral("6")});
@@ -138,8 +140,8 @@ int exportCommand(JournalToolContext &c)
     const int cycles = c.parser.value(QStringLiteral("cycles")).toInt(&ok);
     if (!ok || cycles < 0 || cycles > 1000)
         return c.fail(tr("--cycles takes a number from 0 to 1000"));
-    if (format != QLatin1String("csv") && format != QLatin1String("json")
-        && format != QLatin1String("ics"))
+    if (format != QLatin1String("csv") && format != QLatin1String("json") &&
+        format != QLatin1String("ics"))
         return c.fail(tr("unknown format \"%1\" (csv, json or ics)").arg(format));
     OvelaCycleMethod journal;
     if (!c.loadForReading(journal))
@@ -183,8 +185,9 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
                               .arg(file.lockOwner())
                               .arg(file.lockPath()));
         case OvelaJournalFile::LockResult::Unavailable:
-            c.err << tr("ovela-journal: cannot lock %1; writing without the lock").arg(c.journalPath)
-                  << '\n';
+            c.err
+                << tr("ovela-journal: cannot lock %1; writing without the lock").arg(c.journalPath)
+                << '\n';
             break;
         case OvelaJournalFile::LockResult::Locked:
             break;
@@ -265,10 +268,10 @@ void importOptions(QCommandLineParser &parser)
                       tr("csv or json as export writes them, or drip (the CSV export of the drip "
                          "app). Default: from the file."),
                       tr("format")});
-    parser.addOption({QStringLiteral("replace"),
-                      tr("Replace the whole journal with the file's records.")});
-    parser.addOption({QStringLiteral("prefer-import"),
-                      tr("Where a day differs, take the file's record.")});
+    parser.addOption(
+        {QStringLiteral("replace"), tr("Replace the whole journal with the file's records.")});
+    parser.addOption(
+        {QStringLiteral("prefer-import"), tr("Where a day differs, take the file's record.")});
     parser.addOption({preferJournalOption, tr("Where a day differs, keep the journal's record.")});
     parser.addOption({dryRunOption, tr("Show what would change; write nothing.")});
 }
@@ -288,11 +291,12 @@ int importCommand(JournalToolContext &c)
 
     QString format = c.parser.value(formatOption);
     if (format.isEmpty()) {
-        if (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
-            || data.trimmed().startsWith('{'))
+        if (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ||
+            data.trimmed().startsWith('{'))
             format = QStringLiteral("json");
         else
-            format = JournalCsv::looksLikeDrip(data) ? QStringLiteral("drip") : QStringLiteral("csv");
+            format =
+                JournalCsv::looksLikeDrip(data) ? QStringLiteral("drip") : QStringLiteral("csv");
     }
     Incoming incoming;
     incoming.source = path;
@@ -355,7 +359,8 @@ int checkCommand(JournalToolContext &c)
     if (c.arguments.size() > 1)
         return c.fail(tr("check takes at most one file"));
     const QString path = c.arguments.isEmpty() ? c.journalPath : c.arguments.first();
-    if (canonical(path) == canonical(c.journalPath) && journalLockHeld(OvelaJournalFile(path).lockPath()))
+    if (canonical(path) == canonical(c.journalPath) &&
+        journalLockHeld(OvelaJournalFile(path).lockPath()))
         c.err << tr("ovela-journal: the diary is open; checking the journal as last saved") << '\n';
     OvelaDatabase journal;
     QString error;
@@ -364,8 +369,7 @@ int checkCommand(JournalToolContext &c)
         return c.fail(error);
     if (loaded == Loaded::Yes) {
         const auto &records = journal.entries();
-        c.out << tr("%1: loads").arg(path) << '\n'
-              << tr("records: %1").arg(records.size()) << '\n';
+        c.out << tr("%1: loads").arg(path) << '\n' << tr("records: %1").arg(records.size()) << '\n';
         if (!records.isEmpty())
             c.out << tr("first: %1").arg(isoDate(records.firstKey())) << '\n'
                   << tr("last: %1").arg(isoDate(records.lastKey())) << '\n';
@@ -394,7 +398,8 @@ int checkCommand(JournalToolContext &c)
 void salvageOptions(QCommandLineParser &parser)
 {
     parser.addOption({{QStringLiteral("o"), outputOption},
-                      tr("The new journal to write; it must not exist yet."), tr("file")});
+                      tr("The new journal to write; it must not exist yet."),
+                      tr("file")});
 }
 
 int salvageCommand(JournalToolContext &c)
@@ -422,7 +427,8 @@ int salvageCommand(JournalToolContext &c)
     journal.setStartCycleDate(result.startCycleDate);
     OvelaJournalFile file(target);
     if (file.lock() == OvelaJournalFile::LockResult::HeldElsewhere)
-        return c.fail(tr("%1 is locked by the diary (process %2)").arg(target).arg(file.lockOwner()));
+        return c.fail(
+            tr("%1 is locked by the diary (process %2)").arg(target).arg(file.lockOwner()));
     if (!file.save(journal))
         return c.fail(tr("%1 was not written: %2").arg(target, file.errorString()));
 
@@ -447,10 +453,10 @@ QString programHelp(const QCommandLineParser &parser)
     text += QLatin1Char('\n') + tr("Commands:") + QLatin1Char('\n');
     for (const JournalCommand &command : journalCommands())
         text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(10), command.summary);
-    text += QLatin1Char('\n')
-        + tr("\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
-             "diary's own journal unless --journal names another.")
-        + QLatin1Char('\n');
+    text += QLatin1Char('\n') +
+            tr("\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
+               "diary's own journal unless --journal names another.") +
+            QLatin1Char('\n');
     return text;
 }
 
@@ -508,7 +514,8 @@ const QList<JournalCommand> &journalCommands()
          QStringLiteral("OTHER.ovd"), mergeOptions, mergeCommand},
         {QStringLiteral("check"), tr("Tell whether a journal file loads, and how far if not."),
          QStringLiteral("[PATH]"), noOptions, checkCommand},
-        {QStringLiteral("salvage"), tr("Keep every whole record of a damaged journal in a new one."),
+        {QStringLiteral("salvage"),
+         tr("Keep every whole record of a damaged journal in a new one."),
          QStringLiteral("DAMAGED"), salvageOptions, salvageCommand},
     };
     return commands;
@@ -539,7 +546,8 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
     parser.setApplicationDescription(
         tr("The diary's data out, in, merged, checked and rescued, without its window."));
     parser.addOption({{QStringLiteral("j"), journalOption},
-                      tr("Work on the journal <path> instead of the diary's own."), tr("path")});
+                      tr("Work on the journal <path> instead of the diary's own."),
+                      tr("path")});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (command) {

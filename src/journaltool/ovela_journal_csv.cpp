@@ -27,8 +27,8 @@ QString where(int line, int column)
 
 QString quoted(const QString &field)
 {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"'))
-        && !field.contains(QLatin1Char('\r')) && !field.contains(QLatin1Char('\n')))
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
+        !field.contains(QLatin1Char('\r')) && !field.contains(QLatin1Char('\n')))
         return field;
     QString text = field;
     text.replace(QLatin1String("\""), QLatin1String("\"\""));
@@ -146,10 +146,9 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
         bool ok = false;
         code = f[TemperatureCode].toInt(&ok);
         if (!ok || code < 0 || code > getTemperatureCount())
-            return bad(TemperatureCode,
-                       tr("temperature code \"%1\" is off the scale (0 to %2)")
-                           .arg(f[TemperatureCode])
-                           .arg(getTemperatureCount()));
+            return bad(TemperatureCode, tr("temperature code \"%1\" is off the scale (0 to %2)")
+                                            .arg(f[TemperatureCode])
+                                            .arg(getTemperatureCount()));
     }
     const struct
     {
@@ -164,8 +163,9 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
             continue;
         const int byValue = value.codeFor(text);
         if (byValue < 0)
-            return bad(value.column, tr("temperature %1 %2 is off the scale")
-                                         .arg(text, QString::fromUtf8(value.unit)));
+            return bad(
+                value.column,
+                tr("temperature %1 %2 is off the scale").arg(text, QString::fromUtf8(value.unit)));
         if (code != 0 && byValue != code)
             return bad(value.column, tr("temperature %1 %2 does not match the code %3")
                                          .arg(text, QString::fromUtf8(value.unit))
@@ -198,12 +198,18 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
 const QStringList &columns()
 {
     static const QStringList names = {
-        QStringLiteral("date"),           QStringLiteral("cervical_fluid"),
-        QStringLiteral("cervical_fluid_code"), QStringLiteral("temperature_code"),
-        QStringLiteral("temperature_c"),  QStringLiteral("temperature_f"),
-        QStringLiteral("doctor"),         QStringLiteral("cramps"),
-        QStringLiteral("pms"),            QStringLiteral("love"),
-        QStringLiteral("protection"),     QStringLiteral("secret"),
+        QStringLiteral("date"),
+        QStringLiteral("cervical_fluid"),
+        QStringLiteral("cervical_fluid_code"),
+        QStringLiteral("temperature_code"),
+        QStringLiteral("temperature_c"),
+        QStringLiteral("temperature_f"),
+        QStringLiteral("doctor"),
+        QStringLiteral("cramps"),
+        QStringLiteral("pms"),
+        QStringLiteral("love"),
+        QStringLiteral("protection"),
+        QStringLiteral("secret"),
         QStringLiteral("note"),
     };
     return names;
@@ -289,8 +295,8 @@ bool parse(const QByteArray &data, QList<Row> *rows, QString *error)
         }
         if (c == QLatin1Char('"')) {
             if (!field.isEmpty() || wasQuoted)
-                return fail(error, where(line, int(row.fields.size()) + 1)
-                                       + tr(": a quote inside an unquoted field"));
+                return fail(error, where(line, int(row.fields.size()) + 1) +
+                                       tr(": a quote inside an unquoted field"));
             inQuotes = true;
             wasQuoted = true;
             quoteLine = line;
@@ -305,14 +311,14 @@ bool parse(const QByteArray &data, QList<Row> *rows, QString *error)
             endRow();
         } else {
             if (wasQuoted)
-                return fail(error, where(line, int(row.fields.size()) + 1)
-                                       + tr(": text after a closing quote"));
+                return fail(error, where(line, int(row.fields.size()) + 1) +
+                                       tr(": text after a closing quote"));
             field += c;
         }
     }
     if (inQuotes)
-        return fail(error, where(quoteLine, int(row.fields.size()) + 1)
-                               + tr(": a quoted field is never closed"));
+        return fail(error, where(quoteLine, int(row.fields.size()) + 1) +
+                               tr(": a quoted field is never closed"));
     if (!field.isEmpty() || !row.fields.isEmpty() || wasQuoted)
         endRow();
     return true;
@@ -324,8 +330,8 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
     if (!parse(data, &rows, error))
         return false;
     if (rows.isEmpty() || rows.first().fields != columns())
-        return fail(error, tr("line 1: the header is not \"%1\"")
-                               .arg(columns().join(QLatin1Char(','))));
+        return fail(error,
+                    tr("line 1: the header is not \"%1\"").arg(columns().join(QLatin1Char(','))));
     Imported result;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const Row &row = rows.at(r);
@@ -336,11 +342,11 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
                                    .arg(int(ColumnCount)));
         QDate date;
         if (!readDate(row.fields[Date], &date))
-            return fail(error, where(row.line, 1)
-                                   + tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(row.fields[Date]));
+            return fail(error, where(row.line, 1) +
+                                   tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(row.fields[Date]));
         if (result.records.contains(date))
-            return fail(error, where(row.line, 1)
-                                   + tr(": %1 appears a second time").arg(row.fields[Date]));
+            return fail(error, where(row.line, 1) +
+                                   tr(": %1 appears a second time").arg(row.fields[Date]));
         OvelaRecordEntry entry;
         if (!readRow(row, &entry, error))
             return false;
@@ -354,8 +360,8 @@ bool looksLikeDrip(const QByteArray &data)
 {
     const qsizetype end = data.indexOf('\n');
     const QByteArray header = end < 0 ? data : data.left(end);
-    return header.contains("bleeding.value") || header.contains("temperature.value")
-        || header.contains("mucus.value");
+    return header.contains("bleeding.value") || header.contains("temperature.value") ||
+           header.contains("mucus.value");
 }
 
 namespace {
@@ -393,11 +399,11 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
     QHash<QString, int> at;
     for (int i = 0; i < header.size(); ++i) {
         if (at.contains(header[i]))
-            return fail(error, where(1, i + 1) + tr(": the column \"%1\" appears twice")
-                                                     .arg(header[i]));
+            return fail(error,
+                        where(1, i + 1) + tr(": the column \"%1\" appears twice").arg(header[i]));
         if (header[i] != QLatin1String("date") && !header[i].contains(QLatin1Char('.')))
-            return fail(error, where(1, i + 1) + tr(": \"%1\" is not a column of drip's export")
-                                                     .arg(header[i]));
+            return fail(error, where(1, i + 1) +
+                                   tr(": \"%1\" is not a column of drip's export").arg(header[i]));
         at.insert(header[i], i);
     }
     if (!at.contains(QStringLiteral("date")))
@@ -428,18 +434,18 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
                 *set = true;
                 return true;
             }
-            return fail(error, where(row.line, columnOf(name))
-                                   + tr(": \"%1\" is neither true nor false").arg(text));
+            return fail(error, where(row.line, columnOf(name)) +
+                                   tr(": \"%1\" is neither true nor false").arg(text));
         };
 
         const QString dateText = value("date");
         QDate date;
         if (!readDate(dateText, &date))
-            return fail(error, where(row.line, columnOf("date"))
-                                   + tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(dateText));
+            return fail(error, where(row.line, columnOf("date")) +
+                                   tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(dateText));
         if (result.records.contains(date))
-            return fail(error, where(row.line, columnOf("date"))
-                                   + tr(": %1 appears a second time").arg(dateText));
+            return fail(error, where(row.line, columnOf("date")) +
+                                   tr(": %1 appears a second time").arg(dateText));
 
         OvelaRecordEntry entry;
         QStringList extra;
@@ -449,8 +455,8 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
             bool ok = false;
             const int level = bleeding.toInt(&ok);
             if (!ok || level < 0 || level > 3)
-                return fail(error, where(row.line, columnOf("bleeding.value"))
-                                       + tr(": unknown bleeding value \"%1\"").arg(bleeding));
+                return fail(error, where(row.line, columnOf("bleeding.value")) +
+                                       tr(": unknown bleeding value \"%1\"").arg(bleeding));
             // 0 is spotting; 1 to 3 are our three bleeding choices.
             entry.setCervicalFluid(level == 0 ? 4 : level);
         }
@@ -459,8 +465,8 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
             bool ok = false;
             const int level = mucus.toInt(&ok);
             if (!ok || level < 0 || level > 4)
-                return fail(error, where(row.line, columnOf("mucus.value"))
-                                       + tr(": unknown cervical fluid \"%1\"").arg(mucus));
+                return fail(error, where(row.line, columnOf("mucus.value")) +
+                                       tr(": unknown cervical fluid \"%1\"").arg(mucus));
             if (bleeding.isEmpty())
                 entry.setCervicalFluid(mucusFluid[level]);
             else
@@ -477,8 +483,8 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
             bool ok = false;
             const double celsius = temperature.toDouble(&ok);
             if (!ok || !std::isfinite(celsius))
-                return fail(error, where(row.line, columnOf("temperature.value"))
-                                       + tr(": \"%1\" is not a temperature").arg(temperature));
+                return fail(error, where(row.line, columnOf("temperature.value")) +
+                                       tr(": \"%1\" is not a temperature").arg(temperature));
             if (celsius >= 36.0 - 1e-9 && celsius <= 38.0 + 1e-9) {
                 const int index = int(std::lround((celsius - 36.0) / 0.05));
                 entry.setTemperature(index + 1);
@@ -493,8 +499,8 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
         bool love = false;
         bool protection = false;
         bool cramps = false;
-        if (!flag("sex.partner", &love) || !flag("sex.condom", &protection)
-            || !flag("pain.cramps", &cramps))
+        if (!flag("sex.partner", &love) || !flag("sex.condom", &protection) ||
+            !flag("pain.cramps", &cramps))
             return false;
         if (love)
             entry.setSex(true);

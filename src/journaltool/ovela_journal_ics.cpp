@@ -26,8 +26,7 @@ QByteArray day(const QDate &date)
 using Stretch = QPair<QDate, QDate>; // first and last day
 
 // Runs of consecutive days for which `inside` holds, among `days` in ascending order.
-template<typename Test>
-QList<Stretch> stretches(const QList<QDate> &days, Test inside)
+template <typename Test> QList<Stretch> stretches(const QList<QDate> &days, Test inside)
 {
     QList<Stretch> runs;
     for (const QDate &date : days) {
@@ -78,7 +77,8 @@ QByteArray folded(const QByteArray &line)
 QByteArray write(const OvelaCycleMethod &journal, int cycles, const QDate &today,
                  const QDateTime &stamp)
 {
-    const QByteArray dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
+    const QByteArray dtstamp =
+        stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
     QByteArray out;
     auto line = [&out](const QByteArray &text) { out += folded(text); };
     auto event = [&](const QByteArray &uid, const Stretch &stretch, const QString &summary,

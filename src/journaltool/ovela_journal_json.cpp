@@ -59,15 +59,15 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
 
     const QJsonValue dateValue = object.value(QLatin1String("date"));
     *date = QDate::fromString(dateValue.toString(), Qt::ISODate);
-    if (!dateValue.isString() || !date->isValid()
-        || date->toString(Qt::ISODate) != dateValue.toString())
+    if (!dateValue.isString() || !date->isValid() ||
+        date->toString(Qt::ISODate) != dateValue.toString())
         return bad("date", tr("not a date (yyyy-mm-dd)"));
 
     int fluid = 0;
     const QJsonValue code = object.value(QLatin1String("cervicalFluidCode"));
     if (!code.isUndefined() && !code.isNull()) {
-        if (!code.isDouble() || code.toDouble() != code.toInt(-1)
-            || JournalRecords::fluidName(code.toInt()).isEmpty())
+        if (!code.isDouble() || code.toDouble() != code.toInt(-1) ||
+            JournalRecords::fluidName(code.toInt()).isEmpty())
             return bad("cervicalFluidCode", tr("unknown cervical fluid code"));
         fluid = code.toInt();
     }
@@ -85,8 +85,8 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
     const QJsonValue codeValue = object.value(QLatin1String("temperatureCode"));
     if (!codeValue.isUndefined() && !codeValue.isNull()) {
         temperature = codeValue.toInt(-1);
-        if (!codeValue.isDouble() || codeValue.toDouble() != temperature || temperature < 0
-            || temperature > getTemperatureCount())
+        if (!codeValue.isDouble() || codeValue.toDouble() != temperature || temperature < 0 ||
+            temperature > getTemperatureCount())
             return bad("temperatureCode", tr("off the scale (0 to %1)").arg(getTemperatureCount()));
     }
     const struct
@@ -178,8 +178,8 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return fail(error, position(data, parseError.offset) + QLatin1String(": ")
-                               + parseError.errorString());
+        return fail(error, position(data, parseError.offset) + QLatin1String(": ") +
+                               parseError.errorString());
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QLatin1String("format")).toString() != FormatName)
         return fail(error, tr("not a journal export (no \"format\": \"%1\")").arg(FormatName));
@@ -193,8 +193,8 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
     result.hasStartCycleDate = true;
     if (!start.isNull() && !start.isUndefined()) {
         result.startCycleDate = QDate::fromString(start.toString(), Qt::ISODate);
-        if (!start.isString() || !result.startCycleDate.isValid()
-            || result.startCycleDate.toString(Qt::ISODate) != start.toString())
+        if (!start.isString() || !result.startCycleDate.isValid() ||
+            result.startCycleDate.toString(Qt::ISODate) != start.toString())
             return fail(error, tr("\"startCycleDate\": not a date (yyyy-mm-dd)"));
     }
     const QJsonValue records = root.value(QLatin1String("records"));
@@ -210,8 +210,8 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
         if (!readRecord(list.at(i).toObject(), where, &date, &entry, error))
             return false;
         if (result.records.contains(date))
-            return fail(error, where + tr(": %1 appears a second time")
-                                           .arg(date.toString(Qt::ISODate)));
+            return fail(error,
+                        where + tr(": %1 appears a second time").arg(date.toString(Qt::ISODate)));
         result.records.insert(date, entry);
     }
     *imported = result;

@@ -32,14 +32,14 @@ Plan plan(const OvelaDatabase &journal, const QMap<QDate, OvelaRecordEntry> &inc
     const QDate start = journal.getStartCycleDate();
     result.startCycleDate = start;
     // A null date is earlier than any: the later of the two is the one that was set.
-    if (hasIncomingStart && (replace || (incomingStart.isValid() && (!start.isValid() || incomingStart > start))))
+    if (hasIncomingStart &&
+        (replace || (incomingStart.isValid() && (!start.isValid() || incomingStart > start))))
         result.startCycleDate = incomingStart;
     result.startChanged = result.startCycleDate != start;
     return result;
 }
 
-void apply(OvelaDatabase &journal, const QMap<QDate, OvelaRecordEntry> &incoming,
-           const Plan &plan)
+void apply(OvelaDatabase &journal, const QMap<QDate, OvelaRecordEntry> &incoming, const Plan &plan)
 {
     Q_ASSERT(plan.conflicts.isEmpty());
     for (const QDate &date : plan.removed)

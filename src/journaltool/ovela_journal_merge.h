@@ -23,7 +23,7 @@ struct Plan
     QList<QDate> conflicts; // different, and nobody is preferred: nothing may be written
     QList<QDate> removed;   // days a replacement drops
     bool startChanged = false;
-    QDate startCycleDate;   // the start-cycle date after the merge
+    QDate startCycleDate; // the start-cycle date after the merge
 
     bool changesJournal() const
     {
@@ -37,7 +37,6 @@ Plan plan(const OvelaDatabase &journal, const QMap<QDate, OvelaRecordEntry> &inc
           bool hasIncomingStart, const QDate &incomingStart, Prefer prefer, bool replace);
 
 // Carries out a plan without conflicts.
-void apply(OvelaDatabase &journal, const QMap<QDate, OvelaRecordEntry> &incoming,
-           const Plan &plan);
+void apply(OvelaDatabase &journal, const QMap<QDate, OvelaRecordEntry> &incoming, const Plan &plan);
 
 } // namespace JournalMerge

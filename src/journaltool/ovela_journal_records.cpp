@@ -8,9 +8,12 @@ const QStringList &fluidNames()
 {
     // Stored data, not interface text: written as they are, in every language.
     static const QStringList names = {
-        QStringLiteral("Dry"),           QStringLiteral("Slight Bleeding"),
-        QStringLiteral("Normal Bleeding"), QStringLiteral("Heavy Bleeding"),
-        QStringLiteral("Intermenstrual"), QStringLiteral("Cloudy, Sticky"),
+        QStringLiteral("Dry"),
+        QStringLiteral("Slight Bleeding"),
+        QStringLiteral("Normal Bleeding"),
+        QStringLiteral("Heavy Bleeding"),
+        QStringLiteral("Intermenstrual"),
+        QStringLiteral("Cloudy, Sticky"),
         QStringLiteral("Strechy, White"),
     };
     return names;

@@ -78,7 +78,10 @@ QByteArray magic()
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &data) : data(data) {}
+    explicit Reader(const QByteArray &data)
+        : data(data)
+    {
+    }
     qsizetype pos = 0;
     bool has(qsizetype n) const { return data.size() - pos >= n; }
     quint32 u32()

@@ -13,17 +13,17 @@ namespace JournalSalvage {
 
 struct Result
 {
-    bool compressed = false;   // a gzip file (a plain stream is read as the program reads it)
-    bool streamWhole = false;  // the gzip stream ended properly with a good checksum
-    qint64 inflated = 0;       // bytes of journal stream recovered
-    qint64 readTo = 0;         // offset in that stream up to which everything read is whole
-    bool headerRead = false;   // magic, format byte and record count
+    bool compressed = false;  // a gzip file (a plain stream is read as the program reads it)
+    bool streamWhole = false; // the gzip stream ended properly with a good checksum
+    qint64 inflated = 0;      // bytes of journal stream recovered
+    qint64 readTo = 0;        // offset in that stream up to which everything read is whole
+    bool headerRead = false;  // magic, format byte and record count
     qint32 declaredCount = 0;
-    bool startRead = false;    // the start-cycle date after the records
-    QString damage;            // empty when the whole file is good
+    bool startRead = false;                // the start-cycle date after the records
+    QString damage;                        // empty when the whole file is good
     QMap<QDate, OvelaRecordEntry> records; // every whole record before the damage
     QDate startCycleDate;
-    int wholeRecords = 0;      // counted as read, a repeated date included
+    int wholeRecords = 0; // counted as read, a repeated date included
 
     bool complete() const { return damage.isEmpty(); }
 };

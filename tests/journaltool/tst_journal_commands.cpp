@@ -55,7 +55,8 @@ OvelaRecordEntry noted(const char *note, int fluid = 0)
     return e;
 }
 
-void saveJournal(const QString &file, const QMap<QDate, OvelaRecordEntry> &records, const QDate &start)
+void saveJournal(const QString &file, const QMap<QDate, OvelaRecordEntry> &records,
+                 const QDate &start)
 {
     OvelaDatabase journal;
     for (auto it = records.cbegin(); it != records.cend(); ++it)
@@ -106,21 +107,22 @@ void TestJournalCommands::importRules_data()
     QTest::addColumn<bool>("fifthKept");
     QTest::addColumn<bool>("written");
 
-    QTest::newRow("a different day is a conflict")
-        << QStringList() << 1 << "2024-01-02" << "journal" << true << false;
+    QTest::newRow("a different day is a conflict") << QStringList() << 1 << "2024-01-02"
+                                                   << "journal" << true << false;
     QTest::newRow("prefer the import")
-        << QStringList{QStringLiteral("--prefer-import")} << 0
-        << "1 added, 1 changed, 1 unchanged" << "import" << true << true;
+        << QStringList{QStringLiteral("--prefer-import")} << 0 << "1 added, 1 changed, 1 unchanged"
+        << "import" << true << true;
     QTest::newRow("prefer the journal")
         << QStringList{QStringLiteral("--prefer-journal")} << 0
-        << "1 added, 0 changed, 1 unchanged, 1 kept as in the journal" << "journal" << true
-        << true;
+        << "1 added, 0 changed, 1 unchanged, 1 kept as in the journal"
+        << "journal" << true << true;
     QTest::newRow("replace the whole journal")
         << QStringList{QStringLiteral("--replace")} << 0 << "1 changed, 1 unchanged, 1 removed"
         << "import" << false << true;
-    QTest::newRow("dry run")
-        << QStringList{QStringLiteral("--prefer-import"), QStringLiteral("--dry-run")} << 0
-        << "+ 2024-01-03 added\n~ 2024-01-02 changed\n" << "journal" << true << false;
+    QTest::newRow("dry run") << QStringList{QStringLiteral("--prefer-import"),
+                                            QStringLiteral("--dry-run")}
+                             << 0 << "+ 2024-01-03 added\n~ 2024-01-02 changed\n"
+                             << "journal" << true << false;
 }
 
 void TestJournalCommands::importRules()
@@ -144,8 +146,8 @@ void TestJournalCommands::importRules()
                                           "2024-01-03,Dry,0,3,,,0,0,0,0,0,0,new\r\n");
 
     const Run r = run(QStringList{QStringLiteral("import"), path("in.csv"),
-                                  QStringLiteral("--journal"), journalPath}
-                      + options);
+                                  QStringLiteral("--journal"), journalPath} +
+                      options);
     QCOMPARE(r.status, status);
     QVERIFY2((r.out + r.err).contains(said), qPrintable(r.out + r.err));
     QCOMPARE(bytes(journalPath) != before, written);
@@ -185,8 +187,8 @@ void TestJournalCommands::lockRefusal()
         QVERIFY(r.err.contains(QLatin1String("reading the journal as last saved")));
         QVERIFY(r.out.contains(QLatin1String("2024-01-01")));
     }
-    const Run r = run({QStringLiteral("--journal"), journalPath, QStringLiteral("import"),
-                       path("in.csv")});
+    const Run r =
+        run({QStringLiteral("--journal"), journalPath, QStringLiteral("import"), path("in.csv")});
     QCOMPARE(r.status, 0);
     QVERIFY(bytes(journalPath) != before);
 }
@@ -201,8 +203,8 @@ void TestJournalCommands::merge()
                 QDate(2024, 1, 29));
     saveJournal(path("earlier.ovd"), {{QDate(2024, 1, 2), noted("B")}}, QDate(2023, 12, 1));
 
-    Run r = run({QStringLiteral("merge"), path("later.ovd"), QStringLiteral("--journal"),
-                 journalPath});
+    Run r =
+        run({QStringLiteral("merge"), path("later.ovd"), QStringLiteral("--journal"), journalPath});
     QCOMPARE(r.status, 0);
     QVERIFY2(r.out.contains(QLatin1String("1 added, 0 changed, 1 unchanged")), qPrintable(r.out));
     OvelaDatabase after;
@@ -266,9 +268,9 @@ void TestJournalCommands::calendarFromSettings()
     const QDate start = QDate::currentDate().addDays(-3);
     const QString journalPath = path("journal.ovd");
     saveJournal(journalPath, {}, start);
-    const Run r = run({QStringLiteral("export"), QStringLiteral("--format=ics"),
-                       QStringLiteral("--cycles"), QStringLiteral("2"),
-                       QStringLiteral("--journal"), journalPath});
+    const Run r =
+        run({QStringLiteral("export"), QStringLiteral("--format=ics"), QStringLiteral("--cycles"),
+             QStringLiteral("2"), QStringLiteral("--journal"), journalPath});
     QCOMPARE(r.status, 0);
     auto day = [](const QDate &d) { return d.toString(QStringLiteral("yyyyMMdd")); };
     const QString next = QStringLiteral("DTSTART;VALUE=DATE:%1\r\nDTEND;VALUE=DATE:%2\r\n")
@@ -289,7 +291,8 @@ void TestJournalCommands::checkAndSalvage()
     const QByteArray before = bytes(damaged);
     r = run({QStringLiteral("check"), damaged});
     QCOMPARE(r.status, 1);
-    QVERIFY2(r.out.contains(QLatin1String("whole records before the damage: 1")), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QLatin1String("whole records before the damage: 1")),
+             qPrintable(r.out));
 
     const QString rescued = path("rescued.ovd");
     r = run({QStringLiteral("salvage"), damaged, QStringLiteral("-o"), rescued});
@@ -312,7 +315,8 @@ void TestJournalCommands::usage()
     for (const char *command : {"export", "import", "merge", "check", "salvage"})
         QVERIFY(r.out.contains(QLatin1String(command)));
     r = run({QStringLiteral("export"), QStringLiteral("--help")});
-    QVERIFY(r.out.simplified().contains(QLatin1String("json (the records and the start-cycle date)")));
+    QVERIFY(
+        r.out.simplified().contains(QLatin1String("json (the records and the start-cycle date)")));
     r = run({QStringLiteral("import"), QStringLiteral("--help")});
     QVERIFY(r.out.contains(QLatin1String("drip")));
     QCOMPARE(run({QStringLiteral("explode")}).status, 2);

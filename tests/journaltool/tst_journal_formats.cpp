@@ -55,8 +55,8 @@ void TestJournalFormats::refusals_data()
     QTest::newRow("celsius between steps")
         << false << header + "2024-01-01,Dry,0,,36.52,,0,0,0,0,0,0,\r\n"
         << "line 2, column 5: temperature 36.52 \u00b0C is off the scale";
-    QTest::newRow("duplicate date") << false << header + good + good
-                                    << "line 3, column 1: 2024-01-01 appears a second time";
+    QTest::newRow("duplicate date")
+        << false << header + good + good << "line 3, column 1: 2024-01-01 appears a second time";
     QTest::newRow("wrong header") << false << QByteArray("date,fluid\r\n2024-01-01,Dry\r\n")
                                   << "line 1: the header is not";
     QTest::newRow("quote never closed")
@@ -132,11 +132,12 @@ void TestJournalFormats::drip()
     QCOMPARE(day(3, 3).getCervicalFluid(), 3);
     QCOMPARE(day(3, 3).getNote(), QStringLiteral("mucus: moist"));
 
-    QCOMPARE(day(3, 1).getTemperature(), 8); // 36.35
+    QCOMPARE(day(3, 1).getTemperature(), 8);  // 36.35
     QCOMPARE(day(3, 9).getTemperature(), 10); // 36.47 rounded to 36.45
     QCOMPARE(day(3, 21).getTemperature(), 0); // 35.80 is off the scale
-    QCOMPARE(day(3, 21).getNote(), QStringLiteral("fever thermometer broke\n"
-                                                  "temperature: 35.80 \u00b0C; temperature: exclude"));
+    QCOMPARE(day(3, 21).getNote(),
+             QStringLiteral("fever thermometer broke\n"
+                            "temperature: 35.80 \u00b0C; temperature: exclude"));
 
     QVERIFY(day(3, 7).getSex() && day(3, 7).getProtection());
     QVERIFY(day(3, 11).getSex() && !day(3, 11).getProtection());

@@ -66,7 +66,8 @@ QString parse(const QByteArray &data, Component *calendar)
     for (const QByteArray &bytes : logical) {
         const QString line = QString::fromUtf8(bytes);
         const QRegularExpressionMatch m = shape.match(line);
-        if (line.toUtf8() != bytes || !m.hasMatch() || (open.isEmpty() && !line.startsWith(QLatin1String("BEGIN:"))))
+        if (line.toUtf8() != bytes || !m.hasMatch() ||
+            (open.isEmpty() && !line.startsWith(QLatin1String("BEGIN:"))))
             return QStringLiteral("malformed line: ") + line;
         const QString name = m.captured(1);
         QString value = m.captured(2);
@@ -89,9 +90,9 @@ QString parse(const QByteArray &data, Component *calendar)
             open.last().properties.insert(name, value);
         }
     }
-    if (!open.isEmpty() || calendar->name != QLatin1String("VCALENDAR")
-        || calendar->one(QStringLiteral("VERSION")) != QLatin1String("2.0")
-        || calendar->one(QStringLiteral("PRODID")).isEmpty())
+    if (!open.isEmpty() || calendar->name != QLatin1String("VCALENDAR") ||
+        calendar->one(QStringLiteral("VERSION")) != QLatin1String("2.0") ||
+        calendar->one(QStringLiteral("PRODID")).isEmpty())
         return QStringLiteral("no whole VCALENDAR 2.0 with a PRODID");
     QSet<QString> uids;
     static const QRegularExpression stamp(QStringLiteral("^\\d{8}T\\d{6}Z$"));
@@ -101,8 +102,8 @@ QString parse(const QByteArray &data, Component *calendar)
                                               QStringLiteral("yyyyMMdd"));
         const QDate end = QDate::fromString(event.one(QStringLiteral("DTEND;VALUE=DATE")),
                                             QStringLiteral("yyyyMMdd"));
-        if (event.name != QLatin1String("VEVENT") || uid.isEmpty() || uids.contains(uid)
-            || !stamp.match(event.one(QStringLiteral("DTSTAMP"))).hasMatch() || !(start < end))
+        if (event.name != QLatin1String("VEVENT") || uid.isEmpty() || uids.contains(uid) ||
+            !stamp.match(event.one(QStringLiteral("DTSTAMP"))).hasMatch() || !(start < end))
             return QStringLiteral("a bad event: ") + uid;
         uids << uid;
     }
@@ -151,9 +152,9 @@ void TestJournalIcs::calendar()
 
     QStringList events;
     for (const Component &event : calendar.children)
-        events << event.one(QStringLiteral("SUMMARY")) + QLatin1Char(' ')
-                + event.one(QStringLiteral("DTSTART;VALUE=DATE")) + QLatin1Char('-')
-                + event.one(QStringLiteral("DTEND;VALUE=DATE"));
+        events << event.one(QStringLiteral("SUMMARY")) + QLatin1Char(' ') +
+                      event.one(QStringLiteral("DTSTART;VALUE=DATE")) + QLatin1Char('-') +
+                      event.one(QStringLiteral("DTEND;VALUE=DATE"));
     // DTEND is the day after the last, as all-day events have it.
     const QStringList expected = {
         QStringLiteral("Period 20240101-20240104"),
@@ -195,9 +196,8 @@ void TestJournalIcs::folding()
     QFETCH(QString, text);
     const QByteArray lines = JournalIcs::folded("SUMMARY:" + JournalIcs::escaped(text));
     Component calendar;
-    const QString error = parse("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n" + lines
-                                    + "END:VCALENDAR\r\n",
-                                &calendar);
+    const QString error = parse(
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n" + lines + "END:VCALENDAR\r\n", &calendar);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(calendar.one(QStringLiteral("SUMMARY")), text);
 }

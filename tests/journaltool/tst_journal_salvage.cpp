@@ -47,8 +47,8 @@ void TestJournalSalvage::fixtures_data()
                               << "odd byte count";
     QTest::newRow("bad checksum") << "bad-crc.ovd" << false << true << 1 << true
                                   << "incorrect data check";
-    QTest::newRow("corrupt deflate block") << "corrupt-body.ovd" << false << false << 0 << false
-                                           << "invalid block type";
+    QTest::newRow("corrupt deflate block")
+        << "corrupt-body.ovd" << false << false << 0 << false << "invalid block type";
 }
 
 void TestJournalSalvage::fixtures()
