@@ -150,7 +150,6 @@ int exportCommand(JournalToolContext &c)
         return writeOutput(c, JournalCsv::write(journal));
     if (format == QLatin1String("json"))
         return writeOutput(c, JournalJson::write(journal));
-    applySettings(journal);
     if (!journal.getStartCycleDate().isValid())
         c.err << tr("ovela-journal: no start-cycle date is set; the calendar holds no predictions")
               << '\n';
@@ -466,6 +465,7 @@ bool JournalToolContext::loadForReading(OvelaCycleMethod &journal)
 {
     if (journalLockHeld(OvelaJournalFile(journalPath).lockPath()))
         err << tr("ovela-journal: the diary is open; reading the journal as last saved") << '\n';
+    applySettings(journal);
     QString error;
     switch (loadFile(journalPath, journal, &error)) {
     case Loaded::Yes:

@@ -17,15 +17,16 @@ struct JournalToolContext
     QTextStream &err;
     QString journalPath;
 
-    // Loads the journal as last saved, without taking its lock or changing any file, with the
-    // cycle lengths of the stored settings. Says on `err` what went wrong, and that the
-    // journal is read as last saved when the diary is open.
+    // Loads the journal as last saved, without taking its lock or changing any file, and sets
+    // the cycle lengths of the stored settings. Says on `err` what went wrong, and that the
+    // journal is read as last saved when the diary is open. A missing journal is an empty one.
     bool loadForReading(OvelaCycleMethod &journal);
     // Prints "ovela-journal: <message>" on `err` and returns 1.
     int fail(const QString &message);
 };
 
-// One row per sub-command: adding one is adding a row to journalCommands().
+// One row per sub-command: adding one is adding a row to journalCommands(), e.g. a `run` that
+// calls loadForReading() and hands the journal to the command's own function.
 struct JournalCommand
 {
     QString name;
