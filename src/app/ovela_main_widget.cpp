@@ -8,12 +8,12 @@
 #include "core/ovela_journal_saver.h"
 #include "cycle/ovela_calendar.h"
 #include "dialogs/About.h"
-#include "platform/global.h"
 #include "platform/messagebox.h"
 #include "platform/password.h"
 #include "platform/qpeapplication.h"
 #include "platform/qpetoolbar.h"
 #include "platform/resource.h"
+#include "settings/ovela_journal_location.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -294,8 +294,7 @@ OvelaMainWindow::~OvelaMainWindow()
 
 bool OvelaMainWindow::lockDiary()
 {
-    journalFile = std::make_unique<OvelaJournalFile>(
-        Global::applicationFileName(QStringLiteral("ovelaZ"), QStringLiteral("journal.ovd")));
+    journalFile = std::make_unique<OvelaJournalFile>(ovelaJournalPath());
     const OvelaJournalFile::LockResult locked = journalFile->lock();
     lockUnavailable = locked == OvelaJournalFile::LockResult::Unavailable;
     if (locked != OvelaJournalFile::LockResult::HeldElsewhere)

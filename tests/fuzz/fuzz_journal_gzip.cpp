@@ -1,9 +1,12 @@
 // Arbitrary bytes as the journal file on disk, read through the gzip file device exactly as
 // the program reads journal.ovd (zlib passes bytes that are not gzip through unchanged).
+// The tolerant reader of ovela-journal reads the same bytes and must agree with the strict one:
+// whole exactly when the journal loads, and then holding the same journal.
 
 #include "fuzz_journal.h"
 
 #include "core/qzipfile.h"
+#include "journaltool/ovela_journal_salvage.h"
 
 #include <QByteArray>
 #include <QString>
@@ -63,5 +66,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool loaded = journal.load(&device);
     device.close();
     FuzzJournal::check(journal, loaded);
+
+    const JournalSalvage::Result salvaged =
+        JournalSalvage::read(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    if (salvaged.complete() != loaded)
+        FuzzJournal::broken("the tolerant reader and the strict load disagree on a file");
+    if (loaded
+        && (salvaged.records != journal.entries()
+            || salvaged.startCycleDate != journal.getStartCycleDate()))
+        FuzzJournal::broken("the tolerant reader reads a loadable file differently");
     return 0;
 }

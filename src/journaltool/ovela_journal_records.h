@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/ovela_record_entry.h"
+
+#include <QDate>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// What the export formats say about a day record, and what an import hands to the merge.
+namespace JournalRecords {
+
+// The cervical-fluid choices by code, exactly as the day record dialog lists them.
+const QStringList &fluidNames();
+// The code of a fluid text, or -1 when it names none of the choices.
+int fluidCode(const QString &name);
+// The fluid's text, empty for a code outside the choices.
+QString fluidName(int code);
+
+// A temperature code's value as the diary shows it ("%0.2f"), empty for 0 or a code off the
+// scale.
+QString celsiusText(int code);
+QString fahrenheitText(int code);
+// The code whose shown value is `text`, or -1 when no scale step shows exactly that.
+int codeForCelsius(const QString &text);
+int codeForFahrenheit(const QString &text);
+
+// Records read from a file, before they meet the journal.
+struct Imported
+{
+    QMap<QDate, OvelaRecordEntry> records;
+    bool hasStartCycleDate = false;
+    QDate startCycleDate;
+    int temperaturesRounded = 0;
+    int temperaturesLeftOut = 0;
+    int notesExtended = 0;
+};
+
+} // namespace JournalRecords

@@ -1,0 +1,8 @@
+#include "settings/ovela_journal_location.h"
+
+#include "platform/global.h"
+
+QString ovelaJournalPath()
+{
+    return Global::applicationFileName(QStringLiteral("ovelaZ"), QStringLiteral("journal.ovd"));
+}
