@@ -1,5 +1,9 @@
 #include "dialogs/OvelaPreferencesBase.h"
 
+#include <QTabBar>
+
+#include <iterator>
+
 OvelaPreferencesBaseDialog::OvelaPreferencesBaseDialog(QWidget *parent, const char *name,
                                                        bool modal, Qt::WindowFlags fl)
     : QDialog(parent, fl)
@@ -18,6 +22,21 @@ OvelaPreferencesBaseDialog::OvelaPreferencesBaseDialog(QWidget *parent, const ch
         for (int id = 0; id < buttons.size(); ++id)
             group->setId(buttons.at(id), id);
     }
+
+    // One chain through both pages, the tab bar between them. Linked here through the tab bar,
+    // not in the form through the tab widget: as the parent of every page, the tab widget
+    // carries the pages' controls along and splits the chain into loops.
+    QWidget *const order[] = {ebCyclePeriod,     ebFertilePeriod,   ebMenstrualPeriod,
+                              ebLuterPhaseLength, btnAvoidPregnancy, btnConceiveChild,
+                              btnConceiveGirl,   btnConceiveBoy,    btnCelsius,
+                              btnFarenheit,      TabWidget4->tabBar(), btnChangePasscode,
+                              btnClearPasscode,  cbPasscodeStartup};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    // The tab widget itself, ahead of its pages in the chain, would hand Tab to its bar a second
+    // time: the bar is the only stop (a policy set through the proxy would reach the bar too).
+    TabWidget4->setFocusProxy(nullptr);
+    TabWidget4->setFocusPolicy(Qt::NoFocus);
 }
 
 OvelaPreferencesBaseDialog::~OvelaPreferencesBaseDialog() = default;

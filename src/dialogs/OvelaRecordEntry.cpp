@@ -42,7 +42,9 @@ void OvelaRecordEntryDialog::fillControls()
     chkSex->setChecked(entry->getSex());
     chkProtection->setChecked(entry->getProtection());
     chkSecret->setChecked(entry->getSecret());
-    ebNote->setPlainText(entry->getNote());
+    storedNote = entry->getNote();
+    ebNote->setPlainText(storedNote);
+    shownNote = ebNote->toPlainText();
 }
 
 void OvelaRecordEntryDialog::fillTemp()
@@ -74,7 +76,8 @@ void OvelaRecordEntryDialog::fillEntry(OvelaRecordEntry *target)
     target->setSex(chkSex->isChecked());
     target->setProtection(chkProtection->isChecked());
     target->setSecret(chkSecret->isChecked());
-    target->setNote(ebNote->toPlainText());
+    const QString note = ebNote->toPlainText();
+    target->setNote(note == shownNote ? storedNote : note);
     target->setTemperature(cbBasalTemp->currentIndex());
 }
 

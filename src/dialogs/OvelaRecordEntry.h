@@ -26,4 +26,8 @@ private slots:
 private:
     OvelaRecordEntry *const entry;
     Preferences *const preferences;
+    // The stored note and what the editor made of it: the editor rewrites line ends and some
+    // spaces, so a note the user did not touch goes back as it was stored.
+    QString storedNote;
+    QString shownNote;
 };

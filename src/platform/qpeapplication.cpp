@@ -2,6 +2,7 @@
 
 #include "platform/config.h"
 
+#include <QBoxLayout>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -101,9 +102,15 @@ public:
     {
         hide(); // not part of the form measured below
         setObjectName(QStringLiteral("qpeDialogButtons"));
-        setContentsMargins(6, 4, 6, 6);
         connect(this, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
         connect(this, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+        // A form laid out by a layout takes the strip as its last row.
+        if (auto *layout = qobject_cast<QBoxLayout *>(dialog->layout())) {
+            layout->addWidget(this);
+            show();
+            return;
+        }
+        setContentsMargins(6, 4, 6, 6);
         dialog->installEventFilter(this);
         // Below the form's lowest widget: the empty band the handheld kept free at the bottom
         // (for its input panel) is not needed above the buttons.

@@ -4,9 +4,13 @@
 
 #include "settings/Preferences.h"
 #include "core/ovela_record_entry.h"
+#include "platform/qpeapplication.h"
+#include "support/modal.h"
 #include "support/testhome.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QTabWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,6 +90,40 @@ void verifyNothingClipped(QDialog *dialog)
     }
 }
 
+
+// The three dialogs made anew, as their callers make them.
+std::unique_ptr<QDialog> makeDialog(const QString &which, Preferences &preferences,
+                                    OvelaRecordEntry &entry)
+{
+    if (which == QLatin1String("day")) {
+        auto dialog = std::make_unique<OvelaRecordEntryDialog>(&preferences, &entry);
+        dialog->lblDate->setText(QStringLiteral("Wednesday, 24 September 2025"));
+        return dialog;
+    }
+    if (which == QLatin1String("preferences"))
+        return std::make_unique<OvelaPreferencesDialog>();
+    return std::make_unique<AboutDialog>();
+}
+
+// The names of the controls Tab visits from the first one, once round.
+QStringList tabChain()
+{
+    QStringList names;
+    QWidget *first = QApplication::focusWidget();
+    QWidget *w = first;
+    for (int i = 0; w && i < 40; ++i) {
+        if (auto *button = qobject_cast<QAbstractButton *>(w); button && w->objectName().isEmpty())
+            names << button->text().remove(QLatin1Char('&'));
+        else
+            names << w->objectName();
+        QTest::keyClick(w, Qt::Key_Tab);
+        w = QApplication::focusWidget();
+        if (w == first)
+            break;
+    }
+    return names;
+}
+
 } // namespace
 
 class TstDialogLayout : public QObject
@@ -94,9 +132,10 @@ class TstDialogLayout : public QObject
 
 private slots:
     void initTestCase();
-    void recordDialog();
-    void preferencesDialog();
-    void aboutDialog();
+    void nothingClipped_data();
+    void nothingClipped();
+    void tabOrder_data();
+    void tabOrder();
 };
 
 void TstDialogLayout::initTestCase()
@@ -111,25 +150,76 @@ void TstDialogLayout::initTestCase()
     }
 }
 
-void TstDialogLayout::recordDialog()
+void TstDialogLayout::nothingClipped_data()
 {
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<qreal>("scale");
+    for (const char *which : {"day", "preferences", "about"}) {
+        QTest::addRow("%s dialog, default font", which) << QString::fromLatin1(which) << 1.0;
+        // A large desktop font, and longer translated texts to come.
+        QTest::addRow("%s dialog, 1.6 times the font", which) << QString::fromLatin1(which) << 1.6;
+    }
+}
+
+void TstDialogLayout::nothingClipped()
+{
+    QFETCH(QString, which);
+    QFETCH(qreal, scale);
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * scale);
+    QApplication::setFont(large);
     Preferences preferences;
     OvelaRecordEntry entry;
-    OvelaRecordEntryDialog dialog(&preferences, &entry);
-    dialog.lblDate->setText(QStringLiteral("Wednesday, 24 September 2025"));
-    verifyNothingClipped(&dialog);
+    {
+        std::unique_ptr<QDialog> dialog = makeDialog(which, preferences, entry);
+        dialog->adjustSize(); // opened at its size hint, as on a desktop
+        verifyNothingClipped(dialog.get());
+    }
+    QApplication::setFont(normal);
 }
 
-void TstDialogLayout::preferencesDialog()
+void TstDialogLayout::tabOrder_data()
 {
-    OvelaPreferencesDialog dialog;
-    verifyNothingClipped(&dialog);
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QStringList>("chain");
+    QTest::newRow("day")
+        << "day"
+        << QStringList{"cbCervicalFluid", "cbBasalTemp", "chkDoctor", "chkSex", "chkCramps",
+                       "chkProtection", "chkPMS", "chkSecret", "tbClear", "ebNote", "OK", "Cancel"};
+    // Radio buttons of a group take one stop, the checked one.
+    QTest::newRow("preferences, first page")
+        << "preferences"
+        << QStringList{"ebCyclePeriod", "ebFertilePeriod", "ebMenstrualPeriod",
+                       "ebLuterPhaseLength", "btnAvoidPregnancy", "qt_tabwidget_tabbar", "OK",
+                       "Cancel"};
+    QTest::newRow("preferences, second page")
+        << "preferences 2"
+        << QStringList{"btnFarenheit", "qt_tabwidget_tabbar", "btnChangePasscode", "btnClearPasscode",
+                       "cbPasscodeStartup", "OK", "Cancel"};
 }
 
-void TstDialogLayout::aboutDialog()
+void TstDialogLayout::tabOrder()
 {
-    AboutDialog dialog;
-    verifyNothingClipped(&dialog);
+    QFETCH(QString, which);
+    QFETCH(QStringList, chain);
+    Preferences preferences;
+    OvelaRecordEntry entry;
+    std::unique_ptr<QDialog> dialog = makeDialog(which.section(QLatin1Char(' '), 0, 0),
+                                                 preferences, entry);
+    if (which.endsWith(QLatin1String(" 2")))
+        dialog->findChild<QTabWidget *>()->setCurrentIndex(1);
+    QStringList seen;
+    const QString first = chain.first();
+    Modal::answer([&seen, first](QWidget *w) {
+        auto *shown = qobject_cast<QDialog *>(w);
+        QApplication::setActiveWindow(shown);
+        shown->findChild<QWidget *>(first)->setFocus(Qt::TabFocusReason);
+        seen = tabChain();
+        shown->reject();
+    });
+    QPEApplication::execDialog(dialog.get()); // adds the OK and Cancel strip, as callers do
+    QCOMPARE(seen.join(u' '), chain.join(u' '));
 }
 
 OVELA_TEST_GUI_MAIN(TstDialogLayout)

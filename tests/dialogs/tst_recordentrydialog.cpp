@@ -28,6 +28,8 @@ private slots:
     void recordToWidgetsAndBack();
     void untouchedDialogGivesEmptyRecord();
     void noteOfLineBreaksIsKept();
+    void untouchedNoteIsKept_data();
+    void untouchedNoteIsKept();
     void clearEmptiesOnlyTheCopy_data();
     void clearEmptiesOnlyTheCopy();
 
@@ -52,7 +54,10 @@ void TstRecordEntryDialog::formLayout()
     OvelaRecordEntryDialog dialog(preferences.get(), &entry);
     QCOMPARE(dialog.objectName(), QStringLiteral("OvelaRecordEntryBase"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Day data"));
-    QCOMPARE(dialog.size(), QSize(230, 339));
+    // Laid out, not placed: it opens at the size its layout asks for.
+    QVERIFY(dialog.layout());
+    dialog.adjustSize();
+    QCOMPARE(dialog.size(), dialog.sizeHint());
     QCOMPARE(dialog.cbCervicalFluid->count(), 7);
     QCOMPARE(dialog.cbCervicalFluid->itemText(6), QStringLiteral("Strechy, White"));
     QVERIFY(!dialog.cbBasalTemp->isEditable());
@@ -239,6 +244,31 @@ void TstRecordEntryDialog::noteOfLineBreaksIsKept()
     dialog.fillEntry(&result);
     QCOMPARE(result.getNote(), QStringLiteral("\n\n"));
     QVERIFY(!result.isEmpty());
+}
+
+void TstRecordEntryDialog::untouchedNoteIsKept_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::newRow("CR LF") << QStringLiteral("one\r\ntwo");
+    QTest::newRow("lone CR") << QStringLiteral("one\rtwo");
+    QTest::newRow("no-break space") << QStringLiteral("36\u00a0C");
+    QTest::newRow("line separator") << QStringLiteral("a\u2028b\u2029c");
+}
+
+void TstRecordEntryDialog::untouchedNoteIsKept()
+{
+    QFETCH(QString, note);
+    OvelaRecordEntry entry;
+    entry.setNote(note);
+    OvelaRecordEntryDialog dialog(preferences.get(), &entry);
+    OvelaRecordEntry result;
+    dialog.fillEntry(&result);
+    QCOMPARE(result.getNote(), note);
+    // Touched, it is what the editor shows.
+    QTest::keyClick(dialog.ebNote, Qt::Key_X);
+    dialog.fillEntry(&result);
+    QVERIFY(result.getNote() != note);
+    QVERIFY(result.getNote().contains(QLatin1Char('x')));
 }
 
 void TstRecordEntryDialog::clearEmptiesOnlyTheCopy_data()
