@@ -1,4 +1,5 @@
 #include "journaltool/ovela_journal_commands.h"
+#include "journaltool/ovela_journal_insight.h"
 
 #include "core/ovela_journal_file.h"
 #include "core/qzipfile.h"
@@ -353,6 +354,31 @@ int mergeCommand(JournalToolContext &c)
 
 void noOptions(QCommandLineParser &) {}
 
+void insightOptions(QCommandLineParser &parser)
+{
+    parser.addOption({QStringLiteral("json"), tr("Print pure JSON instead of a table.")});
+}
+
+int cyclesCommand(JournalToolContext &c)
+{
+    OvelaCycleMethod journal;
+    if (!c.loadForReading(journal))
+        return 1;
+    const int status = runCyclesCommand(journal, c.parser.isSet(QStringLiteral("json")), c.out);
+    c.out.flush();
+    return status;
+}
+
+int statsCommand(JournalToolContext &c)
+{
+    OvelaCycleMethod journal;
+    if (!c.loadForReading(journal))
+        return 1;
+    const int status = runStatsCommand(journal, c.parser.isSet(QStringLiteral("json")), c.out);
+    c.out.flush();
+    return status;
+}
+
 int checkCommand(JournalToolContext &c)
 {
     if (c.arguments.size() > 1)
@@ -517,6 +543,12 @@ const QList<JournalCommand> &journalCommands()
         {QStringLiteral("salvage"),
          tr("Keep every whole record of a damaged journal in a new one."),
          QStringLiteral("DAMAGED"), salvageOptions, salvageCommand},
+        {QStringLiteral("cycles"),
+         tr("List the cycles the record shows, with the temperature shift of each."), QString(),
+         insightOptions, cyclesCommand},
+        {QStringLiteral("stats"),
+         tr("Cycle statistics and the next period starts the record suggests."), QString(),
+         insightOptions, statsCommand},
     };
     return commands;
 }

@@ -234,6 +234,17 @@ int main(int argc, char **argv)
 
     if (!QDir().mkpath(outDir) || !writeSampleDiary())
         return 1;
+    // The sample journal and its settings kept beside the pictures, for the README's examples
+    // of ovela-journal (which reads the settings of the home it is run in).
+    if (argc > 2) {
+        const QString keep = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(keep);
+        QFile::copy(Global::applicationFileName(QStringLiteral("ovelaZ"),
+                                                QStringLiteral("journal.ovd")),
+                    keep + QLatin1String("/journal.ovd"));
+        QFile::copy(home.path() + QLatin1String("/config/ovelaZ/ovelaZ.conf"),
+                    keep + QLatin1String("/ovelaZ.conf"));
+    }
 
     bool ok = true;
     {

@@ -1,0 +1,178 @@
+#include "journaltool/ovela_journal_insight.h"
+
+#include "cycle/ovela_cycle_insight.h"
+#include "cycle/ovela_cycle_method.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cmath>
+
+using namespace CycleInsight;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ovela-journal", text);
+}
+
+QString iso(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+double rounded(double value, int decimals = 2)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+void printCaution(QTextStream &out)
+{
+    out << '\n'
+        << tr("These figures describe what you recorded. They are no method of contraception on "
+              "their own.")
+        << '\n';
+}
+
+QJsonObject figuresJson(const Figures &f)
+{
+    return QJsonObject{{QStringLiteral("count"), f.count},
+                       {QStringLiteral("mean"), rounded(f.mean)},
+                       {QStringLiteral("median"), rounded(f.median)},
+                       {QStringLiteral("standardDeviation"), rounded(f.standardDeviation)},
+                       {QStringLiteral("shortest"), f.shortest},
+                       {QStringLiteral("longest"), f.longest},
+                       {QStringLiteral("meanBleedingDays"), rounded(f.meanBleedingDays)}};
+}
+
+void printFigures(QTextStream &out, const QString &title, const Figures &f)
+{
+    out << title << '\n';
+    if (f.count == 0) {
+        out << "  " << tr("no completed cycle") << '\n';
+        return;
+    }
+    out << "  " << tr("cycles: %1").arg(f.count) << '\n'
+        << "  " << tr("mean length: %1 days").arg(f.mean, 0, 'f', 1) << '\n'
+        << "  " << tr("median length: %1 days").arg(f.median, 0, 'f', 1) << '\n'
+        << "  " << tr("standard deviation: %1 days").arg(f.standardDeviation, 0, 'f', 1) << '\n'
+        << "  " << tr("shortest: %1 days, longest: %2 days").arg(f.shortest).arg(f.longest)
+        << '\n'
+        << "  " << tr("mean bleeding: %1 days").arg(f.meanBleedingDays, 0, 'f', 1) << '\n';
+}
+
+} // namespace
+
+int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out)
+{
+    const QList<Cycle> cycles = findCycles(journal);
+    if (json) {
+        QJsonArray array;
+        for (const Cycle &c : cycles) {
+            QJsonObject shift{{QStringLiteral("detected"), c.shift.detected}};
+            if (c.shift.detected) {
+                shift.insert(QStringLiteral("ltl"), rounded(c.shift.coverCelsius()));
+                shift.insert(QStringLiteral("firstHighDay"), iso(c.shift.firstHighDay));
+                shift.insert(QStringLiteral("confirmedDay"), iso(c.shift.confirmedDay));
+                shift.insert(QStringLiteral("rule"), c.shift.rule);
+            }
+            array.append(QJsonObject{
+                {QStringLiteral("start"), iso(c.start)},
+                {QStringLiteral("length"), c.isOpen() ? QJsonValue() : QJsonValue(c.length)},
+                {QStringLiteral("bleedingDays"), c.bleedingDays},
+                {QStringLiteral("shift"), shift}});
+        }
+        out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    if (cycles.isEmpty()) {
+        out << tr("No cycle yet: a cycle starts on a day with bleeding recorded.") << '\n';
+        printCaution(out);
+        return 0;
+    }
+    const QString row = QStringLiteral("%1  %2  %3  %4  %5  %6");
+    out << row.arg(tr("Start").leftJustified(10), tr("Length").rightJustified(6),
+                   tr("Bleeding").rightJustified(8), tr("Shift confirmed").leftJustified(19),
+                   tr("LTL °C/°F").leftJustified(13), tr("Rule"))
+               .trimmed()
+        << '\n';
+    for (const Cycle &c : cycles) {
+        const QString length = c.isOpen() ? tr("open") : QString::number(c.length);
+        QString confirmed = tr("none");
+        QString cover;
+        QString rule;
+        if (c.shift.detected) {
+            confirmed = tr("%1 (day %2)")
+                            .arg(iso(c.shift.confirmedDay))
+                            .arg(c.start.daysTo(c.shift.confirmedDay) + 1);
+            cover = QStringLiteral("%1/%2")
+                        .arg(c.shift.coverCelsius(), 0, 'f', 2)
+                        .arg(c.shift.coverFahrenheit(), 0, 'f', 2);
+            rule = QString::number(c.shift.rule);
+        }
+        out << row.arg(iso(c.start), length.rightJustified(6),
+                       QString::number(c.bleedingDays).rightJustified(8),
+                       confirmed.leftJustified(19), cover.leftJustified(13), rule)
+                   .trimmed()
+            << '\n';
+    }
+    out << '\n'
+        << tr("Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; "
+              "1 and 2: the two exceptions, confirmed on the fourth day.")
+        << '\n';
+    printCaution(out);
+    return 0;
+}
+
+int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out)
+{
+    const QList<Cycle> cycles = findCycles(journal);
+    const Statistics stats = statistics(cycles);
+    const QList<Prediction> predictions = predict(cycles, stats, journal);
+    if (json) {
+        QJsonArray next;
+        for (const Prediction &p : predictions) {
+            next.append(QJsonObject{
+                {QStringLiteral("start"), iso(p.start)},
+                {QStringLiteral("earliest"), iso(p.earliest)},
+                {QStringLiteral("latest"), iso(p.latest)},
+                {QStringLiteral("calendarStart"),
+                 p.calendarStart.isValid() ? QJsonValue(iso(p.calendarStart)) : QJsonValue()}});
+        }
+        const QJsonObject all{{QStringLiteral("all"), figuresJson(stats.all)},
+                              {QStringLiteral("last12"), figuresJson(stats.last12)},
+                              {QStringLiteral("gaps"), stats.gaps},
+                              {QStringLiteral("predictions"), next}};
+        out << QJsonDocument(all).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    printFigures(out, tr("All completed cycles"), stats.all);
+    printFigures(out, tr("The last 12"), stats.last12);
+    if (stats.gaps > 0)
+        out << tr("%1 cycles over %2 days were taken for gaps in the record and left out.")
+                   .arg(stats.gaps)
+                   .arg(GapLength)
+            << '\n';
+    out << '\n';
+    if (predictions.isEmpty()) {
+        out << tr("No prediction: it needs one completed cycle.") << '\n';
+    } else {
+        out << tr("Next period starts (from the median of the last 12, ± one standard deviation), "
+                  "and what the diary's calendar shows:")
+            << '\n';
+        for (const Prediction &p : predictions) {
+            out << "  " << iso(p.start) << "  (" << iso(p.earliest) << " – " << iso(p.latest)
+                << ")  "
+                << (p.calendarStart.isValid() ? tr("calendar: %1").arg(iso(p.calendarStart))
+                                              : tr("calendar: no start-cycle date set"))
+                << '\n';
+        }
+    }
+    printCaution(out);
+    return 0;
+}

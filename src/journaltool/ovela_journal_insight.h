@@ -1,0 +1,9 @@
+#pragma once
+
+class OvelaCycleMethod;
+class QTextStream;
+
+// `cycles` and `stats`: what the record shows, as a table for people or as pure JSON. Return
+// the exit status.
+int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out);
+int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out);
