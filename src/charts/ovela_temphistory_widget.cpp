@@ -96,10 +96,17 @@ void OvelaTempHistoryWidget::fitColumns()
 {
     const QFontMetrics cells(table->font());
     const int padding = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
-    int dateWidth = 0;
     const int year = date.isValid() ? date.year() : QDate::currentDate().year();
-    for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1))
-        dateWidth = qMax(dateWidth, cells.horizontalAdvance(d.toString()));
+    // Measured once a year and font: every date of the year, so the column stays put from
+    // month to month.
+    if (year != measuredYear || table->font() != measuredFont) {
+        measuredDateWidth = 0;
+        for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1))
+            measuredDateWidth = qMax(measuredDateWidth, cells.horizontalAdvance(d.toString()));
+        measuredYear = year;
+        measuredFont = table->font();
+    }
+    const int dateWidth = measuredDateWidth;
     const int tempWidth = cells.horizontalAdvance(QStringLiteral("100.00"));
 
     QHeaderView *columns = table->horizontalHeader();

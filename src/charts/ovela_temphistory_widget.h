@@ -3,6 +3,7 @@
 #include "settings/Preferences.h"
 
 #include <QDate>
+#include <QFont>
 #include <QWidget>
 
 class OvelaCalendar;
@@ -38,4 +39,7 @@ private:
     OvelaCalendar *calendar;
     Preferences &preferences;
     QDate date;
+    int measuredYear = 0;
+    QFont measuredFont;
+    int measuredDateWidth = 0;
 };

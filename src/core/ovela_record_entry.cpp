@@ -63,11 +63,15 @@ void readNote(QDataStream &stream, QString &note)
             stream.setStatus(QDataStream::ReadPastEnd);
             return;
         }
+        // Grown by what arrived, never by the count the file claims.
+        const qsizetype at = text.size();
+        text.resize(at + want / 2);
+        QChar *out = text.data() + at;
         for (int i = 0; i < want; i += 2) {
             const uchar first = uchar(chunk[i]);
             const uchar second = uchar(chunk[i + 1]);
-            text.append(QChar(bigEndian ? ushort(first << 8 | second)
-                                        : ushort(second << 8 | first)));
+            out[i / 2] = QChar(bigEndian ? ushort(first << 8 | second)
+                                         : ushort(second << 8 | first));
         }
         left -= quint32(want);
     }

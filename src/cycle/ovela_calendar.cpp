@@ -6,25 +6,27 @@
 OvelaCalendar::OvelaCalendar(Preferences &prefs)
     : preferences(prefs)
 {
-    heartPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/heart-big"));
-    forbiddenPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/forbidden-big"));
-    boyPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/boy"));
-    girlPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/girl"));
 }
 
 OvelaCalendar::~OvelaCalendar() = default;
 
 QPixmap &OvelaCalendar::getFertileDayPixmap(const QDate &date)
 {
+    // Rendered when first shown: a goal uses one or two of the four.
+    const auto symbol = [](QPixmap &pixmap, const char *name) -> QPixmap & {
+        if (pixmap.isNull())
+            pixmap = Resource::loadPixmap(QLatin1String(name));
+        return pixmap;
+    };
     switch (getFertileDaySymbol(date, preferences.getBirthGoal())) {
     case FertileSymbol::Forbidden:
-        return forbiddenPixmap;
+        return symbol(forbiddenPixmap, "ovelaZ/forbidden-big");
     case FertileSymbol::Boy:
-        return boyPixmap;
+        return symbol(boyPixmap, "ovelaZ/boy");
     case FertileSymbol::Girl:
-        return girlPixmap;
+        return symbol(girlPixmap, "ovelaZ/girl");
     case FertileSymbol::Heart:
         break;
     }
-    return heartPixmap;
+    return symbol(heartPixmap, "ovelaZ/heart-big");
 }
