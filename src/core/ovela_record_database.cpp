@@ -2,7 +2,7 @@
 
 #include "core/qzipfile.h"
 
-#include <QBuffer>
+#include <QtEndian>
 #include <QDataStream>
 #include <QIODevice>
 #include <QtDebug>
@@ -56,6 +56,76 @@ MagicCheck readMagic(QIODevice *device)
     }
     return got == bytes.size() && bytes == expected ? MagicCheck::Found : MagicCheck::Missing;
 }
+
+// The journal's stream parsed straight from memory, big-endian, field by field as the record
+// reads it; `ok` turns false at the first field that runs past the end (or a note of an odd
+// byte count), and stays so.
+struct MemoryReader
+{
+    explicit MemoryReader(const QByteArray &bytes)
+        : at(reinterpret_cast<const uchar *>(bytes.constData()))
+        , end(at + bytes.size())
+    {
+    }
+    const uchar *at;
+    const uchar *end;
+    bool ok = true;
+
+    bool take(qsizetype n)
+    {
+        if (!ok || end - at < n)
+            ok = false;
+        return ok;
+    }
+    qint8 i8()
+    {
+        return take(1) ? qint8(*at++) : 0;
+    }
+    quint32 u32()
+    {
+        if (!take(4))
+            return 0;
+        const quint32 value = qFromBigEndian<quint32>(at);
+        at += 4;
+        return value;
+    }
+    QDate date()
+    {
+        const quint32 day = u32();
+        return day == 0 ? QDate() : QDate::fromJulianDay(day);
+    }
+    bool entry(OvelaRecordEntry &entry)
+    {
+        const bool flags[] = {i8() != 0, i8() != 0, i8() != 0, i8() != 0, i8() != 0, i8() != 0};
+        const qint32 temperature = qint32(u32());
+        const qint32 fluid = qint32(u32());
+        const quint32 count = u32();
+        QString note = QString::fromLatin1("");
+        if (ok && count != 0xFFFFFFFFu && count != 0) {
+            // The text must be there before anything is made for it.
+            if (count % 2 != 0 || !take(qsizetype(count))) {
+                ok = false;
+                return false;
+            }
+            note.resize(qsizetype(count / 2));
+            QChar *out = note.data();
+            for (quint32 i = 0; i < count / 2; ++i, at += 2)
+                out[i] = QChar(ushort(at[0] << 8 | at[1]));
+        }
+        if (!ok)
+            return false;
+        entry.setDoctor(flags[0]);
+        entry.setCramps(flags[1]);
+        entry.setPMS(flags[2]);
+        entry.setSex(flags[3]);
+        entry.setProtection(flags[4]);
+        entry.setSecret(flags[5]);
+        entry.setTemperature(temperature);
+        entry.setCervicalFluid(fluid);
+        entry.setNote(note);
+        return true;
+    }
+};
 
 // The rest of a direct-access device, in blocks. A read error (a damaged gzip stream, a wrong
 // checksum, a cut-off file) fails.
@@ -124,42 +194,51 @@ bool OvelaDatabase::load(QIODevice *device)
         return false;
     }
 
-    // A file device is read whole first, in large blocks (growing as the bytes arrive, never
-    // by a count from the file), and parsed in memory: a read per field through an unbuffered
-    // gzip device costs more than the inflating itself. Reading to the end also makes a gzip
-    // device check its trailer. A stream device is parsed as it comes, since reading it to its
-    // end could wait forever.
-    QByteArray rest;
-    QBuffer memory(&rest);
-    QDataStream stream;
-    if (device->isSequential()) {
-        stream.setDevice(device);
-    } else {
-        if (!readToEnd(device, &rest) || !memory.open(QIODevice::ReadOnly))
-            return false;
-        stream.setDevice(&memory);
-    }
-    stream.setByteOrder(QDataStream::BigEndian);
-
-    qint8 format = 0;
-    stream >> format; // any format byte is accepted
-    qint32 count = 0;
-    stream >> count;
-
     // Everything is read into locals and only taken over once the whole stream is good.
     // Records are added one by one as they arrive; the count is never used to reserve.
     QMap<QDate, OvelaRecordEntry> loaded;
-    for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
-        const QDate date = readDate(stream);
-        OvelaRecordEntry entry;
-        stream >> entry;
-        // Every file the program writes is in date order: the hint makes each insert constant.
-        if (stream.status() == QDataStream::Ok)
-            loaded.insert(loaded.cend(), date, entry);
+    QDate start;
+    if (device->isSequential()) {
+        // A stream device is parsed as it comes: reading it to its end could wait forever.
+        QDataStream stream(device);
+        stream.setByteOrder(QDataStream::BigEndian);
+        qint8 format = 0;
+        stream >> format; // any format byte is accepted
+        qint32 count = 0;
+        stream >> count;
+        for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+            const QDate date = readDate(stream);
+            OvelaRecordEntry entry;
+            stream >> entry;
+            if (stream.status() == QDataStream::Ok)
+                loaded.insert(loaded.cend(), date, entry);
+        }
+        start = readDate(stream);
+        if (stream.status() != QDataStream::Ok)
+            return false;
+    } else {
+        // A file device is read whole, in large blocks (growing as the bytes arrive, never by a
+        // count from the file), and parsed in memory: a read per field through an unbuffered
+        // gzip device costs far more than the inflating itself. Reading to the end also makes
+        // a gzip device check its trailer.
+        QByteArray rest;
+        if (!readToEnd(device, &rest))
+            return false;
+        MemoryReader in(rest);
+        in.i8(); // any format byte is accepted
+        const qint32 count = qint32(in.u32());
+        for (qint32 i = 0; i < count && in.ok; ++i) {
+            const QDate date = in.date();
+            OvelaRecordEntry entry;
+            if (in.entry(entry))
+                // Every file the program writes is in date order: the hint makes each insert
+                // constant.
+                loaded.insert(loaded.cend(), date, entry);
+        }
+        start = in.date();
+        if (!in.ok)
+            return false;
     }
-    const QDate start = readDate(stream);
-    if (stream.status() != QDataStream::Ok)
-        return false;
 
     records = std::move(loaded);
     startCycleDate = start;
