@@ -39,8 +39,10 @@ package)
 esac
 usr=$root/usr
 
-# The programs, linked against the system's libraries and not the build tree.
+# The programs, each with its manual page, linked against the system's libraries and not the
+# build tree.
 for program in "${programs[@]}"; do
+    [ -f "$usr/share/man/man1/$program.1.gz" ] || fail "the manual page of $program is missing"
     path=$usr/bin/$program
     if [ ! -x "$path" ]; then
         fail "usr/bin/$program is missing or not executable"
@@ -53,8 +55,7 @@ done
 desktop=$usr/share/applications/$id.desktop
 metainfo=$usr/share/metainfo/$id.metainfo.xml
 for file in "$desktop" "$metainfo" "$usr/share/icons/hicolor/scalable/apps/$id.svg" \
-            "$usr/share/doc/ovelaz/copyright" "$usr/share/doc/ovelaz/changelog.gz" \
-            "$usr/share/man/man1/ovelaZ.1.gz"; do
+            "$usr/share/doc/ovelaz/copyright" "$usr/share/doc/ovelaz/changelog.gz"; do
     [ -f "$file" ] || fail "${file#"$root"/} is missing"
 done
 if [ -f "$desktop" ]; then
