@@ -88,14 +88,13 @@ for size in 16 22 24 32 48 64 128 256; do
     fi
 done
 
-# The description shows the screenshots the README shows, at their real size.
+# The description shows the screenshots the README shows.
 if [ -f "$metainfo" ]; then
     shown=$(grep -o 'docs/screenshots/[A-Za-z0-9_.-]*\.png' "$source/README.md" | sort -u)
     [ -n "$shown" ] || fail "the README shows no screenshots"
     for shot in $shown; do
-        size=$(png_size "$source/$shot")
-        grep -qE "<image type=\"source\" width=\"${size%x*}\" height=\"${size#*x}\">https://[^<]*/screenshots/$(basename "$shot")</image>" "$metainfo" ||
-            fail "the metainfo does not show $shot at $size"
+        grep -qE "<image type=\"source\">https://[^<]*/screenshots/$(basename "$shot")</image>" \
+            "$metainfo" || fail "the metainfo does not show $shot"
     done
 fi
 
