@@ -1,6 +1,7 @@
 #include "platform/qpeapplication.h"
 
 #include "platform/config.h"
+#include "platform/resource.h"
 
 #include <QBoxLayout>
 #include <QDialog>
@@ -50,6 +51,10 @@ QPEApplication::QPEApplication(int &argc, char **argv, Type /*type*/)
             qpe.writeEntry(QStringLiteral("MONDAY"),
                            QLocale::system().firstDayOfWeek() == Qt::Monday);
     }
+    // Every window and dialog carries the program's icon; desktops match the windows to the
+    // installed launcher entry by this name.
+    setWindowIcon(Resource::loadIcon(QStringLiteral("org.ovela.Quorin.svg")));
+    setDesktopFileName(QStringLiteral("org.ovela.Quorin"));
     installSignalHandlers();
 }
 

@@ -36,10 +36,19 @@ QString resolve(const QString &name)
 
 } // namespace
 
-QPixmap Resource::loadPixmap(const QString &name)
+namespace {
+
+void ensureResources()
 {
     static const bool registered = (initResources(), true);
     Q_UNUSED(registered);
+}
+
+} // namespace
+
+QPixmap Resource::loadPixmap(const QString &name)
+{
+    ensureResources();
 
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     const QString cacheKey = QLatin1String("ovela-icon:") + name + QLatin1Char('@')
@@ -73,4 +82,11 @@ QPixmap Resource::loadPixmap(const QString &name)
     if (!pixmap.isNull())
         QPixmapCache::insert(cacheKey, pixmap);
     return pixmap;
+}
+
+QIcon Resource::loadIcon(const QString &name)
+{
+    ensureResources();
+    const QString path = resolve(name);
+    return path.isEmpty() ? QIcon() : QIcon(path);
 }

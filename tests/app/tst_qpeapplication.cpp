@@ -3,6 +3,7 @@
 
 #include "support/testhome.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -33,6 +34,21 @@ private slots:
         QVERIFY(qpe.hasKey(QStringLiteral("MONDAY")));
         QCOMPARE(qpe.readBoolEntry(QStringLiteral("MONDAY"), false),
                  QLocale::system().firstDayOfWeek() == Qt::Monday);
+    }
+
+    void windowsCarryTheProgramsIcon()
+    {
+        // The launcher entry's name, which Wayland desktops use to find the window's icon.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.ovela.Quorin"));
+        QDialog dialog;
+        const QIcon icon = dialog.windowIcon();
+        QCOMPARE(icon.cacheKey(), QApplication::windowIcon().cacheKey());
+        // Drawn from the scalable image: sharp in a panel and in a large task switcher alike.
+        for (const int size : {16, 256}) {
+            const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QVERIFY(image.pixelColor(size / 2, size / 2).alpha() > 0);
+        }
     }
 
     void setWeekStartsMonday_data()
