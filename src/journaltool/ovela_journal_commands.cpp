@@ -1,4 +1,5 @@
 #include "journaltool/ovela_journal_commands.h"
+#include "journaltool/ovela_journal_text.h"
 #include "journaltool/ovela_journal_insight.h"
 
 #include "core/ovela_journal_file.h"
@@ -25,11 +26,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ovela-journal", text);
-}
-
 const QString journalOption = QStringLiteral("journal");
 const QString formatOption = QStringLiteral("format");
 const QString outputOption = QStringLiteral("output");
@@ -38,7 +34,7 @@ const QString preferJournalOption = QStringLiteral("prefer-journal");
 
 QString isoDate(const QDate &date)
 {
-    return date.isValid() ? date.toString(Qt::ISODate) : tr("none");
+    return date.isValid() ? date.toString(Qt::ISODate) : JournalText::tr("none");
 }
 
 QString canonical(const QString &path)
@@ -54,19 +50,19 @@ Loaded loadFile(const QString &path, OvelaDatabase &journal, QString *error)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = tr("%1: no such file").arg(path);
+        *error = JournalText::tr("%1: no such file").arg(path);
         return Loaded::Missing;
     }
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly)) {
-        *error = tr("%1: %2").arg(path, probe.errorString());
+        *error = JournalText::tr("%1: %2").arg(path, probe.errorString());
         return Loaded::Failed;
     }
     probe.close();
     QZipFile device(path);
     if (!device.open(QIODevice::ReadOnly) || !journal.load(&device)) {
         *error =
-            tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why").arg(path);
+            JournalText::tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why").arg(path);
         return Loaded::Failed;
     }
     return Loaded::Yes;
@@ -76,7 +72,7 @@ bool readInput(JournalToolContext &c, const QString &path, QByteArray *data)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        c.fail(tr("%1: %2").arg(path, file.errorString()));
+        c.fail(JournalText::tr("%1: %2").arg(path, file.errorString()));
         return false;
     }
     *data = file.readAll();
@@ -94,14 +90,14 @@ int writeOutput(JournalToolContext &c, const QByteArray &bytes)
     }
     // The journal is written by the diary's own safe save only.
     if (canonical(path) == canonical(c.journalPath))
-        return c.fail(tr("%1 is the journal itself; choose another file").arg(path));
+        return c.fail(JournalText::tr("%1 is the journal itself; choose another file").arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return c.fail(tr("%1: %2").arg(path, file.errorString()));
+        return c.fail(JournalText::tr("%1: %2").arg(path, file.errorString()));
     // The diary's contents are private: the export is readable by its owner only.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return c.fail(tr("%1: %2").arg(path, file.errorString()));
+        return c.fail(JournalText::tr("%1: %2").arg(path, file.errorString()));
     return 0;
 }
 
@@ -120,30 +116,30 @@ void applySettings(OvelaCycleMethod &journal)
 void exportOptions(QCommandLineParser &parser)
 {
     parser.addOption({formatOption,
-                      tr("csv (the records only), json (the records and the start-cycle date) or "
+                      JournalText::tr("csv (the records only), json (the records and the start-cycle date) or "
                          "ics (bleeding and predicted days for a calendar program). Default: "
                          "csv."),
-                      tr("format"), QStringLiteral("csv")});
+                      JournalText::tr("format"), QStringLiteral("csv")});
     parser.addOption({{QStringLiteral("o"), outputOption},
-                      tr("Write to <file> instead of standard output."),
-                      tr("file")});
+                      JournalText::tr("Write to <file> instead of standard output."),
+                      JournalText::tr("file")});
     parser.addOption({QStringLiteral("cycles"),
-                      tr("ics: predict this many cycles from the current one. Default: 6."),
-                      tr("n"), QStringLiteral("6")});
+                      JournalText::tr("ics: predict this many cycles from the current one. Default: 6."),
+                      JournalText::tr("n"), QStringLiteral("6")});
 }
 
 int exportCommand(JournalToolContext &c)
 {
     if (!c.arguments.isEmpty())
-        return c.fail(tr("export takes no file name; use -o FILE"));
+        return c.fail(JournalText::tr("export takes no file name; use -o FILE"));
     const QString format = c.parser.value(formatOption);
     bool ok = false;
     const int cycles = c.parser.value(QStringLiteral("cycles")).toInt(&ok);
     if (!ok || cycles < 0 || cycles > 1000)
-        return c.fail(tr("--cycles takes a number from 0 to 1000"));
+        return c.fail(JournalText::tr("--cycles takes a number from 0 to 1000"));
     if (format != QLatin1String("csv") && format != QLatin1String("json") &&
         format != QLatin1String("ics"))
-        return c.fail(tr("unknown format \"%1\" (csv, json or ics)").arg(format));
+        return c.fail(JournalText::tr("unknown format \"%1\" (csv, json or ics)").arg(format));
     OvelaCycleMethod journal;
     if (!c.loadForReading(journal))
         return 1;
@@ -152,7 +148,7 @@ int exportCommand(JournalToolContext &c)
     if (format == QLatin1String("json"))
         return writeOutput(c, JournalJson::write(journal));
     if (!journal.getStartCycleDate().isValid())
-        c.err << tr("ovela-journal: no start-cycle date is set; the calendar holds no predictions")
+        c.err << JournalText::tr("ovela-journal: no start-cycle date is set; the calendar holds no predictions")
               << '\n';
     return writeOutput(c, JournalIcs::write(journal, cycles, QDate::currentDate(),
                                             QDateTime::currentDateTimeUtc()));
@@ -180,13 +176,13 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     if (!dryRun) {
         switch (file.lock()) {
         case OvelaJournalFile::LockResult::HeldElsewhere:
-            return c.fail(tr("the diary is open (process %1 holds %2); close it and try again. "
+            return c.fail(JournalText::tr("the diary is open (process %1 holds %2); close it and try again. "
                              "Nothing was written.")
                               .arg(file.lockOwner())
                               .arg(file.lockPath()));
         case OvelaJournalFile::LockResult::Unavailable:
             c.err
-                << tr("ovela-journal: cannot lock %1; writing without the lock").arg(c.journalPath)
+                << JournalText::tr("ovela-journal: cannot lock %1; writing without the lock").arg(c.journalPath)
                 << '\n';
             break;
         case OvelaJournalFile::LockResult::Locked:
@@ -200,20 +196,20 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
         if (!c.loadForReading(journal))
             return 1;
     } else if (loadFile(c.journalPath, journal, &error) == Loaded::Failed) {
-        return c.fail(error + tr(". Nothing was written."));
+        return c.fail(error + JournalText::tr(". Nothing was written."));
     }
 
     const JournalMerge::Plan plan =
         JournalMerge::plan(journal, incoming.data.records, incoming.data.hasStartCycleDate,
                            incoming.data.startCycleDate, prefer, replace);
     if (!plan.conflicts.isEmpty()) {
-        c.err << tr("ovela-journal: %1 day(s) hold a different record in %2 and in the journal:")
+        c.err << JournalText::tr("ovela-journal: %1 day(s) hold a different record in %2 and in the journal:")
                      .arg(plan.conflicts.size())
                      .arg(incoming.source)
               << '\n';
         for (const QDate &date : plan.conflicts)
             c.err << "  " << isoDate(date) << '\n';
-        c.err << tr("Nothing was written. Choose which side wins with --prefer-journal or the "
+        c.err << JournalText::tr("Nothing was written. Choose which side wins with --prefer-journal or the "
                     "other --prefer option.")
               << '\n';
         c.err.flush();
@@ -221,43 +217,43 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     }
 
     if (dryRun) {
-        printDays(c.out, "+", plan.added, tr("added"));
-        printDays(c.out, "~", plan.changed, tr("changed"));
-        printDays(c.out, "-", plan.removed, tr("removed"));
-        printDays(c.out, "=", plan.kept, tr("kept as in the journal"));
+        printDays(c.out, "+", plan.added, JournalText::tr("added"));
+        printDays(c.out, "~", plan.changed, JournalText::tr("changed"));
+        printDays(c.out, "-", plan.removed, JournalText::tr("removed"));
+        printDays(c.out, "=", plan.kept, JournalText::tr("kept as in the journal"));
         if (plan.startChanged)
-            c.out << tr("start-cycle date: %1 -> %2")
+            c.out << JournalText::tr("start-cycle date: %1 -> %2")
                          .arg(isoDate(journal.getStartCycleDate()), isoDate(plan.startCycleDate))
                   << '\n';
     } else if (plan.changesJournal()) {
         JournalMerge::apply(journal, incoming.data.records, plan);
         if (!file.save(journal))
-            return c.fail(tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
+            return c.fail(JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
     }
 
-    c.out << tr("%1 added, %2 changed, %3 unchanged")
+    c.out << JournalText::tr("%1 added, %2 changed, %3 unchanged")
                  .arg(plan.added.size())
                  .arg(plan.changed.size())
                  .arg(plan.unchanged.size());
     if (!plan.kept.isEmpty())
-        c.out << tr(", %1 kept as in the journal").arg(plan.kept.size());
+        c.out << JournalText::tr(", %1 kept as in the journal").arg(plan.kept.size());
     if (!plan.removed.isEmpty())
-        c.out << tr(", %1 removed").arg(plan.removed.size());
+        c.out << JournalText::tr(", %1 removed").arg(plan.removed.size());
     c.out << '\n';
     const JournalRecords::Imported &d = incoming.data;
     if (d.temperaturesRounded || d.temperaturesLeftOut)
-        c.out << tr("temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 "
+        c.out << JournalText::tr("temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 "
                     "\u00b0C)")
                      .arg(d.temperaturesRounded)
                      .arg(d.temperaturesLeftOut)
               << '\n';
     if (d.notesExtended)
-        c.out << tr("%1 day(s): what has no field here was added to the note").arg(d.notesExtended)
+        c.out << JournalText::tr("%1 day(s): what has no field here was added to the note").arg(d.notesExtended)
               << '\n';
     if (dryRun)
-        c.out << tr("Dry run: nothing was written.") << '\n';
+        c.out << JournalText::tr("Dry run: nothing was written.") << '\n';
     else if (!plan.changesJournal())
-        c.out << tr("The journal already held all of it; nothing was written.") << '\n';
+        c.out << JournalText::tr("The journal already held all of it; nothing was written.") << '\n';
     c.out.flush();
     return 0;
 }
@@ -265,26 +261,26 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
 void importOptions(QCommandLineParser &parser)
 {
     parser.addOption({formatOption,
-                      tr("csv or json as export writes them, or drip (the CSV export of the drip "
+                      JournalText::tr("csv or json as export writes them, or drip (the CSV export of the drip "
                          "app). Default: from the file."),
-                      tr("format")});
+                      JournalText::tr("format")});
     parser.addOption(
-        {QStringLiteral("replace"), tr("Replace the whole journal with the file's records.")});
+        {QStringLiteral("replace"), JournalText::tr("Replace the whole journal with the file's records.")});
     parser.addOption(
-        {QStringLiteral("prefer-import"), tr("Where a day differs, take the file's record.")});
-    parser.addOption({preferJournalOption, tr("Where a day differs, keep the journal's record.")});
-    parser.addOption({dryRunOption, tr("Show what would change; write nothing.")});
+        {QStringLiteral("prefer-import"), JournalText::tr("Where a day differs, take the file's record.")});
+    parser.addOption({preferJournalOption, JournalText::tr("Where a day differs, keep the journal's record.")});
+    parser.addOption({dryRunOption, JournalText::tr("Show what would change; write nothing.")});
 }
 
 int importCommand(JournalToolContext &c)
 {
     if (c.arguments.size() != 1)
-        return c.fail(tr("import takes one file"));
+        return c.fail(JournalText::tr("import takes one file"));
     const QString path = c.arguments.first();
     const bool preferImport = c.parser.isSet(QStringLiteral("prefer-import"));
     const bool preferJournal = c.parser.isSet(preferJournalOption);
     if (preferImport && preferJournal)
-        return c.fail(tr("--prefer-import and --prefer-journal exclude each other"));
+        return c.fail(JournalText::tr("--prefer-import and --prefer-journal exclude each other"));
     QByteArray data;
     if (!readInput(c, path, &data))
         return 1;
@@ -309,9 +305,9 @@ int importCommand(JournalToolContext &c)
     else if (format == QLatin1String("drip"))
         ok = JournalCsv::readDrip(data, &incoming.data, &error);
     else
-        return c.fail(tr("unknown format \"%1\" (csv, json or drip)").arg(format));
+        return c.fail(JournalText::tr("unknown format \"%1\" (csv, json or drip)").arg(format));
     if (!ok)
-        return c.fail(tr("%1: %2. Nothing was written.").arg(path, error));
+        return c.fail(JournalText::tr("%1: %2. Nothing was written.").arg(path, error));
 
     const auto prefer = preferImport    ? JournalMerge::Prefer::Incoming
                         : preferJournal ? JournalMerge::Prefer::Journal
@@ -322,19 +318,19 @@ int importCommand(JournalToolContext &c)
 void mergeOptions(QCommandLineParser &parser)
 {
     parser.addOption({QStringLiteral("prefer-other"),
-                      tr("Where a day differs, take the other journal's record.")});
-    parser.addOption({preferJournalOption, tr("Where a day differs, keep this journal's record.")});
-    parser.addOption({dryRunOption, tr("Show what would change; write nothing.")});
+                      JournalText::tr("Where a day differs, take the other journal's record.")});
+    parser.addOption({preferJournalOption, JournalText::tr("Where a day differs, keep this journal's record.")});
+    parser.addOption({dryRunOption, JournalText::tr("Show what would change; write nothing.")});
 }
 
 int mergeCommand(JournalToolContext &c)
 {
     if (c.arguments.size() != 1)
-        return c.fail(tr("merge takes one other journal"));
+        return c.fail(JournalText::tr("merge takes one other journal"));
     const bool preferOther = c.parser.isSet(QStringLiteral("prefer-other"));
     const bool preferJournal = c.parser.isSet(preferJournalOption);
     if (preferOther && preferJournal)
-        return c.fail(tr("--prefer-other and --prefer-journal exclude each other"));
+        return c.fail(JournalText::tr("--prefer-other and --prefer-journal exclude each other"));
     OvelaDatabase other;
     QString error;
     if (loadFile(c.arguments.first(), other, &error) != Loaded::Yes)
@@ -356,7 +352,7 @@ void noOptions(QCommandLineParser &) {}
 
 void insightOptions(QCommandLineParser &parser)
 {
-    parser.addOption({QStringLiteral("json"), tr("Print pure JSON instead of a table.")});
+    parser.addOption({QStringLiteral("json"), JournalText::tr("Print pure JSON instead of a table.")});
 }
 
 int cyclesCommand(JournalToolContext &c)
@@ -382,11 +378,11 @@ int statsCommand(JournalToolContext &c)
 int checkCommand(JournalToolContext &c)
 {
     if (c.arguments.size() > 1)
-        return c.fail(tr("check takes at most one file"));
+        return c.fail(JournalText::tr("check takes at most one file"));
     const QString path = c.arguments.isEmpty() ? c.journalPath : c.arguments.first();
     if (canonical(path) == canonical(c.journalPath) &&
         journalLockHeld(OvelaJournalFile(path).lockPath()))
-        c.err << tr("ovela-journal: the diary is open; checking the journal as last saved") << '\n';
+        c.err << JournalText::tr("ovela-journal: the diary is open; checking the journal as last saved") << '\n';
     OvelaDatabase journal;
     QString error;
     const Loaded loaded = loadFile(path, journal, &error);
@@ -394,28 +390,28 @@ int checkCommand(JournalToolContext &c)
         return c.fail(error);
     if (loaded == Loaded::Yes) {
         const auto &records = journal.entries();
-        c.out << tr("%1: loads").arg(path) << '\n' << tr("records: %1").arg(records.size()) << '\n';
+        c.out << JournalText::tr("%1: loads").arg(path) << '\n' << JournalText::tr("records: %1").arg(records.size()) << '\n';
         if (!records.isEmpty())
-            c.out << tr("first: %1").arg(isoDate(records.firstKey())) << '\n'
-                  << tr("last: %1").arg(isoDate(records.lastKey())) << '\n';
-        c.out << tr("start-cycle date: %1").arg(isoDate(journal.getStartCycleDate())) << '\n';
+            c.out << JournalText::tr("first: %1").arg(isoDate(records.firstKey())) << '\n'
+                  << JournalText::tr("last: %1").arg(isoDate(records.lastKey())) << '\n';
+        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(journal.getStartCycleDate())) << '\n';
         c.out.flush();
         return 0;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return c.fail(tr("%1: %2").arg(path, file.errorString()));
+        return c.fail(JournalText::tr("%1: %2").arg(path, file.errorString()));
     const JournalSalvage::Result result = JournalSalvage::read(file.readAll());
-    c.out << tr("%1: does not load").arg(path) << '\n'
-          << tr("damage: %1").arg(result.damage.isEmpty() ? tr("unknown") : result.damage) << '\n'
-          << tr("reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)")
+    c.out << JournalText::tr("%1: does not load").arg(path) << '\n'
+          << JournalText::tr("damage: %1").arg(result.damage.isEmpty() ? JournalText::tr("unknown") : result.damage) << '\n'
+          << JournalText::tr("reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)")
                  .arg(result.readTo)
                  .arg(result.inflated)
           << '\n'
-          << tr("whole records before the damage: %1").arg(result.wholeRecords) << '\n';
+          << JournalText::tr("whole records before the damage: %1").arg(result.wholeRecords) << '\n';
     if (result.startRead)
-        c.out << tr("start-cycle date: %1").arg(isoDate(result.startCycleDate)) << '\n';
-    c.out << tr("\"ovela-journal salvage %1 -o NEW\" keeps what is whole.").arg(path) << '\n';
+        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(result.startCycleDate)) << '\n';
+    c.out << JournalText::tr("\"ovela-journal salvage %1 -o NEW\" keeps what is whole.").arg(path) << '\n';
     c.out.flush();
     return 1;
 }
@@ -423,28 +419,28 @@ int checkCommand(JournalToolContext &c)
 void salvageOptions(QCommandLineParser &parser)
 {
     parser.addOption({{QStringLiteral("o"), outputOption},
-                      tr("The new journal to write; it must not exist yet."),
-                      tr("file")});
+                      JournalText::tr("The new journal to write; it must not exist yet."),
+                      JournalText::tr("file")});
 }
 
 int salvageCommand(JournalToolContext &c)
 {
     if (c.arguments.size() != 1)
-        return c.fail(tr("salvage takes one damaged file"));
+        return c.fail(JournalText::tr("salvage takes one damaged file"));
     const QString damaged = c.arguments.first();
     const QString target = c.parser.value(outputOption);
     if (target.isEmpty())
-        return c.fail(tr("salvage needs -o NEW, the journal to write"));
+        return c.fail(JournalText::tr("salvage needs -o NEW, the journal to write"));
     const QFileInfo targetInfo(target);
     // Never over the damaged file, nor over anything else that is already there.
     if (targetInfo.exists() || targetInfo.isSymLink())
-        return c.fail(tr("%1 exists; salvage writes a new file only").arg(target));
+        return c.fail(JournalText::tr("%1 exists; salvage writes a new file only").arg(target));
     QByteArray bytes;
     if (!readInput(c, damaged, &bytes))
         return 1;
     const JournalSalvage::Result result = JournalSalvage::read(bytes);
     if (!result.headerRead)
-        return c.fail(tr("%1: nothing to salvage: %2").arg(damaged, result.damage));
+        return c.fail(JournalText::tr("%1: nothing to salvage: %2").arg(damaged, result.damage));
 
     OvelaDatabase journal;
     for (auto it = result.records.cbegin(); it != result.records.cend(); ++it)
@@ -453,21 +449,21 @@ int salvageCommand(JournalToolContext &c)
     OvelaJournalFile file(target);
     if (file.lock() == OvelaJournalFile::LockResult::HeldElsewhere)
         return c.fail(
-            tr("%1 is locked by the diary (process %2)").arg(target).arg(file.lockOwner()));
+            JournalText::tr("%1 is locked by the diary (process %2)").arg(target).arg(file.lockOwner()));
     if (!file.save(journal))
-        return c.fail(tr("%1 was not written: %2").arg(target, file.errorString()));
+        return c.fail(JournalText::tr("%1 was not written: %2").arg(target, file.errorString()));
 
     if (result.complete())
-        c.out << tr("%1 is whole: all %2 records kept").arg(damaged).arg(result.wholeRecords);
+        c.out << JournalText::tr("%1 is whole: all %2 records kept").arg(damaged).arg(result.wholeRecords);
     else
-        c.out << tr("%1: %2").arg(damaged, result.damage) << '\n'
-              << tr("kept %1 whole record(s) of %2 announced")
+        c.out << JournalText::tr("%1: %2").arg(damaged, result.damage) << '\n'
+              << JournalText::tr("kept %1 whole record(s) of %2 announced")
                      .arg(result.wholeRecords)
                      .arg(qMax(result.declaredCount, 0));
     c.out << '\n';
     if (!result.startRead)
-        c.out << tr("the start-cycle date was lost; set it again in the diary") << '\n';
-    c.out << tr("written to %1").arg(target) << '\n';
+        c.out << JournalText::tr("the start-cycle date was lost; set it again in the diary") << '\n';
+    c.out << JournalText::tr("written to %1").arg(target) << '\n';
     c.out.flush();
     return 0;
 }
@@ -475,11 +471,11 @@ int salvageCommand(JournalToolContext &c)
 QString programHelp(const QCommandLineParser &parser)
 {
     QString text = parser.helpText();
-    text += QLatin1Char('\n') + tr("Commands:") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + JournalText::tr("Commands:") + QLatin1Char('\n');
     for (const JournalCommand &command : journalCommands())
         text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(10), command.summary);
     text += QLatin1Char('\n') +
-            tr("\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
+            JournalText::tr("\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
                "diary's own journal unless --journal names another.") +
             QLatin1Char('\n');
     return text;
@@ -490,7 +486,7 @@ QString programHelp(const QCommandLineParser &parser)
 bool JournalToolContext::loadForReading(OvelaCycleMethod &journal)
 {
     if (journalLockHeld(OvelaJournalFile(journalPath).lockPath()))
-        err << tr("ovela-journal: the diary is open; reading the journal as last saved") << '\n';
+        err << JournalText::tr("ovela-journal: the diary is open; reading the journal as last saved") << '\n';
     applySettings(journal);
     QString error;
     switch (loadFile(journalPath, journal, &error)) {
@@ -532,22 +528,22 @@ bool journalLockHeld(const QString &lockPath, qint64 *owner)
 const QList<JournalCommand> &journalCommands()
 {
     static const QList<JournalCommand> commands = {
-        {QStringLiteral("export"), tr("Write the journal as csv, json or ics."), QString(),
+        {QStringLiteral("export"), JournalText::tr("Write the journal as csv, json or ics."), QString(),
          exportOptions, exportCommand},
-        {QStringLiteral("import"), tr("Bring in records from csv, json or drip's csv."),
+        {QStringLiteral("import"), JournalText::tr("Bring in records from csv, json or drip's csv."),
          QStringLiteral("FILE"), importOptions, importCommand},
-        {QStringLiteral("merge"), tr("Bring in the records of another journal file."),
+        {QStringLiteral("merge"), JournalText::tr("Bring in the records of another journal file."),
          QStringLiteral("OTHER.ovd"), mergeOptions, mergeCommand},
-        {QStringLiteral("check"), tr("Tell whether a journal file loads, and how far if not."),
+        {QStringLiteral("check"), JournalText::tr("Tell whether a journal file loads, and how far if not."),
          QStringLiteral("[PATH]"), noOptions, checkCommand},
         {QStringLiteral("salvage"),
-         tr("Keep every whole record of a damaged journal in a new one."),
+         JournalText::tr("Keep every whole record of a damaged journal in a new one."),
          QStringLiteral("DAMAGED"), salvageOptions, salvageCommand},
         {QStringLiteral("cycles"),
-         tr("List the cycles the record shows, with the temperature shift of each."), QString(),
+         JournalText::tr("List the cycles the record shows, with the temperature shift of each."), QString(),
          insightOptions, cyclesCommand},
         {QStringLiteral("stats"),
-         tr("Cycle statistics and the next period starts the record suggests."), QString(),
+         JournalText::tr("Cycle statistics and the next period starts the record suggests."), QString(),
          insightOptions, statsCommand},
     };
     return commands;
@@ -576,10 +572,10 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("The diary's data out, in, merged, checked and rescued, without its window."));
+        JournalText::tr("The diary's data out, in, merged, checked and rescued, without its window."));
     parser.addOption({{QStringLiteral("j"), journalOption},
-                      tr("Work on the journal <path> instead of the diary's own."),
-                      tr("path")});
+                      JournalText::tr("Work on the journal <path> instead of the diary's own."),
+                      JournalText::tr("path")});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (command) {
@@ -588,8 +584,8 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
             parser.addPositionalArgument(command->arguments, QString(), command->arguments);
         command->addOptions(parser);
     } else {
-        parser.addPositionalArgument(QStringLiteral("command"), tr("What to do (see below)."),
-                                     tr("command [options]"));
+        parser.addPositionalArgument(QStringLiteral("command"), JournalText::tr("What to do (see below)."),
+                                     JournalText::tr("command [options]"));
     }
 
     if (!parser.parse(arguments)) {
@@ -609,7 +605,7 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
         if (name.isEmpty())
             err << programHelp(parser);
         else
-            err << tr("ovela-journal: unknown command \"%1\"").arg(name) << '\n';
+            err << JournalText::tr("ovela-journal: unknown command \"%1\"").arg(name) << '\n';
         return 2;
     }
 

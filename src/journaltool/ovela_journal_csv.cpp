@@ -1,4 +1,5 @@
 #include "journaltool/ovela_journal_csv.h"
+#include "journaltool/ovela_journal_text.h"
 
 #include "core/ovela_record_database.h"
 #include "core/utils.h"
@@ -15,14 +16,9 @@ namespace {
 
 using JournalRecords::Imported;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("JournalCsv", text);
-}
-
 QString where(int line, int column)
 {
-    return tr("line %1, column %2").arg(line).arg(column);
+    return JournalText::tr("line %1, column %2").arg(line).arg(column);
 }
 
 QString quoted(const QString &field)
@@ -130,14 +126,14 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
         bool ok = false;
         fluid = f[FluidCode].toInt(&ok);
         if (!ok || JournalRecords::fluidName(fluid).isEmpty())
-            return bad(FluidCode, tr("unknown cervical fluid code \"%1\"").arg(f[FluidCode]));
+            return bad(FluidCode, JournalText::tr("unknown cervical fluid code \"%1\"").arg(f[FluidCode]));
     }
     if (!f[Fluid].isEmpty()) {
         const int byName = JournalRecords::fluidCode(f[Fluid]);
         if (byName < 0)
-            return bad(Fluid, tr("unknown cervical fluid \"%1\"").arg(f[Fluid]));
+            return bad(Fluid, JournalText::tr("unknown cervical fluid \"%1\"").arg(f[Fluid]));
         if (!f[FluidCode].isEmpty() && byName != fluid)
-            return bad(FluidCode, tr("the code %1 is not \"%2\"").arg(fluid).arg(f[Fluid]));
+            return bad(FluidCode, JournalText::tr("the code %1 is not \"%2\"").arg(fluid).arg(f[Fluid]));
         fluid = byName;
     }
 
@@ -146,7 +142,7 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
         bool ok = false;
         code = f[TemperatureCode].toInt(&ok);
         if (!ok || code < 0 || code > getTemperatureCount())
-            return bad(TemperatureCode, tr("temperature code \"%1\" is off the scale (0 to %2)")
+            return bad(TemperatureCode, JournalText::tr("temperature code \"%1\" is off the scale (0 to %2)")
                                             .arg(f[TemperatureCode])
                                             .arg(getTemperatureCount()));
     }
@@ -165,9 +161,9 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
         if (byValue < 0)
             return bad(
                 value.column,
-                tr("temperature %1 %2 is off the scale").arg(text, QString::fromUtf8(value.unit)));
+                JournalText::tr("temperature %1 %2 is off the scale").arg(text, QString::fromUtf8(value.unit)));
         if (code != 0 && byValue != code)
-            return bad(value.column, tr("temperature %1 %2 does not match the code %3")
+            return bad(value.column, JournalText::tr("temperature %1 %2 does not match the code %3")
                                          .arg(text, QString::fromUtf8(value.unit))
                                          .arg(code));
         code = byValue;
@@ -176,7 +172,7 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
     bool marks[6] = {};
     for (int column = Doctor; column <= Secret; ++column) {
         if (!readMark(f[column], &marks[column - Doctor]))
-            return bad(column, tr("a mark is 0 or 1, not \"%1\"").arg(f[column]));
+            return bad(column, JournalText::tr("a mark is 0 or 1, not \"%1\"").arg(f[column]));
     }
 
     OvelaRecordEntry read;
@@ -251,7 +247,7 @@ bool parse(const QByteArray &data, QList<Row> *rows, QString *error)
 {
     const qsizetype bad = badUtf8(data);
     if (bad >= 0)
-        return fail(error, tr("byte offset %1: not UTF-8 text").arg(bad));
+        return fail(error, JournalText::tr("byte offset %1: not UTF-8 text").arg(bad));
     QString text = QString::fromUtf8(data);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
@@ -296,7 +292,7 @@ bool parse(const QByteArray &data, QList<Row> *rows, QString *error)
         if (c == QLatin1Char('"')) {
             if (!field.isEmpty() || wasQuoted)
                 return fail(error, where(line, int(row.fields.size()) + 1) +
-                                       tr(": a quote inside an unquoted field"));
+                                       JournalText::tr(": a quote inside an unquoted field"));
             inQuotes = true;
             wasQuoted = true;
             quoteLine = line;
@@ -312,13 +308,13 @@ bool parse(const QByteArray &data, QList<Row> *rows, QString *error)
         } else {
             if (wasQuoted)
                 return fail(error, where(line, int(row.fields.size()) + 1) +
-                                       tr(": text after a closing quote"));
+                                       JournalText::tr(": text after a closing quote"));
             field += c;
         }
     }
     if (inQuotes)
         return fail(error, where(quoteLine, int(row.fields.size()) + 1) +
-                               tr(": a quoted field is never closed"));
+                               JournalText::tr(": a quoted field is never closed"));
     if (!field.isEmpty() || !row.fields.isEmpty() || wasQuoted)
         endRow();
     return true;
@@ -331,22 +327,22 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
         return false;
     if (rows.isEmpty() || rows.first().fields != columns())
         return fail(error,
-                    tr("line 1: the header is not \"%1\"").arg(columns().join(QLatin1Char(','))));
+                    JournalText::tr("line 1: the header is not \"%1\"").arg(columns().join(QLatin1Char(','))));
     Imported result;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const Row &row = rows.at(r);
         if (row.fields.size() != ColumnCount)
-            return fail(error, tr("line %1: %2 fields where the header has %3")
+            return fail(error, JournalText::tr("line %1: %2 fields where the header has %3")
                                    .arg(row.line)
                                    .arg(row.fields.size())
                                    .arg(int(ColumnCount)));
         QDate date;
         if (!readDate(row.fields[Date], &date))
             return fail(error, where(row.line, 1) +
-                                   tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(row.fields[Date]));
+                                   JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(row.fields[Date]));
         if (result.records.contains(date))
             return fail(error, where(row.line, 1) +
-                                   tr(": %1 appears a second time").arg(row.fields[Date]));
+                                   JournalText::tr(": %1 appears a second time").arg(row.fields[Date]));
         OvelaRecordEntry entry;
         if (!readRow(row, &entry, error))
             return false;
@@ -394,26 +390,26 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
     if (!parse(data, &rows, error))
         return false;
     if (rows.isEmpty())
-        return fail(error, tr("line 1: no header row"));
+        return fail(error, JournalText::tr("line 1: no header row"));
     const QStringList header = rows.first().fields;
     QHash<QString, int> at;
     for (int i = 0; i < header.size(); ++i) {
         if (at.contains(header[i]))
             return fail(error,
-                        where(1, i + 1) + tr(": the column \"%1\" appears twice").arg(header[i]));
+                        where(1, i + 1) + JournalText::tr(": the column \"%1\" appears twice").arg(header[i]));
         if (header[i] != QLatin1String("date") && !header[i].contains(QLatin1Char('.')))
             return fail(error, where(1, i + 1) +
-                                   tr(": \"%1\" is not a column of drip's export").arg(header[i]));
+                                   JournalText::tr(": \"%1\" is not a column of drip's export").arg(header[i]));
         at.insert(header[i], i);
     }
     if (!at.contains(QStringLiteral("date")))
-        return fail(error, tr("line 1: the header has no \"date\" column"));
+        return fail(error, JournalText::tr("line 1: the header has no \"date\" column"));
 
     Imported result;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const Row &row = rows.at(r);
         if (row.fields.size() != header.size())
-            return fail(error, tr("line %1: %2 fields where the header has %3")
+            return fail(error, JournalText::tr("line %1: %2 fields where the header has %3")
                                    .arg(row.line)
                                    .arg(row.fields.size())
                                    .arg(header.size()));
@@ -435,17 +431,17 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
                 return true;
             }
             return fail(error, where(row.line, columnOf(name)) +
-                                   tr(": \"%1\" is neither true nor false").arg(text));
+                                   JournalText::tr(": \"%1\" is neither true nor false").arg(text));
         };
 
         const QString dateText = value("date");
         QDate date;
         if (!readDate(dateText, &date))
             return fail(error, where(row.line, columnOf("date")) +
-                                   tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(dateText));
+                                   JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(dateText));
         if (result.records.contains(date))
             return fail(error, where(row.line, columnOf("date")) +
-                                   tr(": %1 appears a second time").arg(dateText));
+                                   JournalText::tr(": %1 appears a second time").arg(dateText));
 
         OvelaRecordEntry entry;
         QStringList extra;
@@ -456,7 +452,7 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
             const int level = bleeding.toInt(&ok);
             if (!ok || level < 0 || level > 3)
                 return fail(error, where(row.line, columnOf("bleeding.value")) +
-                                       tr(": unknown bleeding value \"%1\"").arg(bleeding));
+                                       JournalText::tr(": unknown bleeding value \"%1\"").arg(bleeding));
             // 0 is spotting; 1 to 3 are our three bleeding choices.
             entry.setCervicalFluid(level == 0 ? 4 : level);
         }
@@ -466,11 +462,11 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
             const int level = mucus.toInt(&ok);
             if (!ok || level < 0 || level > 4)
                 return fail(error, where(row.line, columnOf("mucus.value")) +
-                                       tr(": unknown cervical fluid \"%1\"").arg(mucus));
+                                       JournalText::tr(": unknown cervical fluid \"%1\"").arg(mucus));
             if (bleeding.isEmpty())
                 entry.setCervicalFluid(mucusFluid[level]);
             else
-                extra << tr("mucus: %1").arg(QLatin1String(mucusWords[level]));
+                extra << JournalText::tr("mucus: %1").arg(QLatin1String(mucusWords[level]));
             // The feeling and texture are what the value was derived from.
             value("mucus.feeling");
             value("mucus.texture");
@@ -484,7 +480,7 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
             const double celsius = temperature.toDouble(&ok);
             if (!ok || !std::isfinite(celsius))
                 return fail(error, where(row.line, columnOf("temperature.value")) +
-                                       tr(": \"%1\" is not a temperature").arg(temperature));
+                                       JournalText::tr(": \"%1\" is not a temperature").arg(temperature));
             if (celsius >= 36.0 - 1e-9 && celsius <= 38.0 + 1e-9) {
                 const int index = int(std::lround((celsius - 36.0) / 0.05));
                 entry.setTemperature(index + 1);
@@ -492,7 +488,7 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
                     ++result.temperaturesRounded;
             } else {
                 ++result.temperaturesLeftOut;
-                extra << tr("temperature: %1 \u00b0C").arg(temperature);
+                extra << JournalText::tr("temperature: %1 \u00b0C").arg(temperature);
             }
         }
 

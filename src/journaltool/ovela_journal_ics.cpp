@@ -1,4 +1,5 @@
 #include "journaltool/ovela_journal_ics.h"
+#include "journaltool/ovela_journal_text.h"
 
 #include "cycle/ovela_cycle_method.h"
 
@@ -12,11 +13,6 @@ namespace {
 
 // No cycle of a real diary is longer; a hand-edited setting beyond it predicts nothing more.
 constexpr int LongestCycle = 1000;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("JournalIcs", text);
-}
 
 QByteArray day(const QDate &date)
 {
@@ -99,7 +95,7 @@ QByteArray write(const OvelaCycleMethod &journal, int cycles, const QDate &today
     line("VERSION:2.0");
     line("PRODID:-//ovelaZ//ovela-journal//EN");
     line("CALSCALE:GREGORIAN");
-    line("X-WR-CALNAME:" + escaped(tr("Cycle diary")));
+    line("X-WR-CALNAME:" + escaped(JournalText::tr("Cycle diary")));
 
     // Slight, normal and heavy bleeding; intermenstrual bleeding belongs to no period.
     const QList<QDate> recorded = journal.entries().keys();
@@ -108,8 +104,8 @@ QByteArray write(const OvelaCycleMethod &journal, int cycles, const QDate &today
         return fluid >= 1 && fluid <= 3;
     });
     for (const Stretch &stretch : bleeding)
-        event("period-" + day(stretch.first), stretch, tr("Period"),
-              tr("Bleeding recorded in the diary"));
+        event("period-" + day(stretch.first), stretch, JournalText::tr("Period"),
+              JournalText::tr("Bleeding recorded in the diary"));
 
     const QDate start = journal.getStartCycleDate();
     const int length = journal.getCycleLength();
@@ -123,12 +119,12 @@ QByteArray write(const OvelaCycleMethod &journal, int cycles, const QDate &today
             for (const Stretch &s : stretches(days, [&journal](const QDate &date) {
                      return journal.getCycleDay(date) >= 0;
                  }))
-                event("predicted-period-" + id + "-" + day(s.first), s, tr("Period (predicted)"),
+                event("predicted-period-" + id + "-" + day(s.first), s, JournalText::tr("Period (predicted)"),
                       QString());
             for (const Stretch &s : stretches(days, [&journal](const QDate &date) {
                      return journal.getFertileDay(date) >= 0;
                  }))
-                event("fertile-" + id + "-" + day(s.first), s, tr("Fertile days (predicted)"),
+                event("fertile-" + id + "-" + day(s.first), s, JournalText::tr("Fertile days (predicted)"),
                       QString());
             cycleStart = journal.getNextStartCycleDate(cycleStart);
         }

@@ -1,4 +1,5 @@
 #include "journaltool/ovela_journal_insight.h"
+#include "journaltool/ovela_journal_text.h"
 
 #include "cycle/ovela_cycle_insight.h"
 #include "cycle/ovela_cycle_method.h"
@@ -15,11 +16,6 @@ using namespace CycleInsight;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ovela-journal", text);
-}
-
 QString iso(const QDate &date)
 {
     return date.toString(Qt::ISODate);
@@ -34,7 +30,7 @@ double rounded(double value, int decimals = 2)
 void printCaution(QTextStream &out)
 {
     out << '\n'
-        << tr("These figures describe what you recorded. They are no method of contraception on "
+        << JournalText::tr("These figures describe what you recorded. They are no method of contraception on "
               "their own.")
         << '\n';
 }
@@ -54,16 +50,16 @@ void printFigures(QTextStream &out, const QString &title, const Figures &f)
 {
     out << title << '\n';
     if (f.count == 0) {
-        out << "  " << tr("no completed cycle") << '\n';
+        out << "  " << JournalText::tr("no completed cycle") << '\n';
         return;
     }
-    out << "  " << tr("cycles: %1").arg(f.count) << '\n'
-        << "  " << tr("mean length: %1 days").arg(f.mean, 0, 'f', 1) << '\n'
-        << "  " << tr("median length: %1 days").arg(f.median, 0, 'f', 1) << '\n'
-        << "  " << tr("standard deviation: %1 days").arg(f.standardDeviation, 0, 'f', 1) << '\n'
-        << "  " << tr("shortest: %1 days, longest: %2 days").arg(f.shortest).arg(f.longest)
+    out << "  " << JournalText::tr("cycles: %1").arg(f.count) << '\n'
+        << "  " << JournalText::tr("mean length: %1 days").arg(f.mean, 0, 'f', 1) << '\n'
+        << "  " << JournalText::tr("median length: %1 days").arg(f.median, 0, 'f', 1) << '\n'
+        << "  " << JournalText::tr("standard deviation: %1 days").arg(f.standardDeviation, 0, 'f', 1) << '\n'
+        << "  " << JournalText::tr("shortest: %1 days, longest: %2 days").arg(f.shortest).arg(f.longest)
         << '\n'
-        << "  " << tr("mean bleeding: %1 days").arg(f.meanBleedingDays, 0, 'f', 1) << '\n';
+        << "  " << JournalText::tr("mean bleeding: %1 days").arg(f.meanBleedingDays, 0, 'f', 1) << '\n';
 }
 
 } // namespace
@@ -91,23 +87,23 @@ int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &ou
         return 0;
     }
     if (cycles.isEmpty()) {
-        out << tr("No cycle yet: a cycle starts on a day with bleeding recorded.") << '\n';
+        out << JournalText::tr("No cycle yet: a cycle starts on a day with bleeding recorded.") << '\n';
         printCaution(out);
         return 0;
     }
     const QString row = QStringLiteral("%1  %2  %3  %4  %5  %6");
-    out << row.arg(tr("Start").leftJustified(10), tr("Length").rightJustified(6),
-                   tr("Bleeding").rightJustified(8), tr("Shift confirmed").leftJustified(19),
-                   tr("LTL °C/°F").leftJustified(13), tr("Rule"))
+    out << row.arg(JournalText::tr("Start").leftJustified(10), JournalText::tr("Length").rightJustified(6),
+                   JournalText::tr("Bleeding").rightJustified(8), JournalText::tr("Shift confirmed").leftJustified(19),
+                   JournalText::tr("LTL °C/°F").leftJustified(13), JournalText::tr("Rule"))
                .trimmed()
         << '\n';
     for (const Cycle &c : cycles) {
-        const QString length = c.isOpen() ? tr("open") : QString::number(c.length);
-        QString confirmed = tr("none");
+        const QString length = c.isOpen() ? JournalText::tr("open") : QString::number(c.length);
+        QString confirmed = JournalText::tr("none");
         QString cover;
         QString rule;
         if (c.shift.detected) {
-            confirmed = tr("%1 (day %2)")
+            confirmed = JournalText::tr("%1 (day %2)")
                             .arg(iso(c.shift.confirmedDay))
                             .arg(c.start.daysTo(c.shift.confirmedDay) + 1);
             cover = QStringLiteral("%1/%2")
@@ -122,7 +118,7 @@ int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &ou
             << '\n';
     }
     out << '\n'
-        << tr("Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; "
+        << JournalText::tr("Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; "
               "1 and 2: the two exceptions, confirmed on the fourth day.")
         << '\n';
     printCaution(out);
@@ -151,25 +147,25 @@ int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out
         out << QJsonDocument(all).toJson(QJsonDocument::Indented);
         return 0;
     }
-    printFigures(out, tr("All completed cycles"), stats.all);
-    printFigures(out, tr("The last 12"), stats.last12);
+    printFigures(out, JournalText::tr("All completed cycles"), stats.all);
+    printFigures(out, JournalText::tr("The last 12"), stats.last12);
     if (stats.gaps > 0)
-        out << tr("%1 cycles over %2 days were taken for gaps in the record and left out.")
+        out << JournalText::tr("%1 cycles over %2 days were taken for gaps in the record and left out.")
                    .arg(stats.gaps)
                    .arg(GapLength)
             << '\n';
     out << '\n';
     if (predictions.isEmpty()) {
-        out << tr("No prediction: it needs one completed cycle.") << '\n';
+        out << JournalText::tr("No prediction: it needs one completed cycle.") << '\n';
     } else {
-        out << tr("Next period starts (from the median of the last 12, ± one standard deviation), "
+        out << JournalText::tr("Next period starts (from the median of the last 12, ± one standard deviation), "
                   "and what the diary's calendar shows:")
             << '\n';
         for (const Prediction &p : predictions) {
             out << "  " << iso(p.start) << "  (" << iso(p.earliest) << " – " << iso(p.latest)
                 << ")  "
-                << (p.calendarStart.isValid() ? tr("calendar: %1").arg(iso(p.calendarStart))
-                                              : tr("calendar: no start-cycle date set"))
+                << (p.calendarStart.isValid() ? JournalText::tr("calendar: %1").arg(iso(p.calendarStart))
+                                              : JournalText::tr("calendar: no start-cycle date set"))
                 << '\n';
         }
     }

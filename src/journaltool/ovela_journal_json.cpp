@@ -1,4 +1,5 @@
 #include "journaltool/ovela_journal_json.h"
+#include "journaltool/ovela_journal_text.h"
 
 #include "core/ovela_record_database.h"
 #include "core/utils.h"
@@ -16,11 +17,6 @@ using JournalRecords::Imported;
 
 constexpr int Version = 1;
 const QLatin1String FormatName("ovelaZ journal");
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("JournalJson", text);
-}
 
 bool fail(QString *error, const QString &message)
 {
@@ -40,7 +36,7 @@ QString position(const QByteArray &data, qsizetype offset)
             lineStart = i + 1;
         }
     }
-    return tr("line %1, column %2").arg(line).arg(offset - lineStart + 1);
+    return JournalText::tr("line %1, column %2").arg(line).arg(offset - lineStart + 1);
 }
 
 QJsonValue temperatureValue(const QString &text)
@@ -54,30 +50,30 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
                 OvelaRecordEntry *entry, QString *error)
 {
     auto bad = [&](const char *field, const QString &what) {
-        return fail(error, where + tr(", field \"%1\": ").arg(QLatin1String(field)) + what);
+        return fail(error, where + JournalText::tr(", field \"%1\": ").arg(QLatin1String(field)) + what);
     };
 
     const QJsonValue dateValue = object.value(QLatin1String("date"));
     *date = QDate::fromString(dateValue.toString(), Qt::ISODate);
     if (!dateValue.isString() || !date->isValid() ||
         date->toString(Qt::ISODate) != dateValue.toString())
-        return bad("date", tr("not a date (yyyy-mm-dd)"));
+        return bad("date", JournalText::tr("not a date (yyyy-mm-dd)"));
 
     int fluid = 0;
     const QJsonValue code = object.value(QLatin1String("cervicalFluidCode"));
     if (!code.isUndefined() && !code.isNull()) {
         if (!code.isDouble() || code.toDouble() != code.toInt(-1) ||
             JournalRecords::fluidName(code.toInt()).isEmpty())
-            return bad("cervicalFluidCode", tr("unknown cervical fluid code"));
+            return bad("cervicalFluidCode", JournalText::tr("unknown cervical fluid code"));
         fluid = code.toInt();
     }
     const QJsonValue name = object.value(QLatin1String("cervicalFluid"));
     if (!name.isUndefined() && !name.isNull()) {
         const int byName = JournalRecords::fluidCode(name.toString());
         if (!name.isString() || byName < 0)
-            return bad("cervicalFluid", tr("unknown cervical fluid"));
+            return bad("cervicalFluid", JournalText::tr("unknown cervical fluid"));
         if (!code.isUndefined() && !code.isNull() && byName != fluid)
-            return bad("cervicalFluidCode", tr("does not match the fluid's name"));
+            return bad("cervicalFluidCode", JournalText::tr("does not match the fluid's name"));
         fluid = byName;
     }
 
@@ -87,7 +83,7 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
         temperature = codeValue.toInt(-1);
         if (!codeValue.isDouble() || codeValue.toDouble() != temperature || temperature < 0 ||
             temperature > getTemperatureCount())
-            return bad("temperatureCode", tr("off the scale (0 to %1)").arg(getTemperatureCount()));
+            return bad("temperatureCode", JournalText::tr("off the scale (0 to %1)").arg(getTemperatureCount()));
     }
     const struct
     {
@@ -102,9 +98,9 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
         const int byValue =
             value.isDouble() ? scale.codeFor(QString::number(value.toDouble(), 'f', 6)) : -1;
         if (byValue < 0)
-            return bad(scale.field, tr("off the scale"));
+            return bad(scale.field, JournalText::tr("off the scale"));
         if (temperature != 0 && byValue != temperature)
-            return bad(scale.field, tr("does not match the temperature code"));
+            return bad(scale.field, JournalText::tr("does not match the temperature code"));
         temperature = byValue;
     }
 
@@ -114,12 +110,12 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
         if (mark.isUndefined() || mark.isNull())
             continue;
         if (!mark.isBool())
-            return bad(markNames[i], tr("not true or false"));
+            return bad(markNames[i], JournalText::tr("not true or false"));
         marks[i] = mark.toBool();
     }
     const QJsonValue note = object.value(QLatin1String("note"));
     if (!note.isUndefined() && !note.isNull() && !note.isString())
-        return bad("note", tr("not a text"));
+        return bad("note", JournalText::tr("not a text"));
 
     OvelaRecordEntry read;
     read.setCervicalFluid(fluid);
@@ -182,9 +178,9 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
                                parseError.errorString());
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QLatin1String("format")).toString() != FormatName)
-        return fail(error, tr("not a journal export (no \"format\": \"%1\")").arg(FormatName));
+        return fail(error, JournalText::tr("not a journal export (no \"format\": \"%1\")").arg(FormatName));
     if (root.value(QLatin1String("version")).toInt(-1) != Version)
-        return fail(error, tr("unknown version %1; this program reads version %2")
+        return fail(error, JournalText::tr("unknown version %1; this program reads version %2")
                                .arg(root.value(QLatin1String("version")).toVariant().toString())
                                .arg(Version));
 
@@ -195,23 +191,23 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
         result.startCycleDate = QDate::fromString(start.toString(), Qt::ISODate);
         if (!start.isString() || !result.startCycleDate.isValid() ||
             result.startCycleDate.toString(Qt::ISODate) != start.toString())
-            return fail(error, tr("\"startCycleDate\": not a date (yyyy-mm-dd)"));
+            return fail(error, JournalText::tr("\"startCycleDate\": not a date (yyyy-mm-dd)"));
     }
     const QJsonValue records = root.value(QLatin1String("records"));
     if (!records.isArray())
-        return fail(error, tr("\"records\" is not a list"));
+        return fail(error, JournalText::tr("\"records\" is not a list"));
     const QJsonArray list = records.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString where = tr("record %1").arg(i + 1);
+        const QString where = JournalText::tr("record %1").arg(i + 1);
         if (!list.at(i).isObject())
-            return fail(error, where + tr(": not an object"));
+            return fail(error, where + JournalText::tr(": not an object"));
         QDate date;
         OvelaRecordEntry entry;
         if (!readRecord(list.at(i).toObject(), where, &date, &entry, error))
             return false;
         if (result.records.contains(date))
             return fail(error,
-                        where + tr(": %1 appears a second time").arg(date.toString(Qt::ISODate)));
+                        where + JournalText::tr(": %1 appears a second time").arg(date.toString(Qt::ISODate)));
         result.records.insert(date, entry);
     }
     *imported = result;

@@ -1,4 +1,5 @@
 #include "journaltool/ovela_journal_salvage.h"
+#include "journaltool/ovela_journal_text.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -9,11 +10,6 @@
 namespace JournalSalvage {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("JournalSalvage", text);
-}
 
 bool isGzip(const QByteArray &bytes, qsizetype at)
 {
@@ -26,7 +22,7 @@ QString inflateAll(const QByteArray &packed, qint64 limit, QByteArray *out)
 {
     z_stream zs{};
     if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
-        return tr("the decompressor could not be started");
+        return JournalText::tr("the decompressor could not be started");
     zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.constData()));
     zs.avail_in = uInt(packed.size());
     char chunk[16384];
@@ -38,7 +34,7 @@ QString inflateAll(const QByteArray &packed, qint64 limit, QByteArray *out)
         out->append(chunk, qsizetype(sizeof chunk - zs.avail_out));
         if (out->size() > limit) {
             out->truncate(limit);
-            damage = tr("the stream inflates to more than %1 bytes; read no further").arg(limit);
+            damage = JournalText::tr("the stream inflates to more than %1 bytes; read no further").arg(limit);
             break;
         }
         if (status == Z_STREAM_END) {
@@ -53,9 +49,9 @@ QString inflateAll(const QByteArray &packed, qint64 limit, QByteArray *out)
         if (status == Z_OK)
             continue;
         if (status == Z_BUF_ERROR && zs.avail_in == 0)
-            damage = tr("the gzip stream ends early (cut off)");
+            damage = JournalText::tr("the gzip stream ends early (cut off)");
         else
-            damage = tr("the gzip stream is damaged: %1")
+            damage = JournalText::tr("the gzip stream is damaged: %1")
                          .arg(QString::fromLatin1(zs.msg ? zs.msg : "unknown error"));
         break;
     }
@@ -108,7 +104,7 @@ bool readRecord(Reader &in, const QByteArray &data, QDate *date, OvelaRecordEntr
     const qsizetype start = in.pos;
     constexpr qsizetype fixed = 4 + 6 + 4 + 4 + 4;
     if (!in.has(fixed)) {
-        *why = tr("cut off");
+        *why = JournalText::tr("cut off");
         return false;
     }
     *date = in.date();
@@ -121,12 +117,12 @@ bool readRecord(Reader &in, const QByteArray &data, QDate *date, OvelaRecordEntr
     QString note = QString::fromLatin1("");
     if (count != 0 && count != 0xFFFFFFFFu) {
         if (count % 2 != 0) {
-            *why = tr("its note has an odd byte count");
+            *why = JournalText::tr("its note has an odd byte count");
             in.pos = start;
             return false;
         }
         if (!in.has(qsizetype(count))) {
-            *why = tr("its note is cut off");
+            *why = JournalText::tr("its note is cut off");
             in.pos = start;
             return false;
         }
@@ -167,7 +163,7 @@ Result read(const QByteArray &fileBytes, qint64 limit)
         data = fileBytes.left(limit);
         result.streamWhole = true;
         if (fileBytes.size() > limit)
-            streamDamage = tr("the file is longer than %1 bytes; read no further").arg(limit);
+            streamDamage = JournalText::tr("the file is longer than %1 bytes; read no further").arg(limit);
     }
     result.inflated = data.size();
 
@@ -182,10 +178,10 @@ Result read(const QByteArray &fileBytes, qint64 limit)
     const QByteArray expected = magic();
     if (!in.has(expected.size()) || data.left(expected.size()) != expected)
         return stop(in.has(expected.size()) || data != expected.left(data.size())
-                        ? tr("not a journal: it does not begin with OVELACYCLE")
-                        : tr("the journal's header is cut off"));
+                        ? JournalText::tr("not a journal: it does not begin with OVELACYCLE")
+                        : JournalText::tr("the journal's header is cut off"));
     if (!in.has(expected.size() + 1 + 4)) {
-        return stop(tr("the journal's header is cut off"));
+        return stop(JournalText::tr("the journal's header is cut off"));
     }
     in.pos = expected.size() + 1;
     result.declaredCount = qint32(in.u32());
@@ -196,18 +192,18 @@ Result read(const QByteArray &fileBytes, qint64 limit)
         OvelaRecordEntry entry;
         QString why;
         if (!readRecord(in, data, &date, &entry, &why))
-            return stop(tr("record %1 of %2: %3").arg(i + 1).arg(result.declaredCount).arg(why));
+            return stop(JournalText::tr("record %1 of %2: %3").arg(i + 1).arg(result.declaredCount).arg(why));
         // A date that comes again replaces the earlier record, as the program loads it.
         result.records.insert(date, entry);
         ++result.wholeRecords;
     }
     if (!in.has(4))
-        return stop(tr("the start-cycle date after the records is cut off"));
+        return stop(JournalText::tr("the start-cycle date after the records is cut off"));
     result.startCycleDate = in.date();
     result.startRead = true;
     result.readTo = in.pos;
     if (!streamDamage.isEmpty())
-        result.damage = tr("every record is whole, but %1").arg(streamDamage);
+        result.damage = JournalText::tr("every record is whole, but %1").arg(streamDamage);
     return result;
 }
 
