@@ -2,6 +2,7 @@
 
 #include "platform/config.h"
 #include "platform/resource.h"
+#include "platform/translations.h"
 
 #include <QBoxLayout>
 #include <QDialog>
@@ -44,6 +45,7 @@ const QSize desktopWindowSize(420, 720);
 QPEApplication::QPEApplication(int &argc, char **argv, Type /*type*/)
     : QApplication(argc, argv)
 {
+    Translations::install(*this);
     {
         Config qpe(QStringLiteral("qpe"), Config::User);
         qpe.setGroup(QStringLiteral("Time"));

@@ -1,0 +1,15 @@
+# Fails when a translation still has texts marked unfinished (new or changed in the sources
+# since it was translated) or no text at all.
+foreach(ts IN LISTS TS_FILES)
+    file(READ "${ts}" content)
+    string(REGEX MATCHALL "<message[ >]" messages "${content}")
+    list(LENGTH messages count)
+    if(count EQUAL 0)
+        message(FATAL_ERROR "${ts} holds no texts")
+    endif()
+    string(REGEX MATCHALL "type=\"unfinished\"" unfinished "${content}")
+    list(LENGTH unfinished open)
+    if(open GREATER 0)
+        message(FATAL_ERROR "${ts}: ${open} of ${count} texts are unfinished")
+    endif()
+endforeach()
