@@ -218,6 +218,22 @@ void OvelaMainWindow::createActions()
     toolBar->addAction(startCycleAction);
 
     deleteAction->setEnabled(false);
+
+    // What a tool tip and a screen reader say of each command, beside its name.
+    const QPair<QAction *, QString> tips[] = {
+        {calendarAction, tr("Show the month calendar")},
+        {tempChartAction, tr("Show the month's temperatures as a chart")},
+        {tempHistoryAction, tr("List the month's temperatures")},
+        {gotoTodayAction, tr("Go to today in the calendar")},
+        {clearDatabaseAction, tr("Delete every day of the diary")},
+        {preferencesAction, tr("Cycle lengths, goal, temperature scale and pass code")},
+        {aboutAction, tr("About this program")},
+        {editAction, tr("Record the selected day")},
+        {deleteAction, tr("Delete what the selected day holds")},
+        {startCycleAction, tr("The selected day is the first day of the current cycle")},
+    };
+    for (const auto &[action, tip] : tips)
+        action->setToolTip(tip);
 }
 
 void OvelaMainWindow::raiseLastWidget()

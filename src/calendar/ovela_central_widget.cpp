@@ -10,6 +10,7 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLocale>
 
 OvelaCentralWidget::OvelaCentralWidget(OvelaCalendar *cal, Preferences &prefs, QWidget *parent)
     : QWidget(parent)
@@ -51,7 +52,8 @@ void OvelaCentralWidget::onEdit()
         record = calendar->getEntry(date);
 
     OvelaRecordEntryDialog dialog(&preferences, &record, this, "OvelaRecordEntryDialog", true);
-    dialog.lblDate->setText(date.toString());
+    // In her language: "Montag, 16. März 2026".
+    dialog.lblDate->setText(QLocale().toString(date, QLocale::LongFormat));
     if (QPEApplication::execDialog(&dialog) != QDialog::Accepted)
         return;
 

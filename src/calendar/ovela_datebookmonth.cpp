@@ -1,17 +1,21 @@
 #include "calendar/ovela_datebookmonth.h"
 
 #include "core/ovela_record_entry.h"
+#include "core/utils.h"
 #include "cycle/ovela_calendar.h"
 #include "platform/config.h"
 #include "platform/qpeapplication.h"
 #include "platform/resource.h"
+#include "settings/Preferences.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,6 +76,48 @@ OvelaDayItemMonth::OvelaDayItemMonth(const QString &text, const QDate &date,
 }
 
 OvelaDayItemMonth::~OvelaDayItemMonth() = default;
+
+QVariant OvelaDayItemMonth::data(int role) const
+{
+    if (role == Qt::AccessibleTextRole && date.isValid())
+        return QLocale().toString(date, QLocale::LongFormat);
+    if (role != Qt::AccessibleDescriptionRole || !calendar || !date.isValid())
+        return QTableWidgetItem::data(role);
+    QStringList parts;
+    const int menstrualDay = calendar->getCycleDay(date);
+    if (menstrualDay >= 0)
+        parts << QCoreApplication::translate("OvelaDayItemMonth", "bleeding day %1")
+                     .arg(menstrualDay + 1);
+    if (calendar->getFertileDay(date) >= 0)
+        parts << QCoreApplication::translate("OvelaDayItemMonth", "fertile");
+    if (calendar->containsEntry(date)) {
+        const OvelaRecordEntry entry = calendar->getEntry(date);
+        if (const int t = entry.getTemperature(); t > 0 && t <= getTemperatureCount()) {
+            const bool fahrenheit =
+                calendar->settings().getTemperatureFormat() == Preferences::Fahrenheit;
+            const double value = fahrenheit ? getFahrenheit(t - 1) : getCelsius(t - 1);
+            parts << QCoreApplication::translate("OvelaDayItemMonth", "temperature %1 %2")
+                         .arg(QLocale().toString(value, 'f', 2),
+                              fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C"));
+        }
+        const QPair<bool, const char *> marks[] = {
+            {entry.getDoctor(), QT_TRANSLATE_NOOP("OvelaDayItemMonth", "doctor's appointment")},
+            {entry.getCramps(), QT_TRANSLATE_NOOP("OvelaDayItemMonth", "cramps")},
+            {entry.getPMS(), QT_TRANSLATE_NOOP("OvelaDayItemMonth", "PMS")},
+            {entry.getSex(), QT_TRANSLATE_NOOP("OvelaDayItemMonth", "love")},
+            {entry.getProtection(), QT_TRANSLATE_NOOP("OvelaDayItemMonth", "protection")},
+            {entry.getSecret(), QT_TRANSLATE_NOOP("OvelaDayItemMonth", "secret")}};
+        for (const auto &[set, name] : marks) {
+            if (set)
+                parts << QCoreApplication::translate("OvelaDayItemMonth", name);
+        }
+        if (!entry.getNote().isEmpty())
+            parts << QCoreApplication::translate("OvelaDayItemMonth", "a note");
+    }
+    if (parts.isEmpty())
+        parts << QCoreApplication::translate("OvelaDayItemMonth", "nothing recorded");
+    return parts.join(QStringLiteral(", "));
+}
 
 void OvelaDayItemMonth::setType(Calendar::Day::Type t)
 {

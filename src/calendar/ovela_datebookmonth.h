@@ -55,6 +55,9 @@ public:
 
     QBrush getBackground() const { return background; }
 
+    // For screen readers: the date as its name, what the day holds as its description.
+    QVariant data(int role) const override;
+
 private:
     QBrush background;
     QColor foreground;

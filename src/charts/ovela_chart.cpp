@@ -4,6 +4,7 @@
 #include "cycle/ovela_calendar.h"
 
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
 #include <QStringList>
 #include <qdrawutil.h>
@@ -73,6 +74,7 @@ OvelaChartWidget::OvelaChartWidget(OvelaCalendar *calendar, Preferences &prefere
 {
     if (name)
         setObjectName(QString::fromLatin1(name));
+    setAccessibleName(tr("Temperature chart"));
     const QDate today = QDate::currentDate();
     month = QDate(today.year(), today.month(), 1);
 
@@ -110,8 +112,41 @@ void OvelaChartWidget::onDeleteEntry(const QDate &)
     update();
 }
 
+// What a screen reader says of the chart: the month and its temperatures, kept with what is
+// painted.
+void OvelaChartWidget::describeMonth()
+{
+    const bool fahrenheit = preferences.getTemperatureFormat() == Preferences::Fahrenheit;
+    int count = 0;
+    int low = 0;
+    int high = 0;
+    for (QDate d = month; calendar && d.month() == month.month(); d = d.addDays(1)) {
+        const int t = calendar->containsEntry(d) ? calendar->getEntry(d).getTemperature() : 0;
+        if (t < 1 || t > getTemperatureCount())
+            continue;
+        low = count ? qMin(low, t) : t;
+        high = count ? qMax(high, t) : t;
+        ++count;
+    }
+    const QLocale locale;
+    const QString monthName = locale.standaloneMonthName(month.month()) + QLatin1Char(' ')
+                              + QString::number(month.year());
+    const auto value = [&](int t) {
+        return locale.toString(double(fahrenheit ? getFahrenheit(t - 1) : getCelsius(t - 1)), 'f',
+                               2);
+    };
+    const QString text = count == 0
+        ? tr("%1: no temperature recorded").arg(monthName)
+        : tr("%1: %n temperatures from %2 to %3 %4", nullptr, count)
+              .arg(monthName, value(low), value(high),
+                   fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C"));
+    if (accessibleDescription() != text)
+        setAccessibleDescription(text);
+}
+
 void OvelaChartWidget::paintEvent(QPaintEvent *)
 {
+    describeMonth();
     QPainter p(this);
 
     p.save();

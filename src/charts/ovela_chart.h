@@ -32,6 +32,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void describeMonth();
     void drawXScale(QPainter *p);
     void drawYScale(QPainter *p);
 

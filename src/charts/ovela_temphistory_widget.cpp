@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -62,6 +63,14 @@ OvelaTempHistoryWidget::OvelaTempHistoryWidget(OvelaCalendar *calendar, Preferen
     connect(calendar, &OvelaDatabase::onDeleteEntry, this, &OvelaTempHistoryWidget::onDeleteEntry);
 }
 
+// A listed day in the user's language and order, with its weekday.
+static QString listedDate(const QDate &d)
+{
+    const QLocale locale;
+    return locale.dayName(d.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ')
+           + locale.toString(d, QLocale::ShortFormat);
+}
+
 void OvelaTempHistoryWidget::fillData(const QDate &date)
 {
     this->date = date;
@@ -84,8 +93,8 @@ void OvelaTempHistoryWidget::fillData(const QDate &date)
         const int t = calendar->getEntry(d).getTemperature();
         if (t == 0)
             continue;
-        table->item(row, 0)->setText(d.toString());
-        table->item(row, 1)->setText(QString::asprintf("%0.2f", double(scale(t - 1))));
+        table->item(row, 0)->setText(listedDate(d));
+        table->item(row, 1)->setText(QLocale().toString(double(scale(t - 1)), 'f', 2));
         ++row;
     }
 }
@@ -102,7 +111,7 @@ void OvelaTempHistoryWidget::fitColumns()
     if (year != measuredYear || table->font() != measuredFont) {
         measuredDateWidth = 0;
         for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1))
-            measuredDateWidth = qMax(measuredDateWidth, cells.horizontalAdvance(d.toString()));
+            measuredDateWidth = qMax(measuredDateWidth, cells.horizontalAdvance(listedDate(d)));
         measuredYear = year;
         measuredFont = table->font();
     }

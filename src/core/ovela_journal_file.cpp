@@ -155,6 +155,10 @@ OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
     if (!info.exists() && !info.isSymLink())
         return LoadResult::Missing;
 
+    // Taken before reading: a file replaced while it is read then counts as different, and
+    // the exit writes the journal over it rather than leaving a stranger's file in place.
+    DiskIdentity read;
+    const bool readKnown = diskIdentity(&read);
     QZipFile device(filePath);
     bool loaded = false;
     if (device.open(QIODevice::ReadOnly)) {
@@ -162,7 +166,8 @@ OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
         device.close();
     }
     if (loaded) {
-        rememberDiskFile();
+        lastDiskFile = read;
+        diskFileKnown = readKnown;
         return LoadResult::Loaded;
     }
 

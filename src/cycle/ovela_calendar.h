@@ -16,6 +16,7 @@ public:
     ~OvelaCalendar() override;
 
     QPixmap &getFertileDayPixmap(const QDate &date);
+    const Preferences &settings() const { return preferences; }
 
 private:
     Preferences &preferences;

@@ -5,6 +5,7 @@
 #include "core/utils.h"
 
 #include <QComboBox>
+#include <QLocale>
 
 namespace {
 
@@ -59,7 +60,8 @@ void OvelaRecordEntryDialog::fillTemp()
     cbBasalTemp->clear();
     cbBasalTemp->addItem(tr("None"));
     for (int index = 0; index < getTemperatureCount(); ++index)
-        cbBasalTemp->addItem(QString::asprintf("%0.2f", double(scale(index))));
+        // The decimal separator of her language.
+        cbBasalTemp->addItem(QLocale().toString(double(scale(index)), 'f', 2));
 
     if (entry)
         selectIfValid(cbBasalTemp, entry->getTemperature());

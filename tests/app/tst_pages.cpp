@@ -291,7 +291,8 @@ void TstPages::editShowsOnTheOtherPages()
     w.button(QStringLiteral("Temperature history"))->trigger();
     auto *table = w.window->historyPage()->findChild<QTableWidget *>(QStringLiteral("HistoryTable"));
     QVERIFY(table->item(0, 0));
-    QCOMPARE(table->item(0, 0)->text(), day.toString());
+    QCOMPARE(table->item(0, 0)->text(), QLocale().dayName(day.dayOfWeek(), QLocale::ShortFormat)
+                                              + QLatin1Char(' ') + QLocale().toString(day, QLocale::ShortFormat));
 }
 
 OVELA_TEST_GUI_MAIN(TstPages)

@@ -95,7 +95,7 @@ void TstCentralWidget::newRecordIsStored()
         true);
     page->onEdit();
 
-    QCOMPARE(dateLine, day.toString());
+    QCOMPARE(dateLine, QLocale().toString(day, QLocale::LongFormat));
     QVERIFY(cal->containsEntry(day));
     const OvelaRecordEntry stored = cal->getEntry(day);
     QCOMPARE(stored.getTemperature(), 21);

@@ -46,6 +46,8 @@ private:
 
 void TstOvelaTempHistory::init()
 {
+    // The listed dates and values follow the locale; these rows are the neutral one's.
+    QLocale::setDefault(QLocale::c());
     TestHome::wipe();
     prefs = std::make_unique<Preferences>();
     prefs->setTemperatureFormat(Preferences::Celsius);
@@ -170,25 +172,25 @@ void TstOvelaTempHistory::rows_data()
     const int F = Preferences::Fahrenheit;
     QTest::newRow("3rd and 17th only")
         << C << QList<DayCode>{{QDate(2004, 3, 17), 21}, {QDate(2004, 3, 3), 2}}
-        << QList<Row>{{"Wed Mar 3 2004", "36.05"}, {"Wed Mar 17 2004", "37.00"}};
+        << QList<Row>{{"Wed 3 Mar 2004", "36.05"}, {"Wed 17 Mar 2004", "37.00"}};
     QTest::newRow("codes 1 and 41 in Celsius")
         << C << QList<DayCode>{{QDate(2004, 3, 1), 1}, {QDate(2004, 3, 31), 41}}
-        << QList<Row>{{"Mon Mar 1 2004", "36.00"}, {"Wed Mar 31 2004", "38.00"}};
+        << QList<Row>{{"Mon 1 Mar 2004", "36.00"}, {"Wed 31 Mar 2004", "38.00"}};
     QTest::newRow("codes 1 and 41 in Fahrenheit")
         << F << QList<DayCode>{{QDate(2004, 3, 1), 1}, {QDate(2004, 3, 31), 41}}
-        << QList<Row>{{"Mon Mar 1 2004", "96.80"}, {"Wed Mar 31 2004", "100.80"}};
+        << QList<Row>{{"Mon 1 Mar 2004", "96.80"}, {"Wed 31 Mar 2004", "100.80"}};
     QTest::newRow("code 21 in Fahrenheit") << F << QList<DayCode>{{QDate(2004, 3, 10), 21}}
-                                           << QList<Row>{{"Wed Mar 10 2004", "98.80"}};
+                                           << QList<Row>{{"Wed 10 Mar 2004", "98.80"}};
     QTest::newRow("code 0 with other data gives no row")
         << C << QList<DayCode>{{QDate(2004, 3, 4), 0}, {QDate(2004, 3, 5), 3}}
-        << QList<Row>{{"Fri Mar 5 2004", "36.10"}};
+        << QList<Row>{{"Fri 5 Mar 2004", "36.10"}};
     QTest::newRow("codes out of the scale show 0.00")
         << C << QList<DayCode>{{QDate(2004, 3, 8), 42}, {QDate(2004, 3, 9), -1}}
-        << QList<Row>{{"Mon Mar 8 2004", "0.00"}, {"Tue Mar 9 2004", "0.00"}};
+        << QList<Row>{{"Mon 8 Mar 2004", "0.00"}, {"Tue 9 Mar 2004", "0.00"}};
     QTest::newRow("neighbouring months stay out")
         << C
         << QList<DayCode>{{QDate(2004, 2, 29), 5}, {QDate(2004, 3, 2), 6}, {QDate(2004, 4, 1), 7}}
-        << QList<Row>{{"Tue Mar 2 2004", "36.25"}};
+        << QList<Row>{{"Tue 2 Mar 2004", "36.25"}};
 }
 
 void TstOvelaTempHistory::rows()
@@ -214,8 +216,8 @@ void TstOvelaTempHistory::fullMonthThenEmpty()
     page->fillData(QDate(2004, 1, 1));
     const QList<Row> january = listed(page.get());
     QCOMPARE(january.size(), 31);
-    QCOMPARE(january.first(), Row("Thu Jan 1 2004", "36.00"));
-    QCOMPARE(january.last(), Row("Sat Jan 31 2004", "37.50"));
+    QCOMPARE(january.first(), Row("Thu 1 Jan 2004", "36.00"));
+    QCOMPARE(january.last(), Row("Sat 31 Jan 2004", "37.50"));
 
     page->fillData(QDate(2004, 2, 1));
     QCOMPARE(listed(page.get()), QList<Row>());
@@ -236,12 +238,12 @@ void TstOvelaTempHistory::formatChangeRewrites()
     QCOMPARE(spy.at(0).at(0).value<Preferences::TemperatureFormat>(), Preferences::Fahrenheit);
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Temperature F"));
     QCOMPARE(listed(page.get()),
-             (QList<Row>{{"Wed Mar 3 2004", "96.80"}, {"Wed Mar 17 2004", "100.80"}}));
+             (QList<Row>{{"Wed 3 Mar 2004", "96.80"}, {"Wed 17 Mar 2004", "100.80"}}));
 
     prefs->setTemperatureFormat(Preferences::Celsius);
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Temperature C"));
     QCOMPARE(listed(page.get()),
-             (QList<Row>{{"Wed Mar 3 2004", "36.00"}, {"Wed Mar 17 2004", "38.00"}}));
+             (QList<Row>{{"Wed 3 Mar 2004", "36.00"}, {"Wed 17 Mar 2004", "38.00"}}));
 }
 
 void TstOvelaTempHistory::clearKeepsMonth()
@@ -259,7 +261,7 @@ void TstOvelaTempHistory::clearKeepsMonth()
     // Still on March: a refill lists a new March record.
     addTemperature(QDate(2004, 3, 9), 5);
     prefs->setTemperatureFormat(Preferences::Fahrenheit);
-    QCOMPARE(listed(page.get()), (QList<Row>{{"Tue Mar 9 2004", "97.20"}}));
+    QCOMPARE(listed(page.get()), (QList<Row>{{"Tue 9 Mar 2004", "97.20"}}));
 }
 
 // The journal announces a deletion while the record is still stored: the refill it causes
@@ -274,14 +276,14 @@ void TstOvelaTempHistory::deleteListedUntilNextShow()
     page->fillData(QDate(2004, 3, 1));
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
-    const QList<Row> both{{"Wed Mar 3 2004", "37.00"}, {"Wed Mar 17 2004", "37.05"}};
+    const QList<Row> both{{"Wed 3 Mar 2004", "37.00"}, {"Wed 17 Mar 2004", "37.05"}};
     QCOMPARE(listed(page.get()), both);
 
     // Added records reach the list only at the next refill.
     addTemperature(QDate(2004, 3, 10), 23);
     QCOMPARE(listed(page.get()), both);
     const QList<Row> three{
-        {"Wed Mar 3 2004", "37.00"}, {"Wed Mar 10 2004", "37.10"}, {"Wed Mar 17 2004", "37.05"}};
+        {"Wed 3 Mar 2004", "37.00"}, {"Wed 10 Mar 2004", "37.10"}, {"Wed 17 Mar 2004", "37.05"}};
 
     // Connected after the page, so this runs right after the page's own refill.
     QList<Row> duringSignal;
@@ -303,7 +305,7 @@ void TstOvelaTempHistory::deleteListedUntilNextShow()
     page->hide();
     page->show();
     QCOMPARE(listed(page.get()),
-             (QList<Row>{{"Wed Mar 3 2004", "37.00"}, {"Wed Mar 10 2004", "37.10"}}));
+             (QList<Row>{{"Wed 3 Mar 2004", "37.00"}, {"Wed 10 Mar 2004", "37.10"}}));
 }
 
 void TstOvelaTempHistory::startsOnToday()
@@ -311,7 +313,10 @@ void TstOvelaTempHistory::startsOnToday()
     const QDate today = QDate::currentDate();
     addTemperature(today, 21);
     auto page = makePage();
-    QCOMPARE(listed(page.get()), (QList<Row>{{today.toString(), "37.00"}}));
+    QCOMPARE(listed(page.get()),
+             (QList<Row>{{QLocale().dayName(today.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ')
+                              + QLocale().toString(today, QLocale::ShortFormat),
+                          "37.00"}}));
 }
 
 // A month chosen in the page's own header is listed; the page keeps it for later refills.
@@ -323,11 +328,11 @@ void TstOvelaTempHistory::followsItsHeader()
     auto *header = page->findChild<OvelaDateBookMonthHeader *>(QStringLiteral("HistoryHeader"));
 
     emit header->dateChanged(2004, 3);
-    QCOMPARE(listed(page.get()), (QList<Row>{{"Wed Mar 3 2004", "36.05"}}));
+    QCOMPARE(listed(page.get()), (QList<Row>{{"Wed 3 Mar 2004", "36.05"}}));
     emit header->dateChanged(2004, 4);
-    QCOMPARE(listed(page.get()), (QList<Row>{{"Sat Apr 3 2004", "36.10"}}));
+    QCOMPARE(listed(page.get()), (QList<Row>{{"Sat 3 Apr 2004", "36.10"}}));
     page->show();
-    QCOMPARE(listed(page.get()), (QList<Row>{{"Sat Apr 3 2004", "36.10"}}));
+    QCOMPARE(listed(page.get()), (QList<Row>{{"Sat 3 Apr 2004", "36.10"}}));
 }
 
 OVELA_TEST_GUI_MAIN(TstOvelaTempHistory)
