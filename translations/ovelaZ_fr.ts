@@ -924,7 +924,7 @@ the ovelaZ issue tracker</source>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+73"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+75"/>
         <source>Ovela</source>
         <translation type="unfinished"></translation>
     </message>
@@ -939,7 +939,25 @@ to delete all data
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+144"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+77"/>
+        <source>Temperature chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>%1: no temperature recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1: %n temperatures from %2 to %3 %4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>Day</source>
         <translation type="unfinished"></translation>
     </message>
@@ -950,10 +968,68 @@ to delete all data
     </message>
 </context>
 <context>
+    <name>OvelaDayItemMonth</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+89"/>
+        <source>bleeding day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fertile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>temperature %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>doctor&apos;s appointment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cramps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>love</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>secret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+223"/>
+        <location line="+239"/>
         <location line="+48"/>
         <location line="+52"/>
         <location line="+44"/>
@@ -962,7 +1038,7 @@ to delete all data
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-347"/>
+        <location line="-363"/>
         <source>View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -986,12 +1062,12 @@ Entries made now cannot be saved.</source>
     </message>
     <message>
         <location line="+28"/>
-        <location line="+256"/>
+        <location line="+272"/>
         <source>Retry</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-235"/>
+        <location line="-251"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1046,7 +1122,57 @@ Entries made now cannot be saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+9"/>
+        <source>Show the month calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month&apos;s temperatures as a chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List the month&apos;s temperatures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go to today in the calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete every day of the diary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cycle lengths, goal, temperature scale and pass code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Record the selected day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete what the selected day holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selected day is the first day of the current cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1139,34 +1265,34 @@ Entries made now will not be saved.</source>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+14"/>
+        <location line="+17"/>
         <location line="+7"/>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>days</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-44"/>
         <source>Menstrual Period</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+24"/>
         <source>Fertile Period</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>Cycle Length</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>Luteal Phase Length</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>My Goal</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1393,7 +1519,7 @@ must match!</source>
 <context>
     <name>OvelaRecordEntryDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaRecordEntry.cpp" line="+57"/>
+        <location filename="../src/dialogs/OvelaRecordEntry.cpp" line="+58"/>
         <source>F</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1411,7 +1537,7 @@ must match!</source>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+69"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+78"/>
         <source>Date</source>
         <translation type="unfinished"></translation>
     </message>
