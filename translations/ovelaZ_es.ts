@@ -6,12 +6,12 @@
     <message>
         <location filename="../src/dialogs/AboutBase.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Quorin Version 3.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorin versión 3.2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -19,18 +19,22 @@
 menstrual cycle and its
 fertile days, for Linux
 handhelds and phones</source>
-        <translation type="unfinished"></translation>
+        <translation>ovelaZ, un diario del
+ciclo menstrual y de sus
+días fértiles, para dispositivos
+portátiles y teléfonos Linux</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Support:
 the ovelaZ issue tracker</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte:
+el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>2024-2026 the ovelaZ team</source>
-        <translation type="unfinished"></translation>
+        <translation>2024-2026 el equipo de ovelaZ</translation>
     </message>
 </context>
 <context>
@@ -39,12 +43,12 @@ the ovelaZ issue tracker</source>
         <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+37"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+102"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>%1: no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el archivo no existe</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -54,858 +58,858 @@ the ovelaZ issue tracker</source>
         <location line="+303"/>
         <location line="+56"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="-394"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se carga como diario; &quot;ovela-journal check %1&quot; indica por qué</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>%1 is the journal itself; choose another file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el propio archivo del diario; elija otro archivo</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>csv (the records only), json (the records and the start-cycle date) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>csv (solo los registros), json (los registros y la fecha de inicio del ciclo) o ics (el sangrado y los días previstos, para un programa de calendario). Por omisión: csv.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+144"/>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>formato</translation>
     </message>
     <message>
         <location line="-142"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en &lt;archivo&gt; en lugar de la salida estándar.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+298"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo</translation>
     </message>
     <message>
         <location line="-296"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: número de ciclos que se prevén a partir del actual. Por omisión: 6.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>export takes no file name; use -o FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>export no admite ningún nombre de archivo; use -o ARCHIVO</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--cycles takes a number from 0 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>--cycles admite un número de 0 a 1000</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>unknown format &quot;%1&quot; (csv, json or ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido &quot;%1&quot; (csv, json o ics)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>ovela-journal: no start-cycle date is set; the calendar holds no predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: no hay ninguna fecha de inicio del ciclo; el calendario no contiene previsiones</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>el diario está abierto (el proceso %1 tiene %2); ciérrelo y vuelva a intentarlo. No se ha escrito nada.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: no se puede bloquear %1; se escribe sin bloqueo</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>. No se ha escrito nada.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>ovela-journal: %1 day(s) hold a different record in %2 and in the journal:</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: %1 día(s) tienen un registro distinto en %2 y en el diario:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito nada. Elija qué lado prevalece con --prefer-journal o con la otra opción --prefer.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>añadido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modificado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>kept as in the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>conservado como en el diario</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>start-cycle date: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha de inicio del ciclo: %1 -&gt; %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+223"/>
         <source>%1 was not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir %1: %2</translation>
     </message>
     <message>
         <location line="-220"/>
         <source>%1 added, %2 changed, %3 unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 añadidos, %2 modificados, %3 sin cambios</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>, %1 kept as in the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 conservados como en el diario</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>, %1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 eliminados</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 ଌ)</source>
-        <translation type="unfinished"></translation>
+        <translation>temperaturas: %1 redondeadas a la escala, %2 omitidas (fuera de 36,00-38,00 °C)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 day(s): what has no field here was added to the note</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 día(s): lo que no tiene campo propio aquí se ha añadido a la nota</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Dry run: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación: no se ha escrito nada.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The journal already held all of it; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario ya lo contenía todo; no se ha escrito nada.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>csv o json tal como los escribe export, o drip (la exportación CSV de la aplicación drip). Por omisión: según el archivo.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Replace the whole journal with the file&apos;s records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir todo el diario por los registros del archivo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Where a day differs, take the file&apos;s record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si un día difiere, tomar el registro del archivo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Where a day differs, keep the journal&apos;s record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si un día difiere, conservar el registro del diario.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+51"/>
         <source>Show what would change; write nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar lo que cambiaría, sin escribir nada.</translation>
     </message>
     <message>
         <location line="-45"/>
         <source>import takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>import admite un único archivo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--prefer-import and --prefer-journal exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer-import y --prefer-journal se excluyen mutuamente</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>unknown format &quot;%1&quot; (csv, json or drip)</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido &quot;%1&quot; (csv, json o drip)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2. No se ha escrito nada.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si un día difiere, tomar el registro del otro diario.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Where a day differs, keep this journal&apos;s record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si un día difiere, conservar el registro de este diario.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>merge takes one other journal</source>
-        <translation type="unfinished"></translation>
+        <translation>merge admite un único diario adicional</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--prefer-other and --prefer-journal exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer-other y --prefer-journal se excluyen mutuamente</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Print pure JSON instead of a table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo JSON en lugar de una tabla.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>check takes at most one file</source>
-        <translation type="unfinished"></translation>
+        <translation>check admite como máximo un archivo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: el diario está abierto; se comprueba el diario tal como se guardó por última vez</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1: loads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se carga correctamente</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>registros: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>first: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>primero: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>last: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>último: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+16"/>
         <source>start-cycle date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha de inicio del ciclo: %1</translation>
     </message>
     <message>
         <location line="-8"/>
         <source>%1: does not load</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se carga</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>damage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>daño: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)</source>
-        <translation type="unfinished"></translation>
+        <translation>se lee íntegro hasta el byte %1 del flujo descomprimido (%2 bytes descomprimidos)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>whole records before the damage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>registros íntegros antes del daño: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ovela-journal salvage %1 -o NUEVO&quot; conserva lo que está íntegro.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The new journal to write; it must not exist yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario nuevo que se va a escribir; todavía no debe existir.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>salvage takes one damaged file</source>
-        <translation type="unfinished"></translation>
+        <translation>salvage admite un único archivo dañado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>salvage needs -o NEW, the journal to write</source>
-        <translation type="unfinished"></translation>
+        <translation>salvage necesita -o NUEVO, el diario que se va a escribir</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 exists; salvage writes a new file only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe; salvage solo escribe un archivo nuevo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1: nothing to salvage: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no hay nada que rescatar: %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 is locked by the diary (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está bloqueado por el diario (proceso %2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is whole: all %2 records kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está íntegro: se conservan los %2 registros</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>kept %1 whole record(s) of %2 announced</source>
-        <translation type="unfinished"></translation>
+        <translation>se conservan %1 registro(s) íntegro(s) de los %2 declarados</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha perdido la fecha de inicio del ciclo; vuelva a fijarla en el diario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>escrito en %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;ovela-journal COMMAND --help&quot; describes a command. Every command works on the diary&apos;s own journal unless --journal names another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden. Todas las órdenes trabajan con el diario de la aplicación, salvo que --journal indique otro.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: el diario está abierto; se lee el diario tal como se guardó por última vez</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Write the journal as csv, json or ics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el diario en csv, json o ics.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorporar registros desde csv, json o el csv de drip.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bring in the records of another journal file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorporar los registros de otro archivo de diario.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar si un archivo de diario se carga y, si no, hasta dónde.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Keep every whole record of a damaged journal in a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en un diario nuevo todos los registros íntegros de uno dañado.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar los ciclos que muestran los registros, con el ascenso de temperatura de cada uno.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cycle statistics and the next period starts the record suggests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas de los ciclos y próximos inicios de la regla según los registros.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar, importar, fusionar, comprobar y rescatar los datos del diario, sin abrir su ventana.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Work on the journal &lt;path&gt; instead of the diary&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajar con el diario &lt;ruta&gt; en lugar del de la aplicación.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>ruta</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>What to do (see below).</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hacer (véase más abajo).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>command [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>orden [opciones]</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>ovela-journal: unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: orden desconocida &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_csv.cpp" line="+21"/>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="+39"/>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>unknown cervical fluid code &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>código de flujo cervical desconocido &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>unknown cervical fluid &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>flujo cervical desconocido &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the code %1 is not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el código %1 no corresponde a &quot;%2&quot;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>temperature code &quot;%1&quot; is off the scale (0 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>el código de temperatura &quot;%1&quot; está fuera de la escala (0 a %2)</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>temperature %1 %2 is off the scale</source>
-        <translation type="unfinished"></translation>
+        <translation>la temperatura %1 %2 está fuera de la escala</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>temperature %1 %2 does not match the code %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la temperatura %1 %2 no corresponde al código %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a mark is 0 or 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>una marca vale 0 o 1, no &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>byte offset %1: not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>posición de byte %1: no es texto UTF-8</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>: a quote inside an unquoted field</source>
-        <translation type="unfinished"></translation>
+        <translation>: comillas dentro de un campo sin comillas</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>: text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>: texto después de las comillas de cierre</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>: a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>: un campo entre comillas no se cierra nunca</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>line 1: the header is not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>línea 1: la cabecera no es &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+77"/>
         <source>line %1: %2 fields where the header has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 campos, pero la cabecera tiene %3</translation>
     </message>
     <message>
         <location line="-70"/>
         <location line="+99"/>
         <source>: &quot;%1&quot; is not a date (yyyy-mm-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>: &quot;%1&quot; no es una fecha (aaaa-mm-dd)</translation>
     </message>
     <message>
         <location line="-96"/>
         <location line="+99"/>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
         <source>: %1 appears a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>: %1 aparece por segunda vez</translation>
     </message>
     <message>
         <location line="-51"/>
         <source>line 1: no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>línea 1: no hay fila de cabecera</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>: the column &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>: la columna &quot;%1&quot; aparece dos veces</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>: &quot;%1&quot; is not a column of drip&apos;s export</source>
-        <translation type="unfinished"></translation>
+        <translation>: &quot;%1&quot; no es una columna de la exportación de drip</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>line 1: the header has no &quot;date&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>línea 1: la cabecera no tiene columna &quot;date&quot;</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>: &quot;%1&quot; is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>: &quot;%1&quot; no es ni true ni false</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>: unknown bleeding value &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: valor de sangrado desconocido &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>: unknown cervical fluid &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: flujo cervical desconocido &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>mucus: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>moco cervical: %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>: &quot;%1&quot; is not a temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>: &quot;%1&quot; no es una temperatura</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>temperature: %1 ଌ</source>
-        <translation type="unfinished"></translation>
+        <translation>temperatura: %1 °C</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_ics.cpp" line="+98"/>
         <source>Cycle diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario del ciclo</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bleeding recorded in the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Sangrado anotado en el diario</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Period (predicted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla (prevista)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Fertile days (predicted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Días fértiles (previstos)</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-69"/>
         <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas cifras describen lo que usted ha anotado. Por sí solas no son un método anticonceptivo.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>no completed cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún ciclo completo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cycles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ciclos: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>mean length: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>duración media: %1 días</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>median length: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>duración mediana: %1 días</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>standard deviation: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>desviación estándar: %1 días</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>shortest: %1 days, longest: %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>el más corto: %1 días, el más largo: %2 días</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>mean bleeding: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>sangrado medio: %1 días</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ningún ciclo: un ciclo empieza en un día con sangrado anotado.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bleeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Sangrado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shift confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm. ascenso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LTL °C/°F</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea °C/°F</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>actual</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (día %2)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; 1 and 2: the two exceptions, confirmed on the fourth day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla 0: tres temperaturas por encima de la línea de cobertura (nivel de temperaturas bajas), la tercera 0,2 °C por encima de ella; 1 y 2: las dos excepciones, confirmadas el cuarto día.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>All completed cycles</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los ciclos completos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The last 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Los últimos 12</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 cycles over %2 days were taken for gaps in the record and left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ciclos de más de %2 días se han tomado por huecos en los registros y se han omitido.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No prediction: it needs one completed cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin previsión: hace falta al menos un ciclo completo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Next period starts (from the median of the last 12, ± one standard deviation), and what the diary&apos;s calendar shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximos inicios de la regla (según la mediana de los últimos 12, ± una desviación estándar) y lo que muestra el calendario del diario:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>calendar: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>calendario: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>calendar: no start-cycle date set</source>
-        <translation type="unfinished"></translation>
+        <translation>calendario: sin fecha de inicio del ciclo</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
         <source>, field &quot;%1&quot;: </source>
-        <translation type="unfinished"></translation>
+        <translation>, campo &quot;%1&quot;: </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>not a date (yyyy-mm-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una fecha (aaaa-mm-dd)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown cervical fluid code</source>
-        <translation type="unfinished"></translation>
+        <translation>código de flujo cervical desconocido</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown cervical fluid</source>
-        <translation type="unfinished"></translation>
+        <translation>flujo cervical desconocido</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>does not match the fluid&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>no corresponde al nombre del flujo</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>off the scale (0 to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera de la escala (0 a %1)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>off the scale</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera de la escala</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>does not match the temperature code</source>
-        <translation type="unfinished"></translation>
+        <translation>no corresponde al código de temperatura</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>no es true ni false</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un texto</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una exportación del diario (falta &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown version %1; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>versión %1 desconocida; este programa lee la versión %2</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;startCycleDate&quot;: no es una fecha (aaaa-mm-dd)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;records&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;records&quot; no es una lista</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>record %1</source>
-        <translation type="unfinished"></translation>
+        <translation>registro %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>: not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>: no es un objeto</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_salvage.cpp" line="+25"/>
         <source>the decompressor could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido iniciar el descompresor</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>the stream inflates to more than %1 bytes; read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>el flujo descomprimido supera los %1 bytes; no se lee más</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the gzip stream ends early (cut off)</source>
-        <translation type="unfinished"></translation>
+        <translation>el flujo gzip termina antes de tiempo (truncado)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the gzip stream is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el flujo gzip está dañado: %1</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>truncado</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>its note has an odd byte count</source>
-        <translation type="unfinished"></translation>
+        <translation>su nota tiene un número impar de bytes</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its note is cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>su nota está truncada</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>the file is longer than %1 bytes; read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ocupa más de %1 bytes; no se lee más</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un diario: no empieza por OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>la cabecera del diario está truncada</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>record %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>registro %1 de %2: %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the start-cycle date after the records is cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de inicio del ciclo, detrás de los registros, está truncada</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>every record is whole, but %1</source>
-        <translation type="unfinished"></translation>
+        <translation>todos los registros están íntegros, pero %1</translation>
     </message>
 </context>
 <context>
@@ -913,12 +917,12 @@ the ovelaZ issue tracker</source>
     <message>
         <location filename="../src/platform/messagebox.cpp" line="+11"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -926,14 +930,16 @@ the ovelaZ issue tracker</source>
     <message>
         <location filename="../src/calendar/ovela_central_widget.cpp" line="+75"/>
         <source>Ovela</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovela</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Are you sure, you want 
 to delete all data 
  for this day?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea 
+borrar todos los datos 
+ de este día?</translation>
     </message>
 </context>
 <context>
@@ -941,30 +947,30 @@ to delete all data
     <message>
         <location filename="../src/charts/ovela_chart.cpp" line="+77"/>
         <source>Temperature chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica de temperatura</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>%1: no temperature recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ninguna temperatura anotada</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1: %n temperatures from %2 to %3 %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n temperatura, de %2 a %3 %4</numerusform>
+            <numerusform>%1: %n temperaturas, de %2 a %3 %4</numerusform>
         </translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp.</translation>
     </message>
 </context>
 <context>
@@ -972,57 +978,57 @@ to delete all data
     <message>
         <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+89"/>
         <source>bleeding day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>día %1 de sangrado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>fertile</source>
-        <translation type="unfinished"></translation>
+        <translation>fértil</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>temperature %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>temperatura %1 %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>doctor&apos;s appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>cita médica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cramps</source>
-        <translation type="unfinished"></translation>
+        <translation>cólicos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PMS</source>
-        <translation type="unfinished"></translation>
+        <translation>SPM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>love</source>
-        <translation type="unfinished"></translation>
+        <translation>relaciones sexuales</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>protection</source>
-        <translation type="unfinished"></translation>
+        <translation>protección</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>secret</source>
-        <translation type="unfinished"></translation>
+        <translation>secreto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>a note</source>
-        <translation type="unfinished"></translation>
+        <translation>una nota</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>nothing recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>nada anotado</translation>
     </message>
 </context>
 <context>
@@ -1035,22 +1041,22 @@ to delete all data
         <location line="+44"/>
         <location line="+9"/>
         <source>Quorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="-363"/>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The folder %1 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1058,142 +1064,149 @@ to delete all data
 %1
 cannot be written to.
 Entries made now cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>En la carpeta del diario
+%1
+no se puede escribir.
+Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+28"/>
         <location line="+272"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <location line="-251"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Temperature chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica de temperatura</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Temperature history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de temperaturas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Goto Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a hoy</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clear Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todos los datos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Preferences ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias ...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Set Start Cycle Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar inicio del ciclo</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Show the month calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el calendario del mes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the month&apos;s temperatures as a chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las temperaturas del mes en una gráfica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List the month&apos;s temperatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar las temperaturas del mes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Go to today in the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al día de hoy en el calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete every day of the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todos los días del diario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cycle lengths, goal, temperature scale and pass code</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraciones del ciclo, objetivo, unidad de temperatura y código de acceso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de este programa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record the selected day</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar el día seleccionado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete what the selected day holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar lo anotado en el día seleccionado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The selected day is the first day of the current cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar el día seleccionado como primer día del ciclo actual</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea 
+borrar todos los datos 
+ de su diario?</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario ya está abierto en otra ventana.
+Esta ventana se cerrará ahora.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Enter password code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el código de acceso:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Invalid password code. Application 
 will now exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de acceso incorrecto. La aplicación 
+se cerrará ahora</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1201,7 +1214,10 @@ will now exit</source>
 It was kept as
 %1
 and a new, empty diary was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo del diario.
+Se ha conservado como
+%1
+y se ha empezado un diario nuevo y vacío.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1209,41 +1225,48 @@ and a new, empty diary was started.</source>
 %1
 could not be read and is left as it is.
 Entries made now will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del diario
+%1
+no se ha podido leer y se ha dejado tal como está.
+Lo que anote ahora no se guardará.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Your latest entries could not be saved to
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus últimas anotaciones no se han podido guardar en
+%1
+%2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save a copy as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar una copia como...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin guardar</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Save a copy as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar una copia como</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Diary files (*.ovd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de diario (*.ovd)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The copy could not be saved to
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la copia en
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -1251,17 +1274,17 @@ Entries made now will not be saved.</source>
     <message>
         <location filename="../src/dialogs/OvelaPreferencesBase.ui" line="+6"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodos</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1269,92 +1292,92 @@ Entries made now will not be saved.</source>
         <location line="+7"/>
         <location line="+27"/>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>días</translation>
     </message>
     <message>
         <location line="-44"/>
         <source>Menstrual Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Menstruación</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Fertile Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo fértil</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cycle Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del ciclo</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Luteal Phase Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la fase lútea</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>My Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi objetivo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Conceive a boy</source>
-        <translation type="unfinished"></translation>
+        <translation>Concebir un niño</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Conceive a girl</source>
-        <translation type="unfinished"></translation>
+        <translation>Concebir una niña</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Conceive a child (any gender)</source>
-        <translation type="unfinished"></translation>
+        <translation>Concebir un bebé (niño o niña)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Avoid Pregnancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Evitar el embarazo</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Security &amp;&amp;  Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad &amp;&amp; otros</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Security Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de seguridad</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Change passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar código de acceso</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Clear passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar código de acceso</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Require pass code at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir el código de acceso al iniciar</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Temperature Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de temperatura</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Celsius C</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius (°C)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Fahrenheit F</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit (°F)</translation>
     </message>
 </context>
 <context>
@@ -1364,53 +1387,58 @@ Entries made now will not be saved.</source>
         <location line="+3"/>
         <location line="+3"/>
         <source>Quorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La duración del ciclo debe 
+estar entre 23 y 35 días!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fertile period length must 
 be between 1 and 8 days!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La duración del periodo fértil debe 
+estar entre 1 y 8 días!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Menstrual period length must 
 be between 1 and 8 days!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La duración de la menstruación debe 
+estar entre 1 y 8 días!</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+50"/>
         <source>Ovela</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovela</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La duración de la fase lútea debe 
+estar entre 12 y 16 días!</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Enter password code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el código de acceso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Re-enter password code</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a introducir el código de acceso</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Sorry, but your passwords 
 must match!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Lo sentimos, pero los códigos 
+deben coincidir!</translation>
     </message>
 </context>
 <context>
@@ -1418,102 +1446,102 @@ must match!</source>
     <message>
         <location filename="../src/dialogs/OvelaRecordEntryBase.ui" line="+6"/>
         <source>Day data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del día</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Love</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaciones</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Dr&apos;s apt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cita médica</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Basal Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. basal</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cervical Fluid</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo cervical</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Secreto</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Dry</source>
-        <translation type="unfinished"></translation>
+        <translation>Seco</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Slight Bleeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Sangrado leve</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Normal Bleeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Sangrado normal</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Heavy Bleeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Sangrado abundante</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Intermenstrual</source>
-        <translation type="unfinished"></translation>
+        <translation>Sangrado intermenstrual</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cloudy, Sticky</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbio, pegajoso</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Strechy, White</source>
-        <translation type="unfinished"></translation>
+        <translation>Elástico, blanco</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Protección</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>PMS</source>
-        <translation type="unfinished"></translation>
+        <translation>SPM</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Cramps</source>
-        <translation type="unfinished"></translation>
+        <translation>Cólicos</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
@@ -1521,17 +1549,17 @@ must match!</source>
     <message>
         <location filename="../src/dialogs/OvelaRecordEntry.cpp" line="+58"/>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
 </context>
 <context>
@@ -1539,17 +1567,17 @@ must match!</source>
     <message>
         <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+78"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperature F</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura °F</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Temperature C</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura °C</translation>
     </message>
 </context>
 <context>
@@ -1557,12 +1585,12 @@ must match!</source>
     <message>
         <location filename="../src/platform/password.cpp" line="+38"/>
         <source>Pass code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de acceso</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 </TS>

@@ -6,12 +6,12 @@
     <message>
         <location filename="../src/dialogs/AboutBase.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Quorin Version 3.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorin version 3.2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -19,18 +19,22 @@
 menstrual cycle and its
 fertile days, for Linux
 handhelds and phones</source>
-        <translation type="unfinished"></translation>
+        <translation>ovelaZ, un carnet du
+cycle menstruel et de
+ses jours fertiles, pour
+mobiles et téléphones Linux</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Support:
 the ovelaZ issue tracker</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance :
+le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>2024-2026 the ovelaZ team</source>
-        <translation type="unfinished"></translation>
+        <translation>2024-2026 l&apos;équipe ovelaZ</translation>
     </message>
 </context>
 <context>
@@ -39,12 +43,12 @@ the ovelaZ issue tracker</source>
         <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+37"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+102"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>%1: no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fichier introuvable</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -54,858 +58,858 @@ the ovelaZ issue tracker</source>
         <location line="+303"/>
         <location line="+56"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <location line="-394"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne se charge pas comme journal ; &quot;ovela-journal check %1&quot; en indique la raison</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>%1 is the journal itself; choose another file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le journal lui-même ; choisissez un autre fichier</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>csv (the records only), json (the records and the start-cycle date) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>csv (les enregistrements seuls), json (les enregistrements et la date de début de cycle) ou ics (saignements et jours prévus, pour un agenda). Par défaut : csv.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+144"/>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>format</translation>
     </message>
     <message>
         <location line="-142"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans &lt;fichier&gt; au lieu de la sortie standard.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+298"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier</translation>
     </message>
     <message>
         <location line="-296"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>ics : prévoir ce nombre de cycles à partir du cycle en cours. Par défaut : 6.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>export takes no file name; use -o FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>export n&apos;accepte pas de nom de fichier ; utilisez -o FICHIER</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--cycles takes a number from 0 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>--cycles attend un nombre entre 0 et 1000</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>unknown format &quot;%1&quot; (csv, json or ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>format inconnu &quot;%1&quot; (csv, json ou ics)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>ovela-journal: no start-cycle date is set; the calendar holds no predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: aucune date de début de cycle n&apos;est définie ; le calendrier ne contient aucune prévision</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>le carnet est ouvert (le processus %1 détient %2) ; fermez-le et réessayez. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: impossible de verrouiller %1 ; écriture sans verrou</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>ovela-journal: %1 day(s) hold a different record in %2 and in the journal:</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: %1 jour(s) diffèrent entre %2 et le journal :</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été écrit. Choisissez quelle version l&apos;emporte avec --prefer-journal ou l&apos;autre option --prefer.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>ajouté</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>kept as in the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>conservé comme dans le journal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>start-cycle date: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>date de début de cycle : %1 -&gt; %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+223"/>
         <source>%1 was not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été écrit : %2</translation>
     </message>
     <message>
         <location line="-220"/>
         <source>%1 added, %2 changed, %3 unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajouté(s), %2 modifié(s), %3 inchangé(s)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>, %1 kept as in the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 conservé(s) comme dans le journal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>, %1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 supprimé(s)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 ଌ)</source>
-        <translation type="unfinished"></translation>
+        <translation>températures : %1 arrondie(s) à l&apos;échelle, %2 écartée(s) (hors de la plage 36,00-38,00 °C)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 day(s): what has no field here was added to the note</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jour(s) : ce qui n&apos;a pas de champ ici a été ajouté à la note</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Dry run: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation : rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The journal already held all of it; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal contenait déjà tout cela ; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>csv ou json tels qu&apos;export les écrit, ou drip (l&apos;export CSV de l&apos;application drip). Par défaut : d&apos;après le fichier.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Replace the whole journal with the file&apos;s records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer tout le journal par les enregistrements du fichier.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Where a day differs, take the file&apos;s record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Là où un jour diffère, prendre l&apos;enregistrement du fichier.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Where a day differs, keep the journal&apos;s record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Là où un jour diffère, garder l&apos;enregistrement du journal.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+51"/>
         <source>Show what would change; write nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer ce qui changerait ; ne rien écrire.</translation>
     </message>
     <message>
         <location line="-45"/>
         <source>import takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>import attend un seul fichier</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--prefer-import and --prefer-journal exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer-import et --prefer-journal s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>unknown format &quot;%1&quot; (csv, json or drip)</source>
-        <translation type="unfinished"></translation>
+        <translation>format inconnu &quot;%1&quot; (csv, json ou drip)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Là où un jour diffère, prendre l&apos;enregistrement de l&apos;autre journal.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Where a day differs, keep this journal&apos;s record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Là où un jour diffère, garder l&apos;enregistrement de ce journal.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>merge takes one other journal</source>
-        <translation type="unfinished"></translation>
+        <translation>merge attend un seul autre journal</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--prefer-other and --prefer-journal exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer-other et --prefer-journal s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Print pure JSON instead of a table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher du JSON pur au lieu d&apos;un tableau.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>check takes at most one file</source>
-        <translation type="unfinished"></translation>
+        <translation>check attend au plus un fichier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: le carnet est ouvert ; vérification du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1: loads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : se charge correctement</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrements : %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>first: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>premier : %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>last: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier : %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+16"/>
         <source>start-cycle date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>date de début de cycle : %1</translation>
     </message>
     <message>
         <location line="-8"/>
         <source>%1: does not load</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ne se charge pas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>damage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>défaut : %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)</source>
-        <translation type="unfinished"></translation>
+        <translation>lisible en entier jusqu&apos;à l&apos;octet %1 du flux décompressé (%2 octets décompressés)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>whole records before the damage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrements intacts avant le défaut : %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ovela-journal salvage %1 -o NOUVEAU&quot; conserve ce qui est intact.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The new journal to write; it must not exist yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau journal à écrire ; il ne doit pas encore exister.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>salvage takes one damaged file</source>
-        <translation type="unfinished"></translation>
+        <translation>salvage attend un seul fichier endommagé</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>salvage needs -o NEW, the journal to write</source>
-        <translation type="unfinished"></translation>
+        <translation>salvage a besoin de -o NOUVEAU, le journal à écrire</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 exists; salvage writes a new file only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà ; salvage n&apos;écrit que dans un nouveau fichier</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1: nothing to salvage: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : rien à récupérer : %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 is locked by the diary (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est verrouillé par le carnet (processus %2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is whole: all %2 records kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est intact : les %2 enregistrements ont tous été conservés</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>kept %1 whole record(s) of %2 announced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistrement(s) intact(s) conservé(s) sur %2 annoncé(s)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de début de cycle a été perdue ; définissez-la à nouveau dans le carnet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit dans %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes :</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;ovela-journal COMMAND --help&quot; describes a command. Every command works on the diary&apos;s own journal unless --journal names another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ovela-journal COMMANDE --help&quot; décrit une commande. Chaque commande travaille sur le journal du carnet, sauf si --journal en désigne un autre.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: le carnet est ouvert ; lecture du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Write the journal as csv, json or ics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le journal en csv, json ou ics.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des enregistrements depuis du csv, du json ou le csv de drip.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bring in the records of another journal file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les enregistrements d&apos;un autre fichier journal.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer si un fichier journal se charge et, sinon, jusqu&apos;où.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Keep every whole record of a damaged journal in a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver chaque enregistrement intact d&apos;un journal endommagé dans un nouveau journal.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les cycles visibles dans les relevés, avec la montée de température de chacun.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cycle statistics and the next period starts the record suggests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques des cycles et prochains débuts de règles suggérés par les relevés.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données du carnet exportées, importées, fusionnées, vérifiées et récupérées, sans sa fenêtre.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Work on the journal &lt;path&gt; instead of the diary&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailler sur le journal &lt;chemin&gt; au lieu de celui du carnet.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>chemin</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>What to do (see below).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;il faut faire (voir ci-dessous).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>command [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>commande [options]</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>ovela-journal: unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ovela-journal: commande inconnue &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_csv.cpp" line="+21"/>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="+39"/>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>unknown cervical fluid code &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>code de glaire cervicale inconnu &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>unknown cervical fluid &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>glaire cervicale inconnue &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the code %1 is not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le code %1 ne correspond pas à &quot;%2&quot;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>temperature code &quot;%1&quot; is off the scale (0 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le code de température &quot;%1&quot; est hors échelle (0 à %2)</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>temperature %1 %2 is off the scale</source>
-        <translation type="unfinished"></translation>
+        <translation>la température %1 %2 est hors échelle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>temperature %1 %2 does not match the code %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la température %1 %2 ne correspond pas au code %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a mark is 0 or 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un marqueur vaut 0 ou 1, pas &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>byte offset %1: not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>octet %1 : ce n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>: a quote inside an unquoted field</source>
-        <translation type="unfinished"></translation>
+        <translation>: guillemet dans un champ sans guillemets</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>: text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>: texte après un guillemet fermant</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>: a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>: un champ entre guillemets n&apos;est jamais fermé</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>line 1: the header is not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : l&apos;en-tête n&apos;est pas &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+77"/>
         <source>line %1: %2 fields where the header has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2 champs alors que l&apos;en-tête en a %3</translation>
     </message>
     <message>
         <location line="-70"/>
         <location line="+99"/>
         <source>: &quot;%1&quot; is not a date (yyyy-mm-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>: &quot;%1&quot; n&apos;est pas une date (aaaa-mm-jj)</translation>
     </message>
     <message>
         <location line="-96"/>
         <location line="+99"/>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
         <source>: %1 appears a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>: %1 apparaît une deuxième fois</translation>
     </message>
     <message>
         <location line="-51"/>
         <source>line 1: no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : aucune ligne d&apos;en-tête</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>: the column &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>: la colonne &quot;%1&quot; apparaît deux fois</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>: &quot;%1&quot; is not a column of drip&apos;s export</source>
-        <translation type="unfinished"></translation>
+        <translation>: &quot;%1&quot; n&apos;est pas une colonne de l&apos;export de drip</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>line 1: the header has no &quot;date&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : l&apos;en-tête n&apos;a pas de colonne &quot;date&quot;</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>: &quot;%1&quot; is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>: &quot;%1&quot; ne vaut ni true ni false</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>: unknown bleeding value &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: valeur de saignement inconnue &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>: unknown cervical fluid &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: glaire cervicale inconnue &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>mucus: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>glaire : %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>: &quot;%1&quot; is not a temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>: &quot;%1&quot; n&apos;est pas une température</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>temperature: %1 ଌ</source>
-        <translation type="unfinished"></translation>
+        <translation>température : %1 °C</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_ics.cpp" line="+98"/>
         <source>Cycle diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet de cycle</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bleeding recorded in the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Saignements notés dans le carnet</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Period (predicted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles (prévues)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Fertile days (predicted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours fertiles (prévus)</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-69"/>
         <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces chiffres décrivent ce que vous avez noté. À eux seuls, ils ne constituent pas une méthode de contraception.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>no completed cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun cycle terminé</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cycles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cycles : %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>mean length: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>durée moyenne : %1 jours</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>median length: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>durée médiane : %1 jours</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>standard deviation: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>écart type : %1 jours</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>shortest: %1 days, longest: %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>le plus court : %1 jours, le plus long : %2 jours</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>mean bleeding: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>durée moyenne des règles : %1 jours</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun cycle pour l&apos;instant : un cycle commence un jour où des saignements sont notés.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bleeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shift confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Montée confirmée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LTL °C/°F</source>
-        <translation type="unfinished"></translation>
+        <translation>Base °C/°F</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>actuel</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (J%2)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; 1 and 2: the two exceptions, confirmed on the fourth day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle 0 : trois températures au-dessus de la ligne de base (niveau des températures basses), la troisième au moins 0,2 °C au-dessus ; 1 et 2 : les deux exceptions, confirmées le quatrième jour.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>All completed cycles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les cycles terminés</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The last 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 12 derniers</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 cycles over %2 days were taken for gaps in the record and left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cycles de plus de %2 jours ont été considérés comme des lacunes dans les relevés et écartés.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No prediction: it needs one completed cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune prévision : il faut au moins un cycle terminé.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Next period starts (from the median of the last 12, ± one standard deviation), and what the diary&apos;s calendar shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochains débuts de règles (d&apos;après la médiane des 12 derniers cycles, ± un écart type), et ce qu&apos;indique le calendrier du carnet :</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>calendar: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>calendrier : %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>calendar: no start-cycle date set</source>
-        <translation type="unfinished"></translation>
+        <translation>calendrier : aucune date de début de cycle définie</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
         <source>, field &quot;%1&quot;: </source>
-        <translation type="unfinished"></translation>
+        <translation>, champ &quot;%1&quot; : </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>not a date (yyyy-mm-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une date (aaaa-mm-jj)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown cervical fluid code</source>
-        <translation type="unfinished"></translation>
+        <translation>code de glaire cervicale inconnu</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown cervical fluid</source>
-        <translation type="unfinished"></translation>
+        <translation>glaire cervicale inconnue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>does not match the fluid&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>ne correspond pas au nom de la glaire</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>off the scale (0 to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>hors échelle (0 à %1)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>off the scale</source>
-        <translation type="unfinished"></translation>
+        <translation>hors échelle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>does not match the temperature code</source>
-        <translation type="unfinished"></translation>
+        <translation>ne correspond pas au code de température</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>ni true ni false</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un texte</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un export de journal (pas de &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown version %1; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>version %1 inconnue ; ce programme lit la version %2</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;startCycleDate&quot; : pas une date (aaaa-mm-jj)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;records&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;records&quot; n&apos;est pas une liste</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>record %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrement %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>: not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>: pas un objet</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_salvage.cpp" line="+25"/>
         <source>the decompressor could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>le décompresseur n&apos;a pas pu être lancé</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>the stream inflates to more than %1 bytes; read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>le flux décompressé dépasse %1 octets ; lecture interrompue</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the gzip stream ends early (cut off)</source>
-        <translation type="unfinished"></translation>
+        <translation>le flux gzip se termine trop tôt (tronqué)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the gzip stream is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le flux gzip est endommagé : %1</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>tronqué</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>its note has an odd byte count</source>
-        <translation type="unfinished"></translation>
+        <translation>sa note a un nombre impair d&apos;octets</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its note is cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>sa note est tronquée</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>the file is longer than %1 bytes; read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasse %1 octets ; lecture interrompue</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un journal : il ne commence pas par OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête du journal est tronqué</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>record %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrement %1 sur %2 : %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the start-cycle date after the records is cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de début de cycle après les enregistrements est tronquée</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>every record is whole, but %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
 </context>
 <context>
@@ -913,12 +917,12 @@ the ovelaZ issue tracker</source>
     <message>
         <location filename="../src/platform/messagebox.cpp" line="+11"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -926,14 +930,16 @@ the ovelaZ issue tracker</source>
     <message>
         <location filename="../src/calendar/ovela_central_widget.cpp" line="+75"/>
         <source>Ovela</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovela</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Are you sure, you want 
 to delete all data 
  for this day?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment 
+effacer toutes les données 
+ de ce jour ?</translation>
     </message>
 </context>
 <context>
@@ -941,30 +947,30 @@ to delete all data
     <message>
         <location filename="../src/charts/ovela_chart.cpp" line="+77"/>
         <source>Temperature chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe de température</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>%1: no temperature recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune température relevée</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1: %n temperatures from %2 to %3 %4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n température de %2 à %3 %4</numerusform>
+            <numerusform>%1 : %n températures de %2 à %3 %4</numerusform>
         </translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp.</translation>
     </message>
 </context>
 <context>
@@ -972,57 +978,57 @@ to delete all data
     <message>
         <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+89"/>
         <source>bleeding day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jour de règles %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>fertile</source>
-        <translation type="unfinished"></translation>
+        <translation>jour fertile</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>temperature %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>température %1 %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>doctor&apos;s appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>rendez-vous médical</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cramps</source>
-        <translation type="unfinished"></translation>
+        <translation>crampes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PMS</source>
-        <translation type="unfinished"></translation>
+        <translation>SPM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>love</source>
-        <translation type="unfinished"></translation>
+        <translation>rapport sexuel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>protection</source>
-        <translation type="unfinished"></translation>
+        <translation>protection</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>secret</source>
-        <translation type="unfinished"></translation>
+        <translation>secret</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>a note</source>
-        <translation type="unfinished"></translation>
+        <translation>une note</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>nothing recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>rien de noté</translation>
     </message>
 </context>
 <context>
@@ -1035,22 +1041,22 @@ to delete all data
         <location line="+44"/>
         <location line="+9"/>
         <source>Quorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="-363"/>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The folder %1 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1058,142 +1064,149 @@ to delete all data
 %1
 cannot be written to.
 Entries made now cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du carnet
+%1
+n&apos;est pas accessible en écriture.
+Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+28"/>
         <location line="+272"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <location line="-251"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1 : %2</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Temperature chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe de température</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Temperature history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des températures</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Goto Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à aujourd&apos;hui</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clear Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le carnet</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Preferences ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences ...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Set Start Cycle Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le début du cycle</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Show the month calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le calendrier du mois</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the month&apos;s temperatures as a chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les températures du mois sous forme de courbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List the month&apos;s temperatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les températures du mois</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Go to today in the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à aujourd&apos;hui dans le calendrier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete every day of the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous les jours du carnet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cycle lengths, goal, temperature scale and pass code</source>
-        <translation type="unfinished"></translation>
+        <translation>Durées du cycle, objectif, unité de température et code d&apos;accès</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About this program</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de ce programme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record the selected day</source>
-        <translation type="unfinished"></translation>
+        <translation>Renseigner le jour sélectionné</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete what the selected day holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le contenu du jour sélectionné</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The selected day is the first day of the current cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jour sélectionné est le premier jour du cycle en cours</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment 
+effacer toutes les données 
+ de votre carnet ?</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet est déjà ouvert dans une autre fenêtre.
+Celle-ci va maintenant se fermer.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Enter password code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code d&apos;accès :</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Invalid password code. Application 
 will now exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;accès incorrect. L&apos;application 
+va maintenant se fermer</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1201,7 +1214,10 @@ will now exit</source>
 It was kept as
 %1
 and a new, empty diary was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du carnet n&apos;a pas pu être lu.
+Il a été conservé sous le nom
+%1
+et un nouveau carnet vide a été commencé.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1209,41 +1225,48 @@ and a new, empty diary was started.</source>
 %1
 could not be read and is left as it is.
 Entries made now will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du carnet
+%1
+n&apos;a pas pu être lu et reste tel quel.
+Les saisies faites maintenant ne seront pas enregistrées.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Your latest entries could not be saved to
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos dernières saisies n&apos;ont pas pu être enregistrées dans
+%1
+%2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save a copy as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une copie sous...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans enregistrer</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Save a copy as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une copie sous</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Diary files (*.ovd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de carnet (*.ovd)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The copy could not be saved to
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie n&apos;a pas pu être enregistrée dans
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -1251,17 +1274,17 @@ Entries made now will not be saved.</source>
     <message>
         <location filename="../src/dialogs/OvelaPreferencesBase.ui" line="+6"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Durées</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1269,92 +1292,92 @@ Entries made now will not be saved.</source>
         <location line="+7"/>
         <location line="+27"/>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <location line="-44"/>
         <source>Menstrual Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée des règles</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Fertile Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période fertile</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cycle Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du cycle</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Luteal Phase Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la phase lutéale</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>My Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon objectif</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Conceive a boy</source>
-        <translation type="unfinished"></translation>
+        <translation>Concevoir un garçon</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Conceive a girl</source>
-        <translation type="unfinished"></translation>
+        <translation>Concevoir une fille</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Conceive a child (any gender)</source>
-        <translation type="unfinished"></translation>
+        <translation>Concevoir un enfant (fille ou garçon)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Avoid Pregnancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Éviter une grossesse</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Security &amp;&amp;  Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité &amp;&amp; divers</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Security Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de sécurité</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Change passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le code</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Clear passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le code</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Require pass code at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander le code au démarrage</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Temperature Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de température</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Celsius C</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius (°C)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Fahrenheit F</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit (°F)</translation>
     </message>
 </context>
 <context>
@@ -1364,53 +1387,58 @@ Entries made now will not be saved.</source>
         <location line="+3"/>
         <location line="+3"/>
         <source>Quorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du cycle doit 
+être comprise entre 23 et 35 jours !</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fertile period length must 
 be between 1 and 8 days!</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de la période fertile doit 
+être comprise entre 1 et 8 jours !</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Menstrual period length must 
 be between 1 and 8 days!</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée des règles doit 
+être comprise entre 1 et 8 jours !</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+50"/>
         <source>Ovela</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovela</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de la phase lutéale doit 
+être comprise entre 12 et 16 jours !</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Enter password code</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code d&apos;accès</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Re-enter password code</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez à nouveau le code d&apos;accès</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Sorry, but your passwords 
 must match!</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, les deux codes 
+doivent être identiques !</translation>
     </message>
 </context>
 <context>
@@ -1418,102 +1446,102 @@ must match!</source>
     <message>
         <location filename="../src/dialogs/OvelaRecordEntryBase.ui" line="+6"/>
         <source>Day data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données du jour</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Love</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Dr&apos;s apt.</source>
-        <translation type="unfinished"></translation>
+        <translation>RDV médical</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Basal Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. basale</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cervical Fluid</source>
-        <translation type="unfinished"></translation>
+        <translation>Glaire cervicale</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Secret</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Dry</source>
-        <translation type="unfinished"></translation>
+        <translation>Sèche</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Slight Bleeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Saignement léger</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Normal Bleeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Saignement normal</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Heavy Bleeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Saignement abondant</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Intermenstrual</source>
-        <translation type="unfinished"></translation>
+        <translation>Saignement intermenstruel</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cloudy, Sticky</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouble, collante</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Strechy, White</source>
-        <translation type="unfinished"></translation>
+        <translation>Filante, blanche</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>PMS</source>
-        <translation type="unfinished"></translation>
+        <translation>SPM</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Cramps</source>
-        <translation type="unfinished"></translation>
+        <translation>Crampes</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -1521,17 +1549,17 @@ must match!</source>
     <message>
         <location filename="../src/dialogs/OvelaRecordEntry.cpp" line="+58"/>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
 </context>
 <context>
@@ -1539,17 +1567,17 @@ must match!</source>
     <message>
         <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+78"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperature F</source>
-        <translation type="unfinished"></translation>
+        <translation>Température (°F)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Temperature C</source>
-        <translation type="unfinished"></translation>
+        <translation>Température (°C)</translation>
     </message>
 </context>
 <context>
@@ -1557,12 +1585,12 @@ must match!</source>
     <message>
         <location filename="../src/platform/password.cpp" line="+38"/>
         <source>Pass code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;accès</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr</translation>
     </message>
 </context>
 </TS>
