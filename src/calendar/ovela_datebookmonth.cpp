@@ -120,7 +120,12 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
     else if (font.pixelSize() > 0)
         font.setPixelSize(std::max(1, font.pixelSize() / 3 * 2));
     p->setFont(font);
-    p->drawText(1, p->fontMetrics().ascent() + 1, QString::number(dayNumber));
+    const QString number = QString::number(dayNumber);
+    const int baseline = p->fontMetrics().ascent() + 1;
+    p->drawText(1, baseline, number);
+    // A large font pushes the markers below the number and the symbol to its right.
+    const int markerTop = std::max(11, baseline);
+    const int symbolLeft = std::max(20, 1 + p->fontMetrics().horizontalAdvance(number) + 2);
     p->restore();
 
     if (!calendar)
@@ -131,13 +136,13 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
             // The note alone does not mark a day; a dry cervical fluid (0) neither.
             if (entry.getDoctor() || entry.getCramps() || entry.getPMS() || entry.getSex() ||
                 entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0)
-                p->drawPixmap(2, 11, pencilPixmap);
+                p->drawPixmap(2, markerTop, pencilPixmap);
             if (entry.getTemperature() != 0)
-                p->drawPixmap(13, 11, thermometerPixmap);
+                p->drawPixmap(13, markerTop, thermometerPixmap);
         }
     }
     if (fertileDay != -1)
-        p->drawPixmap(20, 2, calendar->getFertileDayPixmap(date));
+        p->drawPixmap(symbolLeft, 2, calendar->getFertileDayPixmap(date));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -278,6 +283,12 @@ void OvelaDateBookMonthTable::keyPressEvent(QKeyEvent *e)
 
 void OvelaDateBookMonthTable::mousePressEvent(QMouseEvent *e)
 {
+    // Only the left button chooses a day; the view would move the current cell for any
+    // button, behind the back of the page that acts on the chosen day.
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
     pressedCell = indexAt(e->position().toPoint());
     QTableWidget::mousePressEvent(e);
 }
@@ -295,6 +306,10 @@ void OvelaDateBookMonthTable::mouseMoveEvent(QMouseEvent *e)
 
 void OvelaDateBookMonthTable::mouseReleaseEvent(QMouseEvent *e)
 {
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
     const bool tap = pressedCell.isValid() && indexAt(e->position().toPoint()) == pressedCell;
     pressedCell = QPersistentModelIndex();
     QTableWidget::mouseReleaseEvent(e); // a release on the pressed cell reports through cellClicked
@@ -576,21 +591,32 @@ void OvelaDateBookMonth::setDate(int y, int m)
 {
     if (y == year && m == month)
         return;
+    const QDate before = selectedDate();
     year = y;
     month = m;
     const int length = Calendar::daysInMonth(year, month);
     if (length < day)
         day = length;
     table->setDate(year, month, day);
+    reportMove(before);
 }
 
 void OvelaDateBookMonth::setDate(int y, int m, int d)
 {
+    const QDate before = selectedDate();
     header->setDate(y, m);
     table->setDate(y, m, d);
     year = y;
     month = m;
     day = d;
+    reportMove(before);
+}
+
+void OvelaDateBookMonth::reportMove(const QDate &before)
+{
+    const QDate now = selectedDate();
+    if (now != before)
+        emit selectedDateChanged(now);
 }
 
 void OvelaDateBookMonth::setDate(const QDate &date)
@@ -629,6 +655,23 @@ void OvelaDateBookMonth::keyPressEvent(QKeyEvent *e)
         qWarning("space");
         emit dateClicked(year, month, day);
         closeParent();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // In a picker Return chooses the day, as Space does.
+        if (autoClose) {
+            emit dateClicked(year, month, day);
+            closeParent();
+        } else {
+            emit editRequested();
+        }
+        break;
+    case Qt::Key_Delete:
+        if (autoClose) {
+            e->ignore();
+            return;
+        }
+        emit deleteRequested();
         break;
     default:
         qWarning("ignore");

@@ -182,12 +182,18 @@ public slots:
 
 signals:
     void dateClicked(int year, int month, int day);
+    // The selected day moved without a tap (keys, the header, a date set from outside).
+    void selectedDateChanged(const QDate &date);
+    // Return or Enter, and Delete, on the selected day of a month view that is not a picker.
+    void editRequested();
+    void deleteRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void finalDate(int year, int month, int day);
+    void reportMove(const QDate &before);
     void closeParent();
 
     OvelaDateBookMonthHeader *header;
