@@ -7,6 +7,7 @@
 #include "platform/resource.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -428,19 +429,17 @@ OvelaDateBookMonthHeader::OvelaDateBookMonthHeader(QWidget *parent, const char *
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto makeButton = [this, layout](const char *icon, const char *buttonName) {
+    auto makeButton = [this, layout](const char *buttonName) {
         auto *button = new QToolButton(this);
         button->setObjectName(QLatin1String(buttonName));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setIcon(QIcon(Resource::loadPixmap(QLatin1String(icon))));
         button->setAutoRaise(true);
-        button->setFixedSize(button->sizeHint());
         layout->addWidget(button);
         return button;
     };
 
-    firstButton = makeButton("start", "firstButton");
-    backButton = makeButton("back", "backButton");
+    firstButton = makeButton("firstButton");
+    backButton = makeButton("backButton");
 
     monthCombo = new QComboBox(this);
     monthCombo->setObjectName(QStringLiteral("monthCombo"));
@@ -455,8 +454,11 @@ OvelaDateBookMonthHeader::OvelaDateBookMonthHeader(QWidget *parent, const char *
     yearSpin->setSingleStep(1);
     layout->addWidget(yearSpin);
 
-    forwardButton = makeButton("forward", "forwardButton");
-    lastButton = makeButton("finish", "lastButton");
+    forwardButton = makeButton("forwardButton");
+    lastButton = makeButton("lastButton");
+    paintArrows();
+    for (QToolButton *button : {firstButton, backButton, forwardButton, lastButton})
+        button->setFixedSize(button->sizeHint());
 
     connect(monthCombo, &QComboBox::activated, this, &OvelaDateBookMonthHeader::updateDate);
     connect(yearSpin, &QSpinBox::valueChanged, this, &OvelaDateBookMonthHeader::updateDate);
@@ -482,6 +484,33 @@ void OvelaDateBookMonthHeader::setDate(int year, int month)
 void OvelaDateBookMonthHeader::keyPressEvent(QKeyEvent *e)
 {
     e->ignore();
+}
+
+void OvelaDateBookMonthHeader::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange && lastButton)
+        paintArrows();
+}
+
+// The arrows are plain glyphs: drawn in the button text colour, they stay visible on a dark
+// palette as on a light one.
+void OvelaDateBookMonthHeader::paintArrows()
+{
+    const QColor ink = palette().color(QPalette::ButtonText);
+    auto paint = [&ink](QToolButton *button, const char *icon) {
+        QPixmap glyph = Resource::loadPixmap(QLatin1String(icon));
+        if (!glyph.isNull()) {
+            QPainter p(&glyph);
+            p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            p.fillRect(glyph.rect(), ink);
+        }
+        button->setIcon(QIcon(glyph));
+    };
+    paint(firstButton, "start");
+    paint(backButton, "back");
+    paint(forwardButton, "forward");
+    paint(lastButton, "finish");
 }
 
 void OvelaDateBookMonthHeader::updateDate()

@@ -143,18 +143,20 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
+    void paintArrows();
     void updateDate();
     void firstMonth();
     void lastMonth();
     void monthBack();
     void monthForward();
 
-    QToolButton *firstButton;
-    QToolButton *backButton;
-    QToolButton *forwardButton;
-    QToolButton *lastButton;
+    QToolButton *firstButton = nullptr;
+    QToolButton *backButton = nullptr;
+    QToolButton *forwardButton = nullptr;
+    QToolButton *lastButton = nullptr;
     QComboBox *monthCombo;
     QSpinBox *yearSpin;
 };

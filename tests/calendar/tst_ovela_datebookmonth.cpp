@@ -123,14 +123,18 @@ private slots:
     void selection_data();
     void selection();
     void dragChoosesWhereItEnds();
+    void rightClickLeavesTheSelection();
 
     void headerButtons_data();
     void headerButtons();
     void headerSetDate();
+    void arrowsFollowThePalette();
 
     void viewMoves_data();
     void viewMoves();
     void otherKeysPassOn();
+    void commandKeys_data();
+    void commandKeys();
     void backFromJanuaryThroughHeader();
     void autoClose_data();
     void autoClose();
@@ -292,6 +296,24 @@ void TstOvelaDateBookMonth::dragChoosesWhereItEnds()
     QCOMPARE(dateOf(clicked.at(0)), QDate(2004, 3, 17));
 }
 
+// Only the left button chooses a day: a right-click neither moves nor reports the selection.
+void TstOvelaDateBookMonth::rightClickLeavesTheSelection()
+{
+    OvelaDateBookMonthTable table(nullptr, "DateBookMonthTable", nullptr);
+    table.setWeekStart(true);
+    table.setDate(2004, 3, 10);
+    table.resize(280, 240);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QSignalSpy clicked(&table, &OvelaDateBookMonthTable::dateClicked);
+    const QModelIndex current = table.currentIndex();
+
+    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, centre(&table, 3, 4));
+    QCOMPARE(selectedIn(table), QDate(2004, 3, 10));
+    QCOMPARE(table.currentIndex(), current);
+    QCOMPARE(clicked.count(), 0);
+}
+
 // ---------------------------------------------------------------------------------------------
 // The header
 
@@ -370,6 +392,28 @@ void TstOvelaDateBookMonth::headerSetDate()
 // ---------------------------------------------------------------------------------------------
 // The month view
 
+// The header's arrows are drawn in the palette's button text colour, so a dark theme keeps
+// them visible.
+void TstOvelaDateBookMonth::arrowsFollowThePalette()
+{
+    OvelaDateBookMonthHeader header;
+    for (const QColor &ink : {QColor(240, 240, 240), QColor(20, 20, 20)}) {
+        QPalette palette = header.palette();
+        palette.setColor(QPalette::ButtonText, ink);
+        header.setPalette(palette);
+        for (const char *name : {"firstButton", "backButton", "forwardButton", "lastButton"}) {
+            const auto *button = header.findChild<QToolButton *>(QLatin1String(name));
+            const QImage glyph = button->icon().pixmap(16, 16).toImage();
+            int inked = 0;
+            for (int y = 0; y < glyph.height(); ++y)
+                for (int x = 0; x < glyph.width(); ++x)
+                    inked += qAlpha(glyph.pixel(x, y)) == 255
+                             && QColor(glyph.pixel(x, y)).rgb() == ink.rgb();
+            QVERIFY2(inked > 10, name);
+        }
+    }
+}
+
 void TstOvelaDateBookMonth::viewMoves_data()
 {
     QTest::addColumn<QDate>("start");
@@ -388,6 +432,8 @@ void TstOvelaDateBookMonth::viewMoves_data()
         << QDate(2004, 12, 31) << "Right" << QDate(2005, 1, 1) << 1 << false;
     QTest::newRow("Down across the year")
         << QDate(2004, 12, 28) << "Down" << QDate(2005, 1, 4) << 1 << false;
+    QTest::newRow("Down sent to the table across the grid's last row")
+        << QDate(2004, 3, 31) << "table Down" << QDate(2004, 4, 7) << 4 << false;
     QTest::newRow("Space chooses the day")
         << QDate(2004, 3, 3) << "Space" << QDate(2004, 3, 3) << 3 << true;
     QTest::newRow("month list, leap year: 29 February")
@@ -426,6 +472,8 @@ void TstOvelaDateBookMonth::viewMoves()
         emit combo->activated(1);
     } else if (action == "tap") {
         click(view.monthTable(), 5, 6);
+    } else if (action == "table Down") {
+        QTest::keyClick(view.monthTable(), Qt::Key_Down);
     } else {
         if (action == "Space")
             QTest::ignoreMessage(QtWarningMsg, "space");
@@ -456,6 +504,41 @@ void TstOvelaDateBookMonth::otherKeysPassOn()
     QTest::keyClick(view->monthTable(), Qt::Key_Down);
     QCOMPARE(view->selectedDate(), QDate(2004, 3, 10));
     QCOMPARE(spy.count(), 0);
+}
+
+void TstOvelaDateBookMonth::commandKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("picker");
+    QTest::addColumn<int>("edits");
+    QTest::addColumn<int>("deletes");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("Return opens the day") << int(Qt::Key_Return) << false << 1 << 0 << 0;
+    QTest::newRow("Enter opens the day") << int(Qt::Key_Enter) << false << 1 << 0 << 0;
+    QTest::newRow("Delete asks to delete it") << int(Qt::Key_Delete) << false << 0 << 1 << 0;
+    QTest::newRow("Return in a picker chooses") << int(Qt::Key_Return) << true << 0 << 0 << 1;
+    QTest::newRow("Delete in a picker does nothing") << int(Qt::Key_Delete) << true << 0 << 0 << 0;
+}
+
+// The day commands from the keyboard, quietly and without moving the selection.
+void TstOvelaDateBookMonth::commandKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, picker);
+    QFETCH(int, edits);
+    QFETCH(int, deletes);
+    QFETCH(int, chosen);
+    OvelaDateBookMonth view(nullptr, nullptr, nullptr, picker);
+    view.setDate(QDate(2004, 3, 3));
+    QSignalSpy editSpy(&view, &OvelaDateBookMonth::editRequested);
+    QSignalSpy deleteSpy(&view, &OvelaDateBookMonth::deleteRequested);
+    QSignalSpy chosenSpy(&view, &OvelaDateBookMonth::dateClicked);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    QTest::keyClick(view.monthTable(), Qt::Key(key));
+    QCOMPARE(editSpy.count(), edits);
+    QCOMPARE(deleteSpy.count(), deletes);
+    QCOMPARE(chosenSpy.count(), chosen);
+    QCOMPARE(view.selectedDate(), QDate(2004, 3, 3));
 }
 
 void TstOvelaDateBookMonth::backFromJanuaryThroughHeader()
