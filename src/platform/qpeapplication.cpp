@@ -89,18 +89,19 @@ QRect savedWindowPlace(bool &maximized)
                       state.readNumEntry(QStringLiteral("Height"), 0));
     if (saved.width() < 100 || saved.height() < 100)
         return QRect();
+    auto area = [](const QRect &r) { return qint64(r.width()) * r.height(); };
     QRect best;
-    qint64 bestArea = 0;
+    qint64 bestShare = 0;
     for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect overlap = screen->availableGeometry().intersected(saved);
-        const qint64 area = qint64(overlap.width()) * overlap.height();
-        if (area > bestArea) {
-            bestArea = area;
-            best = screen->availableGeometry();
+        const QRect available = screen->availableGeometry();
+        const qint64 share = area(available.intersected(saved));
+        if (share > bestShare) {
+            bestShare = share;
+            best = available;
         }
     }
     // A window left mostly off every screen (a monitor since unplugged) starts afresh.
-    if (bestArea < qint64(saved.width()) * saved.height() / 4)
+    if (bestShare == 0 || bestShare < qMin(area(saved), area(best)) / 4)
         return QRect();
     // Room for the window manager's frame, as for the first start.
     QRect place(saved.topLeft(), saved.size().boundedTo(best.size() - QSize(40, 80)));
