@@ -71,19 +71,19 @@ void click(OvelaDateBookMonthTable *table, int row, int col)
 }
 
 // One day item painted into a 30 x 30 image, with exact colours for the day number.
-QImage render(OvelaDayItemMonth &item, bool selected)
+QImage render(OvelaDayItemMonth &item, bool selected, int pointSize = 12, int side = 30)
 {
-    QImage image(30, 30, QImage::Format_RGB32);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPalette palette;
     palette.setColor(QPalette::Highlight, highlight);
     palette.setColor(QPalette::HighlightedText, highlightedText);
     QPainter p(&image);
     QFont font;
-    font.setPointSize(12);
+    font.setPointSize(pointSize);
     font.setStyleStrategy(QFont::NoAntialias);
     p.setFont(font);
-    item.paint(&p, palette, QRect(40, 70, 30, 30), selected);
+    item.paint(&p, palette, QRect(40, 70, side, side), selected);
     return image;
 }
 
@@ -146,6 +146,7 @@ private slots:
     void paintPhase();
     void paintMarkers_data();
     void paintMarkers();
+    void markersClearOfALargeNumber();
 
     void dateButtonTexts_data();
     void dateButtonTexts();
@@ -772,6 +773,39 @@ void TstOvelaDateBookMonth::paintMarkers()
     // Markers keep clear of the day number's corner and of the cell's lower edge.
     QCOMPARE(pixelsOtherThan(image, QRect(0, 21, 30, 9), Qt::white), 0);
     QCOMPARE(pixelsOtherThan(image, QRect(13, 0, 17, 11), Qt::white), 0);
+}
+
+// At a large font the markers and the fertile symbol move aside: every pixel of the day
+// number drawn alone is still the number's black with them.
+void TstOvelaDateBookMonth::markersClearOfALargeNumber()
+{
+    Journal journal;
+    journal.calendar.setStartCycleDate(QDate(2004, 3, 1));
+    const QDate date(2004, 3, 13); // in the fertile window
+    OvelaRecordEntry entry;
+    entry.setCramps(true);
+    entry.setTemperature(12);
+    journal.calendar.setEntry(entry, date);
+    OvelaDayItemMonth plain(QString(), date, nullptr);
+    OvelaDayItemMonth full(QString(), date, &journal.calendar);
+    for (OvelaDayItemMonth *item : {&plain, &full}) {
+        item->setType(Calendar::Day::ThisMonth);
+        item->setDay(date.day());
+    }
+    const QImage number = render(plain, false, 28, 60);
+    const QImage marked = render(full, false, 28, 60);
+    int inked = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            if (number.pixel(x, y) != qRgb(0, 0, 0))
+                continue;
+            ++inked;
+            QVERIFY2(marked.pixel(x, y) == qRgb(0, 0, 0),
+                     qPrintable(QStringLiteral("covered at %1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(inked > 30);
+    QVERIFY(marked != number);
 }
 
 // ---------------------------------------------------------------------------------------------
