@@ -104,6 +104,9 @@ void OvelaMainWindow::createSaveWarning()
     bar->setObjectName(QStringLiteral("saveWarningBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
+    // It shows itself when a save fails; the user must not be able to hide it.
+    bar->toggleViewAction()->setVisible(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
     saveWarningBar = new QFrame(bar);
     saveWarningBar->setObjectName(QStringLiteral("saveWarning"));
     saveWarningBar->setFrameShape(QFrame::StyledPanel);

@@ -29,6 +29,15 @@ OvelaCentralWidget::OvelaCentralWidget(OvelaCalendar *cal, Preferences &prefs, Q
     connect(calendar, &OvelaDatabase::onClearDatabase, this, &OvelaCentralWidget::onClearDatabase);
     connect(calendar, &OvelaDatabase::onDeleteEntry, this, &OvelaCentralWidget::onDeleteEntry);
     connect(month, &OvelaDateBookMonth::dateClicked, this, &OvelaCentralWidget::onDateClicked);
+    // The keyboard reaches the same day commands as the tool bar; Delete stays quiet on a day
+    // with nothing to delete, as its disabled button does.
+    connect(month, &OvelaDateBookMonth::selectedDateChanged, this,
+            [this](const QDate &date) { emit updateEdit(calendar->containsEntry(date)); });
+    connect(month, &OvelaDateBookMonth::editRequested, this, &OvelaCentralWidget::onEdit);
+    connect(month, &OvelaDateBookMonth::deleteRequested, this, [this] {
+        if (calendar->containsEntry(month->selectedDate()))
+            onDelete();
+    });
 }
 
 void OvelaCentralWidget::copyPeriodLengths()

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -166,7 +167,12 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
     else if (font.pixelSize() > 0)
         font.setPixelSize(std::max(1, font.pixelSize() / 3 * 2));
     p->setFont(font);
-    p->drawText(1, p->fontMetrics().ascent() + 1, QString::number(dayNumber));
+    const QString number = QString::number(dayNumber);
+    const int baseline = p->fontMetrics().ascent() + 1;
+    p->drawText(1, baseline, number);
+    // A large font pushes the markers below the number and the symbol to its right.
+    const int markerTop = std::max(11, baseline);
+    const int symbolLeft = std::max(20, 1 + p->fontMetrics().horizontalAdvance(number) + 2);
     p->restore();
 
     if (!calendar)
@@ -177,13 +183,13 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
             // The note alone does not mark a day; a dry cervical fluid (0) neither.
             if (entry.getDoctor() || entry.getCramps() || entry.getPMS() || entry.getSex() ||
                 entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0)
-                p->drawPixmap(2, 11, pencilPixmap);
+                p->drawPixmap(2, markerTop, pencilPixmap);
             if (entry.getTemperature() != 0)
-                p->drawPixmap(13, 11, thermometerPixmap);
+                p->drawPixmap(13, markerTop, thermometerPixmap);
         }
     }
     if (fertileDay != -1)
-        p->drawPixmap(20, 2, calendar->getFertileDayPixmap(date));
+        p->drawPixmap(symbolLeft, 2, calendar->getFertileDayPixmap(date));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -324,6 +330,12 @@ void OvelaDateBookMonthTable::keyPressEvent(QKeyEvent *e)
 
 void OvelaDateBookMonthTable::mousePressEvent(QMouseEvent *e)
 {
+    // Only the left button chooses a day; the view would move the current cell for any
+    // button, behind the back of the page that acts on the chosen day.
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
     pressedCell = indexAt(e->position().toPoint());
     QTableWidget::mousePressEvent(e);
 }
@@ -341,6 +353,10 @@ void OvelaDateBookMonthTable::mouseMoveEvent(QMouseEvent *e)
 
 void OvelaDateBookMonthTable::mouseReleaseEvent(QMouseEvent *e)
 {
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
     const bool tap = pressedCell.isValid() && indexAt(e->position().toPoint()) == pressedCell;
     pressedCell = QPersistentModelIndex();
     QTableWidget::mouseReleaseEvent(e); // a release on the pressed cell reports through cellClicked
@@ -459,19 +475,17 @@ OvelaDateBookMonthHeader::OvelaDateBookMonthHeader(QWidget *parent, const char *
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto makeButton = [this, layout](const char *icon, const char *buttonName) {
+    auto makeButton = [this, layout](const char *buttonName) {
         auto *button = new QToolButton(this);
         button->setObjectName(QLatin1String(buttonName));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setIcon(QIcon(Resource::loadPixmap(QLatin1String(icon))));
         button->setAutoRaise(true);
-        button->setFixedSize(button->sizeHint());
         layout->addWidget(button);
         return button;
     };
 
-    firstButton = makeButton("start", "firstButton");
-    backButton = makeButton("back", "backButton");
+    firstButton = makeButton("firstButton");
+    backButton = makeButton("backButton");
 
     monthCombo = new QComboBox(this);
     monthCombo->setObjectName(QStringLiteral("monthCombo"));
@@ -486,8 +500,11 @@ OvelaDateBookMonthHeader::OvelaDateBookMonthHeader(QWidget *parent, const char *
     yearSpin->setSingleStep(1);
     layout->addWidget(yearSpin);
 
-    forwardButton = makeButton("forward", "forwardButton");
-    lastButton = makeButton("finish", "lastButton");
+    forwardButton = makeButton("forwardButton");
+    lastButton = makeButton("lastButton");
+    paintArrows();
+    for (QToolButton *button : {firstButton, backButton, forwardButton, lastButton})
+        button->setFixedSize(button->sizeHint());
 
     connect(monthCombo, &QComboBox::activated, this, &OvelaDateBookMonthHeader::updateDate);
     connect(yearSpin, &QSpinBox::valueChanged, this, &OvelaDateBookMonthHeader::updateDate);
@@ -513,6 +530,33 @@ void OvelaDateBookMonthHeader::setDate(int year, int month)
 void OvelaDateBookMonthHeader::keyPressEvent(QKeyEvent *e)
 {
     e->ignore();
+}
+
+void OvelaDateBookMonthHeader::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange && lastButton)
+        paintArrows();
+}
+
+// The arrows are plain glyphs: drawn in the button text colour, they stay visible on a dark
+// palette as on a light one.
+void OvelaDateBookMonthHeader::paintArrows()
+{
+    const QColor ink = palette().color(QPalette::ButtonText);
+    auto paint = [&ink](QToolButton *button, const char *icon) {
+        QPixmap glyph = Resource::loadPixmap(QLatin1String(icon));
+        if (!glyph.isNull()) {
+            QPainter p(&glyph);
+            p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            p.fillRect(glyph.rect(), ink);
+        }
+        button->setIcon(QIcon(glyph));
+    };
+    paint(firstButton, "start");
+    paint(backButton, "back");
+    paint(forwardButton, "forward");
+    paint(lastButton, "finish");
 }
 
 void OvelaDateBookMonthHeader::updateDate()
@@ -622,21 +666,32 @@ void OvelaDateBookMonth::setDate(int y, int m)
 {
     if (y == year && m == month)
         return;
+    const QDate before = selectedDate();
     year = y;
     month = m;
     const int length = Calendar::daysInMonth(year, month);
     if (length < day)
         day = length;
     table->setDate(year, month, day);
+    reportMove(before);
 }
 
 void OvelaDateBookMonth::setDate(int y, int m, int d)
 {
+    const QDate before = selectedDate();
     header->setDate(y, m);
     table->setDate(y, m, d);
     year = y;
     month = m;
     day = d;
+    reportMove(before);
+}
+
+void OvelaDateBookMonth::reportMove(const QDate &before)
+{
+    const QDate now = selectedDate();
+    if (now != before)
+        emit selectedDateChanged(now);
 }
 
 void OvelaDateBookMonth::setDate(const QDate &date)
@@ -675,6 +730,23 @@ void OvelaDateBookMonth::keyPressEvent(QKeyEvent *e)
         qWarning("space");
         emit dateClicked(year, month, day);
         closeParent();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // In a picker Return chooses the day, as Space does.
+        if (autoClose) {
+            emit dateClicked(year, month, day);
+            closeParent();
+        } else {
+            emit editRequested();
+        }
+        break;
+    case Qt::Key_Delete:
+        if (autoClose) {
+            e->ignore();
+            return;
+        }
+        emit deleteRequested();
         break;
     default:
         qWarning("ignore");

@@ -146,18 +146,20 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
+    void paintArrows();
     void updateDate();
     void firstMonth();
     void lastMonth();
     void monthBack();
     void monthForward();
 
-    QToolButton *firstButton;
-    QToolButton *backButton;
-    QToolButton *forwardButton;
-    QToolButton *lastButton;
+    QToolButton *firstButton = nullptr;
+    QToolButton *backButton = nullptr;
+    QToolButton *forwardButton = nullptr;
+    QToolButton *lastButton = nullptr;
     QComboBox *monthCombo;
     QSpinBox *yearSpin;
 };
@@ -185,12 +187,18 @@ public slots:
 
 signals:
     void dateClicked(int year, int month, int day);
+    // The selected day moved without a tap (keys, the header, a date set from outside).
+    void selectedDateChanged(const QDate &date);
+    // Return or Enter, and Delete, on the selected day of a month view that is not a picker.
+    void editRequested();
+    void deleteRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void finalDate(int year, int month, int day);
+    void reportMove(const QDate &before);
     void closeParent();
 
     OvelaDateBookMonthHeader *header;

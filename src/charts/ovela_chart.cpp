@@ -11,6 +11,12 @@
 
 namespace {
 
+// The dots are about as wide as a digit, so that they are easy to see on a desktop screen.
+int dotDiameter(const QWidget *w)
+{
+    return qMax(4, w->fontMetrics().horizontalAdvance(QLatin1Char('0')));
+}
+
 // The chart is laid out on its own rectangle: left 0, right width - 1, bottom height - 1.
 // Everything else is measured from these three edges.
 struct Axes
@@ -21,12 +27,17 @@ struct Axes
         , B(w->height() - 1)
         , x0(L + 50)
         , y0(B - 60)
-        , xStep((R - 15 - x0) / 6)
+        // Day 31 lies a fifth of a tick beyond the last one; on a wide chart the ticks close
+        // up a little so that its dot stays inside the frame.
+        , xStep(qMin((R - 15 - x0) / 6, 5 * (R - 1 - dotDiameter(w) / 2 - x0) / 31))
         , yStep((B - 75) / 9)
     {
     }
     int L, R, B, x0, y0, xStep, yStep;
 };
+
+// The plot is always white, whatever the desktop palette: its lines and texts are black.
+const QColor inkColor(0, 0, 0);
 
 // Draws text with its baseline starting at (x, y), moved back inside the widget where a large
 // font would push it over an edge (the right-most day label is the first to go).
@@ -87,7 +98,8 @@ OvelaChartWidget::OvelaChartWidget(OvelaCalendar *calendar, Preferences &prefere
 QPoint OvelaChartWidget::calcDate(const QDate &d, int t) const
 {
     const Axes a(this);
-    return QPoint(a.x0 + (a.xStep * (d.day() - 1)) / 5, a.y0 - (a.yStep * (t - 1)) / 5);
+    // Day d lies d / 5 ticks right of the origin, so a dot stands on the tick naming its day.
+    return QPoint(a.x0 + (a.xStep * d.day()) / 5, a.y0 - (a.yStep * (t - 1)) / 5);
 }
 
 void OvelaChartWidget::dateChanged(int year, int month)
@@ -154,21 +166,25 @@ void OvelaChartWidget::paintEvent(QPaintEvent *)
     qDrawShadeRect(&p, 0, 0, width(), height(), palette(), true, 1, 1, &white);
     p.restore();
 
+    p.setPen(inkColor);
     drawXScale(&p);
     drawYScale(&p);
 
     if (!calendar || !month.isValid())
         return;
-    p.setPen(QColor(255, 0, 0));
-    p.setBrush(Qt::NoBrush);
+    const QColor red(255, 0, 0);
+    p.setPen(red);
+    p.setBrush(red);
+    const qreal diameter = dotDiameter(this);
     for (QDate d = month; d.month() == month.month(); d = d.addDays(1)) {
         if (!calendar->containsEntry(d))
             continue;
         const int t = calendar->getEntry(d).getTemperature();
         if (t == 0)
             continue;
-        const QPoint pt = calcDate(d, t);
-        p.drawEllipse(pt.x(), pt.y(), 2, 2);
+        // Centred on the middle of the pixel the formula names.
+        const QPointF centre = QPointF(calcDate(d, t)) + QPointF(0.5, 0.5);
+        p.drawEllipse(centre, diameter / 2 - 0.5, diameter / 2 - 0.5);
     }
 }
 

@@ -73,6 +73,11 @@ static QString listedDate(const QDate &d)
 
 void OvelaTempHistoryWidget::fillData(const QDate &date)
 {
+    fillData(date, QDate());
+}
+
+void OvelaTempHistoryWidget::fillData(const QDate &date, const QDate &leaving)
+{
     this->date = date;
     const bool fahrenheit = preferences.getTemperatureFormat() == Preferences::Fahrenheit;
     table->horizontalHeaderItem(0)->setText(tr("Date"));
@@ -88,7 +93,7 @@ void OvelaTempHistoryWidget::fillData(const QDate &date)
     float (*scale)(int) = fahrenheit ? getFahrenheit : getCelsius;
     int row = 0;
     for (QDate d(date.year(), date.month(), 1); d.month() == date.month(); d = d.addDays(1)) {
-        if (!calendar->containsEntry(d))
+        if (d == leaving || !calendar->containsEntry(d))
             continue;
         const int t = calendar->getEntry(d).getTemperature();
         if (t == 0)
@@ -144,9 +149,7 @@ void OvelaTempHistoryWidget::onClearDatabase(OvelaDatabase *)
     fillData(date);
 }
 
-// Delivered while the record is still stored, so this refill still lists the day; the refill
-// at the next showing of the page no longer does.
-void OvelaTempHistoryWidget::onDeleteEntry(const QDate &)
+void OvelaTempHistoryWidget::onDeleteEntry(const QDate &deleted)
 {
-    fillData(date);
+    fillData(date, deleted);
 }

@@ -32,6 +32,9 @@ private slots:
     void onDeleteEntry(const QDate &date);
 
 private:
+    // Lists the month of date, leaving out the day being deleted (still stored while its
+    // deletion is announced).
+    void fillData(const QDate &date, const QDate &leaving);
     void fitColumns();
 
     OvelaDateBookMonthHeader *header = nullptr;

@@ -41,12 +41,13 @@ int OvelaCycleMethod::getFertileDay(const QDate &cycleStart, const QDate &date) 
 {
     if (date < cycleStart)
         return -1;
-    const int ovulation = cycleLength - luterPhaseLength;
+    // In 64 bits: lengths near the int limits (a hand-edited store) must not wrap around.
+    const qint64 ovulation = qint64(cycleLength) - luterPhaseLength;
     // Days of the window before ovulation: the window ends on the ovulation day for up to five
     // days and never starts more than four days before it.
-    const int lead = (fertilePeriod >= 1 && fertilePeriod <= 4) ? fertilePeriod - 1 : 4;
+    const qint64 lead = (fertilePeriod >= 1 && fertilePeriod <= 4) ? fertilePeriod - 1 : 4;
     const QDate first = cycleStart.addDays(ovulation - lead);
-    const QDate last = first.addDays(fertilePeriod - 1);
+    const QDate last = first.addDays(qint64(fertilePeriod) - 1);
     if (date < first || date > last)
         return -1;
     return int(first.daysTo(date));
@@ -71,7 +72,7 @@ OvelaCycleMethod::getFertileDaySymbol(const QDate &date, Preferences::BirthGoal 
     case Preferences::ConceiveGirl:
     case Preferences::ConceiveBoy: {
         const QDate ovulation =
-            getStartCycleDateByDate(date).addDays(cycleLength - luterPhaseLength);
+            getStartCycleDateByDate(date).addDays(qint64(cycleLength) - luterPhaseLength);
         const qint64 k = date.daysTo(ovulation);
         if (goal == Preferences::ConceiveGirl)
             return k > 2 ? FertileSymbol::Girl : FertileSymbol::Heart;

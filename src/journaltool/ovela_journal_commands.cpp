@@ -243,7 +243,7 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     const JournalRecords::Imported &d = incoming.data;
     if (d.temperaturesRounded || d.temperaturesLeftOut)
         c.out << JournalText::tr("temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 "
-                    "\u00b0C)")
+                    "°C)")
                      .arg(d.temperaturesRounded)
                      .arg(d.temperaturesLeftOut)
               << '\n';

@@ -488,7 +488,7 @@ bool readDrip(const QByteArray &data, Imported *imported, QString *error)
                     ++result.temperaturesRounded;
             } else {
                 ++result.temperaturesLeftOut;
-                extra << JournalText::tr("temperature: %1 \u00b0C").arg(temperature);
+                extra << JournalText::tr("temperature: %1 °C").arg(temperature);
             }
         }
 

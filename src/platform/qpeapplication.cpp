@@ -79,10 +79,63 @@ bool QPEApplication::isHandheldScreen()
     return qMin(size.width(), size.height()) <= 600;
 }
 
+namespace {
+
+const QString windowStateStore = QStringLiteral("window-state");
+const QString windowGroup = QStringLiteral("MainWindow");
+
+// The saved place of the window (frame's top left, inner size), moved and shrunk onto the
+// screen it mostly lies on; null when nothing usable was saved or it lies on no screen.
+QRect savedWindowPlace(bool &maximized)
+{
+    Config state(windowStateStore, Config::User);
+    state.setGroup(windowGroup);
+    maximized = state.readBoolEntry(QStringLiteral("Maximized"), false);
+    const QRect saved(state.readNumEntry(QStringLiteral("X"), 0),
+                      state.readNumEntry(QStringLiteral("Y"), 0),
+                      state.readNumEntry(QStringLiteral("Width"), 0),
+                      state.readNumEntry(QStringLiteral("Height"), 0));
+    if (saved.width() < 100 || saved.height() < 100)
+        return QRect();
+    auto area = [](const QRect &r) { return qint64(r.width()) * r.height(); };
+    QRect best;
+    qint64 bestShare = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect available = screen->availableGeometry();
+        const qint64 share = area(available.intersected(saved));
+        if (share > bestShare) {
+            bestShare = share;
+            best = available;
+        }
+    }
+    // A window left mostly off every screen (a monitor since unplugged) starts afresh.
+    if (bestShare == 0 || bestShare < qMin(area(saved), area(best)) / 4)
+        return QRect();
+    // Room for the window manager's frame, as for the first start.
+    QRect place(saved.topLeft(), saved.size().boundedTo(best.size() - QSize(40, 80)));
+    place.moveLeft(qBound(best.left(), place.left(), best.right() + 1 - place.width() - 40));
+    place.moveTop(qBound(best.top(), place.top(), best.bottom() + 1 - place.height() - 80));
+    return place;
+}
+
+} // namespace
+
 void QPEApplication::showMainWidget(QWidget *widget, bool nomaximize)
 {
+    mainWidget = widget;
     if (isHandheldScreen() && !nomaximize) {
         widget->showMaximized();
+        return;
+    }
+    bool maximized = false;
+    const QRect saved = savedWindowPlace(maximized);
+    if (saved.isValid()) {
+        widget->resize(saved.size());
+        widget->move(saved.topLeft());
+        if (maximized)
+            widget->showMaximized();
+        else
+            widget->show();
         return;
     }
     const QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
@@ -94,6 +147,24 @@ void QPEApplication::showMainWidget(QWidget *widget, bool nomaximize)
     frame.moveCenter(available.center());
     widget->move(frame.topLeft());
     widget->show();
+}
+
+void QPEApplication::saveWindowState(const QWidget *widget)
+{
+    if (!widget)
+        return;
+    const bool maximized = widget->isMaximized();
+    // A maximized window keeps the place it returns to when it is restored.
+    const QRect normal = maximized ? widget->normalGeometry() : widget->geometry();
+    const QPoint frameOffset = widget->geometry().topLeft() - widget->pos();
+    const QPoint topLeft = maximized ? normal.topLeft() - frameOffset : widget->pos();
+    Config state(windowStateStore, Config::User);
+    state.setGroup(windowGroup);
+    state.writeEntry(QStringLiteral("X"), topLeft.x());
+    state.writeEntry(QStringLiteral("Y"), topLeft.y());
+    state.writeEntry(QStringLiteral("Width"), normal.width());
+    state.writeEntry(QStringLiteral("Height"), normal.height());
+    state.writeEntry(QStringLiteral("Maximized"), maximized);
 }
 
 namespace {
@@ -189,6 +260,9 @@ int QPEApplication::exec()
     inMainLoop = true;
     const int status = QApplication::exec();
     inMainLoop = false;
+    // Handheld windows always open maximized; their place is not worth keeping.
+    if (mainWidget && !isHandheldScreen())
+        saveWindowState(mainWidget);
     return status;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 
 class QDialog;
 class QEvent;
@@ -15,8 +16,13 @@ public:
     QPEApplication(int &argc, char **argv, Type type = GuiClient);
     ~QPEApplication() override;
 
-    // Maximized on a handheld-sized screen, else at a phone-like portrait size.
+    // Maximized on a handheld-sized screen; else where it was when the program last ended,
+    // kept on the screen, or at a phone-like portrait size the first time. The window's place
+    // is saved again when the main loop ends.
     void showMainWidget(QWidget *widget, bool nomaximize = false);
+
+    // The window's size, place and maximized state, in a store of their own ("window-state").
+    static void saveWindowState(const QWidget *widget);
 
     // Runs a dialog modally: maximized on a handheld-sized screen, else at its own size
     // centred on its parent, with the window's OK and Cancel ("qpeDialogButtons") along its
@@ -57,6 +63,7 @@ private:
     void onSignalSocket();
     void endModalWidgets();
 
+    QPointer<QWidget> mainWidget;
     bool quitPending = false;
     bool inMainLoop = false;
 };

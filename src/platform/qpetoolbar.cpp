@@ -1,5 +1,6 @@
 #include "platform/qpetoolbar.h"
 
+#include <QAction>
 #include <QMainWindow>
 
 QPEToolBar::QPEToolBar(QMainWindow *parent, const char *name)
@@ -10,6 +11,9 @@ QPEToolBar::QPEToolBar(QMainWindow *parent, const char *name)
     // A handheld's tool bar stays where the application put it.
     setMovable(false);
     setFloatable(false);
+    // It carries every command: the window's context menu must not offer to hide it.
+    toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 QPEMenuBar::QPEMenuBar(QWidget *parent, const char *name)
@@ -22,4 +26,11 @@ QPEMenuBar::QPEMenuBar(QWidget *parent, const char *name)
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     if (auto *toolBar = qobject_cast<QToolBar *>(parent))
         toolBar->addWidget(this);
+}
+
+// Never narrower than all its menus: the tool bar moves its buttons behind its own extension
+// first, so "View" and "Tools" stay in sight at any font size.
+QSize QPEMenuBar::minimumSizeHint() const
+{
+    return sizeHint();
 }

@@ -17,4 +17,6 @@ class QPEMenuBar : public QMenuBar
     Q_OBJECT
 public:
     explicit QPEMenuBar(QWidget *parent, const char *name = nullptr);
+
+    QSize minimumSizeHint() const override;
 };

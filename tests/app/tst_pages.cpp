@@ -8,6 +8,7 @@
 #include "dialogs/About.h"
 #include "dialogs/OvelaRecordEntry.h"
 #include "platform/qpetoolbar.h"
+#include "platform/resource.h"
 
 #include "support/modal.h"
 #include "support/testhome.h"
@@ -28,6 +29,10 @@ class TstPages : public QObject
 private slots:
     void init() { TestHome::wipe(); }
     void menusAndToolBarRead();
+    void eachCommandHasItsOwnIcon();
+    void toolBarCannotBeHidden();
+    void menusStayInSightAtALargeFont();
+    void editStaysAfterTappingAnEmptyDay();
     void startsOnTheLastPage_data();
     void startsOnTheLastPage();
     void exactlyOneViewIsOnAfterEveryRaise();
@@ -122,6 +127,76 @@ void TstPages::menusAndToolBarRead()
     QVERIFY(qobject_cast<OvelaCentralWidget *>(stack->widget(0)));
     QCOMPARE(stack->widget(1), static_cast<QWidget *>(w.window->chartPage()));
     QCOMPARE(stack->widget(2), static_cast<QWidget *>(w.window->historyPage()));
+}
+
+// Compared with the named image, so that two commands cannot trade icons unnoticed.
+void TstPages::eachCommandHasItsOwnIcon()
+{
+    Window w;
+    const QList<QPair<QAction *, const char *>> icons{
+        {w.button(QStringLiteral("Calendar")), "ovelaZ/calendar-view"},
+        {w.button(QStringLiteral("Temperature chart")), "ovelaZ/chart-view"},
+        {w.button(QStringLiteral("Temperature history")), "ovelaZ/history-view"},
+        {w.button(QStringLiteral("Goto Today")), "ovelaZ/gototoday"},
+        {w.button(QStringLiteral("Edit")), "ovelaZ/pencil"},
+        {w.button(QStringLiteral("Delete")), "trash"},
+        {w.button(QStringLiteral("Set Start Cycle Date")), "ovelaZ/startcycle"},
+        {w.tool(QStringLiteral("Preferences ...")), "ovelaZ/preferences"}};
+    for (const auto &icon : icons) {
+        const QImage expected = QIcon(Resource::loadPixmap(QLatin1String(icon.second)))
+                                    .pixmap(24, 24).toImage();
+        QVERIFY(!expected.isNull());
+        QVERIFY2(icon.first->icon().pixmap(24, 24).toImage() == expected, icon.second);
+    }
+}
+
+// The bar holds every command: the window offers no item that would hide it.
+void TstPages::toolBarCannotBeHidden()
+{
+    Window w;
+    std::unique_ptr<QMenu> popup(w.window->createPopupMenu());
+    if (popup)
+        for (QAction *a : popup->actions())
+            QVERIFY2(!a->isVisible(), qPrintable(a->text()));
+}
+
+// At a large font the bar folds its buttons away before the menus: "View" and "Tools" stay.
+void TstPages::menusStayInSightAtALargeFont()
+{
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPixelSize(22);
+    QApplication::setFont(large);
+    {
+        Window w;
+        w.window->resize(320, 600); // room for the menus, not for every button
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        auto *menuBar = w.window->findChild<QPEMenuBar *>();
+        for (QAction *menu : menuBar->actions()) {
+            const QRect shown = menuBar->actionGeometry(menu);
+            QVERIFY2(!shown.isEmpty() && menuBar->rect().contains(shown),
+                     qPrintable(menu->text()));
+        }
+        QVERIFY(menuBar->isVisible());
+    }
+    QApplication::setFont(normal);
+}
+
+void TstPages::editStaysAfterTappingAnEmptyDay()
+{
+    Window w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    OvelaDateBookMonth *month = w.window->calendarPage()->monthView();
+    month->setDate(QDate(2025, 2, 10));
+    OvelaDateBookMonthTable *table = month->monthTable();
+    int row = 0;
+    int col = 0;
+    table->findDay(12, row, col);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(row, col)).center());
+    QCOMPARE(month->selectedDate(), QDate(2025, 2, 12));
+    QVERIFY(w.button(QStringLiteral("Edit"))->isEnabled());
+    QVERIFY(!w.button(QStringLiteral("Delete"))->isEnabled());
 }
 
 void TstPages::startsOnTheLastPage_data()

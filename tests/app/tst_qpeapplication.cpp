@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QLocale>
@@ -150,6 +151,63 @@ private slots:
         QTimer::singleShot(0, &dialog, &QDialog::reject);
         QPEApplication::execDialog(&dialog);
         QCOMPARE(dialog.findChildren<QDialogButtonBox *>().size(), 1);
+    }
+
+    // The window opens where the last one was closed, kept whole on the screen; a handheld
+    // always maximizes. Rows give what the state file holds and where the window must be.
+    void windowReopensWhereItWasClosed_data()
+    {
+        QTest::addColumn<QRect>("saved");
+        QTest::addColumn<bool>("savedMaximized");
+        QTest::addColumn<QRect>("expected"); // null: the first-start place
+        QTest::newRow("where it was") << QRect(100, 50, 380, 500) << false
+                                      << QRect(100, 50, 380, 500);
+        QTest::newRow("maximized") << QRect(30, 40, 380, 500) << true << QRect(30, 40, 380, 500);
+        QTest::newRow("larger than the screen, moved and shrunk onto it")
+            << QRect(-200, 300, 3000, 900) << false << QRect(0, 0, 760, 720);
+        QTest::newRow("on a screen no longer there: first-start place")
+            << QRect(5000, 5000, 400, 600) << false << QRect();
+    }
+
+    void windowReopensWhereItWasClosed()
+    {
+        QFETCH(QRect, saved);
+        QFETCH(bool, savedMaximized);
+        QFETCH(QRect, expected);
+        TestHome::wipe();
+        const bool handheld = QPEApplication::isHandheldScreen();
+        {
+            QWidget last;
+            last.resize(saved.size());
+            last.move(saved.topLeft());
+            if (savedMaximized)
+                last.showMaximized();
+            QPEApplication::saveWindowState(&last);
+        }
+        const QFileInfo stateFile(Config::fileName(QStringLiteral("window-state")));
+        QVERIFY(stateFile.exists());
+        QCOMPARE(int(stateFile.permissions() & (QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                                | QFileDevice::ReadOther)),
+                 int(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QWidget window;
+        app()->showMainWidget(&window, false);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect screen = window.screen()->availableGeometry();
+        QCOMPARE(window.isMaximized(), handheld || savedMaximized);
+        if (!handheld) {
+            if (expected.isNull()) {
+                QVERIFY(window.height() > window.width());
+                QVERIFY(qAbs(window.geometry().center().x() - screen.center().x()) <= 2);
+            } else {
+                QCOMPARE(window.isMaximized() ? window.normalGeometry().size() : window.size(),
+                         expected.size());
+                if (!window.isMaximized())
+                    QCOMPARE(window.pos(), expected.topLeft());
+            }
+            QVERIFY(screen.contains(window.frameGeometry()));
+        }
+        TestHome::wipe();
     }
 
     void notMaximizedOnRequest()

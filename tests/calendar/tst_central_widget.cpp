@@ -12,9 +12,22 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+
+namespace {
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+} // namespace
 
 // The calendar page driven as a user would: the real dialogs, answered from the test.
 class TstCentralWidget : public QObject
@@ -35,6 +48,8 @@ private slots:
     void invalidPreferencesWriteNothingButRedraw();
     void validPreferencesReachTheCalculator();
     void startCycleDateRepaintsThePhases();
+    void startCycleDateAsksForAPaint();
+    void keysReachTheDayCommands();
     void clickingDaysReportsRecords();
     void gotoToday();
 
@@ -111,15 +126,7 @@ void TstCentralWidget::editedDayIsRepainted()
 {
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
     QWidget *viewport = page->monthView()->monthTable()->viewport();
-    struct PaintCounter : QObject
-    {
-        int paints = 0;
-        bool eventFilter(QObject *, QEvent *e) override
-        {
-            paints += e->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
+    PaintCounter counter;
     QCoreApplication::processEvents();
     viewport->installEventFilter(&counter);
     Modal::run<OvelaRecordEntryDialog>([](OvelaRecordEntryDialog *d) { d->chkPMS->setChecked(true); },
@@ -305,6 +312,56 @@ void TstCentralWidget::startCycleDateRepaintsThePhases()
     page->onStartCycleDate();
     QCOMPARE(cal->getStartCycleDate(), QDate(2004, 3, 20));
     QVERIFY(cellColour(QDate(2004, 3, 3)) != QColor(255, 53, 22));
+}
+
+// Counted on the table itself: a grab would paint whether or not the page asked for it.
+void TstCentralWidget::startCycleDateAsksForAPaint()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    PaintCounter counter;
+    QCoreApplication::processEvents();
+    page->monthView()->monthTable()->viewport()->installEventFilter(&counter);
+    page->onStartCycleDate();
+    QTRY_VERIFY(counter.paints > 0);
+}
+
+// Return opens the selected day, Delete asks about it when it holds a record, and a move by
+// the arrow keys tells the page whether the new day holds one.
+void TstCentralWidget::keysReachTheDayCommands()
+{
+    OvelaRecordEntry r;
+    r.setPMS(true);
+    cal->setEntry(r, day.addDays(1));
+    QSignalSpy edits(page.get(), &OvelaCentralWidget::updateEdit);
+    OvelaDateBookMonth *month = page->monthView();
+
+    QTest::keyClick(month, Qt::Key_Right);
+    QCOMPARE(edits.count(), 1);
+    QCOMPARE(edits.at(0).at(0).toBool(), true);
+
+    QString opened;
+    Modal::run<OvelaRecordEntryDialog>(
+        [&](OvelaRecordEntryDialog *d) { opened = d->lblDate->text(); }, false);
+    QTest::keyClick(month, Qt::Key_Return);
+    QCOMPARE(opened, QLocale().toString(day.addDays(1), QLocale::LongFormat));
+
+    Modal::press(QStringLiteral("yesButton"));
+    QTest::keyClick(month, Qt::Key_Delete);
+    QVERIFY(!cal->containsEntry(day.addDays(1)));
+    QCOMPARE(edits.last().at(0).toBool(), false);
+
+    // Nothing to delete on an empty day: no question.
+    bool asked = false;
+    Modal::answer(
+        [&](QWidget *w) {
+            asked = true;
+            if (auto *d = qobject_cast<QDialog *>(w))
+                d->reject();
+        },
+        100);
+    QTest::keyClick(month, Qt::Key_Delete);
+    QTest::qWait(150);
+    QVERIFY(!asked);
 }
 
 void TstCentralWidget::clickingDaysReportsRecords()

@@ -71,19 +71,19 @@ void click(OvelaDateBookMonthTable *table, int row, int col)
 }
 
 // One day item painted into a 30 x 30 image, with exact colours for the day number.
-QImage render(OvelaDayItemMonth &item, bool selected)
+QImage render(OvelaDayItemMonth &item, bool selected, int pointSize = 12, int side = 30)
 {
-    QImage image(30, 30, QImage::Format_RGB32);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPalette palette;
     palette.setColor(QPalette::Highlight, highlight);
     palette.setColor(QPalette::HighlightedText, highlightedText);
     QPainter p(&image);
     QFont font;
-    font.setPointSize(12);
+    font.setPointSize(pointSize);
     font.setStyleStrategy(QFont::NoAntialias);
     p.setFont(font);
-    item.paint(&p, palette, QRect(40, 70, 30, 30), selected);
+    item.paint(&p, palette, QRect(40, 70, side, side), selected);
     return image;
 }
 
@@ -123,14 +123,18 @@ private slots:
     void selection_data();
     void selection();
     void dragChoosesWhereItEnds();
+    void rightClickLeavesTheSelection();
 
     void headerButtons_data();
     void headerButtons();
     void headerSetDate();
+    void arrowsFollowThePalette();
 
     void viewMoves_data();
     void viewMoves();
     void otherKeysPassOn();
+    void commandKeys_data();
+    void commandKeys();
     void backFromJanuaryThroughHeader();
     void autoClose_data();
     void autoClose();
@@ -142,6 +146,7 @@ private slots:
     void paintPhase();
     void paintMarkers_data();
     void paintMarkers();
+    void markersClearOfALargeNumber();
 
     void dateButtonTexts_data();
     void dateButtonTexts();
@@ -292,6 +297,24 @@ void TstOvelaDateBookMonth::dragChoosesWhereItEnds()
     QCOMPARE(dateOf(clicked.at(0)), QDate(2004, 3, 17));
 }
 
+// Only the left button chooses a day: a right-click neither moves nor reports the selection.
+void TstOvelaDateBookMonth::rightClickLeavesTheSelection()
+{
+    OvelaDateBookMonthTable table(nullptr, "DateBookMonthTable", nullptr);
+    table.setWeekStart(true);
+    table.setDate(2004, 3, 10);
+    table.resize(280, 240);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QSignalSpy clicked(&table, &OvelaDateBookMonthTable::dateClicked);
+    const QModelIndex current = table.currentIndex();
+
+    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, centre(&table, 3, 4));
+    QCOMPARE(selectedIn(table), QDate(2004, 3, 10));
+    QCOMPARE(table.currentIndex(), current);
+    QCOMPARE(clicked.count(), 0);
+}
+
 // ---------------------------------------------------------------------------------------------
 // The header
 
@@ -370,6 +393,28 @@ void TstOvelaDateBookMonth::headerSetDate()
 // ---------------------------------------------------------------------------------------------
 // The month view
 
+// The header's arrows are drawn in the palette's button text colour, so a dark theme keeps
+// them visible.
+void TstOvelaDateBookMonth::arrowsFollowThePalette()
+{
+    OvelaDateBookMonthHeader header;
+    for (const QColor &ink : {QColor(240, 240, 240), QColor(20, 20, 20)}) {
+        QPalette palette = header.palette();
+        palette.setColor(QPalette::ButtonText, ink);
+        header.setPalette(palette);
+        for (const char *name : {"firstButton", "backButton", "forwardButton", "lastButton"}) {
+            const auto *button = header.findChild<QToolButton *>(QLatin1String(name));
+            const QImage glyph = button->icon().pixmap(16, 16).toImage();
+            int inked = 0;
+            for (int y = 0; y < glyph.height(); ++y)
+                for (int x = 0; x < glyph.width(); ++x)
+                    inked += qAlpha(glyph.pixel(x, y)) == 255
+                             && QColor(glyph.pixel(x, y)).rgb() == ink.rgb();
+            QVERIFY2(inked > 10, name);
+        }
+    }
+}
+
 void TstOvelaDateBookMonth::viewMoves_data()
 {
     QTest::addColumn<QDate>("start");
@@ -388,6 +433,8 @@ void TstOvelaDateBookMonth::viewMoves_data()
         << QDate(2004, 12, 31) << "Right" << QDate(2005, 1, 1) << 1 << false;
     QTest::newRow("Down across the year")
         << QDate(2004, 12, 28) << "Down" << QDate(2005, 1, 4) << 1 << false;
+    QTest::newRow("Down sent to the table across the grid's last row")
+        << QDate(2004, 3, 31) << "table Down" << QDate(2004, 4, 7) << 4 << false;
     QTest::newRow("Space chooses the day")
         << QDate(2004, 3, 3) << "Space" << QDate(2004, 3, 3) << 3 << true;
     QTest::newRow("month list, leap year: 29 February")
@@ -426,6 +473,8 @@ void TstOvelaDateBookMonth::viewMoves()
         emit combo->activated(1);
     } else if (action == "tap") {
         click(view.monthTable(), 5, 6);
+    } else if (action == "table Down") {
+        QTest::keyClick(view.monthTable(), Qt::Key_Down);
     } else {
         if (action == "Space")
             QTest::ignoreMessage(QtWarningMsg, "space");
@@ -456,6 +505,41 @@ void TstOvelaDateBookMonth::otherKeysPassOn()
     QTest::keyClick(view->monthTable(), Qt::Key_Down);
     QCOMPARE(view->selectedDate(), QDate(2004, 3, 10));
     QCOMPARE(spy.count(), 0);
+}
+
+void TstOvelaDateBookMonth::commandKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("picker");
+    QTest::addColumn<int>("edits");
+    QTest::addColumn<int>("deletes");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("Return opens the day") << int(Qt::Key_Return) << false << 1 << 0 << 0;
+    QTest::newRow("Enter opens the day") << int(Qt::Key_Enter) << false << 1 << 0 << 0;
+    QTest::newRow("Delete asks to delete it") << int(Qt::Key_Delete) << false << 0 << 1 << 0;
+    QTest::newRow("Return in a picker chooses") << int(Qt::Key_Return) << true << 0 << 0 << 1;
+    QTest::newRow("Delete in a picker does nothing") << int(Qt::Key_Delete) << true << 0 << 0 << 0;
+}
+
+// The day commands from the keyboard, quietly and without moving the selection.
+void TstOvelaDateBookMonth::commandKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, picker);
+    QFETCH(int, edits);
+    QFETCH(int, deletes);
+    QFETCH(int, chosen);
+    OvelaDateBookMonth view(nullptr, nullptr, nullptr, picker);
+    view.setDate(QDate(2004, 3, 3));
+    QSignalSpy editSpy(&view, &OvelaDateBookMonth::editRequested);
+    QSignalSpy deleteSpy(&view, &OvelaDateBookMonth::deleteRequested);
+    QSignalSpy chosenSpy(&view, &OvelaDateBookMonth::dateClicked);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    QTest::keyClick(view.monthTable(), Qt::Key(key));
+    QCOMPARE(editSpy.count(), edits);
+    QCOMPARE(deleteSpy.count(), deletes);
+    QCOMPARE(chosenSpy.count(), chosen);
+    QCOMPARE(view.selectedDate(), QDate(2004, 3, 3));
 }
 
 void TstOvelaDateBookMonth::backFromJanuaryThroughHeader()
@@ -689,6 +773,39 @@ void TstOvelaDateBookMonth::paintMarkers()
     // Markers keep clear of the day number's corner and of the cell's lower edge.
     QCOMPARE(pixelsOtherThan(image, QRect(0, 21, 30, 9), Qt::white), 0);
     QCOMPARE(pixelsOtherThan(image, QRect(13, 0, 17, 11), Qt::white), 0);
+}
+
+// At a large font the markers and the fertile symbol move aside: every pixel of the day
+// number drawn alone is still the number's black with them.
+void TstOvelaDateBookMonth::markersClearOfALargeNumber()
+{
+    Journal journal;
+    journal.calendar.setStartCycleDate(QDate(2004, 3, 1));
+    const QDate date(2004, 3, 13); // in the fertile window
+    OvelaRecordEntry entry;
+    entry.setCramps(true);
+    entry.setTemperature(12);
+    journal.calendar.setEntry(entry, date);
+    OvelaDayItemMonth plain(QString(), date, nullptr);
+    OvelaDayItemMonth full(QString(), date, &journal.calendar);
+    for (OvelaDayItemMonth *item : {&plain, &full}) {
+        item->setType(Calendar::Day::ThisMonth);
+        item->setDay(date.day());
+    }
+    const QImage number = render(plain, false, 28, 60);
+    const QImage marked = render(full, false, 28, 60);
+    int inked = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            if (number.pixel(x, y) != qRgb(0, 0, 0))
+                continue;
+            ++inked;
+            QVERIFY2(marked.pixel(x, y) == qRgb(0, 0, 0),
+                     qPrintable(QStringLiteral("covered at %1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(inked > 30);
+    QVERIFY(marked != number);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -39,21 +39,33 @@ QList<QPoint> redPixels(const QImage &image)
     return points;
 }
 
-// A dot drawn at p is a small circle in the box from p to p + (2, 2).
-bool nearDot(const QPoint &pixel, const QPoint &dot)
-{
-    return QRect(dot - QPoint(1, 1), QSize(5, 5)).contains(pixel);
-}
-
-// Every red pixel belongs to one of the dots, and every dot has red pixels.
+// Every red pixel belongs to the nearest of the dots; the red of each dot is about a digit
+// wide and centred on its point.
 QString dotsDiffer(const QList<QPoint> &red, const QList<QPoint> &dots)
 {
-    for (const QPoint &dot : dots)
-        if (std::none_of(red.begin(), red.end(), [&](const QPoint &p) { return nearDot(p, dot); }))
-            return QStringLiteral("no dot at %1,%2").arg(dot.x()).arg(dot.y());
-    for (const QPoint &p : red)
-        if (std::none_of(dots.begin(), dots.end(), [&](const QPoint &d) { return nearDot(p, d); }))
+    QList<QRect> boxes(dots.size());
+    for (const QPoint &p : red) {
+        int nearest = -1;
+        for (int i = 0; i < dots.size(); ++i)
+            if ((p - dots.at(i)).manhattanLength() <= 12
+                && (nearest < 0 || (p - dots.at(i)).manhattanLength()
+                                       < (p - dots.at(nearest)).manhattanLength()))
+                nearest = i;
+        if (nearest < 0)
             return QStringLiteral("stray red at %1,%2").arg(p.x()).arg(p.y());
+        boxes[nearest] |= QRect(p, QSize(1, 1));
+    }
+    for (int i = 0; i < dots.size(); ++i) {
+        const QPoint dot = dots.at(i);
+        const QRect box = boxes.at(i);
+        if (box.isEmpty())
+            return QStringLiteral("no dot at %1,%2").arg(dot.x()).arg(dot.y());
+        if (box.width() < 5 || box.height() < 5)
+            return QStringLiteral("dot at %1,%2 too small").arg(dot.x()).arg(dot.y());
+        if ((box.center() - dot).manhattanLength() > 1)
+            return QStringLiteral("dot for %1,%2 centred at %3,%4")
+                .arg(dot.x()).arg(dot.y()).arg(box.center().x()).arg(box.center().y());
+    }
     return QString();
 }
 
@@ -145,6 +157,8 @@ private slots:
     void ticks();
     void dots_data();
     void dots();
+    void lastDayInTheRightMargin_data();
+    void lastDayInTheRightMargin();
     void labels_data();
     void labels();
     void labelsInside_data();
@@ -196,20 +210,32 @@ void TstOvelaChart::ticks_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QList<int>>("dayTicks");
     QTest::addColumn<QList<int>>("tempTicks");
-    QTest::newRow("240 x 240") << QSize(240, 240) << QList<int>{79, 108, 137, 166, 195, 224}
-                               << QList<int>{35, 53, 71, 89, 107, 125, 143, 161, 179};
+    QTest::addColumn<bool>("darkPalette");
+    const QList<int> square{79, 108, 137, 166, 195, 224};
+    const QList<int> squareTemps{35, 53, 71, 89, 107, 125, 143, 161, 179};
+    QTest::newRow("240 x 240") << QSize(240, 240) << square << squareTemps << false;
+    QTest::newRow("240 x 240, dark palette") << QSize(240, 240) << square << squareTemps << true;
     QTest::newRow("320 x 200") << QSize(320, 200) << QList<int>{92, 134, 176, 218, 260, 302}
-                               << QList<int>{35, 48, 61, 74, 87, 100, 113, 126, 139};
+                               << QList<int>{35, 48, 61, 74, 87, 100, 113, 126, 139} << false;
 }
 
-// Both axes with exactly their ticks, in either scale, and nothing red without records.
+// Both axes with exactly their ticks and labels, in either scale and under a dark desktop
+// palette too (the plot stays white), and nothing red without records.
 void TstOvelaChart::ticks()
 {
     QFETCH(QSize, size);
     QFETCH(QList<int>, dayTicks);
     QFETCH(QList<int>, tempTicks);
+    QFETCH(bool, darkPalette);
     const Geometry g(size);
     auto chart = makeChart(size);
+    if (darkPalette) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(30, 30, 30));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        chart->setPalette(dark);
+    }
 
     for (auto format : {Preferences::Celsius, Preferences::Fahrenheit}) {
         prefs->setTemperatureFormat(format);
@@ -229,6 +255,11 @@ void TstOvelaChart::ticks()
         QVERIFY(isWhite(image.pixel(g.R - 14, g.y0)));
         QVERIFY(isDark(image.pixel(50, 15)));
         QVERIFY(isWhite(image.pixel(50, 13)) && isWhite(image.pixel(50, g.y0 + 2)));
+        int labelInk = 0;
+        for (int y = 20; y < g.B - 40; ++y)
+            for (int x = 8; x < 44; ++x)
+                labelInk += isDark(image.pixel(x, y)) ? 1 : 0;
+        QVERIFY(labelInk > 100);
         QCOMPARE(redPixels(image), QList<QPoint>());
     }
 }
@@ -240,24 +271,24 @@ void TstOvelaChart::dots_data()
     QTest::addColumn<QList<QPoint>>("expected");
 
     const QSize square(240, 240);
-    // x0 = 50, y0 = 179, xStep = 29, yStep = 18: day 15 is 14/5 steps right, code 11 is two up.
-    QTest::newRow("15th code 11") << square << QList<DayCode>{{QDate(2004, 3, 15), 11}}
-                                  << QList<QPoint>{{131, 143}};
-    QTest::newRow("6th code 6 on the tick labelled 5")
-        << square << QList<DayCode>{{QDate(2004, 3, 6), 6}} << QList<QPoint>{{79, 161}};
-    QTest::newRow("31st code 41 on the last ticks")
-        << square << QList<DayCode>{{QDate(2004, 3, 31), 41}} << QList<QPoint>{{224, 35}};
-    QTest::newRow("1st code 1 on the crossing")
-        << square << QList<DayCode>{{QDate(2004, 3, 1), 1}} << QList<QPoint>{{50, 179}};
+    // x0 = 50, y0 = 179, xStep = 29, yStep = 18: day 15 is 15/5 steps right, code 11 is two up.
+    QTest::newRow("15th code 11 on the tick labelled 15")
+        << square << QList<DayCode>{{QDate(2004, 3, 15), 11}} << QList<QPoint>{{137, 143}};
+    QTest::newRow("5th code 6 on the tick labelled 5")
+        << square << QList<DayCode>{{QDate(2004, 3, 5), 6}} << QList<QPoint>{{79, 161}};
+    QTest::newRow("30th code 41 on the last ticks")
+        << square << QList<DayCode>{{QDate(2004, 3, 30), 41}} << QList<QPoint>{{224, 35}};
+    QTest::newRow("1st code 1 a fifth of a tick from the axis")
+        << square << QList<DayCode>{{QDate(2004, 3, 1), 1}} << QList<QPoint>{{55, 179}};
     QTest::newRow("several, no other month, no code 0")
         << square
         << QList<DayCode>{{QDate(2004, 2, 29), 20}, {QDate(2004, 3, 2), 21},
                           {QDate(2004, 3, 9), 0}, {QDate(2004, 3, 20), 30},
                           {QDate(2004, 4, 1), 20}}
-        << QList<QPoint>{{55, 107}, {160, 75}};
+        << QList<QPoint>{{61, 107}, {166, 75}};
     QTest::newRow("320 x 200, 15th code 11")
         << QSize(320, 200) << QList<DayCode>{{QDate(2004, 3, 15), 11}}
-        << QList<QPoint>{{50 + 42 * 14 / 5, 139 - 13 * 10 / 5}};
+        << QList<QPoint>{{50 + 42 * 15 / 5, 139 - 13 * 10 / 5}};
 }
 
 // Red dots where the records put them, nothing else red, and not moved by the scale.
@@ -277,6 +308,33 @@ void TstOvelaChart::dots()
     QCOMPARE(dotsDiffer(celsius, expected), QString());
     prefs->setTemperatureFormat(Preferences::Fahrenheit);
     QCOMPARE(redPixels(render(chart.get())), celsius);
+}
+
+void TstOvelaChart::lastDayInTheRightMargin_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("240 x 240") << QSize(240, 240);
+    QTest::newRow("1000 x 300") << QSize(1000, 300);
+}
+
+// The 31st lies a fifth of a tick beyond "30", its whole dot inside the chart, however wide.
+void TstOvelaChart::lastDayInTheRightMargin()
+{
+    QFETCH(QSize, size);
+    addTemperature(QDate(2004, 3, 31), 41);
+    auto chart = makeChart(size);
+    const QImage image = render(chart.get());
+    const QList<int> ticks = dayTicksIn(image);
+    QCOMPARE(ticks.size(), 6);
+    const int step = ticks.at(1) - ticks.at(0);
+    const QPoint dot(ticks.last() + step / 5, Geometry(size).y0 - 8 * Geometry(size).yStep);
+    QVERIFY(qAbs(chart->calcDate(QDate(2004, 3, 31), 41).x() - dot.x()) <= 1);
+    const QList<QPoint> red = redPixels(image);
+    QCOMPARE(dotsDiffer(red, {chart->calcDate(QDate(2004, 3, 31), 41)}), QString());
+    const int rightmost = std::max_element(red.begin(), red.end(), [](QPoint a, QPoint b) {
+                              return a.x() < b.x();
+                          })->x();
+    QVERIFY(rightmost < size.width() - 1);
 }
 
 void TstOvelaChart::labels_data()
@@ -309,7 +367,7 @@ void TstOvelaChart::labels()
     {
         QPainter p(&expected);
         p.setFont(chart->font());
-        p.setPen(chart->palette().color(QPalette::WindowText));
+        p.setPen(Qt::black);
         p.drawText(120, g.B - 30, QStringLiteral("Day"));
         p.drawText(10, g.B - 45, QStringLiteral("Temp"));
         for (int k = 1; k <= 6; ++k)

@@ -21,6 +21,9 @@ private slots:
     void symbols();
     void noStartDate();
     void cycleLengthBelowOne();
+    void beforeTheStartOfABackwardCycle();
+    void extremeLengths_data();
+    void extremeLengths();
     void farAwayStartIsCheap();
     void dateComparisons();
 
@@ -183,6 +186,37 @@ void TstOvelaCalendar::cycleLengthBelowOne()
         QCOMPARE(cal->getCycleDay(QDate(2030, 1, 1)), -1);
         QVERIFY(!cal->getStartCycleDateByDate(QDate(2030, 1, 1)).isValid());
     }
+}
+
+// A luteal phase longer than the cycle puts ovulation before the start date; the days before
+// the start still belong to no cycle.
+void TstOvelaCalendar::beforeTheStartOfABackwardCycle()
+{
+    cal->setLuterPhaseLength(40);
+    for (int back = 1; back <= 20; ++back) {
+        const QDate day = QDate(2004, 3, 1).addDays(-back);
+        QCOMPARE(cal->getCycleDay(day), -1);
+        QCOMPARE(cal->getFertileDay(day), -1);
+    }
+}
+
+void TstOvelaCalendar::extremeLengths_data()
+{
+    QTest::addColumn<int>("fertilePeriod");
+    QTest::addColumn<int>("fertileDays"); // in the first 28-day cycle
+    QTest::newRow("fertile period INT_MIN: none") << INT_MIN << 0;
+    QTest::newRow("fertile period INT_MAX: from day 10 on") << INT_MAX << 18;
+}
+
+void TstOvelaCalendar::extremeLengths()
+{
+    QFETCH(int, fertilePeriod);
+    QFETCH(int, fertileDays);
+    cal->setFertilePeriod(fertilePeriod);
+    int fertile = 0;
+    for (int i = 0; i < 28; ++i)
+        fertile += cal->getFertileDay(QDate(2004, 3, 1).addDays(i)) >= 0;
+    QCOMPARE(fertile, fertileDays);
 }
 
 void TstOvelaCalendar::farAwayStartIsCheap()

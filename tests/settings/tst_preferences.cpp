@@ -13,6 +13,7 @@ private slots:
     void init() { TestHome::wipe(); }
     void firstRunDefaults();
     void roundTripThroughTheStore();
+    void everyKeyUnderItsOwnName();
     void storedValuesAreTakenUnchecked_data();
     void storedValuesAreTakenUnchecked();
     void changeSignals();
@@ -71,6 +72,48 @@ void TstPreferences::roundTripThroughTheStore()
     QCOMPARE(q.getPassword(), QStringLiteral("c0ffee-digest"));
     QCOMPARE(q.getLastViewId(), 2);
     QCOMPARE(q.getRequirePassword(), true);
+}
+
+// A distinct value under each of the nine keys: read from, and written back to, its own key.
+void TstPreferences::everyKeyUnderItsOwnName()
+{
+    const QList<QPair<QString, int>> numbers{
+        {"CycleLength", 31}, {"FertilePeriod", 7}, {"MenstrualPeriod", 3},
+        {"Luteal Phase", 12}, {"Temperature Format", 0}, {"Birth Goal", 3},
+        {"Last View Id", 2}, {"Startup", 1}};
+    {
+        Config c(QStringLiteral("ovelaZ"));
+        c.setGroup(QStringLiteral("Preferenes"));
+        for (const auto &n : numbers)
+            c.writeEntry(n.first, n.second);
+        c.writeEntryCrypt(QStringLiteral("PreferencesMain"), QStringLiteral("digest"));
+    }
+    {
+        Preferences p;
+        const QList<int> read{p.getCycleLength(), p.getFertilePeriod(), p.getMenstrualPeriod(),
+                              p.getLuterPhaseLength(), int(p.getTemperatureFormat()),
+                              int(p.getBirthGoal()), p.getLastViewId(),
+                              int(p.getRequirePassword())};
+        QCOMPARE(read, (QList<int>{31, 7, 3, 12, 0, 3, 2, 1}));
+        QCOMPARE(p.getPassword(), QStringLiteral("digest"));
+        p.setCycleLength(24);
+        p.setFertilePeriod(8);
+        p.setMenstrualPeriod(6);
+        p.setLuterPhaseLength(11);
+        p.setTemperatureFormat(Preferences::Fahrenheit);
+        p.setBirthGoal(Preferences::AvoidPregnancy);
+        p.setLastViewId(1);
+        p.setRequirePassword(false);
+        p.setPassword(QStringLiteral("other"));
+    }
+    Config c(QStringLiteral("ovelaZ"));
+    c.setGroup(QStringLiteral("Preferenes"));
+    QList<int> written;
+    for (const auto &n : numbers)
+        written << c.readNumEntry(n.first);
+    QCOMPARE(written, (QList<int>{24, 8, 6, 11, int(Preferences::Fahrenheit),
+                                  int(Preferences::AvoidPregnancy), 1, 0}));
+    QCOMPARE(c.readEntryCrypt(QStringLiteral("PreferencesMain")), QStringLiteral("other"));
 }
 
 void TstPreferences::storedValuesAreTakenUnchecked_data()
