@@ -195,7 +195,7 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 ଌ)</source>
+        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 °C)</source>
         <translation>Temperaturen: %1 auf die Skala gerundet, %2 ausgelassen (außerhalb von 36,00-38,00 °C)</translation>
     </message>
     <message>
@@ -612,7 +612,7 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+8"/>
-        <source>temperature: %1 ଌ</source>
+        <source>temperature: %1 °C</source>
         <translation>Temperatur: %1 °C</translation>
     </message>
     <message>
@@ -928,7 +928,7 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+75"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
         <source>Ovela</source>
         <translation>Ovela</translation>
     </message>
@@ -945,12 +945,12 @@ alle Daten dieses
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+77"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+88"/>
         <source>Temperature chart</source>
         <translation>Temperaturkurve</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>%1: no temperature recorded</source>
         <translation>%1: keine Temperatur eingetragen</translation>
     </message>
@@ -963,7 +963,7 @@ alle Daten dieses
         </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
@@ -976,7 +976,7 @@ alle Daten dieses
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+89"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+90"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -1008,7 +1008,7 @@ alle Daten dieses
     <message>
         <location line="+1"/>
         <source>love</source>
-        <translation>Liebe</translation>
+        <translation>Geschlechtsverkehr</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1035,7 +1035,7 @@ alle Daten dieses
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+239"/>
+        <location line="+242"/>
         <location line="+48"/>
         <location line="+52"/>
         <location line="+44"/>
@@ -1044,7 +1044,7 @@ alle Daten dieses
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-363"/>
+        <location line="-366"/>
         <source>View</source>
         <translation>Ansicht</translation>
     </message>
@@ -1070,7 +1070,7 @@ kann nicht geschrieben werden.
 Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <location line="+272"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
@@ -1461,7 +1461,7 @@ must match!</source>
     <message>
         <location line="+27"/>
         <source>Love</source>
-        <translation>Liebe</translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1565,7 +1565,7 @@ must match!</source>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+78"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>

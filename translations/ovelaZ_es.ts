@@ -195,7 +195,7 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 ଌ)</source>
+        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 °C)</source>
         <translation>temperaturas: %1 redondeadas a la escala, %2 omitidas (fuera de 36,00-38,00 °C)</translation>
     </message>
     <message>
@@ -612,7 +612,7 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+8"/>
-        <source>temperature: %1 ଌ</source>
+        <source>temperature: %1 °C</source>
         <translation>temperatura: %1 °C</translation>
     </message>
     <message>
@@ -928,7 +928,7 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+75"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
         <source>Ovela</source>
         <translation>Ovela</translation>
     </message>
@@ -945,12 +945,12 @@ borrar todos los datos
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+77"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+88"/>
         <source>Temperature chart</source>
         <translation>Gráfica de temperatura</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>%1: no temperature recorded</source>
         <translation>%1: ninguna temperatura anotada</translation>
     </message>
@@ -963,7 +963,7 @@ borrar todos los datos
         </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
@@ -976,7 +976,7 @@ borrar todos los datos
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+89"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+90"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -1035,7 +1035,7 @@ borrar todos los datos
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+239"/>
+        <location line="+242"/>
         <location line="+48"/>
         <location line="+52"/>
         <location line="+44"/>
@@ -1044,7 +1044,7 @@ borrar todos los datos
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-363"/>
+        <location line="-366"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -1070,7 +1070,7 @@ no se puede escribir.
 Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <location line="+272"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
@@ -1565,7 +1565,7 @@ deben coincidir!</translation>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+78"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>

@@ -28,7 +28,7 @@ mobiles et téléphones Linux</translation>
         <location line="+10"/>
         <source>Support:
 the ovelaZ issue tracker</source>
-        <translation>Assistance :
+        <translation>Assistance&#xa0;:
 le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
@@ -195,7 +195,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 ଌ)</source>
+        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 °C)</source>
         <translation>températures : %1 arrondie(s) à l&apos;échelle, %2 écartée(s) (hors de la plage 36,00-38,00 °C)</translation>
     </message>
     <message>
@@ -612,7 +612,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+8"/>
-        <source>temperature: %1 ଌ</source>
+        <source>temperature: %1 °C</source>
         <translation>température : %1 °C</translation>
     </message>
     <message>
@@ -928,7 +928,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+75"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
         <source>Ovela</source>
         <translation>Ovela</translation>
     </message>
@@ -939,31 +939,31 @@ to delete all data
  for this day?</source>
         <translation>Voulez-vous vraiment 
 effacer toutes les données 
- de ce jour ?</translation>
+ de ce jour&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+77"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+88"/>
         <source>Temperature chart</source>
         <translation>Courbe de température</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>%1: no temperature recorded</source>
-        <translation>%1 : aucune température relevée</translation>
+        <translation>%1&#xa0;: aucune température relevée</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1: %n temperatures from %2 to %3 %4</source>
         <translation>
-            <numerusform>%1 : %n température de %2 à %3 %4</numerusform>
-            <numerusform>%1 : %n températures de %2 à %3 %4</numerusform>
+            <numerusform>%1&#xa0;: %n température de %2 à %3 %4</numerusform>
+            <numerusform>%1&#xa0;: %n températures de %2 à %3 %4</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -976,7 +976,7 @@ effacer toutes les données
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+89"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+90"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -1035,7 +1035,7 @@ effacer toutes les données
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+239"/>
+        <location line="+242"/>
         <location line="+48"/>
         <location line="+52"/>
         <location line="+44"/>
@@ -1044,7 +1044,7 @@ effacer toutes les données
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-363"/>
+        <location line="-366"/>
         <source>View</source>
         <translation>Affichage</translation>
     </message>
@@ -1070,7 +1070,7 @@ n&apos;est pas accessible en écriture.
 Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <location line="+272"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
@@ -1078,7 +1078,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     <message>
         <location line="-251"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
-        <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1 : %2</translation>
+        <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -1187,7 +1187,7 @@ to delete all data
  from your diary?</source>
         <translation>Voulez-vous vraiment 
 effacer toutes les données 
- de votre carnet ?</translation>
+ de votre carnet&#xa0;?</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1199,7 +1199,7 @@ Celle-ci va maintenant se fermer.</translation>
     <message>
         <location line="+11"/>
         <source>Enter password code:</source>
-        <translation>Saisissez le code d&apos;accès :</translation>
+        <translation>Saisissez le code d&apos;accès&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1394,21 +1394,21 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>La durée du cycle doit 
-être comprise entre 23 et 35 jours !</translation>
+être comprise entre 23 et 35 jours&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fertile period length must 
 be between 1 and 8 days!</source>
         <translation>La durée de la période fertile doit 
-être comprise entre 1 et 8 jours !</translation>
+être comprise entre 1 et 8 jours&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Menstrual period length must 
 be between 1 and 8 days!</source>
         <translation>La durée des règles doit 
-être comprise entre 1 et 8 jours !</translation>
+être comprise entre 1 et 8 jours&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1421,7 +1421,7 @@ be between 1 and 8 days!</source>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>La durée de la phase lutéale doit 
-être comprise entre 12 et 16 jours !</translation>
+être comprise entre 12 et 16 jours&#xa0;!</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1438,7 +1438,7 @@ be between 12 and 16 days!</source>
         <source>Sorry, but your passwords 
 must match!</source>
         <translation>Désolé, les deux codes 
-doivent être identiques !</translation>
+doivent être identiques&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1565,7 +1565,7 @@ doivent être identiques !</translation>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+78"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>

@@ -1,4 +1,5 @@
 #include "journaltool/ovela_journal_commands.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ovela-journal"));
     QCoreApplication::setApplicationVersion(QStringLiteral(OVELA_VERSION));
+    Translations::install(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runJournalTool(QCoreApplication::arguments(), out, err);
