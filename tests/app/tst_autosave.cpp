@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -207,6 +208,47 @@ private slots:
         OvelaDatabase db;
         QVERIFY(loadFile(journal(), db));
         QVERIFY(db.containsEntry(QDate(2026, 1, 1)));
+    }
+
+    void closingAfterAFailedSaveAsks()
+    {
+        QVERIFY(makeReadOnly(folder()));
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        Modal::press(QStringLiteral("none")); // the start box about the folder
+        OvelaMainWindow window(preferences);
+        window.show();
+        const QDate day(2026, 2, 2);
+        window.calendar()->setEntry(OvelaRecordEntry(), day);
+        window.saver()->saveNow();
+        QTRY_VERIFY(window.saver()->lastSaveFailed());
+
+        // Escape keeps the window and what it holds; "Close without saving" is not the default.
+        QString defaultButton;
+        Modal::answer([&defaultButton](QWidget *w) {
+            if (auto *box = qobject_cast<QMessageBox *>(w))
+                defaultButton = box->defaultButton()->objectName();
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        QVERIFY(!window.close());
+        QCOMPARE(defaultButton, QStringLiteral("retryButton"));
+
+        // A copy elsewhere is a normal journal with the unsaved day.
+        const QString copy = TestHome::home().path() + QLatin1String("/copy.ovd");
+        Modal::answer([copy](QWidget *box) {
+            Modal::answer([copy](QWidget *w) {
+                if (auto *files = qobject_cast<QFileDialog *>(w)) {
+                    files->selectFile(copy);
+                    static_cast<QDialog *>(files)->accept();
+                }
+            });
+            box->findChild<QPushButton *>(QStringLiteral("saveCopyButton"))->click();
+        });
+        QVERIFY(window.close());
+        makeWritable(folder());
+        OvelaDatabase db;
+        QVERIFY(loadFile(copy, db));
+        QVERIFY(db.containsEntry(day));
     }
 
     void bigSaveRunsBesideTheWindow()
