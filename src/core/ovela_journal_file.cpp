@@ -212,10 +212,16 @@ bool OvelaJournalFile::fail(const QString &message)
 
 QByteArray OvelaJournalFile::serialise(const OvelaDatabase &journal)
 {
+    return serialise(journal.entries(), journal.getStartCycleDate());
+}
+
+QByteArray OvelaJournalFile::serialise(const QMap<QDate, OvelaRecordEntry> &records,
+                                       const QDate &startCycleDate)
+{
     QByteArray stream;
     QBuffer buffer(&stream);
     buffer.open(QIODevice::WriteOnly);
-    journal.save(&buffer);
+    OvelaDatabase::save(&buffer, records, startCycleDate);
     return stream;
 }
 

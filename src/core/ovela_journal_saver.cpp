@@ -12,7 +12,9 @@ OvelaJournalSaver::OvelaJournalSaver(OvelaJournalFile &journalFile, const OvelaD
     , journal(db)
 {
     delay.setSingleShot(true);
-    delay.setInterval(1000);
+    // Half a second gathers the changes of one edit, and leaves the other half of "on disk
+    // within a second" to the write itself.
+    delay.setInterval(500);
     connect(&delay, &QTimer::timeout, this, &OvelaJournalSaver::startSave);
 }
 
@@ -27,7 +29,7 @@ OvelaJournalSaver::~OvelaJournalSaver()
 void OvelaJournalSaver::markChanged()
 {
     ++changes;
-    // Not restarted by later changes: a steady stream of edits is still written every second.
+    // Not restarted by later changes: a steady stream of edits is still written twice a second.
     if (!delay.isActive())
         delay.start();
 }
@@ -43,15 +45,23 @@ void OvelaJournalSaver::startSave()
     // A running save is followed by another when it ends (collect), with the newest state.
     if (worker || !isPending())
         return;
-    // The snapshot is the serialised stream, taken here on the journal's own thread; the worker
-    // only deflates, writes, syncs, checks and renames.
-    const QByteArray stream = OvelaJournalFile::serialise(journal);
+    // The snapshot is a copy of the records, which shares them until the journal changes
+    // again: the GUI thread pays nothing for it. The worker serialises it once, deflates,
+    // writes, syncs, checks and renames; and lets go of the copy itself, so that a journal
+    // which changed meanwhile is not freed on the GUI thread.
     savingChanges = changes;
-    worker = QThread::create([this, stream] {
-        workerOk = file.saveStream(stream);
-        workerError = workerOk ? QString() : file.errorString();
+    worker = QThread::create(
+        [this, records = journal.entries(), start = journal.getStartCycleDate()]() mutable {
+            workerOk = file.saveStream(OvelaJournalFile::serialise(records, start));
+            workerError = workerOk ? QString() : file.errorString();
+            records = {};
+        });
+    // finish() may have collected this save already; its late signal must not make the GUI
+    // thread wait for a newer one.
+    connect(worker, &QThread::finished, this, [this, number = ++saveNumber] {
+        if (number == saveNumber)
+            collect();
     });
-    connect(worker, &QThread::finished, this, &OvelaJournalSaver::collect);
     worker->start();
 }
 

@@ -8,7 +8,7 @@ class OvelaDatabase;
 class OvelaJournalFile;
 class QThread;
 
-// Saves the journal as the user goes: a change is written about a second later (changes close
+// Saves the journal as the user goes: a change is on disk within about a second (changes close
 // together are written once), off the calling thread, through the journal file's safe save.
 // Only one save runs at a time and the newest state always wins. No widgets: the window shows
 // what the signals report.
@@ -54,6 +54,7 @@ private:
     quint64 changes = 0;      // every change counts one
     quint64 savedChanges = 0; // the count the file on disk holds
     quint64 savingChanges = 0; // the count the running save holds
+    quint64 saveNumber = 0;    // of the worker started last
     bool workerOk = false;
     QString workerError;
     bool failed = false;

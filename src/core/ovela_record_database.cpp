@@ -152,6 +152,12 @@ OvelaDatabase::~OvelaDatabase() = default;
 
 bool OvelaDatabase::save(QIODevice *device) const
 {
+    return save(device, records, startCycleDate);
+}
+
+bool OvelaDatabase::save(QIODevice *device, const QMap<QDate, OvelaRecordEntry> &records,
+                         const QDate &startCycleDate)
+{
     if (!device || !device->isWritable())
         return false;
 

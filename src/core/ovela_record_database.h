@@ -17,6 +17,10 @@ public:
     ~OvelaDatabase() override;
 
     bool save(QIODevice *device) const;
+    // The same for a copy of the records (implicitly shared, so taking one is cheap), which
+    // another thread may write while this journal changes.
+    static bool save(QIODevice *device, const QMap<QDate, OvelaRecordEntry> &records,
+                     const QDate &startCycleDate);
     // All or nothing: on any failure the journal in memory is left exactly as it was.
     bool load(QIODevice *device);
 

@@ -1,3 +1,5 @@
+#include "core/ovela_record_database.h"
+#include "core/qzipfile.h"
 #include "platform/config.h"
 #include "platform/password.h"
 
@@ -36,10 +38,12 @@ private:
         return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
     }
 
-    static void start(QProcess &process)
+    static void start(QProcess &process, const QString &preload = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (!preload.isEmpty())
+            env.insert(QStringLiteral("LD_PRELOAD"), preload);
         process.setProcessEnvironment(env);
         process.setProgram(QStringLiteral(OVELAZ_BINARY));
         process.start();
@@ -149,6 +153,27 @@ private slots:
         // Runs that changed nothing wrote nothing: the file is the one put there, no backup.
         QCOMPARE(readFile(journal()), readFile(fixture(QStringLiteral("two-records.ovd"))));
         QVERIFY(!QFileInfo::exists(journal() + QLatin1String(".bak")));
+    }
+
+    void killedASecondAfterAnEditKeepsIt()
+    {
+        // The edit goes through the program's own window and day dialog.
+        QProcess program;
+        start(program, QStringLiteral(OVELA_EDIT_IN_PROGRAM));
+        QVERIFY(program.waitForStarted());
+        QElapsedTimer clock;
+        clock.start();
+        while (!program.canReadLine() && clock.elapsed() < 20000)
+            program.waitForReadyRead(100);
+        QCOMPARE(program.readLine(), QByteArray("edited\n"));
+        QTest::qWait(1000);
+        QVERIFY(endWith(program, SIGKILL));
+
+        OvelaDatabase db;
+        QZipFile file(journal());
+        QVERIFY2(file.open(QIODevice::ReadOnly) && db.load(&file), "no whole journal on disk");
+        QCOMPARE(db.entries().size(), 1);
+        QVERIFY(db.entries().first().getDoctor());
     }
 
     void unreadableJournalIsKeptAside()

@@ -1,0 +1,63 @@
+// Loaded into the real program (LD_PRELOAD) by its tests: once the window shows, it records
+// today through the calendar page's own Edit, with "Doctor" ticked in the day dialog as a user
+// would, and prints "edited" once the dialog has been accepted. Only public toolkit calls: it
+// knows the program by class and object names.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+QWidget *calendarPage()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (!window->inherits("OvelaMainWindow") || !window->isVisible())
+            continue;
+        const QList<QWidget *> children = window->findChildren<QWidget *>();
+        for (QWidget *child : children)
+            if (child->inherits("OvelaCentralWidget"))
+                return child;
+    }
+    return nullptr;
+}
+
+void answerDayDialog()
+{
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    auto *doctor = dialog ? dialog->findChild<QCheckBox *>(QStringLiteral("chkDoctor")) : nullptr;
+    if (!doctor) {
+        QTimer::singleShot(20, qApp, &answerDayDialog);
+        return;
+    }
+    doctor->setChecked(true);
+    dialog->accept();
+}
+
+void editOnceShown()
+{
+    QWidget *page = calendarPage();
+    if (!page) {
+        QTimer::singleShot(50, qApp, &editOnceShown);
+        return;
+    }
+    QTimer::singleShot(20, qApp, &answerDayDialog);
+    QMetaObject::invokeMethod(page, "onEdit"); // returns once the dialog is answered
+    std::printf("edited\n");
+    std::fflush(stdout);
+}
+
+void start()
+{
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        QTimer::singleShot(0, qApp, &editOnceShown);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(start)
