@@ -1,8 +1,11 @@
 // Makes the README's screenshots: builds a sample journal and settings in a temporary home (never
 // the user's own files), opens the real main window on them and saves PNGs of the calendar, the
-// temperature chart, the temperature history and the day record dialog.
+// temperature chart, the temperature history, the day record dialog and the preferences.
 //
 //   ovela_screenshots [output folder]     (default: docs/screenshots)
+//
+// With OVELA_SCREENSHOT_PALETTE=dark the window wears a dark desktop palette, to see that every
+// text stays readable on it.
 //
 // The pictures show March 2026 whatever today's date is, so that they change only when the
 // program does.
@@ -24,11 +27,14 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QPixmap>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 #include <cstdio>
 
 namespace {
@@ -190,9 +196,9 @@ bool save(QWidget *widget, const QString &path)
     return true;
 }
 
-// The day record dialog runs modally from the calendar page's "Edit"; it is photographed from a
-// timer inside its event loop and then cancelled, so the journal stays as it was.
-bool saveRecordDialog(OvelaMainWindow &window, const QString &path)
+// A dialog runs modally from a command of the window; it is photographed from a timer inside its
+// event loop and then cancelled, so the journal and the settings stay as they were.
+bool saveDialog(const std::function<void()> &open, const QString &path)
 {
     bool saved = false;
     bool seen = false;
@@ -208,12 +214,36 @@ bool saveRecordDialog(OvelaMainWindow &window, const QString &path)
         dialog->reject();
     });
     poll.start();
-    window.raiseCalendar();
-    window.calendarPage()->onEdit();
+    open();
     poll.stop();
     if (!seen)
-        std::fprintf(stderr, "ovela_screenshots: the day record dialog did not open\n");
+        std::fprintf(stderr, "ovela_screenshots: no dialog opened for %s\n", qPrintable(path));
     return saved;
+}
+
+// A dark desktop palette, as a dark Plasma or GNOME theme gives one.
+void useDarkPalette()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(42, 46, 50));
+    dark.setColor(QPalette::WindowText, QColor(232, 232, 232));
+    dark.setColor(QPalette::Base, QColor(27, 30, 32));
+    dark.setColor(QPalette::AlternateBase, QColor(38, 41, 44));
+    dark.setColor(QPalette::Text, QColor(232, 232, 232));
+    dark.setColor(QPalette::Button, QColor(49, 54, 59));
+    dark.setColor(QPalette::ButtonText, QColor(232, 232, 232));
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    dark.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    dark.setColor(QPalette::ToolTipBase, QColor(49, 54, 59));
+    dark.setColor(QPalette::ToolTipText, QColor(232, 232, 232));
+    dark.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    dark.setColor(QPalette::Light, QColor(70, 75, 80));
+    dark.setColor(QPalette::Midlight, QColor(60, 64, 68));
+    dark.setColor(QPalette::Mid, QColor(35, 38, 41));
+    dark.setColor(QPalette::Dark, QColor(20, 22, 24));
+    dark.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    QApplication::setPalette(dark);
 }
 
 } // namespace
@@ -231,6 +261,8 @@ int main(int argc, char **argv)
     QPEApplication app(argc, argv);
     // Monday first, whatever the machine's locale, so the pictures do not depend on it.
     app.setWeekStartsMonday(true);
+    if (qEnvironmentVariable("OVELA_SCREENSHOT_PALETTE") == QLatin1String("dark"))
+        useDarkPalette();
 
     if (!QDir().mkpath(outDir) || !writeSampleDiary())
         return 1;
@@ -278,8 +310,13 @@ int main(int argc, char **argv)
         ok = save(&window, dir + QLatin1String("chart.png")) && ok;
         window.raiseTempHistory();
         ok = save(&window, dir + QLatin1String("history.png")) && ok;
-        ok = saveRecordDialog(window, dir + QLatin1String("day-record.png")) && ok;
         window.raiseCalendar();
+        ok = saveDialog([&window] { window.calendarPage()->onEdit(); },
+                        dir + QLatin1String("day-record.png")) &&
+             ok;
+        ok = saveDialog([&window] { window.calendarPage()->onPreferences(); },
+                        dir + QLatin1String("preferences.png")) &&
+             ok;
     }
     return ok ? 0 : 1;
 }
