@@ -976,7 +976,7 @@ alle Daten dieses
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+90"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -986,7 +986,7 @@ alle Daten dieses
         <translation>fruchtbar</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+13"/>
         <source>temperature %1 %2</source>
         <translation>Temperatur %1 %2</translation>
     </message>
@@ -1032,10 +1032,54 @@ alle Daten dieses
     </message>
 </context>
 <context>
+    <name>OvelaJournalFile</name>
+    <message>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+179"/>
+        <source>cannot move the unreadable journal %1 aside</source>
+        <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>an unreadable journal is still at %1</source>
+        <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot create a file in %1: %2</source>
+        <translation>in %1 kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>cannot rename %1 to %2: %3</source>
+        <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+3"/>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot sync %1: %2</source>
+        <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 does not read back as written (disk full?)</source>
+        <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+242"/>
+        <location line="+243"/>
         <location line="+48"/>
         <location line="+52"/>
         <location line="+44"/>
@@ -1044,7 +1088,7 @@ alle Daten dieses
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-366"/>
+        <location line="-368"/>
         <source>View</source>
         <translation>Ansicht</translation>
     </message>
@@ -1054,7 +1098,7 @@ alle Daten dieses
         <translation>Extras</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>

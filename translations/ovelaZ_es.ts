@@ -976,7 +976,7 @@ borrar todos los datos
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+90"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -986,7 +986,7 @@ borrar todos los datos
         <translation>fértil</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+13"/>
         <source>temperature %1 %2</source>
         <translation>temperatura %1 %2</translation>
     </message>
@@ -1032,10 +1032,54 @@ borrar todos los datos
     </message>
 </context>
 <context>
+    <name>OvelaJournalFile</name>
+    <message>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+179"/>
+        <source>cannot move the unreadable journal %1 aside</source>
+        <translation>no se puede apartar el diario ilegible %1</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>an unreadable journal is still at %1</source>
+        <translation>todavía hay un diario ilegible en %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot create a file in %1: %2</source>
+        <translation>no se puede crear un archivo en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>cannot rename %1 to %2: %3</source>
+        <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+3"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot sync %1: %2</source>
+        <translation>no se puede sincronizar %1 con el disco: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 does not read back as written (disk full?)</source>
+        <translation>%1 no se lee tal como se escribió (¿disco lleno?)</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+242"/>
+        <location line="+243"/>
         <location line="+48"/>
         <location line="+52"/>
         <location line="+44"/>
@@ -1044,7 +1088,7 @@ borrar todos los datos
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-366"/>
+        <location line="-368"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -1054,7 +1098,7 @@ borrar todos los datos
         <translation>Herramientas</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>

@@ -976,7 +976,7 @@ effacer toutes les données
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+90"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -986,7 +986,7 @@ effacer toutes les données
         <translation>jour fertile</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+13"/>
         <source>temperature %1 %2</source>
         <translation>température %1 %2</translation>
     </message>
@@ -1032,10 +1032,54 @@ effacer toutes les données
     </message>
 </context>
 <context>
+    <name>OvelaJournalFile</name>
+    <message>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+179"/>
+        <source>cannot move the unreadable journal %1 aside</source>
+        <translation>impossible de mettre de côté le journal illisible %1</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>an unreadable journal is still at %1</source>
+        <translation>un journal illisible se trouve encore à %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot create a file in %1: %2</source>
+        <translation>impossible de créer un fichier dans %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>cannot rename %1 to %2: %3</source>
+        <translation>impossible de renommer %1 en %2 : %3</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>cannot write %1</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+3"/>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot sync %1: %2</source>
+        <translation>impossible de synchroniser %1 sur le disque : %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 does not read back as written (disk full?)</source>
+        <translation>%1 ne se relit pas tel qu’il a été écrit (disque plein ?)</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+242"/>
+        <location line="+243"/>
         <location line="+48"/>
         <location line="+52"/>
         <location line="+44"/>
@@ -1044,7 +1088,7 @@ effacer toutes les données
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-366"/>
+        <location line="-368"/>
         <source>View</source>
         <translation>Affichage</translation>
     </message>
@@ -1054,7 +1098,7 @@ effacer toutes les données
         <translation>Outils</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>

@@ -69,7 +69,6 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
             &OvelaJournalSaver::markChanged);
     connect(journalSaver, &OvelaJournalSaver::saveFailed, this,
             &OvelaMainWindow::showSaveFailure);
-    createSaveWarning();
 
     widgetStack = new QStackedWidget(this);
     setCentralWidget(widgetStack);
@@ -83,6 +82,8 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     menuBar->addMenu(viewMenu);
     menuBar->addMenu(toolsMenu);
     addToolBar(Qt::TopToolBarArea, toolBar);
+    // After the tool bar, so that the warning takes a row of its own below the commands.
+    createSaveWarning();
 
     raiseLastWidget();
     if (calculator->containsEntry(QDate::currentDate()))

@@ -27,6 +27,7 @@
 #include <QWidgetAction>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -93,6 +94,12 @@ QVariant OvelaDayItemMonth::data(int role) const
         parts << QCoreApplication::translate("OvelaDayItemMonth", "fertile");
     if (calendar->containsEntry(date)) {
         const OvelaRecordEntry entry = calendar->getEntry(date);
+        // What she recorded, in the day dialog's own words ("Dry" is the absence of a record).
+        static const char *const fluids[] = {
+            nullptr, "Slight Bleeding", "Normal Bleeding", "Heavy Bleeding", "Intermenstrual",
+            "Cloudy, Sticky", "Strechy, White"};
+        if (const int fluid = entry.getCervicalFluid(); fluid > 0 && fluid < int(std::size(fluids)))
+            parts << QCoreApplication::translate("OvelaRecordEntryBase", fluids[fluid]);
         if (const int t = entry.getTemperature(); t > 0 && t <= getTemperatureCount()) {
             const bool fahrenheit =
                 calendar->settings().getTemperatureFormat() == Preferences::Fahrenheit;

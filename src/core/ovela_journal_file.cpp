@@ -176,7 +176,7 @@ OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
     const QString aside = unreadableName();
     if (!QFile::rename(filePath, aside)) {
         replaceBlocked = true;
-        error = QStringLiteral("cannot move the unreadable journal %1 aside").arg(filePath);
+        error = tr("cannot move the unreadable journal %1 aside").arg(filePath);
         std::fprintf(stderr, "ovelaZ: %s; it will not be replaced\n", qPrintable(error));
         return LoadResult::Unreadable;
     }
@@ -234,7 +234,7 @@ bool OvelaJournalFile::saveStream(const QByteArray &stream)
 {
     error.clear();
     if (replaceBlocked)
-        return fail(QStringLiteral("an unreadable journal is still at %1").arg(filePath));
+        return fail(tr("an unreadable journal is still at %1").arg(filePath));
     ignoreFileSizeSignal();
 
     // A journal kept elsewhere through a symbolic link is replaced where it lives; the link
@@ -251,7 +251,7 @@ bool OvelaJournalFile::saveStream(const QByteArray &stream)
                                + QLatin1String(".XXXXXX.new"));
         reserve.setAutoRemove(false);
         if (!reserve.open())
-            return fail(QStringLiteral("cannot create a file in %1: %2")
+            return fail(tr("cannot create a file in %1: %2")
                             .arg(folder, reserve.errorString()));
         tempPath = reserve.fileName();
     }
@@ -261,18 +261,19 @@ bool OvelaJournalFile::saveStream(const QByteArray &stream)
         return false;
     }
 
-    if (!backupKept) {
-        keepBackup(target);
-        // Once the journal is replaced, it no longer is what the session found.
+    // The backup is made once a session; a backup that failed is tried again by the next save
+    // for as long as the journal has not been replaced.
+    if (!backupKept && keepBackup(target))
         backupKept = true;
-    }
 
     if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target).constData())
         != 0) {
         const QString reason = systemError();
         QFile::remove(tempPath);
-        return fail(QStringLiteral("cannot rename %1 to %2: %3").arg(tempPath, target, reason));
+        return fail(tr("cannot rename %1 to %2: %3").arg(tempPath, target, reason));
     }
+    // Once the journal is replaced, it no longer is what the session found.
+    backupKept = true;
     // Make the rename itself durable; the journal is in place even if this fails.
     if (!syncPath(folder, true))
         std::fprintf(stderr, "ovelaZ: cannot sync the folder %s: %s\n", qPrintable(folder),
@@ -309,20 +310,20 @@ bool OvelaJournalFile::writeTemporary(const QByteArray &stream, const QString &t
     {
         QZipFile device(tempPath);
         if (!device.open(QIODevice::WriteOnly))
-            return fail(QStringLiteral("cannot write %1").arg(tempPath));
+            return fail(tr("cannot write %1").arg(tempPath));
         if (device.write(stream) != stream.size() || !device.flush())
-            return fail(QStringLiteral("cannot write %1: %2").arg(tempPath, systemError()));
+            return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
         device.close();
         if (device.hasWriteError())
-            return fail(QStringLiteral("cannot write %1: %2").arg(tempPath, systemError()));
+            return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
     }
     if (!syncPath(tempPath, false))
-        return fail(QStringLiteral("cannot sync %1: %2").arg(tempPath, systemError()));
+        return fail(tr("cannot sync %1: %2").arg(tempPath, systemError()));
 
     // Write errors of the gzip stream (a full disk, a file size limit) are not always reported
     // by the device; reading the file back is what proves it holds the whole journal.
     if (!gunzipEquals(tempPath, stream))
-        return fail(QStringLiteral("%1 does not read back as written (disk full?)").arg(tempPath));
+        return fail(tr("%1 does not read back as written (disk full?)").arg(tempPath));
     return true;
 }
 
@@ -331,32 +332,45 @@ bool OvelaJournalFile::keepBackup(const QString &target)
     const QFileInfo current(target);
     if (!current.exists())
         return true; // the session found no journal: there is nothing to keep
+    if (!current.isFile())
+        return false; // a folder or a device where the journal was: nothing to copy
     const QString backup = target + QLatin1String(".bak");
     // A copy, not a second name: the backup is private whatever the journal's own mode, and
     // it stays as it is while this session replaces the journal again and again.
     QFile source(target);
     QTemporaryFile copy(backup + QLatin1String(".XXXXXX"));
     copy.setAutoRemove(false);
-    bool ok = source.open(QIODevice::ReadOnly) && copy.open();
+    QString reason;
+    bool ok = source.open(QIODevice::ReadOnly);
+    if (!ok)
+        reason = source.errorString();
+    else if (!(ok = copy.open()))
+        reason = copy.errorString();
     char chunk[65536];
     while (ok) {
         const qint64 got = source.read(chunk, sizeof chunk);
         if (got == 0)
             break;
         ok = got > 0 && copy.write(chunk, got) == got;
+        if (!ok)
+            reason = got < 0 ? source.errorString() : copy.errorString();
     }
-    ok = ok && copy.flush() && ::fsync(copy.handle()) == 0;
+    if (ok && !(ok = copy.flush() && ::fsync(copy.handle()) == 0))
+        reason = systemError();
     const QString copyPath = copy.fileName();
     copy.close();
-    ok = ok && copy.error() == QFileDevice::NoError
-         && ::rename(QFile::encodeName(copyPath).constData(), QFile::encodeName(backup).constData())
-                == 0;
+    if (ok && !(ok = copy.error() == QFileDevice::NoError))
+        reason = copy.errorString();
+    if (ok && !(ok = ::rename(QFile::encodeName(copyPath).constData(),
+                              QFile::encodeName(backup).constData()) == 0))
+        reason = systemError();
     if (ok)
         return true;
-    QFile::remove(copyPath);
+    if (!copyPath.isEmpty())
+        QFile::remove(copyPath);
     // The new journal still replaces the old one: losing this session's entries would be worse
     // than going without a backup of the previous one.
     std::fprintf(stderr, "ovelaZ: cannot keep the previous journal as %s: %s\n",
-                 qPrintable(backup), qPrintable(systemError()));
+                 qPrintable(backup), qPrintable(reason));
     return false;
 }

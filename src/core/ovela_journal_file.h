@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QMap>
 #include <QString>
@@ -15,6 +16,8 @@ class QLockFile;
 // No widgets here: the window calls these and tells the user what they report.
 class OvelaJournalFile
 {
+    Q_DECLARE_TR_FUNCTIONS(OvelaJournalFile)
+
 public:
     explicit OvelaJournalFile(const QString &path);
     ~OvelaJournalFile(); // releases the lock

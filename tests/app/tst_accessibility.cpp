@@ -77,6 +77,7 @@ private slots:
         OvelaRecordEntry entry;
         entry.setTemperature(21); // 37.00 °C
         entry.setCramps(true);
+        entry.setCervicalFluid(3);
         calendar->setEntry(entry, day);
         OvelaDateBookMonth *month = window.calendarPage()->monthView();
         month->setDate(day);
@@ -95,7 +96,7 @@ private slots:
             }
         }
         QVERIFY2(!name.isEmpty(), "no cell is named by its date");
-        QCOMPARE(description, QStringLiteral("bleeding day 1, temperature 37.00 °C, cramps"));
+        QCOMPARE(description, QStringLiteral("bleeding day 1, Heavy Bleeding, temperature 37.00 °C, cramps"));
     }
 
     void chartAndDialogControlsAreNamed()

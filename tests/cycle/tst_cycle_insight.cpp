@@ -139,6 +139,41 @@ private slots:
         QCOMPARE(next.at(1).calendarStart, calendarFirst.addDays(28));
     }
 
+    void lastTwelveOfALongerRecord()
+    {
+        // Two long cycles, then twelve of 27 and 31 days in turn, then the open one: the last
+        // twelve leave the long ones out, and the predictions follow the last twelve only.
+        QList<Cycle> cycles;
+        QDate start = day0;
+        QList<int> lengths{45, 45};
+        for (int i = 0; i < 12; ++i)
+            lengths << (i % 2 ? 31 : 27);
+        lengths << -1;
+        for (int length : lengths) {
+            Cycle c;
+            c.start = start;
+            c.length = length;
+            c.bleedingDays = length == 45 ? 7 : 5;
+            cycles << c;
+            start = start.addDays(qMax(length, 0));
+        }
+        const Statistics s = statistics(cycles);
+        QCOMPARE(s.all.count, 14);
+        QCOMPARE(s.all.longest, 45);
+        QCOMPARE(s.last12.count, 12);
+        QCOMPARE(s.last12.mean, 29.0);
+        QCOMPARE(s.last12.median, 29.0);
+        QCOMPARE(s.last12.shortest, 27);
+        QCOMPARE(s.last12.longest, 31);
+        QCOMPARE(s.last12.meanBleedingDays, 5.0);
+        QVERIFY(qAbs(s.last12.standardDeviation - 2.0889) < 1e-3); // sqrt(48 / 11)
+
+        const QList<Prediction> next = predict(cycles, s, OvelaCycleMethod());
+        QCOMPARE(next.size(), 3);
+        QCOMPARE(next.at(0).start, cycles.last().start.addDays(29));
+        QCOMPARE(next.at(0).earliest, cycles.last().start.addDays(27));
+    }
+
     void shift_data()
     {
         QTest::addColumn<QList<int>>("codes");

@@ -112,6 +112,8 @@ if [ "$mode" = package ]; then
         [[ $depends == *"$library (>= "* ]] || fail "Depends lacks $library: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Package)" = ovelaz ] || fail "the package is not named ovelaz"
+    [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-translations-l10n* ]] ||
+        fail "the package does not recommend Qt's translations"
     owners=$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)
     [ "$owners" = root/root ] || fail "files not owned by root: $owners"
     # Warnings fail too, so that any left are decided on, not overlooked.
