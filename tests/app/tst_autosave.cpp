@@ -7,6 +7,7 @@
 #include "cycle/ovela_calendar.h"
 #include "dialogs/OvelaRecordEntry.h"
 #include "platform/qpeapplication.h"
+#include "platform/qpetoolbar.h"
 #include "settings/Preferences.h"
 
 #include "journaltestutil.h"
@@ -200,6 +201,11 @@ private slots:
         const QString text = warning->findChild<QLabel *>(QStringLiteral("saveWarningText"))->text();
         QVERIFY2(text.contains(journal()), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("cannot create a file")), qPrintable(text));
+        // On a row of its own below the commands, which all stay in sight.
+        auto *commands = window.findChild<QPEToolBar *>();
+        QVERIFY(warning->parentWidget()->geometry().top() >= commands->geometry().bottom());
+        for (QAction *command : commands->actions())
+            QVERIFY2(commands->widgetForAction(command)->isVisible(), qPrintable(command->text()));
 
         // Writable again: Retry saves, and the warning goes.
         makeWritable(folder());
