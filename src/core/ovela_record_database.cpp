@@ -2,10 +2,12 @@
 
 #include "core/qzipfile.h"
 
-#include <QtEndian>
 #include <QDataStream>
 #include <QIODevice>
 #include <QtDebug>
+#include <QtEndian>
+
+#include <map>
 
 namespace {
 
@@ -107,10 +109,10 @@ struct MemoryReader
                 ok = false;
                 return false;
             }
-            note.resize(qsizetype(count / 2));
-            QChar *out = note.data();
-            for (quint32 i = 0; i < count / 2; ++i, at += 2)
-                out[i] = QChar(ushort(at[0] << 8 | at[1]));
+            // Made at its size and filled in one byte-order pass.
+            note = QString(qsizetype(count / 2), Qt::Uninitialized);
+            qFromBigEndian<quint16>(at, qsizetype(count / 2), note.data());
+            at += count;
         }
         if (!ok)
             return false;
@@ -122,7 +124,7 @@ struct MemoryReader
         entry.setSecret(flags[5]);
         entry.setTemperature(temperature);
         entry.setCervicalFluid(fluid);
-        entry.setNote(note);
+        entry.setNote(std::move(note));
         return true;
     }
 };
@@ -233,17 +235,21 @@ bool OvelaDatabase::load(QIODevice *device)
         MemoryReader in(rest);
         in.i8(); // any format byte is accepted
         const qint32 count = qint32(in.u32());
+        // Each record is read straight into its place in the map. Every file the program
+        // writes is in date order, so the hint makes each insert constant; a date that comes
+        // twice keeps its last record, as inserting does.
+        std::map<QDate, OvelaRecordEntry> parsed;
         for (qint32 i = 0; i < count && in.ok; ++i) {
             const QDate date = in.date();
-            OvelaRecordEntry entry;
-            if (in.entry(entry))
-                // Every file the program writes is in date order: the hint makes each insert
-                // constant.
-                loaded.insert(loaded.cend(), date, entry);
+            if (!in.ok)
+                break;
+            // A record that fails to read fails the whole load: what it left does not matter.
+            in.entry(parsed.try_emplace(parsed.end(), date)->second);
         }
         start = in.date();
         if (!in.ok)
             return false;
+        loaded = QMap<QDate, OvelaRecordEntry>(std::move(parsed));
     }
 
     records = std::move(loaded);

@@ -5,6 +5,7 @@
 #include <QtDebug>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -143,6 +144,12 @@ void OvelaRecordEntry::setCervicalFluid(int value)
 void OvelaRecordEntry::setNote(const QString &value)
 {
     note = value;
+    cleared = false;
+}
+
+void OvelaRecordEntry::setNote(QString &&value)
+{
+    note = std::move(value);
     cleared = false;
 }
 

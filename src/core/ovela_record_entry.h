@@ -30,6 +30,7 @@ public:
     void setTemperature(int value);
     void setCervicalFluid(int value);
     void setNote(const QString &value);
+    void setNote(QString &&value);
 
     void clear();
     bool isEmpty() const;

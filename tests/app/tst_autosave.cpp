@@ -203,9 +203,11 @@ private slots:
         QVERIFY2(text.contains(QLatin1String("cannot create a file")), qPrintable(text));
         // On a row of its own below the commands, which all stay in sight.
         auto *commands = window.findChild<QPEToolBar *>();
-        QVERIFY(warning->parentWidget()->geometry().top() >= commands->geometry().bottom());
+        // (The window lays its bars out again once its events run.)
+        QTRY_VERIFY(warning->parentWidget()->geometry().top() >= commands->geometry().bottom());
         for (QAction *command : commands->actions())
-            QVERIFY2(commands->widgetForAction(command)->isVisible(), qPrintable(command->text()));
+            QTRY_VERIFY2(commands->widgetForAction(command)->isVisible(),
+                         qPrintable(command->text()));
 
         // Writable again: Retry saves, and the warning goes.
         makeWritable(folder());
@@ -239,14 +241,14 @@ private slots:
         QVERIFY(!window.close());
         QCOMPARE(defaultButton, QStringLiteral("retryButton"));
 
-        // A copy elsewhere is a normal journal with the unsaved day.
-        const QString copy = TestHome::home().path() + QLatin1String("/copy.ovd");
-        Modal::answer([copy](QWidget *box) {
-            Modal::answer([copy](QWidget *w) {
-                if (auto *files = qobject_cast<QFileDialog *>(w)) {
-                    files->selectFile(copy);
+        // A copy elsewhere (the name the file dialog offers, in the home folder) is a normal
+        // journal with the unsaved day. The offered name is taken as it is: a name typed
+        // into the dialog at once may still be replaced while it sets itself up.
+        const QString copy = TestHome::home().path() + QLatin1String("/journal-copy.ovd");
+        Modal::answer([](QWidget *box) {
+            Modal::answer([](QWidget *w) {
+                if (auto *files = qobject_cast<QFileDialog *>(w))
                     static_cast<QDialog *>(files)->accept();
-                }
             });
             box->findChild<QPushButton *>(QStringLiteral("saveCopyButton"))->click();
         });
