@@ -253,7 +253,10 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
-            const std::string name = run.run_name.str();
+            // Repeated runs are named with their repetitions ("/repeats:5"); the goals are not.
+            std::string name = run.run_name.str();
+            if (const auto at = name.find("/repeats:"); at != std::string::npos)
+                name.erase(at);
             if (run.run_type == Run::RT_Aggregate) {
                 if (run.aggregate_name == "median")
                     times[name] = run.GetAdjustedRealTime();

@@ -1034,14 +1034,19 @@ alle Daten dieses
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+179"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+54"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a note is too long to be stored</source>
+        <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
     <message>
         <location line="+17"/>

@@ -1034,14 +1034,19 @@ borrar todos los datos
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+179"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+54"/>
         <source>an unreadable journal is still at %1</source>
         <translation>todavía hay un diario ilegible en %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a note is too long to be stored</source>
+        <translation>una nota es demasiado larga para guardarse</translation>
     </message>
     <message>
         <location line="+17"/>

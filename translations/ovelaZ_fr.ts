@@ -1034,14 +1034,19 @@ effacer toutes les données
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+179"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+54"/>
         <source>an unreadable journal is still at %1</source>
         <translation>un journal illisible se trouve encore à %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a note is too long to be stored</source>
+        <translation>une note est trop longue pour être enregistrée</translation>
     </message>
     <message>
         <location line="+17"/>

@@ -3,7 +3,6 @@
 #include "core/ovela_record_database.h"
 #include "core/qzipfile.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -15,6 +14,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -218,11 +219,7 @@ QByteArray OvelaJournalFile::serialise(const OvelaDatabase &journal)
 QByteArray OvelaJournalFile::serialise(const QMap<QDate, OvelaRecordEntry> &records,
                                        const QDate &startCycleDate)
 {
-    QByteArray stream;
-    QBuffer buffer(&stream);
-    buffer.open(QIODevice::WriteOnly);
-    OvelaDatabase::save(&buffer, records, startCycleDate);
-    return stream;
+    return OvelaDatabase::serialise(records, startCycleDate);
 }
 
 bool OvelaJournalFile::save(const OvelaDatabase &journal)
@@ -235,6 +232,8 @@ bool OvelaJournalFile::saveStream(const QByteArray &stream)
     error.clear();
     if (replaceBlocked)
         return fail(tr("an unreadable journal is still at %1").arg(filePath));
+    if (stream.isEmpty())
+        return fail(tr("a note is too long to be stored"));
     ignoreFileSizeSignal();
 
     // A journal kept elsewhere through a symbolic link is replaced where it lives; the link
@@ -317,12 +316,31 @@ bool OvelaJournalFile::writeTemporary(const QByteArray &stream, const QString &t
         if (device.hasWriteError())
             return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
     }
-    if (!syncPath(tempPath, false))
-        return fail(tr("cannot sync %1: %2").arg(tempPath, systemError()));
-
     // Write errors of the gzip stream (a full disk, a file size limit) are not always reported
-    // by the device; reading the file back is what proves it holds the whole journal.
-    if (!gunzipEquals(tempPath, stream))
+    // by the device; reading the file back is what proves it holds the whole journal. The
+    // read-back runs while the file is synced: it reads the written bytes from the page cache
+    // either way, and the save then waits only for the slower of the two.
+    bool synced = false;
+    int syncErrno = 0;
+    const auto sync = [&] {
+        synced = syncPath(tempPath, false);
+        syncErrno = errno;
+    };
+    bool readBack = false;
+    try {
+        std::thread syncing(sync);
+        readBack = gunzipEquals(tempPath, stream);
+        syncing.join();
+    } catch (const std::system_error &) {
+        // No thread to be had: one after the other.
+        sync();
+        readBack = gunzipEquals(tempPath, stream);
+    }
+    if (!synced) {
+        errno = syncErrno;
+        return fail(tr("cannot sync %1: %2").arg(tempPath, systemError()));
+    }
+    if (!readBack)
         return fail(tr("%1 does not read back as written (disk full?)").arg(tempPath));
     return true;
 }

@@ -21,6 +21,10 @@ public:
     // another thread may write while this journal changes.
     static bool save(QIODevice *device, const QMap<QDate, OvelaRecordEntry> &records,
                      const QDate &startCycleDate);
+    // The same bytes as save() writes, built straight in memory; null when a record cannot be
+    // stored (a note too long for the format).
+    static QByteArray serialise(const QMap<QDate, OvelaRecordEntry> &records,
+                                const QDate &startCycleDate);
     // All or nothing: on any failure the journal in memory is left exactly as it was.
     bool load(QIODevice *device);
 

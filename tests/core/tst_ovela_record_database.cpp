@@ -399,6 +399,23 @@ void TstOvelaRecordDatabase::savesJournalBytes()
     db.setStartCycleDate(start1999);
     QCOMPARE(entry2000.size(), 26);
     QCOMPARE(saved(db), twoEntryJournal); // in date order
+    QCOMPARE(OvelaDatabase::serialise(db.entries(), db.getStartCycleDate()), twoEntryJournal);
+
+    // The in-memory writer gives the stream's bytes for every kind of record: notes empty,
+    // null, non-Latin and outside the basic plane, flags, codes, and no start date.
+    OvelaDatabase varied;
+    const QStringList notes{QString(), QStringLiteral(""), QStringLiteral("a"),
+                            QStringLiteral("Grüße, 月経, день"), QStringLiteral("\U0001F338 x")};
+    for (int i = 0; i < 40; ++i) {
+        OvelaRecordEntry entry;
+        entry.setDoctor(i & 1);
+        entry.setSecret(i & 32);
+        entry.setTemperature(i % 42);
+        entry.setCervicalFluid(i % 7);
+        entry.setNote(notes.at(i % notes.size()).repeated(i % 3));
+        varied.setEntry(entry, day2000.addDays(i * 3));
+    }
+    QCOMPARE(OvelaDatabase::serialise(varied.entries(), QDate()), saved(varied));
 }
 
 // A device that cannot take the journal fails the save quietly and is left as it was.
