@@ -1,5 +1,6 @@
 #include "core/ovela_record_database.h"
 
+#include "core/ovela_journal_reader.h"
 #include "core/qzipfile.h"
 
 #include <QDataStream>
@@ -14,8 +15,6 @@
 
 namespace {
 
-const char Magic[] = "OVELACYCLE";
-constexpr int MagicLength = sizeof(Magic) - 1;
 constexpr qint8 FormatByte = 100;
 
 // Dates are stored as 32-bit Julian days, 0 standing for "no date"; Qt's own QDate
@@ -34,12 +33,7 @@ QDate readDate(QDataStream &stream)
 
 QByteArray magicBytes()
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << quint32(MagicLength * 2);
-    for (int i = 0; i < MagicLength; ++i)
-        stream << quint16(uchar(Magic[i]));
-    return bytes;
+    return OvelaJournalReader::magic();
 }
 
 enum class MagicCheck { Found, Missing, ReadError };
@@ -62,75 +56,6 @@ MagicCheck readMagic(QIODevice *device)
     return got == bytes.size() && bytes == expected ? MagicCheck::Found : MagicCheck::Missing;
 }
 
-// The journal's stream parsed straight from memory, big-endian, field by field as the record
-// reads it; `ok` turns false at the first field that runs past the end (or a note of an odd
-// byte count), and stays so.
-struct MemoryReader
-{
-    explicit MemoryReader(const QByteArray &bytes)
-        : at(reinterpret_cast<const uchar *>(bytes.constData()))
-        , end(at + bytes.size())
-    {
-    }
-    const uchar *at;
-    const uchar *end;
-    bool ok = true;
-
-    bool take(qsizetype n)
-    {
-        if (!ok || end - at < n)
-            ok = false;
-        return ok;
-    }
-    qint8 i8()
-    {
-        return take(1) ? qint8(*at++) : 0;
-    }
-    quint32 u32()
-    {
-        if (!take(4))
-            return 0;
-        const quint32 value = qFromBigEndian<quint32>(at);
-        at += 4;
-        return value;
-    }
-    QDate date()
-    {
-        const quint32 day = u32();
-        return day == 0 ? QDate() : QDate::fromJulianDay(day);
-    }
-    bool entry(OvelaRecordEntry &entry)
-    {
-        const bool flags[] = {i8() != 0, i8() != 0, i8() != 0, i8() != 0, i8() != 0, i8() != 0};
-        const qint32 temperature = qint32(u32());
-        const qint32 fluid = qint32(u32());
-        const quint32 count = u32();
-        QString note = QString::fromLatin1("");
-        if (ok && count != 0xFFFFFFFFu && count != 0) {
-            // The text must be there before anything is made for it.
-            if (count % 2 != 0 || !take(qsizetype(count))) {
-                ok = false;
-                return false;
-            }
-            // Made at its size and filled in one byte-order pass.
-            note = QString(qsizetype(count / 2), Qt::Uninitialized);
-            qFromBigEndian<quint16>(at, qsizetype(count / 2), note.data());
-            at += count;
-        }
-        if (!ok)
-            return false;
-        entry.setDoctor(flags[0]);
-        entry.setCramps(flags[1]);
-        entry.setPMS(flags[2]);
-        entry.setSex(flags[3]);
-        entry.setProtection(flags[4]);
-        entry.setSecret(flags[5]);
-        entry.setTemperature(temperature);
-        entry.setCervicalFluid(fluid);
-        entry.setNote(std::move(note));
-        return true;
-    }
-};
 
 // The rest of a direct-access device, in blocks. A read error (a damaged gzip stream, a wrong
 // checksum, a cut-off file) fails.
@@ -286,22 +211,21 @@ bool OvelaDatabase::load(QIODevice *device)
         QByteArray rest;
         if (!readToEnd(device, &rest))
             return false;
-        MemoryReader in(rest);
-        in.i8(); // any format byte is accepted
-        const qint32 count = qint32(in.u32());
-        // Each record is read straight into its place in the map. Every file the program
-        // writes is in date order, so the hint makes each insert constant; a date that comes
-        // twice keeps its last record, as inserting does.
+        OvelaJournalReader in(rest);
+        qint32 count = 0;
+        if (!in.formatAndCount(&count))
+            return false;
+        // Every file the program writes is in date order, so the hint makes each insert
+        // constant; a date that comes twice keeps its last record, as inserting does.
         std::map<QDate, OvelaRecordEntry> parsed;
-        for (qint32 i = 0; i < count && in.ok; ++i) {
-            const QDate date = in.date();
-            if (!in.ok)
-                break;
-            // A record that fails to read fails the whole load: what it left does not matter.
-            in.entry(parsed.try_emplace(parsed.end(), date)->second);
+        QDate date;
+        OvelaRecordEntry entry;
+        for (qint32 i = 0; i < count; ++i) {
+            if (!in.record(&date, &entry))
+                return false;
+            parsed.insert_or_assign(parsed.end(), date, std::move(entry));
         }
-        start = in.date();
-        if (!in.ok)
+        if (!in.date(&start))
             return false;
         loaded = QMap<QDate, OvelaRecordEntry>(std::move(parsed));
     }

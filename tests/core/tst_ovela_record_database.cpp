@@ -1,3 +1,4 @@
+#include "core/ovela_journal_reader.h"
 #include "core/ovela_record_database.h"
 #include "core/qzipfile.h"
 
@@ -199,6 +200,9 @@ class TstOvelaRecordDatabase : public QObject
 
 private slots:
     void init() { TestHome::wipe(); }
+
+    void readerStopsWhereItemsAreCut_data();
+    void readerStopsWhereItemsAreCut();
 
     // One day's record
     void emptiness_data();
@@ -709,6 +713,68 @@ void TstOvelaRecordDatabase::clearKeepsStartDate()
     QCOMPARE(recordsDuringSignal, 0);
     QCOMPARE(deleted.count(), 0);
     QCOMPARE(saved(db), magic + QByteArray::fromHex("64" "00000000") + start19991227);
+}
+
+// The stream reader shared by the load and the salvage: each item is read whole, or the
+// position stays at its start and the problem says what was wrong.
+void TstOvelaRecordDatabase::readerStopsWhereItemsAreCut_data()
+{
+    using P = OvelaJournalReader::Problem;
+    QTest::addColumn<int>("keep");         // bytes of the stream kept; -1 all
+    QTest::addColumn<int>("oddNote");      // 1: the second note's count made odd
+    QTest::addColumn<int>("records");      // read whole
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<int>("stoppedAt");    // -1: the end
+    // Magic 24, format and count 5, the first record 26 (a one-letter note), the second
+    // 22 + 6, the date 4.
+    QTest::newRow("whole") << -1 << 0 << 2 << int(P::None) << -1;
+    QTest::newRow("magic cut short") << 10 << 0 << 0 << int(P::HeaderCutOff) << 0;
+    QTest::newRow("count cut short") << 27 << 0 << 0 << int(P::HeaderCutOff) << 0;
+    QTest::newRow("second record cut in its marks") << 60 << 0 << 1 << int(P::RecordCutOff) << 55;
+    QTest::newRow("second note cut short") << 80 << 0 << 1 << int(P::NoteCutOff) << 55;
+    QTest::newRow("odd note count") << -1 << 1 << 1 << int(P::OddNote) << 55;
+    QTest::newRow("date cut short") << 85 << 0 << 2 << int(P::DateCutOff) << 83;
+}
+
+void TstOvelaRecordDatabase::readerStopsWhereItemsAreCut()
+{
+    QFETCH(int, keep);
+    QFETCH(int, oddNote);
+    QFETCH(int, records);
+    QFETCH(int, problem);
+    QFETCH(int, stoppedAt);
+    QMap<QDate, OvelaRecordEntry> journal;
+    OvelaRecordEntry noted;
+    noted.setNote(QStringLiteral("abc"));
+    journal.insert(QDate(2004, 3, 1), doctorEntry());
+    journal.insert(QDate(2004, 3, 2), noted);
+    QByteArray stream = OvelaDatabase::serialise(journal, QDate(2004, 3, 1));
+    QCOMPARE(stream.size(), 87);
+    if (oddNote)
+        stream[55 + 21] = 7;
+    if (keep >= 0)
+        stream.truncate(keep);
+
+    OvelaJournalReader in(stream);
+    qint32 count = 0;
+    int read = 0;
+    QDate date, start;
+    OvelaRecordEntry entry;
+    if (in.header(&count)) {
+        QCOMPARE(count, 2);
+        while (read < count && in.record(&date, &entry))
+            ++read;
+        if (read == count)
+            in.date(&start);
+    }
+    QCOMPARE(read, records);
+    QCOMPARE(int(in.problem()), problem);
+    QCOMPARE(in.position(), stoppedAt < 0 ? stream.size() : stoppedAt);
+    if (read == 2 && problem == 0) {
+        QCOMPARE(entry.getNote(), QStringLiteral("abc"));
+        QCOMPARE(start, QDate(2004, 3, 1));
+    }
+    QCOMPARE(OvelaJournalReader(QByteArray("not a journal at all")).header(&count), false);
 }
 
 OVELA_TEST_CORE_MAIN(TstOvelaRecordDatabase)

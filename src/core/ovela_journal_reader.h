@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/ovela_record_entry.h"
+
+#include <QByteArray>
+#include <QDate>
+
+// The journal's stream read from memory, as it is written: big-endian, the magic string, a
+// format byte and the record count, the records, then the start-cycle date. Every read takes
+// a whole item and moves on, or leaves the position where it was and says what was wrong.
+// Nothing is ever made by a count from the stream before the bytes it counts are there.
+class OvelaJournalReader
+{
+public:
+    enum class Problem { None, NotAJournal, HeaderCutOff, RecordCutOff, OddNote, NoteCutOff,
+                         DateCutOff };
+
+    // Reads `bytes`, which must outlive the reader, from `from` on.
+    explicit OvelaJournalReader(const QByteArray &bytes, qsizetype from = 0);
+
+    // The magic string, as the journal begins.
+    static QByteArray magic();
+
+    // The magic string, then the format byte (any is accepted) and the record count.
+    bool header(qint32 *count);
+    // The format byte and the record count alone, for a stream whose magic was checked.
+    bool formatAndCount(qint32 *count);
+    bool record(QDate *date, OvelaRecordEntry *entry);
+    bool date(QDate *date);
+
+    qsizetype position() const { return qsizetype(at - begin); }
+    Problem problem() const { return lastProblem; }
+
+private:
+    bool fail(Problem problem, const uchar *restart);
+    quint32 u32();
+    QDate julianDay();
+
+    const uchar *begin;
+    const uchar *at;
+    const uchar *end;
+    Problem lastProblem = Problem::None;
+};
