@@ -175,17 +175,7 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
             return bad(column, JournalText::tr("a mark is 0 or 1, not \"%1\"").arg(f[column]));
     }
 
-    OvelaRecordEntry read;
-    read.setCervicalFluid(fluid);
-    read.setTemperature(code);
-    read.setDoctor(marks[0]);
-    read.setCramps(marks[1]);
-    read.setPMS(marks[2]);
-    read.setSex(marks[3]);
-    read.setProtection(marks[4]);
-    read.setSecret(marks[5]);
-    read.setNote(f[Note]);
-    *entry = read;
+    *entry = JournalRecords::record(fluid, code, marks, f[Note]);
     return true;
 }
 

@@ -117,17 +117,7 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
     if (!note.isUndefined() && !note.isNull() && !note.isString())
         return bad("note", JournalText::tr("not a text"));
 
-    OvelaRecordEntry read;
-    read.setCervicalFluid(fluid);
-    read.setTemperature(temperature);
-    read.setDoctor(marks[0]);
-    read.setCramps(marks[1]);
-    read.setPMS(marks[2]);
-    read.setSex(marks[3]);
-    read.setProtection(marks[4]);
-    read.setSecret(marks[5]);
-    read.setNote(note.toString());
-    *entry = read;
+    *entry = JournalRecords::record(fluid, temperature, marks, note.toString());
     return true;
 }
 

@@ -77,4 +77,19 @@ int codeForFahrenheit(const QString &text)
     return codeFor(text, getFahrenheit);
 }
 
+OvelaRecordEntry record(int fluid, int temperature, const bool (&marks)[6], const QString &note)
+{
+    OvelaRecordEntry entry;
+    entry.setCervicalFluid(fluid);
+    entry.setTemperature(temperature);
+    entry.setDoctor(marks[0]);
+    entry.setCramps(marks[1]);
+    entry.setPMS(marks[2]);
+    entry.setSex(marks[3]);
+    entry.setProtection(marks[4]);
+    entry.setSecret(marks[5]);
+    entry.setNote(note);
+    return entry;
+}
+
 } // namespace JournalRecords

@@ -25,6 +25,10 @@ QString fahrenheitText(int code);
 int codeForCelsius(const QString &text);
 int codeForFahrenheit(const QString &text);
 
+// A day record from its fields as the export formats carry them; the six marks in the day
+// dialog's order: doctor, cramps, PMS, love, protection, secret.
+OvelaRecordEntry record(int fluid, int temperature, const bool (&marks)[6], const QString &note);
+
 // Records read from a file, before they meet the journal.
 struct Imported
 {
