@@ -30,6 +30,8 @@
 #include <QToolBar>
 
 #include <cstdio>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -63,7 +65,17 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     }
 
     calculator = new OvelaCalendar(settings);
-    openDatabase();
+    // The journal is read on a second thread while the pages and commands are built (the pass
+    // code was asked above); the window takes it over before anything is shown.
+    OvelaDatabase loaded;
+    OvelaJournalFile::LoadResult loadResult = OvelaJournalFile::LoadResult::Missing;
+    const auto read = [this, &loaded, &loadResult] { loadResult = journalFile->load(loaded); };
+    std::thread reading;
+    try {
+        reading = std::thread(read);
+    } catch (const std::system_error &) {
+        read(); // no thread to be had: read it here
+    }
     journalSaver = new OvelaJournalSaver(*journalFile, *calculator, this);
     connect(calculator, &OvelaDatabase::journalChanged, journalSaver,
             &OvelaJournalSaver::markChanged);
@@ -84,6 +96,11 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     addToolBar(Qt::TopToolBarArea, toolBar);
     // After the tool bar, so that the warning takes a row of its own below the commands.
     createSaveWarning();
+
+    if (reading.joinable())
+        reading.join();
+    calculator->takeOver(loaded);
+    openDatabase(loadResult);
 
     raiseLastWidget();
     if (calculator->containsEntry(QDate::currentDate()))
@@ -346,11 +363,11 @@ bool OvelaMainWindow::authenticate(const Preferences &preferences)
     return true;
 }
 
-void OvelaMainWindow::openDatabase()
+void OvelaMainWindow::openDatabase(OvelaJournalFile::LoadResult result)
 {
     // Set whatever the file holds: what changes from now on is saved.
     databaseOpen = true;
-    switch (journalFile->load(*calculator)) {
+    switch (result) {
     case OvelaJournalFile::LoadResult::Loaded:
     case OvelaJournalFile::LoadResult::Missing:
         break;

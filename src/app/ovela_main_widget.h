@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/ovela_journal_file.h"
+
 #include <QMainWindow>
 
 #include <memory>
 
 class OvelaCalendar;
 class OvelaCentralWidget;
-class OvelaJournalFile;
 class OvelaJournalSaver;
 class OvelaTempChartWidget;
 class OvelaTempHistoryWidget;
@@ -79,7 +80,7 @@ private:
     void showPage(int id);
 
     bool authenticate(const Preferences &preferences);
-    void openDatabase();
+    void openDatabase(OvelaJournalFile::LoadResult result);
     bool lockDiary();
     void showCritical(const QString &text);
 

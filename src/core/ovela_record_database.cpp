@@ -277,6 +277,15 @@ OvelaRecordEntry OvelaDatabase::getEntry(const QDate &date) const
     return records.value(date, OvelaRecordEntry());
 }
 
+void OvelaDatabase::takeOver(OvelaDatabase &other)
+{
+    records = std::move(other.records);
+    other.records.clear();
+    startCycleDate = other.startCycleDate;
+    other.startCycleDate = QDate();
+    emit onClearDatabase(this);
+}
+
 void OvelaDatabase::clear()
 {
     records.clear();

@@ -39,6 +39,10 @@ public:
     void setStartCycleDate(const QDate &date);
 
     void clear();
+    // Takes over the records and the start date of a journal read elsewhere (at start-up, on a
+    // second thread while the window is built); receivers refill as after a clear. Not a
+    // change to save, so journalChanged is not emitted. `other` is left empty.
+    void takeOver(OvelaDatabase &other);
 
     const QMap<QDate, OvelaRecordEntry> &entries() const { return records; }
 

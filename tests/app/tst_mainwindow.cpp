@@ -1,6 +1,9 @@
 #include "settings/Preferences.h"
 #include "app/ovela_main_widget.h"
+#include "charts/ovela_temphistory_widget.h"
 #include "core/ovela_journal_file.h"
+#include "core/ovela_record_database.h"
+#include "cycle/ovela_calendar.h"
 #include "platform/password.h"
 #include "platform/qpetoolbar.h"
 
@@ -12,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace JournalTest;
@@ -199,6 +203,35 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(menuBar->isVisible());
         QVERIFY(menuBar->geometry().width() >= menuBar->sizeHint().width());
+    }
+
+    // The journal is read while the pages are built: every page shows it all the same.
+    void journalOnDiskShowsOnThePages()
+    {
+        const QDate today = QDate::currentDate();
+        {
+            OvelaDatabase stored;
+            OvelaRecordEntry entry;
+            entry.setTemperature(21);
+            entry.setPMS(true);
+            stored.setEntry(entry, today);
+            stored.setStartCycleDate(today.addDays(-3));
+            QVERIFY(OvelaJournalFile(journal()).save(stored));
+        }
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        OvelaMainWindow window(preferences);
+        QVERIFY(window.isReady());
+        QVERIFY(window.calendar()->containsEntry(today));
+        QCOMPARE(window.calendar()->getStartCycleDate(), today.addDays(-3));
+        // The month's list holds today's temperature in its first row.
+        auto *history =
+            window.historyPage()->findChild<QTableWidget *>(QStringLiteral("HistoryTable"));
+        QVERIFY(history->item(0, 1) && !history->item(0, 1)->text().isEmpty());
+        // Today holds a record, so its commands are on.
+        for (QAction *action : window.findChild<QPEToolBar *>()->actions())
+            if (action->text() == QLatin1String("Delete"))
+                QVERIFY(action->isEnabled());
     }
 
     void unreadableJournalIsReportedOnce()

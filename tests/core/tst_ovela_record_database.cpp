@@ -713,6 +713,20 @@ void TstOvelaRecordDatabase::clearKeepsStartDate()
     QCOMPARE(recordsDuringSignal, 0);
     QCOMPARE(deleted.count(), 0);
     QCOMPARE(saved(db), magic + QByteArray::fromHex("64" "00000000") + start19991227);
+
+    // A journal read elsewhere is taken over whole: the pages refill as after a clear, and
+    // nothing is marked for saving.
+    OvelaDatabase read;
+    read.setEntry(doctorEntry(), day2000);
+    read.setStartCycleDate(start1999);
+    QSignalSpy changed(&db, &OvelaDatabase::journalChanged);
+    db.takeOver(read);
+    QCOMPARE(cleared.count(), 2);
+    QCOMPARE(recordsDuringSignal, 1);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(db.getEntry(day2000), doctorEntry());
+    QCOMPARE(db.getStartCycleDate(), start1999);
+    QVERIFY(read.entries().isEmpty());
 }
 
 // The stream reader shared by the load and the salvage: each item is read whole, or the
