@@ -213,13 +213,7 @@ bool OvelaJournalFile::fail(const QString &message)
 
 QByteArray OvelaJournalFile::serialise(const OvelaDatabase &journal)
 {
-    return serialise(journal.entries(), journal.getStartCycleDate());
-}
-
-QByteArray OvelaJournalFile::serialise(const QMap<QDate, OvelaRecordEntry> &records,
-                                       const QDate &startCycleDate)
-{
-    return OvelaDatabase::serialise(records, startCycleDate);
+    return OvelaDatabase::serialise(journal.entries(), journal.getStartCycleDate());
 }
 
 bool OvelaJournalFile::save(const OvelaDatabase &journal)

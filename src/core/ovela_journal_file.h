@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QDate>
-#include <QMap>
 #include <QString>
 
 #include <memory>
 
 class OvelaDatabase;
-class OvelaRecordEntry;
 class QLockFile;
 
 // The journal's life on disk: the lock that keeps a second copy of the program away, loading at
@@ -56,8 +53,6 @@ public:
     // from a worker thread while no other member of this object is used.
     bool saveStream(const QByteArray &stream);
     static QByteArray serialise(const OvelaDatabase &journal);
-    static QByteArray serialise(const QMap<QDate, OvelaRecordEntry> &records,
-                                const QDate &startCycleDate);
 
     // Whether the file at path() may not hold what was last loaded from or saved to it: nothing
     // was loaded or saved yet, or the file was replaced or changed since.

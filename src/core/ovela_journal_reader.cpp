@@ -8,8 +8,6 @@ namespace {
 
 const char Magic[] = "OVELACYCLE";
 constexpr int MagicLength = sizeof(Magic) - 1;
-// A record without its note: the date, six marks, the two codes and the note's byte count.
-constexpr qsizetype FixedRecord = 4 + 6 + 4 + 4 + 4;
 // The note's byte count of a null string, which carries no text.
 constexpr quint32 NullNote = 0xFFFFFFFFu;
 
@@ -83,7 +81,7 @@ bool OvelaJournalReader::formatAndCount(qint32 *count)
 bool OvelaJournalReader::record(QDate *date, OvelaRecordEntry *entry)
 {
     const uchar *start = at;
-    if (end - at < FixedRecord)
+    if (end - at < FixedRecordSize)
         return fail(Problem::RecordCutOff, start);
     const QDate day = julianDay();
     bool marks[6];

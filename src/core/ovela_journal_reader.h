@@ -15,6 +15,9 @@ public:
     enum class Problem { None, NotAJournal, HeaderCutOff, RecordCutOff, OddNote, NoteCutOff,
                          DateCutOff };
 
+    // A record without its note: the date, six marks, the two codes and the note's byte count.
+    static constexpr qsizetype FixedRecordSize = 4 + 6 + 4 + 4 + 4;
+
     // Reads `bytes`, which must outlive the reader, from `from` on.
     explicit OvelaJournalReader(const QByteArray &bytes, qsizetype from = 0);
 

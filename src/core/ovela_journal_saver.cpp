@@ -52,7 +52,7 @@ void OvelaJournalSaver::startSave()
     savingChanges = changes;
     worker = QThread::create(
         [this, records = journal.entries(), start = journal.getStartCycleDate()]() mutable {
-            workerOk = file.saveStream(OvelaJournalFile::serialise(records, start));
+            workerOk = file.saveStream(OvelaDatabase::serialise(records, start));
             workerError = workerOk ? QString() : file.errorString();
             records = {};
         });

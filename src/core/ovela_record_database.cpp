@@ -19,21 +19,11 @@ constexpr qint8 FormatByte = 100;
 
 // Dates are stored as 32-bit Julian days, 0 standing for "no date"; Qt's own QDate
 // serialisation is 64-bit and cannot be used.
-void writeDate(QDataStream &stream, const QDate &date)
-{
-    stream << quint32(date.isValid() ? date.toJulianDay() : 0);
-}
-
 QDate readDate(QDataStream &stream)
 {
     quint32 day = 0;
     stream >> day;
     return day == 0 ? QDate() : QDate::fromJulianDay(day);
-}
-
-QByteArray magicBytes()
-{
-    return OvelaJournalReader::magic();
 }
 
 enum class MagicCheck { Found, Missing, ReadError };
@@ -42,7 +32,7 @@ enum class MagicCheck { Found, Missing, ReadError };
 // straight from the device so that a failing device is not taken for a foreign file.
 MagicCheck readMagic(QIODevice *device)
 {
-    const QByteArray expected = magicBytes();
+    const QByteArray expected = OvelaJournalReader::magic();
     QByteArray bytes(expected.size(), Qt::Uninitialized);
     qint64 got = 0;
     while (got < bytes.size()) {
@@ -82,29 +72,11 @@ OvelaDatabase::~OvelaDatabase() = default;
 
 bool OvelaDatabase::save(QIODevice *device) const
 {
-    return save(device, records, startCycleDate);
-}
-
-bool OvelaDatabase::save(QIODevice *device, const QMap<QDate, OvelaRecordEntry> &records,
-                         const QDate &startCycleDate)
-{
     if (!device || !device->isWritable())
         return false;
-
-    const QByteArray magic = magicBytes();
-    if (device->write(magic) != magic.size())
+    const QByteArray stream = serialise(records, startCycleDate);
+    if (stream.isEmpty() || device->write(stream) != stream.size())
         return false;
-    QDataStream stream(device);
-    stream.setByteOrder(QDataStream::BigEndian);
-    stream << FormatByte << qint32(records.size());
-    for (auto it = records.cbegin(); it != records.cend(); ++it) {
-        writeDate(stream, it.key());
-        stream << it.value();
-    }
-    writeDate(stream, startCycleDate);
-    if (stream.status() != QDataStream::Ok)
-        return false;
-
     // Push buffered bytes out now, so a full disk is reported here and not lost on close.
     if (auto *zip = qobject_cast<QZipFile *>(device))
         return zip->flush();
@@ -118,9 +90,8 @@ QByteArray OvelaDatabase::serialise(const QMap<QDate, OvelaRecordEntry> &records
 {
     // One pass over the records, writing straight into memory that grows as it fills: no
     // stream calls per field.
-    constexpr qsizetype fixedPerRecord = 4 + 6 + 4 + 4 + 4; // date, flags, codes, note count
-    const QByteArray magic = magicBytes();
-    QByteArray bytes(magic.size() + 1 + 4 + records.size() * (fixedPerRecord + 64) + 4,
+    const QByteArray magic = OvelaJournalReader::magic();
+    QByteArray bytes(magic.size() + 1 + 4 + records.size() * (OvelaJournalReader::FixedRecordSize + 64) + 4,
                      Qt::Uninitialized);
     qsizetype used = 0;
     // Room for `count` more bytes, and where they go.
@@ -148,7 +119,7 @@ QByteArray OvelaDatabase::serialise(const QMap<QDate, OvelaRecordEntry> &records
         const QString &note = entry.getNote();
         if (note.size() > std::numeric_limits<qint32>::max() / 2)
             return QByteArray();
-        out = room(fixedPerRecord + note.size() * 2);
+        out = room(OvelaJournalReader::FixedRecordSize + note.size() * 2);
         date(out, it.key());
         for (bool flag : {entry.getDoctor(), entry.getCramps(), entry.getPMS(), entry.getSex(),
                           entry.getProtection(), entry.getSecret()})

@@ -16,13 +16,11 @@ public:
     OvelaDatabase();
     ~OvelaDatabase() override;
 
+    // Writes serialise()'s bytes of this journal.
     bool save(QIODevice *device) const;
-    // The same for a copy of the records (implicitly shared, so taking one is cheap), which
-    // another thread may write while this journal changes.
-    static bool save(QIODevice *device, const QMap<QDate, OvelaRecordEntry> &records,
-                     const QDate &startCycleDate);
-    // The same bytes as save() writes, built straight in memory; null when a record cannot be
-    // stored (a note too long for the format).
+    // The journal's stream for these records (a copy, implicitly shared, may be taken to
+    // another thread while the journal changes); null when a record cannot be stored (a note
+    // too long for the format).
     static QByteArray serialise(const QMap<QDate, OvelaRecordEntry> &records,
                                 const QDate &startCycleDate);
     // All or nothing: on any failure the journal in memory is left exactly as it was.

@@ -39,6 +39,8 @@ extern "C" void onQuitSignal(int signo)
 
 // The phone-like portrait size of the main window on a desktop, in logical pixels.
 const QSize desktopWindowSize(420, 720);
+// Room left on the screen for the window manager's frame and panels.
+const QSize frameRoom(40, 80);
 
 } // namespace
 
@@ -111,10 +113,11 @@ QRect savedWindowPlace(bool &maximized)
     // A window left mostly off every screen (a monitor since unplugged) starts afresh.
     if (bestShare == 0 || bestShare < qMin(area(saved), area(best)) / 4)
         return QRect();
-    // Room for the window manager's frame, as for the first start.
-    QRect place(saved.topLeft(), saved.size().boundedTo(best.size() - QSize(40, 80)));
-    place.moveLeft(qBound(best.left(), place.left(), best.right() + 1 - place.width() - 40));
-    place.moveTop(qBound(best.top(), place.top(), best.bottom() + 1 - place.height() - 80));
+    QRect place(saved.topLeft(), saved.size().boundedTo(best.size() - frameRoom));
+    place.moveLeft(qBound(best.left(), place.left(),
+                          best.right() + 1 - place.width() - frameRoom.width()));
+    place.moveTop(qBound(best.top(), place.top(),
+                         best.bottom() + 1 - place.height() - frameRoom.height()));
     return place;
 }
 
@@ -140,8 +143,7 @@ void QPEApplication::showMainWidget(QWidget *widget, bool nomaximize)
     }
     const QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    // Leave room for the window manager's frame.
-    const QSize size = desktopWindowSize.boundedTo(available.size() - QSize(40, 80));
+    const QSize size = desktopWindowSize.boundedTo(available.size() - frameRoom);
     widget->resize(size);
     QRect frame(QPoint(), size);
     frame.moveCenter(available.center());

@@ -168,7 +168,12 @@ protected:
         memcpy(data, bytes.constData() + at, size_t(n));
         return n;
     }
-    qint64 writeData(const char *, qint64) override { return -1; }
+    // Takes writes up to failAt bytes, then no more.
+    qint64 writeData(const char *, qint64 maxSize) override
+    {
+        const qint64 room = failAt - pos();
+        return room > 0 ? qMin(maxSize, room) : -1;
+    }
 
 private:
     QByteArray bytes;
@@ -419,7 +424,18 @@ void TstOvelaRecordDatabase::savesJournalBytes()
         entry.setNote(notes.at(i % notes.size()).repeated(i % 3));
         varied.setEntry(entry, day2000.addDays(i * 3));
     }
-    QCOMPARE(OvelaDatabase::serialise(varied.entries(), QDate()), saved(varied));
+    // The reference is written field by field through a data stream, as each record writes
+    // itself.
+    QByteArray expected = magic;
+    {
+        QDataStream out(&expected, QIODevice::Append);
+        out << qint8(100) << qint32(varied.entries().size());
+        for (auto it = varied.entries().cbegin(); it != varied.entries().cend(); ++it)
+            out << quint32(it.key().toJulianDay()) << it.value();
+        out << quint32(0);
+    }
+    QCOMPARE(OvelaDatabase::serialise(varied.entries(), QDate()), expected);
+    QCOMPARE(saved(varied), expected);
 }
 
 // A device that cannot take the journal fails the save quietly and is left as it was.
@@ -431,15 +447,17 @@ void TstOvelaRecordDatabase::saveFails()
     fillBefore(db);
     QByteArray bytes("untouched");
     QBuffer closed, readOnly(&bytes);
-    FailingDevice refusing(QByteArray(), 0);
+    FailingDevice refusing(QByteArray(), 0), shortOfRoom(QByteArray(), 10);
     QFile full(QStringLiteral("/dev/full"));
     QZipFile fullGzip(QStringLiteral("/dev/full"));
     QVERIFY(readOnly.open(QIODevice::ReadOnly) && refusing.open(QIODevice::WriteOnly)
-            && full.open(QIODevice::WriteOnly) && fullGzip.open(QIODevice::WriteOnly));
+            && full.open(QIODevice::WriteOnly) && fullGzip.open(QIODevice::WriteOnly)
+            && shortOfRoom.open(QIODevice::WriteOnly));
     WarningLog log;
     const QList<QPair<const char *, QIODevice *>> devices {
         {"none", nullptr}, {"closed", &closed}, {"read-only", &readOnly},
-        {"refusing writes", &refusing}, {"full disk", &full}, {"full disk, gzip", &fullGzip}};
+        {"refusing writes", &refusing}, {"taking ten bytes", &shortOfRoom},
+        {"full disk", &full}, {"full disk, gzip", &fullGzip}};
     for (const auto &device : devices)
         QVERIFY2(!db.save(device.second), device.first);
     fullGzip.close();
