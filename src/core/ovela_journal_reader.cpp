@@ -20,6 +20,13 @@ OvelaJournalReader::OvelaJournalReader(const QByteArray &bytes, qsizetype from)
 {
 }
 
+OvelaJournalReader::OvelaJournalReader(const uchar *from, const uchar *end)
+    : begin(from)
+    , at(from)
+    , end(end)
+{
+}
+
 QByteArray OvelaJournalReader::magic()
 {
     // A byte count, then the text in UTF-16BE.
@@ -36,19 +43,6 @@ bool OvelaJournalReader::fail(Problem problem, const uchar *restart)
     lastProblem = problem;
     at = restart;
     return false;
-}
-
-quint32 OvelaJournalReader::u32()
-{
-    const quint32 value = qFromBigEndian<quint32>(at);
-    at += 4;
-    return value;
-}
-
-QDate OvelaJournalReader::julianDay()
-{
-    const quint32 day = u32();
-    return day == 0 ? QDate() : QDate::fromJulianDay(day);
 }
 
 bool OvelaJournalReader::header(qint32 *count)
@@ -90,7 +84,9 @@ bool OvelaJournalReader::record(QDate *date, OvelaRecordEntry *entry)
     const qint32 temperature = qint32(u32());
     const qint32 fluid = qint32(u32());
     const quint32 count = u32();
-    QString note = QString::fromLatin1("");
+    // An empty note, not a null one: a record read back equals the record written.
+    static const QString empty = QString::fromLatin1("");
+    QString note = empty;
     if (count != 0 && count != NullNote) {
         if (count % 2 != 0)
             return fail(Problem::OddNote, start);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QtEndian>
 
 // The journal's stream read from memory, as it is written: big-endian, the magic string, a
 // format byte and the record count, the records, then the start-cycle date. Every read takes
@@ -20,6 +21,8 @@ public:
 
     // Reads `bytes`, which must outlive the reader, from `from` on.
     explicit OvelaJournalReader(const QByteArray &bytes, qsizetype from = 0);
+    // Reads the bytes from `from` up to `end`.
+    OvelaJournalReader(const uchar *from, const uchar *end);
 
     // The magic string, as the journal begins.
     static QByteArray magic();
@@ -32,12 +35,24 @@ public:
     bool date(QDate *date);
 
     qsizetype position() const { return qsizetype(at - begin); }
+    // The bytes not read yet.
+    const uchar *current() const { return at; }
+    qsizetype left() const { return qsizetype(end - at); }
     Problem problem() const { return lastProblem; }
 
 private:
     bool fail(Problem problem, const uchar *restart);
-    quint32 u32();
-    QDate julianDay();
+    quint32 u32()
+    {
+        const quint32 value = qFromBigEndian<quint32>(at);
+        at += 4;
+        return value;
+    }
+    QDate julianDay()
+    {
+        const quint32 day = u32();
+        return day == 0 ? QDate() : QDate::fromJulianDay(day);
+    }
 
     const uchar *begin;
     const uchar *at;

@@ -9,9 +9,14 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
 #include <limits>
 #include <map>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -47,22 +52,225 @@ MagicCheck readMagic(QIODevice *device)
 }
 
 
-// The rest of a direct-access device, in blocks. A read error (a damaged gzip stream, a wrong
-// checksum, a cut-off file) fails.
-bool readToEnd(QIODevice *device, QByteArray *out)
+// The rest of a direct-access device, read in blocks on a second thread while the caller parses
+// the blocks already read: for a gzip device the inflating and the parsing then overlap. A few
+// blocks are in use at a time, so the journal's stream is never held whole. A short device is
+// read on the caller's thread, and so is every device when no thread can be had.
+class BlockPipe
 {
-    constexpr qint64 Block = 256 * 1024;
-    for (;;) {
-        const qsizetype at = out->size();
-        out->resize(at + Block);
-        const qint64 got = device->read(out->data() + at, Block);
-        out->resize(at + qMax<qint64>(got, 0));
-        if (got < 0)
-            return false;
-        if (got == 0)
-            return true;
+public:
+    // Room before each block for the unread end of the block before it, so that a record that
+    // spans two blocks is parsed in one piece without copying the block.
+    static constexpr qsizetype Headroom = 4096;
+    static constexpr qsizetype BlockSize = 64 * 1024;
+
+    struct Block
+    {
+        std::unique_ptr<uchar[]> memory;
+        qsizetype size = 0;
+        uchar *data() { return memory.get() + Headroom; }
+    };
+
+    explicit BlockPipe(QIODevice *device)
+        : device(device)
+    {
+        // A device that ends within its first block is not worth a thread.
+        readOne();
+        if (!done) {
+            try {
+                reader = std::thread([this] {
+                    std::unique_lock<std::mutex> lock(mutex);
+                    while (!done && !stopping) {
+                        roomLeft.wait(lock, [this] { return stopping || filled - released < Ring; });
+                        if (stopping)
+                            break;
+                        lock.unlock();
+                        readOne();
+                        lock.lock();
+                    }
+                });
+            } catch (const std::system_error &) {
+                // next() reads on the caller's thread instead.
+            }
+        }
     }
-}
+
+    ~BlockPipe()
+    {
+        if (reader.joinable()) {
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                stopping = true;
+            }
+            roomLeft.notify_all();
+            reader.join();
+        }
+    }
+
+    BlockPipe(const BlockPipe &) = delete;
+    BlockPipe &operator=(const BlockPipe &) = delete;
+
+    // The next block in order, once read; null at the end of the device or after a read error
+    // (see failed()). The block before it stays valid until release().
+    Block *next()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (!reader.joinable()) {
+            lock.unlock();
+            if (taken == filled && !done)
+                readOne();
+            lock.lock();
+        }
+        arrived.wait(lock, [this] { return taken < filled || done; });
+        if (taken == filled)
+            return nullptr;
+        return &blocks[taken++ % Ring];
+    }
+
+    // Gives the oldest block taken back to be read into again.
+    void release()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            ++released;
+        }
+        roomLeft.notify_one();
+    }
+
+    // Waits for the device's end; false when reading it failed. Reading to the end also makes
+    // a gzip device check its trailer.
+    bool drain()
+    {
+        while (next())
+            release();
+        std::lock_guard<std::mutex> lock(mutex);
+        return !readError;
+    }
+
+private:
+    static constexpr qint64 Ring = 4;
+
+    // Reads the next block into the ring; a slot is free whenever this is called.
+    void readOne()
+    {
+        Block &block = blocks[filled % Ring];
+        if (!block.memory)
+            block.memory.reset(new uchar[Headroom + BlockSize]);
+        qint64 got = 0;
+        // A device may return less than asked before its end: a block is filled, or the end
+        // or an error reached.
+        while (got < BlockSize) {
+            const qint64 n = device->read(reinterpret_cast<char *>(block.data()) + got,
+                                          BlockSize - got);
+            if (n <= 0) {
+                if (n < 0)
+                    got = -1;
+                break;
+            }
+            got += n;
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (got < 0)
+                readError = true;
+            if (got > 0) {
+                block.size = got;
+                ++filled;
+            }
+            if (got < BlockSize)
+                done = true;
+        }
+        arrived.notify_one();
+    }
+
+    QIODevice *device;
+    Block blocks[Ring];
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::condition_variable roomLeft;
+    qint64 filled = 0;   // blocks read
+    qint64 taken = 0;    // blocks handed to the caller
+    qint64 released = 0; // blocks given back
+    bool done = false;
+    bool readError = false;
+    bool stopping = false;
+    std::thread reader;
+};
+
+// Records parsed from the blocks of a BlockPipe as they arrive. A record, header or date cut
+// off by the end of a block is parsed once the next block is there: its beginning is put in
+// front of that block or, for a long note, gathered in a buffer that grows by the bytes that
+// arrive, never by a count from the stream.
+class BlockParser
+{
+public:
+    explicit BlockParser(BlockPipe &pipe)
+        : pipe(pipe)
+        , in(nullptr, nullptr)
+    {
+    }
+
+    // Calls `read` on the reader until it succeeds; false when it fails for anything but
+    // bytes still to come, or the stream ends first.
+    template <typename Read>
+    bool take(Read read)
+    {
+        while (!read(in)) {
+            switch (in.problem()) {
+            case OvelaJournalReader::Problem::HeaderCutOff:
+            case OvelaJournalReader::Problem::RecordCutOff:
+            case OvelaJournalReader::Problem::NoteCutOff:
+            case OvelaJournalReader::Problem::DateCutOff:
+                if (!more())
+                    return false;
+                break;
+            default:
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    bool more()
+    {
+        const uchar *rest = in.current();
+        const qsizetype restSize = in.left();
+        BlockPipe::Block *next = pipe.next();
+        if (!next)
+            return false;
+        if (restSize <= BlockPipe::Headroom) {
+            uchar *begin = next->data() - restSize;
+            if (restSize > 0)
+                std::memcpy(begin, rest, size_t(restSize));
+            if (holdsBlock)
+                pipe.release();
+            holdsBlock = true;
+            spill.clear();
+            in = OvelaJournalReader(begin, next->data() + next->size);
+            return true;
+        }
+        qsizetype from = 0;
+        if (holdsBlock) {
+            spill = QByteArray(reinterpret_cast<const char *>(rest), restSize);
+            pipe.release();
+            holdsBlock = false;
+        } else {
+            // Already gathering: what was read stays until the note is whole.
+            from = qsizetype(rest - reinterpret_cast<const uchar *>(spill.constData()));
+        }
+        spill.append(reinterpret_cast<const char *>(next->data()), next->size);
+        pipe.release();
+        const auto *gathered = reinterpret_cast<const uchar *>(spill.constData());
+        in = OvelaJournalReader(gathered + from, gathered + spill.size());
+        return true;
+    }
+
+    BlockPipe &pipe;
+    OvelaJournalReader in;
+    QByteArray spill;
+    bool holdsBlock = false; // `in` reads a block of the pipe, not the spill
+};
 
 } // namespace
 
@@ -175,28 +383,31 @@ bool OvelaDatabase::load(QIODevice *device)
         if (stream.status() != QDataStream::Ok)
             return false;
     } else {
-        // A file device is read whole, in large blocks (growing as the bytes arrive, never by a
-        // count from the file), and parsed in memory: a read per field through an unbuffered
-        // gzip device costs far more than the inflating itself. Reading to the end also makes
-        // a gzip device check its trailer.
-        QByteArray rest;
-        if (!readToEnd(device, &rest))
-            return false;
-        OvelaJournalReader in(rest);
+        // A file device is read in large blocks on a second thread and parsed as they arrive:
+        // a read per field through an unbuffered gzip device costs far more than the
+        // inflating itself, and the stream is never held whole.
+        BlockPipe pipe(device);
+        BlockParser parser(pipe);
         qint32 count = 0;
-        if (!in.formatAndCount(&count))
+        if (!parser.take([&count](OvelaJournalReader &in) { return in.formatAndCount(&count); }))
             return false;
         // Every file the program writes is in date order, so the hint makes each insert
         // constant; a date that comes twice keeps its last record, as inserting does.
         std::map<QDate, OvelaRecordEntry> parsed;
         QDate date;
         OvelaRecordEntry entry;
+        const auto record = [&date, &entry](OvelaJournalReader &in) {
+            return in.record(&date, &entry);
+        };
         for (qint32 i = 0; i < count; ++i) {
-            if (!in.record(&date, &entry))
+            if (!parser.take(record))
                 return false;
             parsed.insert_or_assign(parsed.end(), date, std::move(entry));
         }
-        if (!in.date(&start))
+        if (!parser.take([&start](OvelaJournalReader &in) { return in.date(&start); }))
+            return false;
+        // What follows the journal is not read, but the device must end well.
+        if (!pipe.drain())
             return false;
         loaded = QMap<QDate, OvelaRecordEntry>(std::move(parsed));
     }

@@ -93,54 +93,6 @@ OvelaRecordEntry::OvelaRecordEntry()
 {
 }
 
-void OvelaRecordEntry::setDoctor(bool value)
-{
-    doctor = value;
-    cleared = false;
-}
-
-void OvelaRecordEntry::setCramps(bool value)
-{
-    cramps = value;
-    cleared = false;
-}
-
-void OvelaRecordEntry::setPMS(bool value)
-{
-    pms = value;
-    cleared = false;
-}
-
-void OvelaRecordEntry::setSex(bool value)
-{
-    sex = value;
-    cleared = false;
-}
-
-void OvelaRecordEntry::setProtection(bool value)
-{
-    protection = value;
-    cleared = false;
-}
-
-void OvelaRecordEntry::setSecret(bool value)
-{
-    secret = value;
-    cleared = false;
-}
-
-void OvelaRecordEntry::setTemperature(int value)
-{
-    temperature = value;
-    cleared = false;
-}
-
-void OvelaRecordEntry::setCervicalFluid(int value)
-{
-    cervicalFluid = value;
-    cleared = false;
-}
-
 void OvelaRecordEntry::setNote(const QString &value)
 {
     note = value;

@@ -21,14 +21,14 @@ public:
     int getCervicalFluid() const { return cervicalFluid; }
     const QString &getNote() const { return note; }
 
-    void setDoctor(bool value);
-    void setCramps(bool value);
-    void setPMS(bool value);
-    void setSex(bool value);
-    void setProtection(bool value);
-    void setSecret(bool value);
-    void setTemperature(int value);
-    void setCervicalFluid(int value);
+    void setDoctor(bool value) { doctor = value; cleared = false; }
+    void setCramps(bool value) { cramps = value; cleared = false; }
+    void setPMS(bool value) { pms = value; cleared = false; }
+    void setSex(bool value) { sex = value; cleared = false; }
+    void setProtection(bool value) { protection = value; cleared = false; }
+    void setSecret(bool value) { secret = value; cleared = false; }
+    void setTemperature(int value) { temperature = value; cleared = false; }
+    void setCervicalFluid(int value) { cervicalFluid = value; cleared = false; }
     void setNote(const QString &value);
     void setNote(QString &&value);
 

@@ -233,6 +233,7 @@ private slots:
     void rejectsEveryTruncation();
     void rejectsFailingDevice_data();
     void rejectsFailingDevice();
+    void loadsAndRejectsAcrossBlocks();
 
     void addEntrySignalsAndReturnsStoredRecord();
     void removeEntrySignalsWhileRecordIsStored();
@@ -644,6 +645,71 @@ void TstOvelaRecordDatabase::rejectsFailingDevice()
     QVERIFY(untouched(db));
     if (source != &failing)
         QCOMPARE(log.taken(), QStringList {QStringLiteral("device not readable")});
+}
+
+// A journal far larger than the pieces the load reads at a time (64 KiB), with records, a
+// note longer than what is carried over in front of a piece, a note longer than a piece, and
+// the end, cut at and around the edges of those pieces.
+void TstOvelaRecordDatabase::loadsAndRejectsAcrossBlocks()
+{
+    OvelaDatabase big;
+    QDate day(1990, 1, 1);
+    for (int i = 0; i < 6000; ++i, day = day.addDays(1)) {
+        OvelaRecordEntry entry;
+        entry.setTemperature(i % 42);
+        entry.setPMS(i % 3 == 0);
+        entry.setNote(i == 2500 ? QString(3000, QChar(0x00fc))
+                      : i == 4000 ? QString(200000, QChar(0x6708))
+                      : i > 4000 && i < 4004 ? QString(30000, QChar(u'0' + i % 10))
+                                             : QString(i % 37, QChar(u'a' + i % 26)));
+        big.setEntry(entry, day);
+    }
+    big.setStartCycleDate(day);
+    const QByteArray stream = OvelaDatabase::serialise(big.entries(), big.getStartCycleDate());
+    const QString path = TestHome::dataHome() + QStringLiteral("/big.ovd");
+    const auto write = [&path](const QByteArray &bytes, bool compressed) {
+        QZipFile zipped(path);
+        QFile plain(path);
+        QFile &file = compressed ? zipped : plain;
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write(bytes) == bytes.size() && (file.close(), true);
+    };
+    for (bool compressed : {true, false}) {
+        QVERIFY(write(stream, compressed));
+        OvelaDatabase db;
+        fillBefore(db);
+        QVERIFY(loadFile(db, path));
+        QVERIFY(db.entries() == big.entries());
+        QCOMPARE(db.getStartCycleDate(), big.getStartCycleDate());
+    }
+
+    QList<qsizetype> cuts;
+    for (qsizetype edge = 65536; edge < stream.size(); edge += 65536)
+        cuts << edge - 23 << edge - 1 << edge << edge + 1 << edge + 4097;
+    for (qsizetype at = 30; at < stream.size(); at += 9973)
+        cuts << at;
+    cuts << stream.size() - 4 << stream.size() - 1;
+    for (qsizetype cut : std::as_const(cuts)) {
+        QVERIFY(write(stream.left(cut), false));
+        OvelaDatabase db;
+        fillBefore(db);
+        const QByteArray where = "cut at " + QByteArray::number(cut);
+        QVERIFY2(!loadFile(db, path), where.constData());
+        QVERIFY2(untouched(db), where.constData());
+    }
+
+    // A device failing in a later piece, or only after the journal's last byte (also where
+    // that is the end of a whole piece), fails it.
+    const qsizetype afterMagic = stream.size() - magic.size();
+    const QByteArray padded = stream + QByteArray(65536 - afterMagic % 65536, '\0');
+    for (qint64 failAt : {qint64(300000), qint64(stream.size()), qint64(padded.size())}) {
+        FailingDevice failing(padded, failAt);
+        QVERIFY(failing.open(QIODevice::ReadOnly));
+        OvelaDatabase db;
+        fillBefore(db);
+        QVERIFY(!db.load(&failing));
+        QVERIFY(untouched(db));
+    }
 }
 
 void TstOvelaRecordDatabase::addEntrySignalsAndReturnsStoredRecord()
