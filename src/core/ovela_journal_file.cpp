@@ -1,6 +1,7 @@
 #include "core/ovela_journal_file.h"
 
 #include "core/ovela_record_database.h"
+#include "core/ovela_journal_writer.h"
 #include "core/qzipfile.h"
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 #include <QLockFile>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -43,45 +45,6 @@ bool syncPath(const QString &path, bool folder)
     ::close(fd);
     errno = savedErrno;
     return ok;
-}
-
-// Whether a gzip file inflates to exactly `expected`: compared piece by piece as it inflates,
-// so the check holds no second copy of the journal. Fails on a damaged or incomplete stream and
-// on anything after it.
-bool gunzipEquals(const QString &path, const QByteArray &expected)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    z_stream zs{};
-    if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
-        return false;
-    char in[16384];
-    char out[65536];
-    qsizetype matched = 0;
-    int status = Z_OK;
-    bool same = true;
-    while (same && status == Z_OK) {
-        if (zs.avail_in == 0) {
-            const qint64 got = file.read(in, sizeof in);
-            if (got <= 0)
-                break;
-            zs.next_in = reinterpret_cast<Bytef *>(in);
-            zs.avail_in = uInt(got);
-        }
-        zs.next_out = reinterpret_cast<Bytef *>(out);
-        zs.avail_out = sizeof out;
-        status = inflate(&zs, Z_NO_FLUSH);
-        const qsizetype produced = qsizetype(sizeof out - zs.avail_out);
-        same = (status == Z_OK || status == Z_STREAM_END)
-               && produced <= expected.size() - matched
-               && std::memcmp(out, expected.constData() + matched, size_t(produced)) == 0;
-        matched += produced;
-    }
-    const bool whole = same && status == Z_STREAM_END && matched == expected.size()
-                       && zs.avail_in == 0 && file.atEnd();
-    inflateEnd(&zs);
-    return whole;
 }
 
 // Writing beyond a file size limit raises SIGXFSZ, whose default action ends the process in the
@@ -211,6 +174,37 @@ bool OvelaJournalFile::fail(const QString &message)
     return false;
 }
 
+bool OvelaJournalFile::readsBackAs(const QString &path, quint64 length, quint32 crc)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    z_stream zs{};
+    if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
+        return false;
+    char in[16384];
+    char out[65536];
+    int status = Z_OK;
+    while (status == Z_OK) {
+        if (zs.avail_in == 0) {
+            const qint64 got = file.read(in, sizeof in);
+            if (got <= 0)
+                break;
+            zs.next_in = reinterpret_cast<Bytef *>(in);
+            zs.avail_in = uInt(got);
+        }
+        zs.next_out = reinterpret_cast<Bytef *>(out);
+        zs.avail_out = sizeof out;
+        status = inflate(&zs, Z_NO_FLUSH);
+    }
+    // For a gzip stream zlib keeps the CRC-32 of what it inflated (and checks the trailer's):
+    // what was written is checked as it inflates, without a copy of the journal.
+    const bool whole = status == Z_STREAM_END && zs.total_out == length && zs.adler == crc
+                       && zs.avail_in == 0 && file.atEnd();
+    inflateEnd(&zs);
+    return whole;
+}
+
 QByteArray OvelaJournalFile::serialise(const OvelaDatabase &journal)
 {
     return OvelaDatabase::serialise(journal.entries(), journal.getStartCycleDate());
@@ -218,16 +212,14 @@ QByteArray OvelaJournalFile::serialise(const OvelaDatabase &journal)
 
 bool OvelaJournalFile::save(const OvelaDatabase &journal)
 {
-    return saveStream(serialise(journal));
+    return save(journal.entries(), journal.getStartCycleDate());
 }
 
-bool OvelaJournalFile::saveStream(const QByteArray &stream)
+bool OvelaJournalFile::save(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start)
 {
     error.clear();
     if (replaceBlocked)
         return fail(tr("an unreadable journal is still at %1").arg(filePath));
-    if (stream.isEmpty())
-        return fail(tr("a note is too long to be stored"));
     ignoreFileSizeSignal();
 
     // A journal kept elsewhere through a symbolic link is replaced where it lives; the link
@@ -249,7 +241,7 @@ bool OvelaJournalFile::saveStream(const QByteArray &stream)
         tempPath = reserve.fileName();
     }
 
-    if (!writeTemporary(stream, tempPath)) {
+    if (!writeTemporary(records, start, tempPath)) {
         QFile::remove(tempPath);
         return false;
     }
@@ -298,13 +290,32 @@ bool OvelaJournalFile::diskDiffers() const
     return !diskFileKnown || !diskIdentity(&now) || !(now == lastDiskFile);
 }
 
-bool OvelaJournalFile::writeTemporary(const QByteArray &stream, const QString &tempPath)
+bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &records,
+                                      const QDate &start, const QString &tempPath)
 {
+    // The stream is made and deflated piece by piece: a save never holds it whole.
+    quint64 length = 0;
+    uLong crc = crc32(0, nullptr, 0);
     {
         QZipFile device(tempPath);
         if (!device.open(QIODevice::WriteOnly))
             return fail(tr("cannot write %1").arg(tempPath));
-        if (device.write(stream) != stream.size() || !device.flush())
+        OvelaJournalWriter writer(records, start);
+        QByteArray piece;
+        while (!writer.atEnd()) {
+            piece.resize(0);
+            if (!writer.appendTo(piece, 256 * 1024))
+                return fail(tr("a note is too long to be stored"));
+            if (device.write(piece) != piece.size())
+                return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
+            for (qsizetype at = 0; at < piece.size(); at += 1 << 30) {
+                const qsizetype part = std::min<qsizetype>(piece.size() - at, 1 << 30);
+                crc = crc32(crc, reinterpret_cast<const Bytef *>(piece.constData() + at),
+                            uInt(part));
+            }
+            length += quint64(piece.size());
+        }
+        if (!device.flush())
             return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
         device.close();
         if (device.hasWriteError())
@@ -323,12 +334,12 @@ bool OvelaJournalFile::writeTemporary(const QByteArray &stream, const QString &t
     bool readBack = false;
     try {
         std::thread syncing(sync);
-        readBack = gunzipEquals(tempPath, stream);
+        readBack = readsBackAs(tempPath, length, quint32(crc));
         syncing.join();
     } catch (const std::system_error &) {
         // No thread to be had: one after the other.
         sync();
-        readBack = gunzipEquals(tempPath, stream);
+        readBack = readsBackAs(tempPath, length, quint32(crc));
     }
     if (!synced) {
         errno = syncErrno;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/ovela_record_entry.h"
+
 #include <QCoreApplication>
+#include <QDate>
+#include <QMap>
 #include <QString>
 
 #include <memory>
@@ -49,10 +53,13 @@ public:
     // it holds the journal as this session found it. On any failure the file on disk is left
     // as it was, a warning goes to stderr and the result is false.
     bool save(const OvelaDatabase &journal);
-    // The same with the journal's stream already serialised (see serialise()); safe to call
-    // from a worker thread while no other member of this object is used.
-    bool saveStream(const QByteArray &stream);
+    // The same with the journal's records and start date; safe to call from a worker thread
+    // while no other member of this object is used and the records do not change.
+    bool save(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start);
     static QByteArray serialise(const OvelaDatabase &journal);
+    // Whether the gzip file at `path` inflates whole, and to nothing after it, into `length`
+    // bytes whose CRC-32 is `crc`: the check that a written journal reads back as it was made.
+    static bool readsBackAs(const QString &path, quint64 length, quint32 crc);
 
     // Whether the file at path() may not hold what was last loaded from or saved to it: nothing
     // was loaded or saved yet, or the file was replaced or changed since.
@@ -68,7 +75,8 @@ public:
 
 private:
     bool fail(const QString &message);
-    bool writeTemporary(const QByteArray &stream, const QString &tempPath);
+    bool writeTemporary(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start,
+                        const QString &tempPath);
     bool keepBackup(const QString &target);
     void removeLeftovers();
 

@@ -46,13 +46,13 @@ void OvelaJournalSaver::startSave()
     if (worker || !isPending())
         return;
     // The snapshot is a copy of the records, which shares them until the journal changes
-    // again: the GUI thread pays nothing for it. The worker serialises it once, deflates,
-    // writes, syncs, checks and renames; and lets go of the copy itself, so that a journal
-    // which changed meanwhile is not freed on the GUI thread.
+    // again: the GUI thread pays nothing for it. The worker makes the stream piece by piece,
+    // deflating and writing each, syncs, checks and renames; and lets go of the copy itself,
+    // so that a journal which changed meanwhile is not freed on the GUI thread.
     savingChanges = changes;
     worker = QThread::create(
         [this, records = journal.entries(), start = journal.getStartCycleDate()]() mutable {
-            workerOk = file.saveStream(OvelaDatabase::serialise(records, start));
+            workerOk = file.save(records, start);
             workerError = workerOk ? QString() : file.errorString();
             records = {};
         });

@@ -1,6 +1,7 @@
 #include "core/ovela_record_database.h"
 
 #include "core/ovela_journal_reader.h"
+#include "core/ovela_journal_writer.h"
 #include "core/qzipfile.h"
 
 #include <QDataStream>
@@ -19,8 +20,6 @@
 #include <thread>
 
 namespace {
-
-constexpr qint8 FormatByte = 100;
 
 // Dates are stored as 32-bit Julian days, 0 standing for "no date"; Qt's own QDate
 // serialisation is 64-bit and cannot be used.
@@ -296,50 +295,11 @@ bool OvelaDatabase::save(QIODevice *device) const
 QByteArray OvelaDatabase::serialise(const QMap<QDate, OvelaRecordEntry> &records,
                                     const QDate &startCycleDate)
 {
-    // One pass over the records, writing straight into memory that grows as it fills: no
-    // stream calls per field.
-    const QByteArray magic = OvelaJournalReader::magic();
-    QByteArray bytes(magic.size() + 1 + 4 + records.size() * (OvelaJournalReader::FixedRecordSize + 64) + 4,
-                     Qt::Uninitialized);
-    qsizetype used = 0;
-    // Room for `count` more bytes, and where they go.
-    auto room = [&bytes, &used](qsizetype count) {
-        if (bytes.size() - used < count)
-            bytes.resize(std::max(bytes.size() * 2, used + count));
-        uchar *at = reinterpret_cast<uchar *>(bytes.data()) + used;
-        used += count;
-        return at;
-    };
-    auto u32 = [](uchar *&out, quint32 value) {
-        qToBigEndian(value, out);
-        out += 4;
-    };
-    auto date = [&u32](uchar *&out, const QDate &d) {
-        u32(out, d.isValid() ? quint32(d.toJulianDay()) : 0);
-    };
-    std::memcpy(room(magic.size()), magic.constData(), size_t(magic.size()));
-    uchar *out = room(1 + 4);
-    *out++ = uchar(FormatByte);
-    u32(out, quint32(records.size()));
-    for (auto it = records.cbegin(); it != records.cend(); ++it) {
-        const OvelaRecordEntry &entry = it.value();
-        // An empty or null note is stored with the count 0.
-        const QString &note = entry.getNote();
-        if (note.size() > std::numeric_limits<qint32>::max() / 2)
-            return QByteArray();
-        out = room(OvelaJournalReader::FixedRecordSize + note.size() * 2);
-        date(out, it.key());
-        for (bool flag : {entry.getDoctor(), entry.getCramps(), entry.getPMS(), entry.getSex(),
-                          entry.getProtection(), entry.getSecret()})
-            *out++ = flag ? 1 : 0;
-        u32(out, quint32(entry.getTemperature()));
-        u32(out, quint32(entry.getCervicalFluid()));
-        u32(out, quint32(note.size() * 2));
-        qToBigEndian<quint16>(note.utf16(), note.size(), out);
-    }
-    out = room(4);
-    date(out, startCycleDate);
-    bytes.resize(used);
+    QByteArray bytes;
+    bytes.reserve(records.size() * (OvelaJournalReader::FixedRecordSize + 64) + 64);
+    OvelaJournalWriter writer(records, startCycleDate);
+    if (!writer.appendTo(bytes, std::numeric_limits<qsizetype>::max()))
+        return QByteArray();
     return bytes;
 }
 

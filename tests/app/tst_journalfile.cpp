@@ -1,5 +1,6 @@
 #include "core/ovela_journal_file.h"
 #include "core/ovela_record_database.h"
+#include "core/qzipfile.h"
 
 #include "journaltestutil.h"
 #include "support/testhome.h"
@@ -12,6 +13,7 @@
 #include <sys/stat.h>
 #include <csignal>
 #include <unistd.h>
+#include <zlib.h>
 
 using namespace JournalTest;
 using LoadResult = OvelaJournalFile::LoadResult;
@@ -46,6 +48,41 @@ private slots:
         QCOMPARE(file.load(db), LoadResult::Missing);
         QVERIFY(db.entries().isEmpty());
         QVERIFY(!QFileInfo::exists(journal()));
+    }
+
+    // The save's read-back check: the written file must inflate whole, with nothing after it,
+    // to exactly what was made.
+    void readBackCheck()
+    {
+        const QByteArray made = QByteArray("journal stream ").repeated(20000);
+        const auto crcOf = [](const QByteArray &bytes) {
+            return quint32(crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()),
+                                 uInt(bytes.size())));
+        };
+        const auto written = [this](const QByteArray &content, const QByteArray &after = {}) {
+            const QString path = folder() + QStringLiteral("/written.gz");
+            QFile::remove(path);
+            QZipFile zipped(path);
+            if (!zipped.open(QIODevice::WriteOnly) || zipped.write(content) != content.size())
+                return QString();
+            zipped.close();
+            QFile file(path);
+            file.open(QIODevice::Append);
+            file.write(after);
+            return path;
+        };
+        const quint64 length = quint64(made.size());
+        QVERIFY(OvelaJournalFile::readsBackAs(written(made), length, crcOf(made)));
+        QByteArray other = made;
+        other[made.size() / 2] = 'X';
+        QVERIFY(!OvelaJournalFile::readsBackAs(written(other), length, crcOf(made)));
+        const QByteArray shorter = made.chopped(1);
+        QVERIFY(!OvelaJournalFile::readsBackAs(written(shorter), length, crcOf(shorter)));
+        QVERIFY(!OvelaJournalFile::readsBackAs(written(made, "x"), length, crcOf(made)));
+        // Cut short: the stream has no end.
+        const QString path = written(made);
+        QVERIFY(QFile::resize(path, QFileInfo(path).size() - 9));
+        QVERIFY(!OvelaJournalFile::readsBackAs(path, length, crcOf(made)));
     }
 
     void loadsAGoodJournal()
