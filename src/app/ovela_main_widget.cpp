@@ -50,6 +50,8 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     : QMainWindow(parent, flags)
     , settings(preferences)
 {
+    // Before any widget of the window (and the pass-code dialog) is made and polished.
+    QPEToolBar::prepareStyle();
     setWindowTitle(tr("Quorin"));
     databaseOpen = false;
 
