@@ -1,13 +1,18 @@
 #include "platform/qpetoolbar.h"
+#include "platform/resource.h"
+#include "platform/svgicon.h"
 
 #include "support/testhome.h"
 
+#include <QDirIterator>
 #include <QFile>
+#include <QImageReader>
 #include <QIcon>
 #include <QMainWindow>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QSvgRenderer>
 
 #include <memory>
 
@@ -21,6 +26,8 @@ private slots:
     void toolBarLoadsNoImagePlugin();
     void extensionIconIsTheStockOne_data();
     void extensionIconIsTheStockOne();
+    void iconsAreTheDrawingAtEveryRatio_data();
+    void iconsAreTheDrawingAtEveryRatio();
 };
 
 static QStringList imagePluginsLoaded()
@@ -76,6 +83,48 @@ void TstImages::extensionIconIsTheStockOne()
     QCOMPARE(actual.availableSizes(), expected.availableSizes());
     for (const QSize &size : expected.availableSizes())
         QCOMPARE(actual.pixmap(size).toImage(), expected.pixmap(size).toImage());
+}
+
+void TstImages::iconsAreTheDrawingAtEveryRatio_data()
+{
+    QTest::addColumn<QString>("name");
+    QDirIterator icons(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+    int count = 0;
+    while (icons.hasNext()) {
+        const QString path = icons.next();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.readAll().contains("<svg")) {
+            const QString name = path.mid(int(qstrlen(":/icons/")));
+            QTest::newRow(qPrintable(name)) << name;
+            ++count;
+        }
+    }
+    QVERIFY(count >= 18);
+}
+
+// What the build rendered for ratios 1 and 2 is what the program draws, pixel for pixel, and
+// an icon comes at the screen's ratio (this program runs once more at a scale factor of 2).
+void TstImages::iconsAreTheDrawingAtEveryRatio()
+{
+    QFETCH(QString, name);
+    QSvgRenderer svg(QLatin1String(":/icons/") + name);
+    QVERIFY(svg.isValid());
+    for (int ratio : {1, 2}) {
+        QImageReader reader(QStringLiteral(":/icon-pixmaps/%1@%2x").arg(name).arg(ratio), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage built = reader.read();
+        QVERIFY2(!built.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(built.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 renderSvgIcon(svg, ratio));
+    }
+
+    const qreal ratio = qApp->devicePixelRatio();
+    const QPixmap shown = Resource::loadPixmap(name);
+    QCOMPARE(shown.devicePixelRatio(), ratio);
+    QCOMPARE(shown.size(), svg.defaultSize() * ratio);
+    QImage drawn = renderSvgIcon(svg, ratio);
+    drawn.setDevicePixelRatio(ratio);
+    QCOMPARE(shown.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
 }
 
 OVELA_TEST_GUI_MAIN(TstImages)
