@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QSpinBox>
+#include <QStyleOptionHeader>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -51,6 +52,32 @@ int fertileDenseFactor(int index)
     const int k = (index >= 1 && index <= 8) ? 100 * index / 18 : 0;
     return index <= 3 ? 100 - k : 100 + k;
 }
+
+// The weekday labels over the month. Qt measures a header's labels in bold, the look of a
+// highlighted section, which loads the bold face for that measure alone; nothing is ever
+// selected in the month, so no label is ever shown in bold, and it is measured as it is shown.
+class WeekdayHeader : public QHeaderView
+{
+public:
+    explicit WeekdayHeader(QWidget *parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+        setHighlightSections(false);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        if (!model())
+            return QHeaderView::sectionSizeFromContents(logicalIndex);
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model()->headerData(logicalIndex, orientation()).toString();
+        option.textAlignment = defaultAlignment();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+};
 
 } // namespace
 
@@ -240,10 +267,15 @@ void OvelaDayItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
 
 OvelaDateBookMonthTable::OvelaDateBookMonthTable(QWidget *parent, const char *name,
                                                  OvelaCalendar *calendar)
-    : QTableWidget(6, 7, parent)
+    : QTableWidget(parent)
     , calendar(calendar)
 {
     setObjectName(toName(name));
+    // Both before the cells are made, which measures the headers' labels.
+    setHorizontalHeader(new WeekdayHeader(this));
+    verticalHeader()->hide();
+    setRowCount(6);
+    setColumnCount(7);
 
     Config config(QStringLiteral("qpe"), Config::User);
     config.setGroup(QStringLiteral("Time"));
@@ -258,7 +290,6 @@ OvelaDateBookMonthTable::OvelaDateBookMonthTable(QWidget *parent, const char *na
     top->setSectionResizeMode(QHeaderView::Stretch);
     setupLabels();
 
-    verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     setSelectionMode(QAbstractItemView::NoSelection);
