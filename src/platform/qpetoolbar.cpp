@@ -51,8 +51,12 @@ private:
     {
         const QDir folder(QStringLiteral(":/qt-project.org/styles/commonstyle/images"));
         QMap<int, QString> bySize; // smallest first, as the stock style adds them
-        const QStringList names = folder.entryList({stem + QLatin1String("*.png")}, QDir::Files);
+        // Matched by hand: a name filter would be a regular expression, and would load and
+        // compile one for this.
+        const QStringList names = folder.entryList(QDir::Files);
         for (const QString &name : names) {
+            if (!name.startsWith(stem) || !name.endsWith(QLatin1String(".png")))
+                continue;
             bool number = false;
             const int size = QStringView(name).mid(stem.size()).chopped(4).toInt(&number);
             // "toolbar-ext-h-rtl-8.png" also starts with "toolbar-ext-h-".
