@@ -100,8 +100,6 @@ OvelaDayItemMonth::OvelaDayItemMonth(const QString &text, const QDate &date,
     , calendar(calendar)
 {
     setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    pencilPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/pencil.png"));
-    thermometerPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/thermometer.png"));
 }
 
 OvelaDayItemMonth::~OvelaDayItemMonth() = default;
@@ -202,11 +200,14 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
         font.setPixelSize(std::max(1, font.pixelSize() / 3 * 2));
     p->setFont(font);
     const QString number = QString::number(dayNumber);
-    const int baseline = p->fontMetrics().ascent() + 1;
+    const QFontMetrics metrics = p->fontMetrics();
+    const int baseline = metrics.ascent() + 1;
     p->drawText(1, baseline, number);
-    // A large font pushes the markers below the number and the symbol to its right.
+    // A large font pushes the markers below the number and the symbol to its right (measured
+    // only for a day that has the symbol: measuring shapes the text once more).
     const int markerTop = std::max(11, baseline);
-    const int symbolLeft = std::max(20, 1 + p->fontMetrics().horizontalAdvance(number) + 2);
+    const int symbolLeft =
+        fertileDay != -1 ? std::max(20, 1 + metrics.horizontalAdvance(number) + 2) : 0;
     p->restore();
 
     if (!calendar)
@@ -215,11 +216,19 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
         const OvelaRecordEntry entry = calendar->getEntry(date);
         if (!entry.isEmpty()) {
             // The note alone does not mark a day; a dry cervical fluid (0) neither.
+            // The markers are fetched for the first day that shows one: most days have none.
             if (entry.getDoctor() || entry.getCramps() || entry.getPMS() || entry.getSex() ||
-                entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0)
+                entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0) {
+                if (pencilPixmap.isNull())
+                    pencilPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/pencil.png"));
                 p->drawPixmap(2, markerTop, pencilPixmap);
-            if (entry.getTemperature() != 0)
+            }
+            if (entry.getTemperature() != 0) {
+                if (thermometerPixmap.isNull())
+                    thermometerPixmap =
+                        Resource::loadPixmap(QStringLiteral("ovelaZ/thermometer.png"));
                 p->drawPixmap(13, markerTop, thermometerPixmap);
+            }
         }
     }
     if (fertileDay != -1)
