@@ -99,6 +99,10 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     // After the tool bar, so that the warning takes a row of its own below the commands.
     createSaveWarning();
 
+    // The native window (not shown yet) is made while the journal may still be being read:
+    // making it takes a few milliseconds, X round trips and the icon, that showing the window
+    // would otherwise spend after the read.
+    create();
     if (reading.joinable())
         reading.join();
     calculator->takeOver(loaded);
