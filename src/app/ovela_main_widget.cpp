@@ -50,6 +50,8 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     : QMainWindow(parent, flags)
     , settings(preferences)
 {
+    // Before any widget of the window (and the pass-code dialog) is made and polished.
+    QPEToolBar::prepareStyle();
     setWindowTitle(tr("Quorin"));
     databaseOpen = false;
 
@@ -97,6 +99,10 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     // After the tool bar, so that the warning takes a row of its own below the commands.
     createSaveWarning();
 
+    // The native window (not shown yet) is made while the journal may still be being read:
+    // making it takes a few milliseconds, X round trips and the icon, that showing the window
+    // would otherwise spend after the read.
+    create();
     if (reading.joinable())
         reading.join();
     calculator->takeOver(loaded);
@@ -172,10 +178,48 @@ void OvelaMainWindow::createPages()
     calendarWidget = new OvelaCentralWidget(calculator, settings, this);
     widgetStack->insertWidget(CalendarPage, calendarWidget);
     connect(calendarWidget, &OvelaCentralWidget::updateEdit, this, &OvelaMainWindow::onUpdateEdit);
-    tempChartWidget = new OvelaTempChartWidget(calculator, settings, this, nullptr);
-    widgetStack->insertWidget(ChartPage, tempChartWidget);
-    tempHistoryWidget = new OvelaTempHistoryWidget(calculator, settings, this, nullptr);
-    widgetStack->insertWidget(HistoryPage, tempHistoryWidget);
+    // Most sessions start on the calendar and many never leave it: the other two pages hold
+    // their places in the stack with empty widgets until they are first needed.
+    widgetStack->insertWidget(ChartPage, new QWidget(widgetStack));
+    widgetStack->insertWidget(HistoryPage, new QWidget(widgetStack));
+}
+
+void OvelaMainWindow::ensurePage(int id) const
+{
+    QWidget *page = nullptr;
+    if (id == ChartPage && !tempChartWidget)
+        page = tempChartWidget = new OvelaTempChartWidget(calculator, settings, widgetStack);
+    else if (id == HistoryPage && !tempHistoryWidget)
+        page = tempHistoryWidget = new OvelaTempHistoryWidget(calculator, settings, widgetStack);
+    if (!page)
+        return;
+    QWidget *placeholder = widgetStack->widget(id);
+    widgetStack->insertWidget(id, page);
+    widgetStack->removeWidget(placeholder);
+    delete placeholder;
+}
+
+OvelaTempChartWidget *OvelaMainWindow::chartPage() const
+{
+    if (widgetStack)
+        ensurePage(ChartPage);
+    return tempChartWidget;
+}
+
+OvelaTempHistoryWidget *OvelaMainWindow::historyPage() const
+{
+    if (widgetStack)
+        ensurePage(HistoryPage);
+    return tempHistoryWidget;
+}
+
+QStackedWidget *OvelaMainWindow::pageStack() const
+{
+    if (widgetStack) {
+        ensurePage(ChartPage);
+        ensurePage(HistoryPage);
+    }
+    return widgetStack;
 }
 
 void OvelaMainWindow::createActions()
@@ -274,6 +318,7 @@ void OvelaMainWindow::raiseLastWidget()
 
 void OvelaMainWindow::showPage(int id)
 {
+    ensurePage(id);
     widgetStack->setCurrentIndex(id);
     // Exactly one view action is on, also when the user taps the one already on.
     calendarAction->setChecked(id == CalendarPage);

@@ -55,9 +55,11 @@ public:
 
     OvelaCalendar *calendar() const { return calculator; }
     OvelaCentralWidget *calendarPage() const { return calendarWidget; }
-    OvelaTempChartWidget *chartPage() const { return tempChartWidget; }
-    OvelaTempHistoryWidget *historyPage() const { return tempHistoryWidget; }
-    QStackedWidget *pageStack() const { return widgetStack; }
+    // The chart and history pages are made when first shown; handing one out makes it, and
+    // handing out the stack makes both, so that a caller always finds the three pages.
+    OvelaTempChartWidget *chartPage() const;
+    OvelaTempHistoryWidget *historyPage() const;
+    QStackedWidget *pageStack() const;
 
 public slots:
     void raiseCalendar();
@@ -72,6 +74,8 @@ protected:
 
 private:
     void createPages();
+    // Makes the page of that id if it is not made yet, in its place in the stack.
+    void ensurePage(int id) const;
     void createSaveWarning();
     void showSaveFailure(const QString &reason);
     bool saveCopyAs();
@@ -92,8 +96,9 @@ private:
     QMenu *viewMenu = nullptr;
     QMenu *toolsMenu = nullptr;
     OvelaCentralWidget *calendarWidget = nullptr;
-    OvelaTempChartWidget *tempChartWidget = nullptr;
-    OvelaTempHistoryWidget *tempHistoryWidget = nullptr;
+    // Made on first need (see ensurePage), also from the const accessors.
+    mutable OvelaTempChartWidget *tempChartWidget = nullptr;
+    mutable OvelaTempHistoryWidget *tempHistoryWidget = nullptr;
     QAction *calendarAction = nullptr;
     QAction *tempChartAction = nullptr;
     QAction *tempHistoryAction = nullptr;

@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QSpinBox>
+#include <QStyleOptionHeader>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -52,6 +53,32 @@ int fertileDenseFactor(int index)
     return index <= 3 ? 100 - k : 100 + k;
 }
 
+// The weekday labels over the month. Qt measures a header's labels in bold, the look of a
+// highlighted section, which loads the bold face for that measure alone; nothing is ever
+// selected in the month, so no label is ever shown in bold, and it is measured as it is shown.
+class WeekdayHeader : public QHeaderView
+{
+public:
+    explicit WeekdayHeader(QWidget *parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+        setHighlightSections(false);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        if (!model())
+            return QHeaderView::sectionSizeFromContents(logicalIndex);
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model()->headerData(logicalIndex, orientation()).toString();
+        option.textAlignment = defaultAlignment();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+};
+
 } // namespace
 
 void fillCycleDenseRect(QPainter *p, const QRect &r, const QColor &c, int index)
@@ -73,8 +100,6 @@ OvelaDayItemMonth::OvelaDayItemMonth(const QString &text, const QDate &date,
     , calendar(calendar)
 {
     setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    pencilPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/pencil.png"));
-    thermometerPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/thermometer.png"));
 }
 
 OvelaDayItemMonth::~OvelaDayItemMonth() = default;
@@ -175,11 +200,14 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
         font.setPixelSize(std::max(1, font.pixelSize() / 3 * 2));
     p->setFont(font);
     const QString number = QString::number(dayNumber);
-    const int baseline = p->fontMetrics().ascent() + 1;
+    const QFontMetrics metrics = p->fontMetrics();
+    const int baseline = metrics.ascent() + 1;
     p->drawText(1, baseline, number);
-    // A large font pushes the markers below the number and the symbol to its right.
+    // A large font pushes the markers below the number and the symbol to its right (measured
+    // only for a day that has the symbol: measuring shapes the text once more).
     const int markerTop = std::max(11, baseline);
-    const int symbolLeft = std::max(20, 1 + p->fontMetrics().horizontalAdvance(number) + 2);
+    const int symbolLeft =
+        fertileDay != -1 ? std::max(20, 1 + metrics.horizontalAdvance(number) + 2) : 0;
     p->restore();
 
     if (!calendar)
@@ -188,11 +216,19 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
         const OvelaRecordEntry entry = calendar->getEntry(date);
         if (!entry.isEmpty()) {
             // The note alone does not mark a day; a dry cervical fluid (0) neither.
+            // The markers are fetched for the first day that shows one: most days have none.
             if (entry.getDoctor() || entry.getCramps() || entry.getPMS() || entry.getSex() ||
-                entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0)
+                entry.getProtection() || entry.getSecret() || entry.getCervicalFluid() != 0) {
+                if (pencilPixmap.isNull())
+                    pencilPixmap = Resource::loadPixmap(QStringLiteral("ovelaZ/pencil.png"));
                 p->drawPixmap(2, markerTop, pencilPixmap);
-            if (entry.getTemperature() != 0)
+            }
+            if (entry.getTemperature() != 0) {
+                if (thermometerPixmap.isNull())
+                    thermometerPixmap =
+                        Resource::loadPixmap(QStringLiteral("ovelaZ/thermometer.png"));
                 p->drawPixmap(13, markerTop, thermometerPixmap);
+            }
         }
     }
     if (fertileDay != -1)
@@ -240,10 +276,15 @@ void OvelaDayItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
 
 OvelaDateBookMonthTable::OvelaDateBookMonthTable(QWidget *parent, const char *name,
                                                  OvelaCalendar *calendar)
-    : QTableWidget(6, 7, parent)
+    : QTableWidget(parent)
     , calendar(calendar)
 {
     setObjectName(toName(name));
+    // Both before the cells are made, which measures the headers' labels.
+    setHorizontalHeader(new WeekdayHeader(this));
+    verticalHeader()->hide();
+    setRowCount(6);
+    setColumnCount(7);
 
     Config config(QStringLiteral("qpe"), Config::User);
     config.setGroup(QStringLiteral("Time"));
@@ -258,7 +299,6 @@ OvelaDateBookMonthTable::OvelaDateBookMonthTable(QWidget *parent, const char *na
     top->setSectionResizeMode(QHeaderView::Stretch);
     setupLabels();
 
-    verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     setSelectionMode(QAbstractItemView::NoSelection);

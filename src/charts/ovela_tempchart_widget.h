@@ -10,6 +10,7 @@ class Preferences;
 // The chart page: a month header over the chart, which follows the header's month.
 class OvelaTempChartWidget : public QWidget
 {
+    Q_OBJECT
 public:
     OvelaTempChartWidget(OvelaCalendar *calendar, Preferences &preferences,
                          QWidget *parent = nullptr, const char *name = nullptr);

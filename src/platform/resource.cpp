@@ -1,10 +1,14 @@
 #include "platform/resource.h"
 
+#include "platform/svgicon.h"
+
 #include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
+#include <QImageReader>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+
+#include <cstring>
 
 static void initResources()
 {
@@ -32,6 +36,19 @@ QString resolve(const QString &name)
             return candidate;
     }
     return QString();
+}
+
+// The image the build rendered from the SVG icon at path (":/icons/<name>") for ratio 1 or 2,
+// ":/icon-pixmaps/<name>@<ratio>x"; null when it did not.
+QImage prerendered(const QString &path, qreal ratio)
+{
+    const QString name = path.mid(int(std::strlen(":/icons/")));
+    QImageReader reader(QLatin1String(":/icon-pixmaps/") + name + QLatin1Char('@')
+                            + QString::number(int(ratio)) + QLatin1Char('x'),
+                        "png");
+    // Told it is PNG: a reader left to detect the format loads every image plugin to ask them.
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace
@@ -66,15 +83,17 @@ QPixmap Resource::loadPixmap(const QString &name)
     const QByteArray data = file.readAll();
 
     // An entry may be SVG under any name (the cell markers keep their historical .png names).
+    const bool isSvg = data.contains("<svg");
+    // The build renders every SVG icon for the usual ratios: reading that image takes a
+    // fraction of the time of drawing it, which is left for the other ratios.
+    const QImage ready = isSvg && (ratio == 1.0 || ratio == 2.0) ? prerendered(path, ratio)
+                                                                 : QImage();
     QSvgRenderer svg;
-    if (data.contains("<svg") && svg.load(data)) {
-        const QSize size = svg.defaultSize();
-        QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        svg.render(&painter);
-        painter.end();
-        pixmap = QPixmap::fromImage(image);
+    if (!ready.isNull()) {
+        pixmap = QPixmap::fromImage(ready);
+        pixmap.setDevicePixelRatio(ratio);
+    } else if (isSvg && svg.load(data)) {
+        pixmap = QPixmap::fromImage(renderSvgIcon(svg, ratio));
         pixmap.setDevicePixelRatio(ratio);
     } else {
         pixmap.loadFromData(data);

@@ -2,6 +2,7 @@
 #include "calendar/ovela_central_widget.h"
 #include "calendar/ovela_datebookmonth.h"
 #include "charts/ovela_chart.h"
+#include "charts/ovela_tempchart_widget.h"
 #include "cycle/ovela_calendar.h"
 #include "dialogs/OvelaPreferencesDialog.h"
 #include "dialogs/OvelaRecordEntry.h"
@@ -104,7 +105,7 @@ private slots:
         Preferences preferences;
         preferences.setSaveOnExit(false);
         OvelaMainWindow window(preferences);
-        auto *chart = window.findChild<OvelaChartWidget *>();
+        auto *chart = window.chartPage()->findChild<OvelaChartWidget *>();
         QCOMPARE(accessible(chart, QAccessible::Name), QStringLiteral("Temperature chart"));
         chart->resize(300, 300);
         chart->grab(); // paints, which keeps the description with the month shown

@@ -42,6 +42,7 @@ private slots:
     void clearDatabaseAsksFirst();
     void aboutOpensAndCloses();
     void editShowsOnTheOtherPages();
+    void otherPagesAreMadeWhenFirstShown();
 
 private:
     struct Window
@@ -368,6 +369,53 @@ void TstPages::editShowsOnTheOtherPages()
     QVERIFY(table->item(0, 0));
     QCOMPARE(table->item(0, 0)->text(), QLocale().dayName(day.dayOfWeek(), QLocale::ShortFormat)
                                               + QLatin1Char(' ') + QLocale().toString(day, QLocale::ShortFormat));
+}
+
+// The chart and history pages are made when first raised, in their places in the stack, once,
+// and show the journal as it is by then.
+void TstPages::otherPagesAreMadeWhenFirstShown()
+{
+    Window w;
+    // Found by hand: the window's accessors would make the pages.
+    auto *stack = w.window->findChild<QStackedWidget *>();
+    QCOMPARE(stack->count(), 3);
+    QVERIFY(!w.window->findChild<OvelaTempChartWidget *>());
+    QVERIFY(!w.window->findChild<OvelaTempHistoryWidget *>());
+
+    const QDate today = QDate::currentDate();
+    OvelaRecordEntry record;
+    record.setTemperature(21);
+    w.window->calendar()->setEntry(record, today);
+
+    w.button(QStringLiteral("Temperature history"))->trigger();
+    auto *history = qobject_cast<OvelaTempHistoryWidget *>(stack->currentWidget());
+    QVERIFY(history);
+    QCOMPARE(stack->indexOf(history), 2);
+    QVERIFY(history->isVisible());
+    QCOMPARE(history->geometry(), stack->rect());
+    QVERIFY(!w.window->findChild<OvelaTempChartWidget *>());
+    auto *table = history->findChild<QTableWidget *>(QStringLiteral("HistoryTable"));
+    QVERIFY(table->item(0, 0));
+    QCOMPARE(table->item(0, 0)->text(),
+             QLocale().dayName(today.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ')
+                 + QLocale().toString(today, QLocale::ShortFormat));
+
+    w.button(QStringLiteral("Temperature chart"))->trigger();
+    auto *chart = qobject_cast<OvelaTempChartWidget *>(stack->currentWidget());
+    QVERIFY(chart);
+    QCOMPARE(stack->indexOf(chart), 1);
+    QCOMPARE(stack->indexOf(history), 2);
+    QCOMPARE(stack->count(), 3);
+    QVERIFY(chart->isVisible());
+    QVERIFY(!history->isVisible());
+
+    // Made once: raising a page again shows the same page, and the accessors hand it out.
+    w.button(QStringLiteral("Temperature history"))->trigger();
+    QCOMPARE(stack->currentWidget(), static_cast<QWidget *>(history));
+    QCOMPARE(w.window->historyPage(), history);
+    QCOMPARE(w.window->chartPage(), chart);
+    QCOMPARE(w.window->findChildren<OvelaTempHistoryWidget *>().size(), 1);
+    QCOMPARE(w.window->findChildren<OvelaTempChartWidget *>().size(), 1);
 }
 
 OVELA_TEST_GUI_MAIN(TstPages)

@@ -7,6 +7,8 @@
 #include "support/testhome.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLocale>
 #include <QMenu>
@@ -116,6 +118,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { TestHome::wipe(); }
 
+    // First: it looks at the font files this process has opened.
+    void weekdaysAreMeasuredInTheirOwnFont();
     void layout_data();
     void layout();
     void weekStartFromPlatformStore();
@@ -882,6 +886,31 @@ void TstOvelaDateBookMonth::dateButtonPick()
     QTRY_COMPARE(QApplication::activePopupWidget(), popup);
     QCOMPARE(picker->selectedDate(), QDate(2005, 1, 9));
     popup->close();
+}
+
+// The weekday labels never show in bold (nothing is ever selected), so the bold face is not
+// loaded to measure them; the header is as high as a stock header with the same labels.
+void TstOvelaDateBookMonth::weekdaysAreMeasuredInTheirOwnFont()
+{
+    OvelaDateBookMonth month(nullptr, "month", nullptr, false);
+    month.resize(300, 300);
+    month.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&month));
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY2(!mapped.contains("Bold."), "a bold font face was loaded");
+
+    auto *table = month.findChild<OvelaDateBookMonthTable *>();
+    QTableWidget stock(6, 7);
+    QStringList labels;
+    for (int column = 0; column < 7; ++column)
+        labels << table->horizontalHeaderItem(column)->text();
+    stock.setHorizontalHeaderLabels(labels);
+    QCOMPARE(labels.size(), 7);
+    QVERIFY(!labels.first().isEmpty());
+    QCOMPARE(table->horizontalHeader()->height(), stock.horizontalHeader()->sizeHint().height());
+    QVERIFY(!table->verticalHeader()->isVisible());
 }
 
 OVELA_TEST_GUI_MAIN(TstOvelaDateBookMonth)

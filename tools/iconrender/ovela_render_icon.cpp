@@ -1,16 +1,39 @@
 // Renders the program's scalable icon to a square PNG at build time, for the desktops and
-// panels that cannot draw SVG icons themselves.
+// panels that cannot draw SVG icons themselves; or an icon of the window at its own size
+// times a pixel ratio, exactly as the program would draw it.
 //   ovela_render_icon <in.svg> <size> <out.png>
+//   ovela_render_icon --ratio <ratio> <in.svg> <out.png>
+#include "platform/svgicon.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <cstdio>
 
+static int renderAtRatio(const char *ratioText, const char *in, const char *out)
+{
+    bool ratioOk = false;
+    const double ratio = QByteArray(ratioText).toDouble(&ratioOk);
+    QSvgRenderer renderer(QString::fromLocal8Bit(in));
+    if (!ratioOk || ratio <= 0 || ratio > 16 || !renderer.isValid()) {
+        std::fprintf(stderr, "ovela_render_icon: cannot render %s at ratio %s\n", in, ratioText);
+        return 1;
+    }
+    if (!renderSvgIcon(renderer, ratio).save(QString::fromLocal8Bit(out), "PNG")) {
+        std::fprintf(stderr, "ovela_render_icon: cannot write %s\n", out);
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc == 5 && QByteArray(argv[1]) == "--ratio")
+        return renderAtRatio(argv[2], argv[3], argv[4]);
     if (argc != 4) {
-        std::fprintf(stderr, "usage: ovela_render_icon <in.svg> <size> <out.png>\n");
+        std::fprintf(stderr, "usage: ovela_render_icon <in.svg> <size> <out.png>\n"
+                             "       ovela_render_icon --ratio <ratio> <in.svg> <out.png>\n");
         return 2;
     }
     bool sizeOk = false;
