@@ -159,12 +159,22 @@ void OvelaJournalFile::removeLeftovers()
     // was killed while it saved left behind. The journal beside it is whole.
     const QFileInfo info(filePath);
     QDir folder = info.absoluteDir();
-    const QStringList names = folder.entryList(
-        {info.fileName() + QLatin1String(".??????.new"),
-         info.fileName() + QLatin1String(".bak.??????")},
-        QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names)
-        folder.remove(name);
+    // "<name>.XXXXXX.new" and "<name>.bak.XXXXXX", matched by hand: a name filter would load
+    // and compile a regular expression at every start.
+    const QString name = info.fileName();
+    const QString newPrefix = name + QLatin1Char('.');
+    const QString newSuffix = QStringLiteral(".new");
+    const QString bakPrefix = name + QLatin1String(".bak.");
+    const auto isLeftover = [&](const QString &entry) {
+        return (entry.size() == newPrefix.size() + 6 + newSuffix.size()
+                && entry.startsWith(newPrefix) && entry.endsWith(newSuffix))
+            || (entry.size() == bakPrefix.size() + 6 && entry.startsWith(bakPrefix));
+    };
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : names) {
+        if (isLeftover(entry))
+            folder.remove(entry);
+    }
 }
 
 bool OvelaJournalFile::fail(const QString &message)

@@ -321,7 +321,14 @@ private slots:
         QVERIFY(writeFile(journal(), good));
         const QString leftover = journal() + QLatin1String(".a1B2c3.new");
         QVERIFY(writeFile(leftover, "half a journal"));
-        QVERIFY(writeFile(folder() + QLatin1String("/journal.ovd.notes"), "not ours"));
+        const QString backupLeftover = journal() + QLatin1String(".bak.Q9w8e7");
+        QVERIFY(writeFile(backupLeftover, "half a backup"));
+        // The backup itself and names that only look alike stay.
+        const QStringList kept {QStringLiteral("journal.ovd.notes"), QStringLiteral("journal.ovd.bak"),
+                                QStringLiteral("journal.ovd.ab.new"),
+                                QStringLiteral("journal.ovd.bak.Q9w8e7x")};
+        for (const QString &name : kept)
+            QVERIFY(writeFile(folder() + QLatin1Char('/') + name, "not ours"));
 
         // Without the lock another copy may be saving right now: leave its file alone.
         OvelaDatabase db;
@@ -333,8 +340,10 @@ private slots:
         OvelaDatabase locked;
         QCOMPARE(file.load(locked), LoadResult::Loaded);
         QVERIFY(!QFileInfo::exists(leftover));
+        QVERIFY(!QFileInfo::exists(backupLeftover));
         QCOMPARE(readFile(journal()), good);
-        QCOMPARE(readFile(folder() + QLatin1String("/journal.ovd.notes")), QByteArray("not ours"));
+        for (const QString &name : kept)
+            QCOMPARE(readFile(folder() + QLatin1Char('/') + name), QByteArray("not ours"));
     }
 
     void lockInAMissingFolderIsUnavailable()
