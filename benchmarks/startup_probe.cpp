@@ -85,6 +85,8 @@ int main(int argc, char **argv)
         return 2;
     const long long launch = std::atoll(argv[argc - 1]);
 
+    if (!blank)
+        OvelaMainWindow::startReadingJournal();
     QPEApplication app(argc, argv);
     FirstFrame watcher(launch);
     app.installEventFilter(&watcher);

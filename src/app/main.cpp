@@ -6,6 +6,9 @@
 
 int main(int argc, char **argv)
 {
+    // The journal is read while the application connects to the display and loads its
+    // plugins; the window takes it once the pass code was given.
+    OvelaMainWindow::startReadingJournal();
     QPEApplication app(argc, argv, QPEApplication::GuiClient);
     int status = 0;
     {

@@ -46,6 +46,39 @@ bool quitRequested()
 
 } // namespace
 
+// The journal read by startReadingJournal(), until a window takes it.
+struct OvelaMainWindow::EarlyRead
+{
+    std::unique_ptr<OvelaJournalFile> file;
+    OvelaDatabase journal;
+    OvelaJournalFile::LoadResult result = OvelaJournalFile::LoadResult::Missing;
+    std::thread reading;
+    ~EarlyRead()
+    {
+        if (reading.joinable())
+            reading.join();
+    }
+};
+
+std::unique_ptr<OvelaMainWindow::EarlyRead> &OvelaMainWindow::pendingRead()
+{
+    static std::unique_ptr<EarlyRead> read;
+    return read;
+}
+
+void OvelaMainWindow::startReadingJournal()
+{
+    auto read = std::make_unique<EarlyRead>();
+    read->file = std::make_unique<OvelaJournalFile>(ovelaJournalPath());
+    EarlyRead *r = read.get();
+    try {
+        r->reading = std::thread([r] { r->result = r->file->read(r->journal); });
+    } catch (const std::system_error &) {
+        return; // the window reads it itself
+    }
+    pendingRead() = std::move(read);
+}
+
 OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
     , settings(preferences)
@@ -63,20 +96,32 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     if (!authenticate(settings)) {
         state = quitRequested() ? StartState::QuitRequested : StartState::WrongPassCode;
         journalFile.reset();
+        earlyRead.reset();
         return;
     }
 
     calculator = new OvelaCalendar(settings);
-    // The journal is read on a second thread while the pages and commands are built (the pass
-    // code was asked above); the window takes it over before anything is shown.
+    // Unless it was read before the application was made, the journal is read on a second
+    // thread while the pages and commands are built (the pass code was asked above); the
+    // window takes it over before anything is shown.
     OvelaDatabase loaded;
     OvelaJournalFile::LoadResult loadResult = OvelaJournalFile::LoadResult::Missing;
-    const auto read = [this, &loaded, &loadResult] { loadResult = journalFile->load(loaded); };
     std::thread reading;
-    try {
-        reading = std::thread(read);
-    } catch (const std::system_error &) {
-        read(); // no thread to be had: read it here
+    if (earlyRead) {
+        loaded.takeOver(earlyRead->journal);
+        loadResult = earlyRead->result;
+        earlyRead.reset();
+        if (journalFile->isLocked())
+            journalFile->removeLeftovers();
+        if (loadResult == OvelaJournalFile::LoadResult::Unreadable)
+            loadResult = journalFile->setAside();
+    } else {
+        const auto read = [this, &loaded, &loadResult] { loadResult = journalFile->load(loaded); };
+        try {
+            reading = std::thread(read);
+        } catch (const std::system_error &) {
+            read(); // no thread to be had: read it here
+        }
     }
     journalSaver = new OvelaJournalSaver(*journalFile, *calculator, this);
     connect(calculator, &OvelaDatabase::journalChanged, journalSaver,
@@ -376,7 +421,17 @@ OvelaMainWindow::~OvelaMainWindow()
 
 bool OvelaMainWindow::lockDiary()
 {
-    journalFile = std::make_unique<OvelaJournalFile>(ovelaJournalPath());
+    const QString path = ovelaJournalPath();
+    // A journal read before the application was made is taken if it is this diary's.
+    if (std::unique_ptr<EarlyRead> started = std::move(pendingRead())) {
+        started->reading.join();
+        if (started->file->path() == path) {
+            journalFile = std::move(started->file);
+            earlyRead = std::move(started);
+        }
+    }
+    if (!journalFile)
+        journalFile = std::make_unique<OvelaJournalFile>(path);
     const OvelaJournalFile::LockResult locked = journalFile->lock();
     lockUnavailable = locked == OvelaJournalFile::LockResult::Unavailable;
     if (locked != OvelaJournalFile::LockResult::HeldElsewhere)
@@ -386,6 +441,7 @@ bool OvelaMainWindow::lockDiary()
     fprintf(stderr, "ovelaZ: the diary is already open (process %lld holds %s)\n",
             static_cast<long long>(journalFile->lockOwner()), qPrintable(journalFile->lockPath()));
     journalFile.reset();
+    earlyRead.reset();
     showCritical(tr("The diary is already open in another window.\nThis one will now close."));
     return false;
 }

@@ -111,11 +111,17 @@ QString OvelaJournalFile::unreadableName() const
 
 OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
 {
+    if (isLocked())
+        removeLeftovers();
+    const LoadResult result = read(journal);
+    return result == LoadResult::Unreadable ? setAside() : result;
+}
+
+OvelaJournalFile::LoadResult OvelaJournalFile::read(OvelaDatabase &journal)
+{
     asidePath.clear();
     error.clear();
     const QFileInfo info(filePath);
-    if (isLocked())
-        removeLeftovers();
     if (!info.exists() && !info.isSymLink())
         return LoadResult::Missing;
 
@@ -129,14 +135,18 @@ OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
         loaded = journal.load(&device);
         device.close();
     }
-    if (loaded) {
-        lastDiskFile = read;
-        diskFileKnown = readKnown;
-        return LoadResult::Loaded;
-    }
+    if (!loaded)
+        return LoadResult::Unreadable;
+    lastDiskFile = read;
+    diskFileKnown = readKnown;
+    return LoadResult::Loaded;
+}
 
+OvelaJournalFile::LoadResult OvelaJournalFile::setAside()
+{
     // Whatever is in that file may still be the user's only copy of her diary: it must never be
     // replaced by the empty journal this run starts with.
+    const QFileInfo info(filePath);
     const QString aside = unreadableName();
     if (!QFile::rename(filePath, aside)) {
         replaceBlocked = true;

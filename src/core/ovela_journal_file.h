@@ -43,6 +43,14 @@ public:
     };
     // While the lock is held, also removes the temporary files of saves that never finished.
     LoadResult load(OvelaDatabase &journal);
+    // The reading part of load() alone, without the lock: Loaded, Missing, or Unreadable with
+    // the file left where it is. Nothing but reading the file; safe on a thread of its own
+    // while no other member of this object is used.
+    LoadResult read(OvelaDatabase &journal);
+    // What load() does after a read found the file unreadable: MovedAside or Unreadable.
+    LoadResult setAside();
+    // Removes the temporary files of saves that never finished, while the lock is held.
+    void removeLeftovers();
     // Where an unreadable journal was kept, after load() reported MovedAside.
     QString movedAsidePath() const { return asidePath; }
 
@@ -78,7 +86,6 @@ private:
     bool writeTemporary(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start,
                         const QString &tempPath);
     bool keepBackup(const QString &target);
-    void removeLeftovers();
 
     QString filePath;
     QString asidePath;

@@ -234,6 +234,50 @@ private slots:
                 QVERIFY(action->isEnabled());
     }
 
+    // The journal read before the application object, as the program does: a file that cannot
+    // be read is set aside only once the pass code was given, and the window shows what was
+    // read.
+    void journalReadBeforeTheWindow()
+    {
+        const QByteArray garbage = readFile(fixture(QStringLiteral("not-gzip.ovd")));
+        QVERIFY(writeFile(journal(), garbage));
+        Password::setHook([](const QString &) { return QStringLiteral("9"); });
+        auto box = std::make_shared<Box>();
+        answerBox(box);
+        {
+            Preferences preferences;
+            preferences.setSaveOnExit(false);
+            preferences.setRequirePassword(true);
+            preferences.setPassword(Password::digest(QStringLiteral("1234")));
+            OvelaMainWindow::startReadingJournal();
+            OvelaMainWindow window(preferences);
+            QCOMPARE(window.startState(), OvelaMainWindow::StartState::WrongPassCode);
+        }
+        QCOMPARE(readFile(journal()), garbage);
+        QCOMPARE(strayFiles(folder(), {QStringLiteral("journal.ovd")}), QStringList());
+
+        Password::setHook(nullptr);
+        {
+            auto moved = std::make_shared<Box>();
+            answerBox(moved);
+            Preferences preferences;
+            preferences.setSaveOnExit(false);
+            OvelaMainWindow::startReadingJournal();
+            OvelaMainWindow window(preferences);
+            QVERIFY(window.isReady());
+            QCOMPARE(moved->shown, 1);
+            QVERIFY(moved->text.contains(journal() + QLatin1String(".unreadable")));
+        }
+
+        QVERIFY(writeFile(journal(), readFile(fixture(QStringLiteral("two-records.ovd")))));
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        OvelaMainWindow::startReadingJournal();
+        OvelaMainWindow window(preferences);
+        QVERIFY(window.isReady());
+        QCOMPARE(window.calendar()->getEntry(QDate(2000, 1, 1)).getNote(), QStringLiteral("ok"));
+    }
+
     void unreadableJournalIsReportedOnce()
     {
         const QByteArray garbage = readFile(fixture(QStringLiteral("not-gzip.ovd")));
