@@ -2,6 +2,7 @@
 
 #include "core/ovela_record_database.h"
 #include "core/ovela_journal_writer.h"
+#include "core/parallel_gzip.h"
 #include "core/qzipfile.h"
 
 #include <QByteArray>
@@ -11,7 +12,6 @@
 #include <QLockFile>
 #include <QTemporaryFile>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -313,32 +313,39 @@ bool OvelaJournalFile::diskDiffers() const
 bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &records,
                                       const QDate &start, const QString &tempPath)
 {
-    // The stream is made and deflated piece by piece: a save never holds it whole.
+    // The stream is made piece by piece and each piece deflated on a worker as the next is
+    // made: a save never holds the stream whole, and uses a second core when there is one.
     quint64 length = 0;
-    uLong crc = crc32(0, nullptr, 0);
+    quint32 crc = 0;
     {
-        QZipFile device(tempPath);
-        if (!device.open(QIODevice::WriteOnly))
-            return fail(tr("cannot write %1").arg(tempPath));
-        OvelaJournalWriter writer(records, start);
-        QByteArray piece;
-        while (!writer.atEnd()) {
-            piece.resize(0);
-            if (!writer.appendTo(piece, 256 * 1024))
-                return fail(tr("a note is too long to be stored"));
-            if (device.write(piece) != piece.size())
-                return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
-            for (qsizetype at = 0; at < piece.size(); at += 1 << 30) {
-                const qsizetype part = std::min<qsizetype>(piece.size() - at, 1 << 30);
-                crc = crc32(crc, reinterpret_cast<const Bytef *>(piece.constData() + at),
-                            uInt(part));
-            }
-            length += quint64(piece.size());
-        }
-        if (!device.flush())
+        const int fd = ::open(QFile::encodeName(tempPath).constData(),
+                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0)
             return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
-        device.close();
-        if (device.hasWriteError())
+        bool written = true;
+        bool tooLong = false;
+        {
+            ParallelGzip gzip(fd);
+            OvelaJournalWriter writer(records, start);
+            while (written && !writer.atEnd()) {
+                QByteArray piece;
+                if (!writer.appendTo(piece, 256 * 1024)) {
+                    tooLong = true;
+                    break;
+                }
+                written = gzip.add(std::move(piece), writer.atEnd());
+            }
+            written = written && !tooLong && gzip.finish();
+            length = gzip.length();
+            crc = gzip.crc();
+        }
+        const int writeErrno = errno;
+        const bool closed = ::close(fd) == 0;
+        if (tooLong)
+            return fail(tr("a note is too long to be stored"));
+        if (!written)
+            errno = writeErrno;
+        if (!written || !closed)
             return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
     }
     // Write errors of the gzip stream (a full disk, a file size limit) are not always reported
@@ -354,12 +361,12 @@ bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &recor
     bool readBack = false;
     try {
         std::thread syncing(sync);
-        readBack = readsBackAs(tempPath, length, quint32(crc));
+        readBack = readsBackAs(tempPath, length, crc);
         syncing.join();
     } catch (const std::system_error &) {
         // No thread to be had: one after the other.
         sync();
-        readBack = readsBackAs(tempPath, length, quint32(crc));
+        readBack = readsBackAs(tempPath, length, crc);
     }
     if (!synced) {
         errno = syncErrno;

@@ -3,6 +3,7 @@
 #include "core/qzipfile.h"
 
 #include "journaltestutil.h"
+#include "support/gzip.h"
 #include "support/testhome.h"
 
 #include <QLockFile>
@@ -83,6 +84,27 @@ private slots:
         const QString path = written(made);
         QVERIFY(QFile::resize(path, QFileInfo(path).size() - 9));
         QVERIFY(!OvelaJournalFile::readsBackAs(path, length, crcOf(made)));
+    }
+
+    // A journal of many pieces, each deflated on its own, is saved as one gzip stream that an
+    // inflater of our own reads whole, to the journal's exact bytes.
+    void bigJournalIsOneWholeGzipStream()
+    {
+        OvelaDatabase db;
+        QDate day(1950, 1, 1);
+        for (int i = 0; i < 30000; ++i, day = day.addDays(1)) {
+            OvelaRecordEntry entry;
+            entry.setTemperature(i % 42);
+            entry.setNote(QString::number(i * 7919 % 100003).repeated(i % 5));
+            db.setEntry(entry, day);
+        }
+        db.setStartCycleDate(day);
+        QVERIFY(OvelaJournalFile(journal()).save(db));
+        bool whole = false;
+        const QByteArray stream = Gzip::inflate(readFile(journal()), &whole);
+        QVERIFY(whole);
+        QVERIFY(stream.size() > 1024 * 1024);
+        QCOMPARE(stream, OvelaJournalFile::serialise(db));
     }
 
     void loadsAGoodJournal()
