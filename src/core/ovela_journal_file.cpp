@@ -329,7 +329,7 @@ bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &recor
             OvelaJournalWriter writer(records, start);
             while (written && !writer.atEnd()) {
                 QByteArray piece;
-                if (!writer.appendTo(piece, 256 * 1024)) {
+                if (!writer.appendTo(piece, 128 * 1024)) {
                     tooLong = true;
                     break;
                 }

@@ -40,7 +40,8 @@ struct ParallelGzip::Job
                                  uInt(dictionary.size()));
         zs.next_in = reinterpret_cast<Bytef *>(input.data());
         zs.avail_in = uInt(input.size());
-        output.resize(qsizetype(deflateBound(&zs, uLong(input.size()))) + 64);
+        // The journal deflates to about a tenth; the output grows if it needs more.
+        output.resize(input.size() / 4 + 1024);
         // A piece before the last ends on a byte boundary without ending the stream, so that
         // the next piece's blocks follow it.
         const int flush = last ? Z_FINISH : Z_SYNC_FLUSH;
