@@ -147,16 +147,21 @@ private slots:
         }
     }
 
-    void wrongPassCodeEndsBeforeTheWindowIsBuilt()
+    // The pass code 1234 is asked for at start, and 9 is typed.
+    static void typeWrongPassCode(Preferences &preferences)
     {
         Password::setHook([](const QString &) { return QStringLiteral("9"); });
+        preferences.setSaveOnExit(false);
+        preferences.setRequirePassword(true);
+        preferences.setPassword(Password::digest(QStringLiteral("1234")));
+    }
+
+    void wrongPassCodeEndsBeforeTheWindowIsBuilt()
+    {
         auto box = std::make_shared<Box>();
         answerBox(box);
         Preferences preferences;
-        preferences.setSaveOnExit(false);
-        preferences.setRequirePassword(true);
-        QString digest = Password::digest(QStringLiteral("1234"));
-        preferences.setPassword(digest);
+        typeWrongPassCode(preferences);
         OvelaMainWindow window(preferences);
         QCOMPARE(window.startState(), OvelaMainWindow::StartState::WrongPassCode);
         QVERIFY(!window.centralWidget());
@@ -241,14 +246,11 @@ private slots:
     {
         const QByteArray garbage = readFile(fixture(QStringLiteral("not-gzip.ovd")));
         QVERIFY(writeFile(journal(), garbage));
-        Password::setHook([](const QString &) { return QStringLiteral("9"); });
         auto box = std::make_shared<Box>();
         answerBox(box);
         {
             Preferences preferences;
-            preferences.setSaveOnExit(false);
-            preferences.setRequirePassword(true);
-            preferences.setPassword(Password::digest(QStringLiteral("1234")));
+            typeWrongPassCode(preferences);
             OvelaMainWindow::startReadingJournal();
             OvelaMainWindow window(preferences);
             QCOMPARE(window.startState(), OvelaMainWindow::StartState::WrongPassCode);
