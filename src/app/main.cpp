@@ -2,14 +2,26 @@
 #include "app/ovela_main_widget.h"
 #include "platform/qpeapplication.h"
 
+#include <csignal>
 #include <memory>
+
+#include <pthread.h>
 
 int main(int argc, char **argv)
 {
     // The journal is read while the application connects to the display and loads its
-    // plugins; the window takes it once the pass code was given.
+    // plugins; the window takes it once the pass code was given. A quit signal that comes
+    // meanwhile waits for the application's handler rather than ending the program at once
+    // (and never goes to the reading thread).
+    sigset_t quitSignals;
+    sigset_t previous;
+    sigemptyset(&quitSignals);
+    for (int signo : {SIGTERM, SIGINT, SIGHUP})
+        sigaddset(&quitSignals, signo);
+    pthread_sigmask(SIG_BLOCK, &quitSignals, &previous);
     OvelaMainWindow::startReadingJournal();
     QPEApplication app(argc, argv, QPEApplication::GuiClient);
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     int status = 0;
     {
         Preferences preferences;
