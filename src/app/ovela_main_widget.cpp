@@ -101,27 +101,16 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     }
 
     calculator = new OvelaCalendar(settings);
-    // Unless it was read before the application was made, the journal is read on a second
-    // thread while the pages and commands are built (the pass code was asked above); the
-    // window takes it over before anything is shown.
+    // The journal read before the application was made (see startReadingJournal), or read
+    // here when it was not; the window takes it over once it is built.
     OvelaDatabase loaded;
-    OvelaJournalFile::LoadResult loadResult = OvelaJournalFile::LoadResult::Missing;
-    std::thread reading;
+    OvelaJournalFile::LoadResult loadResult;
     if (earlyRead) {
         loaded.takeOver(earlyRead->journal);
-        loadResult = earlyRead->result;
+        loadResult = journalFile->afterRead(earlyRead->result);
         earlyRead.reset();
-        if (journalFile->isLocked())
-            journalFile->removeLeftovers();
-        if (loadResult == OvelaJournalFile::LoadResult::Unreadable)
-            loadResult = journalFile->setAside();
     } else {
-        const auto read = [this, &loaded, &loadResult] { loadResult = journalFile->load(loaded); };
-        try {
-            reading = std::thread(read);
-        } catch (const std::system_error &) {
-            read(); // no thread to be had: read it here
-        }
+        loadResult = journalFile->load(loaded);
     }
     journalSaver = new OvelaJournalSaver(*journalFile, *calculator, this);
     connect(calculator, &OvelaDatabase::journalChanged, journalSaver,
@@ -144,12 +133,6 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     // After the tool bar, so that the warning takes a row of its own below the commands.
     createSaveWarning();
 
-    // The native window (not shown yet) is made while the journal may still be being read:
-    // making it takes a few milliseconds, X round trips and the icon, that showing the window
-    // would otherwise spend after the read.
-    create();
-    if (reading.joinable())
-        reading.join();
     calculator->takeOver(loaded);
     openDatabase(loadResult);
 

@@ -111,10 +111,14 @@ QString OvelaJournalFile::unreadableName() const
 
 OvelaJournalFile::LoadResult OvelaJournalFile::load(OvelaDatabase &journal)
 {
+    return afterRead(read(journal));
+}
+
+OvelaJournalFile::LoadResult OvelaJournalFile::afterRead(LoadResult readResult)
+{
     if (isLocked())
         removeLeftovers();
-    const LoadResult result = read(journal);
-    return result == LoadResult::Unreadable ? setAside() : result;
+    return readResult == LoadResult::Unreadable ? setAside() : readResult;
 }
 
 OvelaJournalFile::LoadResult OvelaJournalFile::read(OvelaDatabase &journal)

@@ -43,14 +43,13 @@ public:
     };
     // While the lock is held, also removes the temporary files of saves that never finished.
     LoadResult load(OvelaDatabase &journal);
-    // The reading part of load() alone, without the lock: Loaded, Missing, or Unreadable with
-    // the file left where it is. Nothing but reading the file; safe on a thread of its own
-    // while no other member of this object is used.
+    // load() is afterRead(read()). read() only reads the file, without the lock: Loaded,
+    // Missing, or Unreadable with the file left where it is; safe on a thread of its own while
+    // no other member of this object is used. afterRead() does the rest once the lock is held
+    // and it is time to act on the file: removes what unfinished saves left and sets an
+    // unreadable file aside (MovedAside, or Unreadable when it cannot be moved).
     LoadResult read(OvelaDatabase &journal);
-    // What load() does after a read found the file unreadable: MovedAside or Unreadable.
-    LoadResult setAside();
-    // Removes the temporary files of saves that never finished, while the lock is held.
-    void removeLeftovers();
+    LoadResult afterRead(LoadResult readResult);
     // Where an unreadable journal was kept, after load() reported MovedAside.
     QString movedAsidePath() const { return asidePath; }
 
@@ -86,6 +85,8 @@ private:
     bool writeTemporary(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start,
                         const QString &tempPath);
     bool keepBackup(const QString &target);
+    LoadResult setAside();
+    void removeLeftovers();
 
     QString filePath;
     QString asidePath;

@@ -7,9 +7,7 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <QtDebug>
-#include <QtEndian>
 
-#include <algorithm>
 #include <condition_variable>
 #include <cstring>
 #include <limits>

@@ -38,7 +38,7 @@ public:
 
     void clear();
     // Takes over the records and the start date of a journal read elsewhere (at start-up, on a
-    // second thread while the window is built); receivers refill as after a clear. Not a
+    // thread of its own before the window is built); receivers refill as after a clear. Not a
     // change to save, so journalChanged is not emitted. `other` is left empty.
     void takeOver(OvelaDatabase &other);
 
