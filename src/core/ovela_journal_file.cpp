@@ -352,10 +352,10 @@ bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &recor
         if (!written || !closed)
             return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
     }
-    // Write errors of the gzip stream (a full disk, a file size limit) are not always reported
-    // by the device; reading the file back is what proves it holds the whole journal. The
-    // read-back runs while the file is synced: it reads the written bytes from the page cache
-    // either way, and the save then waits only for the slower of the two.
+    // Every write reported success, but only reading the file back proves it holds the whole
+    // journal as it was made. The read-back runs while the file is synced: it reads the written
+    // bytes from the page cache either way, and the save then waits only for the slower of the
+    // two.
     bool synced = false;
     int syncErrno = 0;
     const auto sync = [&] {

@@ -47,6 +47,23 @@ QString repeat(char c, int n)
     return QString(n, QLatin1Char(c));
 }
 
+// Cycles one after the other from day0 with these lengths (-1 for the open one), each with
+// the bleeding days `bleeding` gives for its length.
+QList<Cycle> cyclesOf(const QList<int> &lengths, int (*bleeding)(int length))
+{
+    QList<Cycle> cycles;
+    QDate start = day0;
+    for (int length : lengths) {
+        Cycle c;
+        c.start = start;
+        c.length = length;
+        c.bleedingDays = bleeding(length);
+        cycles << c;
+        start = start.addDays(qMax(length, 0));
+    }
+    return cycles;
+}
+
 } // namespace
 
 class TstCycleInsight : public QObject
@@ -103,16 +120,8 @@ private slots:
     void statisticsByHand()
     {
         // Lengths 30, 26, 35, 28, a gap of 100 days, then the open cycle.
-        QList<Cycle> cycles;
-        QDate start = day0;
-        for (int length : {30, 26, 35, 100, 28, -1}) {
-            Cycle c;
-            c.start = start;
-            c.length = length;
-            c.bleedingDays = length == 26 ? 6 : 4;
-            cycles << c;
-            start = start.addDays(qMax(length, 0));
-        }
+        const QList<Cycle> cycles =
+            cyclesOf({30, 26, 35, 100, 28, -1}, [](int length) { return length == 26 ? 6 : 4; });
         const Statistics s = statistics(cycles);
         QCOMPARE(s.gaps, 1);
         QCOMPARE(s.all.count, 4);
@@ -143,20 +152,12 @@ private slots:
     {
         // Two long cycles, then twelve of 27 and 31 days in turn, then the open one: the last
         // twelve leave the long ones out, and the predictions follow the last twelve only.
-        QList<Cycle> cycles;
-        QDate start = day0;
         QList<int> lengths{45, 45};
         for (int i = 0; i < 12; ++i)
             lengths << (i % 2 ? 31 : 27);
         lengths << -1;
-        for (int length : lengths) {
-            Cycle c;
-            c.start = start;
-            c.length = length;
-            c.bleedingDays = length == 45 ? 7 : 5;
-            cycles << c;
-            start = start.addDays(qMax(length, 0));
-        }
+        const QList<Cycle> cycles =
+            cyclesOf(lengths, [](int length) { return length == 45 ? 7 : 5; });
         const Statistics s = statistics(cycles);
         QCOMPARE(s.all.count, 14);
         QCOMPARE(s.all.longest, 45);
