@@ -72,7 +72,30 @@ bool OvelaJournalReader::formatAndCount(qint32 *count)
     return true;
 }
 
-bool OvelaJournalReader::record(QDate *date, OvelaRecordEntry *entry)
+QString OvelaNoteBlocks::make(const uchar *bigEndian, qsizetype length)
+{
+    if (length >= left) {
+        // A long note is not worth a block, nor the rest of this one.
+        if (length >= BlockUnits / 8) {
+            QString note(length, Qt::Uninitialized);
+            qFromBigEndian<quint16>(bigEndian, length, note.data());
+            return note;
+        }
+        block = QStringPrivate(QTypedArrayData<char16_t>::allocate(BlockUnits));
+        Q_CHECK_PTR(block.data());
+        next = block.data();
+        left = BlockUnits;
+    }
+    char16_t *text = next;
+    qFromBigEndian<quint16>(bigEndian, length, text);
+    text[length] = u'\0';
+    next += length + 1;
+    left -= length + 1;
+    block.ref();
+    return QString(QStringPrivate(block.d_ptr(), text, length));
+}
+
+bool OvelaJournalReader::record(QDate *date, OvelaRecordEntry *entry, OvelaNoteBlocks *notes)
 {
     const uchar *start = at;
     if (end - at < FixedRecordSize)
@@ -93,9 +116,13 @@ bool OvelaJournalReader::record(QDate *date, OvelaRecordEntry *entry)
         // The text must be there before anything is made for it.
         if (quint64(end - at) < count)
             return fail(Problem::NoteCutOff, start);
-        // Made at its size and filled in one byte-order pass.
-        note = QString(qsizetype(count / 2), Qt::Uninitialized);
-        qFromBigEndian<quint16>(at, qsizetype(count / 2), note.data());
+        if (notes) {
+            note = notes->make(at, qsizetype(count / 2));
+        } else {
+            // Made at its size and filled in one byte-order pass.
+            note = QString(qsizetype(count / 2), Qt::Uninitialized);
+            qFromBigEndian<quint16>(at, qsizetype(count / 2), note.data());
+        }
         at += count;
     }
     *date = day;

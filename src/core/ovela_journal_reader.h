@@ -6,6 +6,24 @@
 #include <QDate>
 #include <QtEndian>
 
+// Makes the notes of a load side by side in a few large blocks rather than in an allocation
+// each: a journal holds tens of thousands of them. Each note is an ordinary QString that holds
+// a reference to its block and ends in a '\0' as every QString does; a note that is changed
+// gets a copy of its own, and a block is freed with the last note in it.
+class OvelaNoteBlocks
+{
+public:
+    // A note of `length` UTF-16 units, from big-endian bytes.
+    QString make(const uchar *bigEndian, qsizetype length);
+
+private:
+    static constexpr qsizetype BlockUnits = 16 * 1024;
+
+    QStringPrivate block; // a reference to the block being filled
+    char16_t *next = nullptr;
+    qsizetype left = 0;
+};
+
 // The journal's stream read from memory, as it is written: big-endian, the magic string, a
 // format byte and the record count, the records, then the start-cycle date. Every read takes
 // a whole item and moves on, or leaves the position where it was and says what was wrong.
@@ -31,7 +49,8 @@ public:
     bool header(qint32 *count);
     // The format byte and the record count alone, for a stream whose magic was checked.
     bool formatAndCount(qint32 *count);
-    bool record(QDate *date, OvelaRecordEntry *entry);
+    // With `notes`, the record's note is made there.
+    bool record(QDate *date, OvelaRecordEntry *entry, OvelaNoteBlocks *notes = nullptr);
     bool date(QDate *date);
 
     qsizetype position() const { return qsizetype(at - begin); }

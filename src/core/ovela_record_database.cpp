@@ -354,8 +354,9 @@ bool OvelaDatabase::load(QIODevice *device)
         std::map<QDate, OvelaRecordEntry> parsed;
         QDate date;
         OvelaRecordEntry entry;
-        const auto record = [&date, &entry](OvelaJournalReader &in) {
-            return in.record(&date, &entry);
+        OvelaNoteBlocks notes;
+        const auto record = [&date, &entry, &notes](OvelaJournalReader &in) {
+            return in.record(&date, &entry, &notes);
         };
         for (qint32 i = 0; i < count; ++i) {
             if (!parser.take(record))

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 #include <sys/resource.h>
 
@@ -234,6 +235,7 @@ private slots:
     void rejectsFailingDevice_data();
     void rejectsFailingDevice();
     void loadsAndRejectsAcrossBlocks();
+    void loadedNotesAreEachTheirOwn();
 
     void addEntrySignalsAndReturnsStoredRecord();
     void removeEntrySignalsWhileRecordIsStored();
@@ -710,6 +712,53 @@ void TstOvelaRecordDatabase::loadsAndRejectsAcrossBlocks()
         QVERIFY(!db.load(&failing));
         QVERIFY(untouched(db));
     }
+}
+
+void TstOvelaRecordDatabase::loadedNotesAreEachTheirOwn()
+{
+    // Enough notes to fill several of the blocks a load lays its notes in, and one too long
+    // to share a block.
+    const auto noteOf = [](int i) {
+        return i == 1000 ? QString(5000, QChar(u'x')) : QString::number(i).repeated(1 + i % 9);
+    };
+    OvelaDatabase written;
+    const QDate first(2001, 1, 1);
+    for (int i = 0; i < 3000; ++i) {
+        OvelaRecordEntry entry;
+        entry.setNote(noteOf(i));
+        written.setEntry(entry, first.addDays(i));
+    }
+    const QString path = TestHome::dataHome() + QStringLiteral("/notes.ovd");
+    {
+        QZipFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && written.save(&file));
+    }
+    auto db = std::make_unique<OvelaDatabase>();
+    QVERIFY(loadFile(*db, path));
+    QVERIFY(db->entries() == written.entries());
+    // Each note ends as every string does, for what reads it as a C string.
+    for (const OvelaRecordEntry &entry : db->entries())
+        QCOMPARE(entry.getNote().utf16()[entry.getNote().size()], u'\0');
+
+    // Changing notes in every way a string changes leaves the others as they were.
+    QString grown = db->getEntry(first).getNote();
+    grown.append(QStringLiteral("appended"));
+    QString prefixed = db->getEntry(first.addDays(1500)).getNote();
+    prefixed.prepend(QStringLiteral("prepended"));
+    QString edited = db->getEntry(first.addDays(2)).getNote();
+    edited[0] = u'#';
+    edited.resize(400, u'z');
+    for (int i = 0; i < 3000; ++i)
+        QCOMPARE(db->getEntry(first.addDays(i)).getNote(), noteOf(i));
+    QCOMPARE(grown, noteOf(0) + QStringLiteral("appended"));
+    QCOMPARE(prefixed, QStringLiteral("prepended") + noteOf(1500));
+
+    // A note outlives the journal it was loaded with, and still grows as a string does once
+    // every other note of its block is gone.
+    QString kept = db->getEntry(first.addDays(7)).getNote();
+    db.reset();
+    kept.append(QString(300, u'k'));
+    QCOMPARE(kept, noteOf(7) + QString(300, u'k'));
 }
 
 void TstOvelaRecordDatabase::addEntrySignalsAndReturnsStoredRecord()
