@@ -1,5 +1,6 @@
 #include "settings/Preferences.h"
 #include "app/ovela_main_widget.h"
+#include "platform/fontsetup.h"
 #include "platform/qpeapplication.h"
 
 #include <csignal>
@@ -9,10 +10,10 @@
 
 int main(int argc, char **argv)
 {
-    // The journal is read while the application connects to the display and loads its
-    // plugins; the window takes it once the pass code was given. A quit signal that comes
-    // meanwhile waits for the application's handler rather than ending the program at once
-    // (and never goes to the reading thread).
+    // The journal and the font configuration are read while the application connects to the
+    // display and loads its plugins; the window takes the journal once the pass code was
+    // given. A quit signal that comes meanwhile waits for the application's handler rather
+    // than ending the program at once (and never goes to the reading threads).
     sigset_t quitSignals;
     sigset_t previous;
     sigemptyset(&quitSignals);
@@ -20,8 +21,10 @@ int main(int argc, char **argv)
         sigaddset(&quitSignals, signo);
     pthread_sigmask(SIG_BLOCK, &quitSignals, &previous);
     OvelaMainWindow::startReadingJournal();
+    FontSetup fonts;
     QPEApplication app(argc, argv, QPEApplication::GuiClient);
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    fonts.wait();
     int status = 0;
     {
         Preferences preferences;
