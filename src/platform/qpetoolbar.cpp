@@ -2,11 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
+#include <QHash>
 #include <QImageReader>
 #include <QMap>
 #include <QMainWindow>
 #include <QProxyStyle>
+#include <QResource>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -49,12 +50,25 @@ private:
     // The stock style's images "<stem><size>.png", in every size there is.
     static QIcon pngIcon(const QString &stem)
     {
-        const QDir folder(QStringLiteral(":/qt-project.org/styles/commonstyle/images"));
+        QIcon icon;
+        for (const QImage &image : pngImages(stem))
+            icon.addPixmap(QPixmap::fromImage(image));
+        return icon;
+    }
+
+    // Read once: the tool bar, the menu bar and every later tool bar ask for them. Images, not
+    // pixmaps, may outlive the application.
+    static const QList<QImage> &pngImages(const QString &stem)
+    {
+        static QHash<QString, QList<QImage>> read;
+        if (const auto found = read.constFind(stem); found != read.cend())
+            return *found;
+        const QString folder = QStringLiteral(":/qt-project.org/styles/commonstyle/images");
         QMap<int, QString> bySize; // smallest first, as the stock style adds them
-        // Matched by hand: a name filter would be a regular expression, and would load and
-        // compile one for this.
-        const QStringList names = folder.entryList(QDir::Files);
-        for (const QString &name : names) {
+        // The resource's own list of names: a directory listing would make and test a file
+        // information for each of the folder's images, and a name filter would compile a
+        // regular expression.
+        for (const QString &name : ResourceFolder(folder).names()) {
             if (!name.startsWith(stem) || !name.endsWith(QLatin1String(".png")))
                 continue;
             bool number = false;
@@ -63,17 +77,25 @@ private:
             if (number && size > 0)
                 bySize.insert(size, name);
         }
-        QIcon icon;
+        QList<QImage> images;
         for (const QString &name : std::as_const(bySize)) {
             // Without detection: a reader that may detect asks the plugins first.
-            QImageReader reader(folder.filePath(name), "png");
+            QImageReader reader(folder + QLatin1Char('/') + name, "png");
             reader.setAutoDetectImageFormat(false);
             const QImage image = reader.read();
             if (!image.isNull())
-                icon.addPixmap(QPixmap::fromImage(image));
+                images.append(image);
         }
-        return icon;
+        return *read.insert(stem, images);
     }
+
+    // The names in a folder of the application's resources.
+    class ResourceFolder : public QResource
+    {
+    public:
+        using QResource::QResource;
+        QStringList names() const { return isDir() ? children() : QStringList(); }
+    };
 };
 
 } // namespace
