@@ -74,15 +74,16 @@ bool OvelaJournalReader::formatAndCount(qint32 *count)
 
 QString OvelaNoteBlocks::make(const uchar *bigEndian, qsizetype length)
 {
+    // A long note has an allocation of its own: one such note kept would keep a whole block.
+    if (length >= BlockUnits / 8) {
+        QString note(length, Qt::Uninitialized);
+        qFromBigEndian<quint16>(bigEndian, length, note.data());
+        return note;
+    }
     if (length >= left) {
-        // A long note is not worth a block, nor the rest of this one.
-        if (length >= BlockUnits / 8) {
-            QString note(length, Qt::Uninitialized);
-            qFromBigEndian<quint16>(bigEndian, length, note.data());
-            return note;
-        }
-        block = QStringPrivate(QTypedArrayData<char16_t>::allocate(BlockUnits));
-        Q_CHECK_PTR(block.data());
+        QStringPrivate fresh(QTypedArrayData<char16_t>::allocate(BlockUnits));
+        Q_CHECK_PTR(fresh.data());
+        block = std::move(fresh);
         next = block.data();
         left = BlockUnits;
     }

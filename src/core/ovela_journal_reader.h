@@ -13,6 +13,10 @@
 class OvelaNoteBlocks
 {
 public:
+    OvelaNoteBlocks() = default;
+    // Two builders would write into the same block.
+    Q_DISABLE_COPY_MOVE(OvelaNoteBlocks)
+
     // A note of `length` UTF-16 units, from big-endian bytes.
     QString make(const uchar *bigEndian, qsizetype length);
 

@@ -716,10 +716,11 @@ void TstOvelaRecordDatabase::loadsAndRejectsAcrossBlocks()
 
 void TstOvelaRecordDatabase::loadedNotesAreEachTheirOwn()
 {
-    // Enough notes to fill several of the blocks a load lays its notes in, and one too long
-    // to share a block.
+    // Enough notes to fill several of the blocks a load lays its notes in, and two too long
+    // to share a block (one of them early, where a block would have room for it).
     const auto noteOf = [](int i) {
-        return i == 1000 ? QString(5000, QChar(u'x')) : QString::number(i).repeated(1 + i % 9);
+        return i == 1 || i == 1000 ? QString(3000 + i, QChar(u'x'))
+                                   : QString::number(i).repeated(1 + i % 9);
     };
     OvelaDatabase written;
     const QDate first(2001, 1, 1);
@@ -739,23 +740,27 @@ void TstOvelaRecordDatabase::loadedNotesAreEachTheirOwn()
     // Each note ends as every string does, for what reads it as a C string.
     for (const OvelaRecordEntry &entry : db->entries())
         QCOMPARE(entry.getNote().utf16()[entry.getNote().size()], u'\0');
+    const auto noteAt = [&db, first](int i) { return db->getEntry(first.addDays(i)).getNote(); };
+    // Short notes share a block; a long one, which would keep a whole block, does not.
+    QVERIFY(noteAt(0).isSharedWith(noteAt(2)));
+    QVERIFY(!noteAt(1).isSharedWith(noteAt(0)) && !noteAt(1).isSharedWith(noteAt(2)));
 
     // Changing notes in every way a string changes leaves the others as they were.
-    QString grown = db->getEntry(first).getNote();
+    QString grown = noteAt(0);
     grown.append(QStringLiteral("appended"));
-    QString prefixed = db->getEntry(first.addDays(1500)).getNote();
+    QString prefixed = noteAt(1500);
     prefixed.prepend(QStringLiteral("prepended"));
-    QString edited = db->getEntry(first.addDays(2)).getNote();
+    QString edited = noteAt(2);
     edited[0] = u'#';
     edited.resize(400, u'z');
     for (int i = 0; i < 3000; ++i)
-        QCOMPARE(db->getEntry(first.addDays(i)).getNote(), noteOf(i));
+        QCOMPARE(noteAt(i), noteOf(i));
     QCOMPARE(grown, noteOf(0) + QStringLiteral("appended"));
     QCOMPARE(prefixed, QStringLiteral("prepended") + noteOf(1500));
 
     // A note outlives the journal it was loaded with, and still grows as a string does once
     // every other note of its block is gone.
-    QString kept = db->getEntry(first.addDays(7)).getNote();
+    QString kept = noteAt(7);
     db.reset();
     kept.append(QString(300, u'k'));
     QCOMPARE(kept, noteOf(7) + QString(300, u'k'));
