@@ -11,6 +11,14 @@ constexpr int MagicLength = sizeof(Magic) - 1;
 // The note's byte count of a null string, which carries no text.
 constexpr quint32 NullNote = 0xFFFFFFFFu;
 
+// A note in an allocation of its own, made at its size and filled in one byte-order pass.
+QString noteOfItsOwn(const uchar *bigEndian, qsizetype length)
+{
+    QString note(length, Qt::Uninitialized);
+    qFromBigEndian<quint16>(bigEndian, length, note.data());
+    return note;
+}
+
 } // namespace
 
 OvelaJournalReader::OvelaJournalReader(const QByteArray &bytes, qsizetype from)
@@ -75,11 +83,8 @@ bool OvelaJournalReader::formatAndCount(qint32 *count)
 QString OvelaNoteBlocks::make(const uchar *bigEndian, qsizetype length)
 {
     // A long note has an allocation of its own: one such note kept would keep a whole block.
-    if (length >= BlockUnits / 8) {
-        QString note(length, Qt::Uninitialized);
-        qFromBigEndian<quint16>(bigEndian, length, note.data());
-        return note;
-    }
+    if (length >= BlockUnits / 8)
+        return noteOfItsOwn(bigEndian, length);
     if (length >= left) {
         QStringPrivate fresh(QTypedArrayData<char16_t>::allocate(BlockUnits));
         Q_CHECK_PTR(fresh.data());
@@ -117,13 +122,8 @@ bool OvelaJournalReader::record(QDate *date, OvelaRecordEntry *entry, OvelaNoteB
         // The text must be there before anything is made for it.
         if (quint64(end - at) < count)
             return fail(Problem::NoteCutOff, start);
-        if (notes) {
-            note = notes->make(at, qsizetype(count / 2));
-        } else {
-            // Made at its size and filled in one byte-order pass.
-            note = QString(qsizetype(count / 2), Qt::Uninitialized);
-            qFromBigEndian<quint16>(at, qsizetype(count / 2), note.data());
-        }
+        note = notes ? notes->make(at, qsizetype(count / 2))
+                     : noteOfItsOwn(at, qsizetype(count / 2));
         at += count;
     }
     *date = day;

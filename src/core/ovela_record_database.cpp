@@ -108,7 +108,7 @@ public:
     BlockPipe &operator=(const BlockPipe &) = delete;
 
     // The next block in order, once read; null at the end of the device or after a read error
-    // (see failed()). The block before it stays valid until release().
+    // (drain() tells which). The block before it stays valid until release().
     Block *next()
     {
         std::unique_lock<std::mutex> lock(mutex);

@@ -1,9 +1,10 @@
 #include "platform/qpetoolbar.h"
 
+#include "platform/resource.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QHash>
-#include <QImageReader>
 #include <QMap>
 #include <QMainWindow>
 #include <QProxyStyle>
@@ -79,10 +80,7 @@ private:
         }
         QList<QImage> images;
         for (const QString &name : std::as_const(bySize)) {
-            // Without detection: a reader that may detect asks the plugins first.
-            QImageReader reader(folder + QLatin1Char('/') + name, "png");
-            reader.setAutoDetectImageFormat(false);
-            const QImage image = reader.read();
+            const QImage image = Resource::readPng(folder + QLatin1Char('/') + name);
             if (!image.isNull())
                 images.append(image);
         }

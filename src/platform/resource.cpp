@@ -43,12 +43,8 @@ QString resolve(const QString &name)
 QImage prerendered(const QString &path, qreal ratio)
 {
     const QString name = path.mid(int(std::strlen(":/icons/")));
-    QImageReader reader(QLatin1String(":/icon-pixmaps/") + name + QLatin1Char('@')
-                            + QString::number(int(ratio)) + QLatin1Char('x'),
-                        "png");
-    // Told it is PNG: a reader left to detect the format loads every image plugin to ask them.
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return Resource::readPng(QLatin1String(":/icon-pixmaps/") + name + QLatin1Char('@')
+                             + QString::number(int(ratio)) + QLatin1Char('x'));
 }
 
 } // namespace
@@ -108,4 +104,11 @@ QIcon Resource::loadIcon(const QString &name)
     ensureResources();
     const QString path = resolve(name);
     return path.isEmpty() ? QIcon() : QIcon(path);
+}
+
+QImage Resource::readPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
