@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <cstring>
@@ -39,13 +41,63 @@ QString resolve(const QString &name)
 }
 
 // The image the build rendered from the SVG icon at path (":/icons/<name>") for ratio 1 or 2,
-// ":/icon-pixmaps/<name>@<ratio>x"; null when it did not.
+// ":/icon-pixmaps/<name>@<ratio>x"; null when it did not (the icon is no SVG, or the ratio
+// another).
 QImage prerendered(const QString &path, qreal ratio)
 {
-    const QString name = path.mid(int(std::strlen(":/icons/")));
-    return Resource::readPng(QLatin1String(":/icon-pixmaps/") + name + QLatin1Char('@')
-                             + QString::number(int(ratio)) + QLatin1Char('x'));
+    if (ratio != 1.0 && ratio != 2.0)
+        return QImage();
+    const QResource resource(QLatin1String(":/icon-pixmaps/")
+                             + path.mid(int(std::strlen(":/icons/")))
+                             + QLatin1Char('@') + QString::number(int(ratio)) + QLatin1Char('x'));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        return QImage();
+    return decodeIconImage(resource.data(), resource.size());
 }
+
+// An icon drawn from its SVG at any size but those the build rendered it square at
+// (":/icons/<name>" at ":/icon-pixmaps/<name>@<size>px"), which are read instead. It keeps the
+// SVG icon's list of sizes (none), so a window manager is still sent the sizes it was.
+class PrerenderedIconEngine : public QIconEngine
+{
+public:
+    explicit PrerenderedIconEngine(const QString &path) : m_path(path), m_svg(path) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (mode == QIcon::Normal && state == QIcon::Off && size.width() == size.height()) {
+            const QResource resource(QLatin1String(":/icon-pixmaps/")
+                                     + m_path.mid(int(std::strlen(":/icons/"))) + QLatin1Char('@')
+                                     + QString::number(size.width()) + QLatin1String("px"));
+            if (resource.isValid()
+                && resource.compressionAlgorithm() == QResource::NoCompression) {
+                const QImage ready = decodeIconImage(resource.data(), resource.size());
+                if (ready.size() == size)
+                    return QPixmap::fromImage(ready);
+            }
+        }
+        return m_svg.pixmap(size, 1.0, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override
+    {
+        m_svg.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_svg.actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_svg.availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new PrerenderedIconEngine(m_path); }
+    QString key() const override { return QStringLiteral("ovela-prerendered"); }
+
+private:
+    QString m_path;
+    QIcon m_svg;
+};
 
 } // namespace
 
@@ -73,26 +125,26 @@ QPixmap Resource::loadPixmap(const QString &name)
     const QString path = resolve(name);
     if (path.isEmpty())
         return QPixmap();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QPixmap();
-    const QByteArray data = file.readAll();
-
-    // An entry may be SVG under any name (the cell markers keep their historical .png names).
-    const bool isSvg = data.contains("<svg");
     // The build renders every SVG icon for the usual ratios: reading that image takes a
     // fraction of the time of drawing it, which is left for the other ratios.
-    const QImage ready = isSvg && (ratio == 1.0 || ratio == 2.0) ? prerendered(path, ratio)
-                                                                 : QImage();
-    QSvgRenderer svg;
+    const QImage ready = prerendered(path, ratio);
     if (!ready.isNull()) {
         pixmap = QPixmap::fromImage(ready);
         pixmap.setDevicePixelRatio(ratio);
-    } else if (isSvg && svg.load(data)) {
-        pixmap = QPixmap::fromImage(renderSvgIcon(svg, ratio));
-        pixmap.setDevicePixelRatio(ratio);
     } else {
-        pixmap.loadFromData(data);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return QPixmap();
+        const QByteArray data = file.readAll();
+        // An entry may be SVG under any name (the cell markers keep their historical .png
+        // names).
+        QSvgRenderer svg;
+        if (data.contains("<svg") && svg.load(data)) {
+            pixmap = QPixmap::fromImage(renderSvgIcon(svg, ratio));
+            pixmap.setDevicePixelRatio(ratio);
+        } else {
+            pixmap.loadFromData(data);
+        }
     }
     if (!pixmap.isNull())
         QPixmapCache::insert(cacheKey, pixmap);
@@ -103,7 +155,10 @@ QIcon Resource::loadIcon(const QString &name)
 {
     ensureResources();
     const QString path = resolve(name);
-    return path.isEmpty() ? QIcon() : QIcon(path);
+    if (path.isEmpty())
+        return QIcon();
+    return path.endsWith(QLatin1String(".svg")) ? QIcon(new PrerenderedIconEngine(path))
+                                                : QIcon(path);
 }
 
 QImage Resource::readPng(const QString &path)
