@@ -71,8 +71,10 @@ void OvelaMainWindow::startReadingJournal()
     auto read = std::make_unique<EarlyRead>();
     read->file = std::make_unique<OvelaJournalFile>(ovelaJournalPath());
     EarlyRead *r = read.get();
+    // The file by its address: the window takes the owning pointer while the read runs.
+    OvelaJournalFile *file = r->file.get();
     try {
-        r->reading = std::thread([r] { r->result = r->file->read(r->journal); });
+        r->reading = std::thread([r, file] { r->result = file->read(r->journal); });
     } catch (const std::system_error &) {
         return; // the window reads it itself
     }
@@ -95,23 +97,12 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     }
     if (!authenticate(settings)) {
         state = quitRequested() ? StartState::QuitRequested : StartState::WrongPassCode;
+        earlyRead.reset(); // waits for the read, which uses the journal file
         journalFile.reset();
-        earlyRead.reset();
         return;
     }
 
     calculator = new OvelaCalendar(settings);
-    // The journal read before the application was made (see startReadingJournal), or read
-    // here when it was not; the window takes it over once it is built.
-    OvelaDatabase loaded;
-    OvelaJournalFile::LoadResult loadResult;
-    if (earlyRead) {
-        loaded.takeOver(earlyRead->journal);
-        loadResult = journalFile->afterRead(earlyRead->result);
-        earlyRead.reset();
-    } else {
-        loadResult = journalFile->load(loaded);
-    }
     journalSaver = new OvelaJournalSaver(*journalFile, *calculator, this);
     connect(calculator, &OvelaDatabase::journalChanged, journalSaver,
             &OvelaJournalSaver::markChanged);
@@ -133,6 +124,18 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     // After the tool bar, so that the warning takes a row of its own below the commands.
     createSaveWarning();
 
+    // The journal read since before the application was made (see startReadingJournal), which
+    // had the building of the window to finish, or read here when it was not started.
+    OvelaDatabase loaded;
+    OvelaJournalFile::LoadResult loadResult;
+    if (earlyRead) {
+        earlyRead->reading.join();
+        loaded.takeOver(earlyRead->journal);
+        loadResult = journalFile->afterRead(earlyRead->result);
+        earlyRead.reset();
+    } else {
+        loadResult = journalFile->load(loaded);
+    }
     calculator->takeOver(loaded);
     openDatabase(loadResult);
 
@@ -405,9 +408,9 @@ OvelaMainWindow::~OvelaMainWindow()
 bool OvelaMainWindow::lockDiary()
 {
     const QString path = ovelaJournalPath();
-    // A journal read before the application was made is taken if it is this diary's.
+    // A journal read before the application was made is taken if it is this diary's. The read
+    // goes on: locking shares nothing with it, and the window waits for it once it is built.
     if (std::unique_ptr<EarlyRead> started = std::move(pendingRead())) {
-        started->reading.join();
         if (started->file->path() == path) {
             journalFile = std::move(started->file);
             earlyRead = std::move(started);
@@ -423,8 +426,8 @@ bool OvelaMainWindow::lockDiary()
     // what the other recorded.
     fprintf(stderr, "ovelaZ: the diary is already open (process %lld holds %s)\n",
             static_cast<long long>(journalFile->lockOwner()), qPrintable(journalFile->lockPath()));
+    earlyRead.reset(); // waits for the read, which uses the journal file
     journalFile.reset();
-    earlyRead.reset();
     showCritical(tr("The diary is already open in another window.\nThis one will now close."));
     return false;
 }

@@ -45,8 +45,9 @@ public:
     LoadResult load(OvelaDatabase &journal);
     // load() is afterRead(read()). read() only reads the file, without the lock: Loaded,
     // Missing, or Unreadable with the file left where it is; safe on a thread of its own while
-    // no other member of this object is used. afterRead() does the rest once the lock is held
-    // and it is time to act on the file: removes what unfinished saves left and sets an
+    // no other member of this object is used but path(), lockPath(), lock(), isLocked() and
+    // lockOwner(), which share nothing with it. afterRead() does the rest once the lock is
+    // held and it is time to act on the file: removes what unfinished saves left and sets an
     // unreadable file aside (MovedAside, or Unreadable when it cannot be moved).
     LoadResult read(OvelaDatabase &journal);
     LoadResult afterRead(LoadResult readResult);

@@ -280,6 +280,39 @@ private slots:
         QCOMPARE(window.calendar()->getEntry(QDate(2000, 1, 1)).getNote(), QStringLiteral("ok"));
     }
 
+    // A long journal is still being read while the window locks the diary and is built: the
+    // window waits for the read before it takes the records, and before it lets the file go
+    // when the diary is open elsewhere.
+    void longJournalIsReadWhileTheWindowIsBuilt()
+    {
+        const QDate first(1500, 1, 1);
+        const int days = 200000;
+        {
+            OvelaDatabase written;
+            for (int day = 0; day < days; ++day)
+                written.addEntry(first.addDays(day)).setNote(QString::number(day));
+            QVERIFY(OvelaJournalFile(journal()).save(written));
+        }
+        {
+            OvelaJournalFile other(journal());
+            QCOMPARE(other.lock(), OvelaJournalFile::LockResult::Locked);
+            answerBox(std::make_shared<Box>());
+            Preferences preferences;
+            preferences.setSaveOnExit(false);
+            OvelaMainWindow::startReadingJournal();
+            OvelaMainWindow window(preferences);
+            QCOMPARE(window.startState(), OvelaMainWindow::StartState::AlreadyOpen);
+        }
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        OvelaMainWindow::startReadingJournal();
+        OvelaMainWindow window(preferences);
+        QVERIFY(window.isReady());
+        QCOMPARE(window.calendar()->entries().size(), days);
+        QCOMPARE(window.calendar()->getEntry(first.addDays(days - 1)).getNote(),
+                 QString::number(days - 1));
+    }
+
     void unreadableJournalIsReportedOnce()
     {
         const QByteArray garbage = readFile(fixture(QStringLiteral("not-gzip.ovd")));
