@@ -40,61 +40,67 @@ QString resolve(const QString &name)
     return QString();
 }
 
-// The image the build rendered from the SVG icon at path (":/icons/<name>") for ratio 1 or 2,
-// ":/icon-pixmaps/<name>@<ratio>x"; null when it did not (the icon is no SVG, or the ratio
-// another).
-QImage prerendered(const QString &path, qreal ratio)
+// What the build rendered from the SVG icon at path (":/icons/<name>") and stored, raw and
+// uncompressed, at ":/icon-pixmaps/<name><suffix>"; null when it did not.
+QImage stored(const QString &path, const QString &suffix)
 {
-    if (ratio != 1.0 && ratio != 2.0)
-        return QImage();
     const QResource resource(QLatin1String(":/icon-pixmaps/")
-                             + path.mid(int(std::strlen(":/icons/")))
-                             + QLatin1Char('@') + QString::number(int(ratio)) + QLatin1Char('x'));
+                             + path.mid(int(std::strlen(":/icons/"))) + suffix);
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
         return QImage();
     return decodeIconImage(resource.data(), resource.size());
 }
 
-// An icon drawn from its SVG at any size but those the build rendered it square at
-// (":/icons/<name>" at ":/icon-pixmaps/<name>@<size>px"), which are read instead. It keeps the
-// SVG icon's list of sizes (none), so a window manager is still sent the sizes it was.
+// The icon at its own size times ratio, as rendered for ratio 1 or 2 ("@1x", "@2x"); null
+// when the icon is no SVG or the ratio another.
+QImage prerendered(const QString &path, qreal ratio)
+{
+    if (ratio != 1.0 && ratio != 2.0)
+        return QImage();
+    return stored(path, QLatin1Char('@') + QString::number(int(ratio)) + QLatin1Char('x'));
+}
+
+// An icon drawn from its SVG at any size but those the build rendered it square at ("@16px"
+// and so on), which are read instead. The SVG icon (and with it the toolkit's SVG icon
+// plugin) is made only when another size is asked for. It has no list of sizes, as the SVG
+// icon has none, so a window manager is still sent the sizes it was.
 class PrerenderedIconEngine : public QIconEngine
 {
 public:
-    explicit PrerenderedIconEngine(const QString &path) : m_path(path), m_svg(path) {}
+    explicit PrerenderedIconEngine(const QString &path) : m_path(path) {}
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
         if (mode == QIcon::Normal && state == QIcon::Off && size.width() == size.height()) {
-            const QResource resource(QLatin1String(":/icon-pixmaps/")
-                                     + m_path.mid(int(std::strlen(":/icons/"))) + QLatin1Char('@')
-                                     + QString::number(size.width()) + QLatin1String("px"));
-            if (resource.isValid()
-                && resource.compressionAlgorithm() == QResource::NoCompression) {
-                const QImage ready = decodeIconImage(resource.data(), resource.size());
-                if (ready.size() == size)
-                    return QPixmap::fromImage(ready);
-            }
+            const QImage ready =
+                    stored(m_path, QLatin1Char('@') + QString::number(size.width())
+                                           + QLatin1String("px"));
+            if (ready.size() == size)
+                return QPixmap::fromImage(ready);
         }
-        return m_svg.pixmap(size, 1.0, mode, state);
+        return svg().pixmap(size, 1.0, mode, state);
     }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
                QIcon::State state) override
     {
-        m_svg.paint(painter, rect, Qt::AlignCenter, mode, state);
+        svg().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return m_svg.actualSize(size, mode, state);
+        return svg().actualSize(size, mode, state);
     }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return m_svg.availableSizes(mode, state);
-    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {}; }
     QIconEngine *clone() const override { return new PrerenderedIconEngine(m_path); }
     QString key() const override { return QStringLiteral("ovela-prerendered"); }
 
 private:
+    QIcon &svg()
+    {
+        if (m_svg.isNull())
+            m_svg = QIcon(m_path);
+        return m_svg;
+    }
+
     QString m_path;
     QIcon m_svg;
 };
