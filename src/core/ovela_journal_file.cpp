@@ -1,8 +1,8 @@
 #include "core/ovela_journal_file.h"
 
 #include "core/ovela_record_database.h"
+#include "core/ovela_journal_reader.h"
 #include "core/ovela_journal_writer.h"
-#include "core/parallel_gzip.h"
 #include "core/qzipfile.h"
 
 #include <QByteArray>
@@ -16,13 +16,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <system_error>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace {
 
@@ -198,42 +195,6 @@ bool OvelaJournalFile::fail(const QString &message)
     return false;
 }
 
-bool OvelaJournalFile::readsBackAs(const QString &path, quint64 length, quint32 crc)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    z_stream zs{};
-    if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
-        return false;
-    char in[16384];
-    char out[65536];
-    int status = Z_OK;
-    while (status == Z_OK) {
-        if (zs.avail_in == 0) {
-            const qint64 got = file.read(in, sizeof in);
-            if (got <= 0)
-                break;
-            zs.next_in = reinterpret_cast<Bytef *>(in);
-            zs.avail_in = uInt(got);
-        }
-        zs.next_out = reinterpret_cast<Bytef *>(out);
-        zs.avail_out = sizeof out;
-        status = inflate(&zs, Z_NO_FLUSH);
-    }
-    // For a gzip stream zlib keeps the CRC-32 of what it inflated (and checks the trailer's):
-    // what was written is checked as it inflates, without a copy of the journal.
-    const bool whole = status == Z_STREAM_END && zs.total_out == length && zs.adler == crc
-                       && zs.avail_in == 0 && file.atEnd();
-    inflateEnd(&zs);
-    return whole;
-}
-
-QByteArray OvelaJournalFile::serialise(const OvelaDatabase &journal)
-{
-    return OvelaDatabase::serialise(journal.entries(), journal.getStartCycleDate());
-}
-
 bool OvelaJournalFile::save(const OvelaDatabase &journal)
 {
     return save(journal.entries(), journal.getStartCycleDate());
@@ -317,66 +278,30 @@ bool OvelaJournalFile::diskDiffers() const
 bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &records,
                                       const QDate &start, const QString &tempPath)
 {
-    // The stream is made piece by piece and each piece deflated on a worker as the next is
-    // made: a save never holds the stream whole, and uses a second core when there is one.
-    quint64 length = 0;
-    quint32 crc = 0;
+    const QByteArray stream = OvelaJournalWriter::journal(records, start);
+    if (stream.isNull())
+        return fail(tr("a note is too long to be stored"));
     {
-        const int fd = ::open(QFile::encodeName(tempPath).constData(),
-                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0)
+        QZipFile out(tempPath);
+        if (!out.open(QIODevice::WriteOnly))
             return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
-        bool written = true;
-        bool tooLong = false;
-        {
-            ParallelGzip gzip(fd);
-            OvelaJournalWriter writer(records, start);
-            while (written && !writer.atEnd()) {
-                QByteArray piece;
-                if (!writer.appendTo(piece, 128 * 1024)) {
-                    tooLong = true;
-                    break;
-                }
-                written = gzip.add(std::move(piece), writer.atEnd());
-            }
-            written = written && !tooLong && gzip.finish();
-            length = gzip.length();
-            crc = gzip.crc();
-        }
+        const bool written = out.write(stream) == stream.size();
         const int writeErrno = errno;
-        const bool closed = ::close(fd) == 0;
-        if (tooLong)
-            return fail(tr("a note is too long to be stored"));
-        if (!written)
-            errno = writeErrno;
-        if (!written || !closed)
+        out.close();
+        if (!written || out.hasWriteError()) {
+            errno = written ? errno : writeErrno;
             return fail(tr("cannot write %1: %2").arg(tempPath, systemError()));
+        }
     }
-    // Every write reported success, but only reading the file back proves it holds the whole
-    // journal as it was made. The read-back runs while the file is synced: it reads the written
-    // bytes from the page cache either way, and the save then waits only for the slower of the
-    // two.
-    bool synced = false;
-    int syncErrno = 0;
-    const auto sync = [&] {
-        synced = syncPath(tempPath, false);
-        syncErrno = errno;
-    };
-    bool readBack = false;
-    try {
-        std::thread syncing(sync);
-        readBack = readsBackAs(tempPath, length, crc);
-        syncing.join();
-    } catch (const std::system_error &) {
-        // No thread to be had: one after the other.
-        sync();
-        readBack = readsBackAs(tempPath, length, crc);
-    }
-    if (!synced) {
-        errno = syncErrno;
+    if (!syncPath(tempPath, false))
         return fail(tr("cannot sync %1: %2").arg(tempPath, systemError()));
-    }
-    if (!readBack)
+    // Every write reported success, but only reading the file back proves it holds the whole
+    // journal as it was made.
+    QZipFile in(tempPath);
+    QByteArray readBack;
+    OvelaJournalReader::Problem problem;
+    if (!in.open(QIODevice::ReadOnly) || !OvelaJournalReader::readDevice(&in, &readBack, &problem)
+        || readBack != stream)
         return fail(tr("%1 does not read back as written (disk full?)").arg(tempPath));
     return true;
 }

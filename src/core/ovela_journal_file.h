@@ -61,14 +61,9 @@ public:
     // it holds the journal as this session found it. On any failure the file on disk is left
     // as it was, a warning goes to stderr and the result is false.
     bool save(const OvelaDatabase &journal);
-    // The same with the journal's records and start date; safe to call from a worker thread
+    // The same with the journal's records and start date; safe to call from the saver's thread
     // while no other member of this object is used and the records do not change.
     bool save(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start);
-    static QByteArray serialise(const OvelaDatabase &journal);
-    // Whether the gzip file at `path` inflates whole, and to nothing after it, into `length`
-    // bytes whose CRC-32 is `crc`: the check that a written journal reads back as it was made.
-    static bool readsBackAs(const QString &path, quint64 length, quint32 crc);
-
     // Whether the file at path() may not hold what was last loaded from or saved to it: nothing
     // was loaded or saved yet, or the file was replaced or changed since.
     bool diskDiffers() const;

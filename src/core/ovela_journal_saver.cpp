@@ -46,13 +46,13 @@ void OvelaJournalSaver::startSave()
     if (worker || !isPending())
         return;
     // The snapshot is a copy of the records, which shares them until the journal changes
-    // again: the GUI thread pays nothing for it. The worker makes the stream piece by piece,
-    // deflating and writing each, syncs, checks and renames; and lets go of the copy itself,
-    // so that a journal which changed meanwhile is not freed on the GUI thread.
+    // again: the GUI thread pays nothing for it. The worker makes the stream, deflates and
+    // writes it, syncs, checks and renames; and lets go of the copy itself, so that a journal
+    // which changed meanwhile is not freed on the GUI thread.
     savingChanges = changes;
     worker = QThread::create(
         [this, records = journal.entries(), start = journal.getStartCycleDate()]() mutable {
-            workerOk = file.save(records, start);
+            workerOk = write(records, start);
             workerError = workerOk ? QString() : file.errorString();
             records = {};
         });
@@ -63,6 +63,11 @@ void OvelaJournalSaver::startSave()
             collect();
     });
     worker->start();
+}
+
+bool OvelaJournalSaver::write(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start)
+{
+    return file.save(records, start);
 }
 
 void OvelaJournalSaver::collect()

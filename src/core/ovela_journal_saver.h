@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/ovela_record_entry.h"
+
+#include <QDate>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -41,6 +45,10 @@ public slots:
 signals:
     void saved();
     void saveFailed(const QString &reason);
+
+protected:
+    // One save of these records, on the saver's thread; tests slow it down here.
+    virtual bool write(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start);
 
 private:
     void startSave();

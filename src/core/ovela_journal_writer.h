@@ -6,23 +6,15 @@
 #include <QDate>
 #include <QMap>
 
-// The journal's stream, as the reader reads it, made piece by piece so that a save need not
-// hold it whole: the magic string, the format byte and the record count, the records, then
-// the start-cycle date. The records must not change while it is made.
-class OvelaJournalWriter
-{
-public:
-    OvelaJournalWriter(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start);
+// The one encoder of the journal's stream, as OvelaJournalReader reads it: the magic string,
+// the format byte and the record count, the records in date order, then the start-cycle date.
+namespace OvelaJournalWriter {
 
-    // Appends the next items to `out` until it holds at least `size` bytes or the stream is
-    // made. False when a note is too long to be stored; the stream is then not made.
-    bool appendTo(QByteArray &out, qsizetype size);
-    bool atEnd() const { return ended; }
+// Appends the fields of a day entry after its date: six marks, the two codes and the note.
+// False, with nothing appended, when the note is too long for the format.
+bool appendEntry(QByteArray &out, const OvelaRecordEntry &entry);
 
-private:
-    const QMap<QDate, OvelaRecordEntry> &records;
-    QMap<QDate, OvelaRecordEntry>::const_iterator next;
-    QDate start;
-    bool begun = false;
-    bool ended = false;
-};
+// The whole stream; null when a record cannot be stored.
+QByteArray journal(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start);
+
+} // namespace OvelaJournalWriter

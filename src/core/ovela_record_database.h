@@ -16,13 +16,8 @@ public:
     OvelaDatabase();
     ~OvelaDatabase() override;
 
-    // Writes serialise()'s bytes of this journal.
+    // Writes the journal's stream; false when the device is not writable or the write failed.
     bool save(QIODevice *device) const;
-    // The journal's stream for these records (a copy, implicitly shared, may be taken to
-    // another thread while the journal changes); null when a record cannot be stored (a note
-    // too long for the format).
-    static QByteArray serialise(const QMap<QDate, OvelaRecordEntry> &records,
-                                const QDate &startCycleDate);
     // All or nothing: on any failure the journal in memory is left exactly as it was.
     bool load(QIODevice *device);
 

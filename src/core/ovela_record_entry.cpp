@@ -1,90 +1,21 @@
 #include "core/ovela_record_entry.h"
 
+#include "core/ovela_journal_reader.h"
+#include "core/ovela_journal_writer.h"
+
 #include <QDataStream>
 #include <QIODevice>
 #include <QtDebug>
 
-#include <limits>
+#include <QtEndian>
+
 #include <utility>
 
 namespace {
 
-// The note's byte count for a null string; it carries no text and reads as an empty note.
-constexpr quint32 NullStringCount = 0xFFFFFFFFu;
 // The note is read in pieces of this size, so a damaged count can never make us reserve more
 // memory than the stream actually holds.
 constexpr int NoteChunk = 4096;
-
-void writeNote(QDataStream &stream, const QString &note)
-{
-    // An empty or null note is stored with the count 0, never as a null string.
-    if (note.size() > std::numeric_limits<qint32>::max() / 2) {
-        stream.setStatus(QDataStream::WriteFailed);
-        return;
-    }
-    stream << quint32(note.size() * 2);
-    if (note.isEmpty())
-        return;
-    const bool bigEndian = stream.byteOrder() == QDataStream::BigEndian;
-    QByteArray raw(note.size() * 2, Qt::Uninitialized);
-    for (qsizetype i = 0; i < note.size(); ++i) {
-        const ushort unit = note.at(i).unicode();
-        const char high = char(unit >> 8);
-        const char low = char(unit & 0xFF);
-        raw[2 * i] = bigEndian ? high : low;
-        raw[2 * i + 1] = bigEndian ? low : high;
-    }
-    if (stream.writeRawData(raw.constData(), raw.size()) != raw.size())
-        stream.setStatus(QDataStream::WriteFailed);
-}
-
-// Reads a note written by writeNote (or a null string). On a damaged or short stream the
-// stream's status says so and the note is left alone.
-void readNote(QDataStream &stream, QString &note)
-{
-    quint32 count = 0;
-    stream >> count;
-    if (stream.status() != QDataStream::Ok)
-        return;
-    if (count == NullStringCount || count == 0) {
-        note = QString::fromLatin1("");
-        return;
-    }
-    if (count % 2 != 0) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return;
-    }
-    const bool bigEndian = stream.byteOrder() == QDataStream::BigEndian;
-    QString text;
-    char chunk[NoteChunk];
-    quint32 left = count;
-    while (left > 0) {
-        const int want = int(qMin<quint32>(left, NoteChunk));
-        if (stream.readRawData(chunk, want) != want) {
-            stream.setStatus(QDataStream::ReadPastEnd);
-            return;
-        }
-        // Grown by what arrived, never by the count the file claims.
-        const qsizetype at = text.size();
-        text.resize(at + want / 2);
-        QChar *out = text.data() + at;
-        for (int i = 0; i < want; i += 2) {
-            const uchar first = uchar(chunk[i]);
-            const uchar second = uchar(chunk[i + 1]);
-            out[i / 2] = QChar(bigEndian ? ushort(first << 8 | second)
-                                         : ushort(second << 8 | first));
-        }
-        left -= quint32(want);
-    }
-    note = text;
-}
-
-bool readFlag(QDataStream &stream)
-{
-    qint8 value = 0;
-    stream >> value;
-    return value != 0;
-}
 
 } // namespace
 
@@ -118,30 +49,45 @@ bool OvelaRecordEntry::isEmpty() const
         && cervicalFluid == 0 && note.isEmpty();
 }
 
+// The stream forms are thin calls into the journal's one codec, which is big-endian whatever
+// the stream's byte order.
 void OvelaRecordEntry::save(QDataStream &stream) const
 {
-    for (bool flag : {doctor, cramps, pms, sex, protection, secret})
-        stream << qint8(flag ? 1 : 0);
-    stream << temperature << cervicalFluid;
-    writeNote(stream, note);
+    QByteArray bytes;
+    if (!OvelaJournalWriter::appendEntry(bytes, *this)
+        || stream.writeRawData(bytes.constData(), int(bytes.size())) != bytes.size())
+        stream.setStatus(QDataStream::WriteFailed);
 }
 
 void OvelaRecordEntry::load(QDataStream &stream)
 {
-    // Read into a fresh record and take it only when the whole entry arrived, so a damaged
-    // stream never leaves this record half overwritten.
-    OvelaRecordEntry read;
-    read.doctor = readFlag(stream);
-    read.cramps = readFlag(stream);
-    read.pms = readFlag(stream);
-    read.sex = readFlag(stream);
-    read.protection = readFlag(stream);
-    read.secret = readFlag(stream);
-    stream >> read.temperature >> read.cervicalFluid;
-    readNote(stream, read.note);
-    if (stream.status() != QDataStream::Ok)
+    // The fixed fields and the note's count, then the note as far as it arrives; decoded and
+    // taken only when the whole entry is there, so a damaged stream never leaves this record
+    // half overwritten.
+    constexpr int Fixed = OvelaJournalReader::FixedRecordSize - 4;
+    QByteArray bytes(Fixed, Qt::Uninitialized);
+    if (stream.readRawData(bytes.data(), Fixed) != Fixed) {
+        stream.setStatus(QDataStream::ReadPastEnd);
         return;
-    read.cleared = false;
+    }
+    quint32 count = qFromBigEndian<quint32>(bytes.constData() + Fixed - 4);
+    if (count == 0xFFFFFFFFu)
+        count = 0;
+    char chunk[NoteChunk];
+    for (quint32 left = count; left > 0;) {
+        const int want = int(qMin<quint32>(left, NoteChunk));
+        if (stream.readRawData(chunk, want) != want) {
+            stream.setStatus(QDataStream::ReadPastEnd);
+            return;
+        }
+        bytes.append(chunk, want);
+        left -= quint32(want);
+    }
+    OvelaRecordEntry read;
+    if (!OvelaJournalReader(bytes).entry(&read)) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
     *this = read;
 }
 
@@ -165,7 +111,8 @@ bool OvelaRecordEntry::load(QIODevice *device)
 
 void OvelaRecordEntry::dump() const
 {
-    qDebug("Love is %d", sex ? 1 : 0);
+    // A diagnostic line only: the marks are intimate, and a log is no place for them.
+    qDebug("OvelaRecordEntry");
 }
 
 bool OvelaRecordEntry::operator==(const OvelaRecordEntry &other) const

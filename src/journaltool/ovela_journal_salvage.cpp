@@ -118,10 +118,40 @@ Result read(const QByteArray &fileBytes, qint64 limit)
         result.records.insert(date, entry);
         ++result.wholeRecords;
     }
+    const qsizetype recordsEnd = in.position();
     if (!in.date(&result.startCycleDate))
         return stop(JournalText::tr("the start-cycle date after the records is cut off"));
     result.startRead = true;
     result.readTo = in.position();
+    if (in.left() > 0) {
+        // More follows the start date: the record count is too low (or bytes were added). The
+        // records that follow are kept as long as they read whole and leave exactly a date.
+        const qsizetype following = in.left();
+        OvelaJournalReader more(data, recordsEnd);
+        QMap<QDate, OvelaRecordEntry> extra;
+        int read = 0;
+        QDate date;
+        OvelaRecordEntry entry;
+        while (more.left() > 4 && more.record(&date, &entry)) {
+            extra.insert(date, entry);
+            ++read;
+        }
+        QDate start;
+        if (more.left() == 4 && more.date(&start)) {
+            for (auto it = extra.cbegin(); it != extra.cend(); ++it)
+                result.records.insert(it.key(), it.value());
+            result.wholeRecords += read;
+            result.startCycleDate = start;
+        } else {
+            read = 0;
+        }
+        const QString what = JournalText::tr("the records end at byte %1 and %2 more bytes follow "
+                                             "(the record count may be damaged)")
+                                 .arg(recordsEnd)
+                                 .arg(following);
+        return stop(what + QLatin1String("; ")
+                    + JournalText::tr("whole records found after them: %1").arg(read));
+    }
     if (!streamDamage.isEmpty())
         result.damage = JournalText::tr("every record is whole, but %1").arg(streamDamage);
     return result;

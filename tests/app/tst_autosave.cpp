@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QThread>
 #include <QtTest>
 
@@ -90,6 +91,24 @@ int childSession(int &argc, char **argv)
     edits.start(37);
     return app.exec();
 }
+
+// A saver whose every save waits at a gate until the test lets it through.
+class GatedSaver : public OvelaJournalSaver
+{
+public:
+    GatedSaver(OvelaJournalFile &file, const OvelaDatabase &journal)
+        : OvelaJournalSaver(file, journal)
+    {
+    }
+    QSemaphore gate;
+
+protected:
+    bool write(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start) override
+    {
+        gate.acquire();
+        return OvelaJournalSaver::write(records, start);
+    }
+};
 
 } // namespace
 
@@ -257,6 +276,34 @@ private slots:
         OvelaDatabase db;
         QVERIFY(loadFile(copy, db));
         QVERIFY(db.containsEntry(day));
+    }
+
+    // A change made while a save runs is written by the save after it, without another change
+    // to prompt it.
+    void changeDuringASlowSaveIsWrittenNext()
+    {
+        OvelaDatabase db;
+        OvelaJournalFile file(journal());
+        GatedSaver saver(file, db);
+        saver.setDelay(10);
+        connect(&db, &OvelaDatabase::journalChanged, &saver, &OvelaJournalSaver::markChanged);
+        QSignalSpy saved(&saver, &OvelaJournalSaver::saved);
+        OvelaRecordEntry first, second;
+        first.setNote(QStringLiteral("first"));
+        second.setNote(QStringLiteral("second"));
+        db.setEntry(first, QDate(2026, 3, 1));
+        QTRY_VERIFY(saver.isSaving());
+        db.setEntry(second, QDate(2026, 3, 2));
+        // The save's delay runs out while the first save still waits at the gate.
+        QTest::qWait(100);
+        QVERIFY(saver.isSaving());
+        saver.gate.release(2);
+        QTRY_COMPARE(saved.count(), 2);
+        QVERIFY(!saver.isPending());
+        OvelaDatabase onDisk;
+        QVERIFY(loadFile(journal(), onDisk));
+        QCOMPARE(onDisk.getEntry(QDate(2026, 3, 2)).getNote(), QStringLiteral("second"));
+        saver.gate.release(1); // nothing may wait at the gate when the saver goes
     }
 
     void bigSaveRunsBesideTheWindow()

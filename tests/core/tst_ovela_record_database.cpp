@@ -1,11 +1,11 @@
 #include "core/ovela_journal_reader.h"
+#include "core/ovela_journal_writer.h"
 #include "core/ovela_record_database.h"
 #include "core/qzipfile.h"
 
 #include "support/testhome.h"
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QObject>
 #include <QSignalSpy>
@@ -219,7 +219,7 @@ private slots:
     void damagedEntryLeavesRecordAlone_data();
     void damagedEntryLeavesRecordAlone();
     void deviceMustBeOpen();
-    void dumpReportsSexFlag();
+    void dumpShowsNothingOfTheRecord();
 
     // The journal
 
@@ -235,7 +235,6 @@ private slots:
     void rejectsFailingDevice_data();
     void rejectsFailingDevice();
     void loadsAndRejectsAcrossBlocks();
-    void loadedNotesAreEachTheirOwn();
 
     void addEntrySignalsAndReturnsStoredRecord();
     void removeEntrySignalsWhileRecordIsStored();
@@ -385,14 +384,28 @@ void TstOvelaRecordDatabase::deviceMustBeOpen()
     QCOMPARE(entry, doctorEntry());
 }
 
-void TstOvelaRecordDatabase::dumpReportsSexFlag()
+// The diagnostic dump tells nothing of the record: two records that differ in every field
+// dump alike.
+void TstOvelaRecordDatabase::dumpShowsNothingOfTheRecord()
 {
-    OvelaRecordEntry entry;
-    QTest::ignoreMessage(QtDebugMsg, "Love is 0");
-    entry.dump();
-    entry.setSex(true);
-    QTest::ignoreMessage(QtDebugMsg, "Love is 1");
-    entry.dump();
+    OvelaRecordEntry plain;
+    OvelaRecordEntry full = doctorEntry();
+    full.setSex(true);
+    full.setSecret(true);
+    full.setNote(QStringLiteral("private words"));
+    QStringList plainLog, fullLog;
+    {
+        WarningLog log;
+        plain.dump();
+        plainLog = log.taken();
+    }
+    {
+        WarningLog log;
+        full.dump();
+        fullLog = log.taken();
+    }
+    QCOMPARE(fullLog, plainLog);
+    QVERIFY(!fullLog.join(QString()).contains(QLatin1String("private")));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -411,7 +424,7 @@ void TstOvelaRecordDatabase::savesJournalBytes()
     db.setStartCycleDate(start1999);
     QCOMPARE(entry2000.size(), 26);
     QCOMPARE(saved(db), twoEntryJournal); // in date order
-    QCOMPARE(OvelaDatabase::serialise(db.entries(), db.getStartCycleDate()), twoEntryJournal);
+    QCOMPARE(OvelaJournalWriter::journal(db.entries(), db.getStartCycleDate()), twoEntryJournal);
 
     // The in-memory writer gives the stream's bytes for every kind of record: notes empty,
     // null, non-Latin and outside the basic plane, flags, codes, and no start date.
@@ -437,7 +450,7 @@ void TstOvelaRecordDatabase::savesJournalBytes()
             out << quint32(it.key().toJulianDay()) << it.value();
         out << quint32(0);
     }
-    QCOMPARE(OvelaDatabase::serialise(varied.entries(), QDate()), expected);
+    QCOMPARE(OvelaJournalWriter::journal(varied.entries(), QDate()), expected);
     QCOMPARE(saved(varied), expected);
 }
 
@@ -456,7 +469,6 @@ void TstOvelaRecordDatabase::saveFails()
     QVERIFY(readOnly.open(QIODevice::ReadOnly) && refusing.open(QIODevice::WriteOnly)
             && full.open(QIODevice::WriteOnly) && fullGzip.open(QIODevice::WriteOnly)
             && shortOfRoom.open(QIODevice::WriteOnly));
-    WarningLog log;
     const QList<QPair<const char *, QIODevice *>> devices {
         {"none", nullptr}, {"closed", &closed}, {"read-only", &readOnly},
         {"refusing writes", &refusing}, {"taking ten bytes", &shortOfRoom},
@@ -466,7 +478,6 @@ void TstOvelaRecordDatabase::saveFails()
     fullGzip.close();
     QVERIFY(fullGzip.hasWriteError());
     QCOMPARE(bytes, QByteArray("untouched"));
-    QCOMPARE(log.taken(), QStringList());
 }
 
 void TstOvelaRecordDatabase::loadsValidJournals_data()
@@ -520,42 +531,33 @@ void TstOvelaRecordDatabase::loadsValidJournals()
 void TstOvelaRecordDatabase::rejectsDamagedJournals_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("warnings");
 
-    const QStringList notCycle {QStringLiteral("not cycle")};
-    QTest::newRow("wrong magic") << fixture("wrong-magic.ovd") << notCycle;
-    QTest::newRow("empty file") << fixture("empty-file.ovd") << notCycle;
-    QTest::newRow("count of 2000000000 in 40 bytes") << fixture("huge-count.ovd") << QStringList();
-    QTest::newRow("note length near 2 GiB") << fixture("huge-note.ovd") << QStringList();
-    QTest::newRow("odd note length") << fixture("odd-note-length.ovd") << QStringList();
-    QTest::newRow("gzip cut in the body") << fixture("truncated-gzip.ovd") << QStringList();
-    QTest::newRow("gzip without trailer") << fixture("no-trailer.ovd") << QStringList();
-    QTest::newRow("gzip checksum wrong") << fixture("bad-crc.ovd") << QStringList();
-    QTest::newRow("corrupt gzip body") << fixture("corrupt-body.ovd") << QStringList();
+    QTest::newRow("wrong magic") << fixture("wrong-magic.ovd");
+    QTest::newRow("empty file") << fixture("empty-file.ovd");
+    QTest::newRow("count of 2000000000 in 40 bytes") << fixture("huge-count.ovd");
+    QTest::newRow("note length near 2 GiB") << fixture("huge-note.ovd");
+    QTest::newRow("odd note length") << fixture("odd-note-length.ovd");
+    QTest::newRow("records after the start date") << fixture("count-too-low.ovd");
+    QTest::newRow("gzip cut in the body") << fixture("truncated-gzip.ovd");
+    QTest::newRow("gzip without trailer") << fixture("no-trailer.ovd");
+    QTest::newRow("gzip checksum wrong") << fixture("bad-crc.ovd");
+    QTest::newRow("corrupt gzip body") << fixture("corrupt-body.ovd");
 }
 
-// All or nothing, fast, and without reserving memory by a damaged count.
+// All or nothing, and without reserving memory by a damaged count.
 void TstOvelaRecordDatabase::rejectsDamagedJournals()
 {
     QFETCH(QString, file);
-    QFETCH(QStringList, warnings);
     QVERIFY(QFile::exists(file));
 
     OvelaDatabase db;
     fillBefore(db);
-    QElapsedTimer timer;
-    timer.start();
     bool loaded = true;
-    QStringList logged;
     {
         AddressSpaceCap cap(256 * 1024 * 1024);
-        WarningLog log;
         loaded = loadFile(db, file);
-        logged = log.taken();
     }
     QVERIFY(!loaded);
-    QVERIFY2(timer.elapsed() < 5000, "a damaged journal must fail fast");
-    QVERIFY2(logged == warnings, qPrintable(logged.join(QLatin1Char('|'))));
     QVERIFY(untouched(db));
 }
 
@@ -581,9 +583,7 @@ void TstOvelaRecordDatabase::rejectsEveryTruncation()
         OvelaDatabase db;
         fillBefore(db);
         bool loaded = true;
-        QStringList logged;
         {
-            WarningLog log;
             if (compressed) {
                 QFile cut(path);
                 QVERIFY(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -596,18 +596,10 @@ void TstOvelaRecordDatabase::rejectsEveryTruncation()
                 QVERIFY(cut.open(QIODevice::ReadOnly));
                 loaded = db.load(&cut);
             }
-            logged = log.taken();
         }
         const QByteArray where = "cut at " + QByteArray::number(length);
         QVERIFY2(!loaded, where.constData());
         QVERIFY2(untouched(db), where.constData());
-        // Only a stream cut inside its magic string is "not cycle"; later cuts stay quiet.
-        if (!compressed) {
-            const QStringList expected = length < magic.size()
-                ? QStringList {QStringLiteral("not cycle")}
-                : QStringList();
-            QVERIFY2(logged == expected, where.constData());
-        }
     }
 }
 
@@ -642,16 +634,12 @@ void TstOvelaRecordDatabase::rejectsFailingDevice()
             QVERIFY(buffer.open(QIODevice::WriteOnly));
         source = device == QLatin1String("none") ? nullptr : &buffer;
     }
-    WarningLog log;
     QVERIFY(!db.load(source));
     QVERIFY(untouched(db));
-    if (source != &failing)
-        QCOMPARE(log.taken(), QStringList {QStringLiteral("device not readable")});
 }
 
-// A journal far larger than the pieces the load reads at a time (64 KiB), with records, a
-// note longer than what is carried over in front of a piece, a note longer than a piece, and
-// the end, cut at and around the edges of those pieces.
+// A journal far larger than the device's reads (64 KiB), with long notes, loaded whole, and
+// refused when cut anywhere, at and around those edges too.
 void TstOvelaRecordDatabase::loadsAndRejectsAcrossBlocks()
 {
     OvelaDatabase big;
@@ -667,7 +655,7 @@ void TstOvelaRecordDatabase::loadsAndRejectsAcrossBlocks()
         big.setEntry(entry, day);
     }
     big.setStartCycleDate(day);
-    const QByteArray stream = OvelaDatabase::serialise(big.entries(), big.getStartCycleDate());
+    const QByteArray stream = OvelaJournalWriter::journal(big.entries(), big.getStartCycleDate());
     const QString path = TestHome::dataHome() + QStringLiteral("/big.ovd");
     const auto write = [&path](const QByteArray &bytes, bool compressed) {
         QZipFile zipped(path);
@@ -700,8 +688,8 @@ void TstOvelaRecordDatabase::loadsAndRejectsAcrossBlocks()
         QVERIFY2(untouched(db), where.constData());
     }
 
-    // A device failing in a later piece, or only after the journal's last byte (also where
-    // that is the end of a whole piece), fails it.
+    // A device failing in a later read, or only after the journal's last byte, fails it; so
+    // do bytes after the journal's end.
     const qsizetype afterMagic = stream.size() - magic.size();
     const QByteArray padded = stream + QByteArray(65536 - afterMagic % 65536, '\0');
     for (qint64 failAt : {qint64(300000), qint64(stream.size()), qint64(padded.size())}) {
@@ -712,58 +700,6 @@ void TstOvelaRecordDatabase::loadsAndRejectsAcrossBlocks()
         QVERIFY(!db.load(&failing));
         QVERIFY(untouched(db));
     }
-}
-
-void TstOvelaRecordDatabase::loadedNotesAreEachTheirOwn()
-{
-    // Enough notes to fill several of the blocks a load lays its notes in, and two too long
-    // to share a block (one of them early, where a block would have room for it).
-    const auto noteOf = [](int i) {
-        return i == 1 || i == 1000 ? QString(3000 + i, QChar(u'x'))
-                                   : QString::number(i).repeated(1 + i % 9);
-    };
-    OvelaDatabase written;
-    const QDate first(2001, 1, 1);
-    for (int i = 0; i < 3000; ++i) {
-        OvelaRecordEntry entry;
-        entry.setNote(noteOf(i));
-        written.setEntry(entry, first.addDays(i));
-    }
-    const QString path = TestHome::dataHome() + QStringLiteral("/notes.ovd");
-    {
-        QZipFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && written.save(&file));
-    }
-    auto db = std::make_unique<OvelaDatabase>();
-    QVERIFY(loadFile(*db, path));
-    QVERIFY(db->entries() == written.entries());
-    // Each note ends as every string does, for what reads it as a C string.
-    for (const OvelaRecordEntry &entry : db->entries())
-        QCOMPARE(entry.getNote().utf16()[entry.getNote().size()], u'\0');
-    const auto noteAt = [&db, first](int i) { return db->getEntry(first.addDays(i)).getNote(); };
-    // Short notes share a block; a long one, which would keep a whole block, does not.
-    QVERIFY(noteAt(0).isSharedWith(noteAt(2)));
-    QVERIFY(!noteAt(1).isSharedWith(noteAt(0)) && !noteAt(1).isSharedWith(noteAt(2)));
-
-    // Changing notes in every way a string changes leaves the others as they were.
-    QString grown = noteAt(0);
-    grown.append(QStringLiteral("appended"));
-    QString prefixed = noteAt(1500);
-    prefixed.prepend(QStringLiteral("prepended"));
-    QString edited = noteAt(2);
-    edited[0] = u'#';
-    edited.resize(400, u'z');
-    for (int i = 0; i < 3000; ++i)
-        QCOMPARE(noteAt(i), noteOf(i));
-    QCOMPARE(grown, noteOf(0) + QStringLiteral("appended"));
-    QCOMPARE(prefixed, QStringLiteral("prepended") + noteOf(1500));
-
-    // A note outlives the journal it was loaded with, and still grows as a string does once
-    // every other note of its block is gone.
-    QString kept = noteAt(7);
-    db.reset();
-    kept.append(QString(300, u'k'));
-    QCOMPARE(kept, noteOf(7) + QString(300, u'k'));
 }
 
 void TstOvelaRecordDatabase::addEntrySignalsAndReturnsStoredRecord()
@@ -872,7 +808,8 @@ void TstOvelaRecordDatabase::clearKeepsStartDate()
 void TstOvelaRecordDatabase::readerStopsWhereItemsAreCut_data()
 {
     using P = OvelaJournalReader::Problem;
-    QTest::addColumn<int>("keep");         // bytes of the stream kept; -1 all
+    QTest::addColumn<int>("keep");         // bytes of the stream kept; -1 all; -2 count 1;
+                                           // -3 a byte appended
     QTest::addColumn<int>("oddNote");      // 1: the second note's count made odd
     QTest::addColumn<int>("records");      // read whole
     QTest::addColumn<int>("problem");
@@ -886,6 +823,9 @@ void TstOvelaRecordDatabase::readerStopsWhereItemsAreCut_data()
     QTest::newRow("second note cut short") << 80 << 0 << 1 << int(P::NoteCutOff) << 55;
     QTest::newRow("odd note count") << -1 << 1 << 1 << int(P::OddNote) << 55;
     QTest::newRow("date cut short") << 85 << 0 << 2 << int(P::DateCutOff) << 83;
+    // A count that lost bits: the records after it would be taken for the date and dropped.
+    QTest::newRow("count lower than the records") << -2 << 0 << 1 << int(P::BytesAfterEnd) << 59;
+    QTest::newRow("a byte after the date") << -3 << 0 << 2 << int(P::BytesAfterEnd) << 87;
 }
 
 void TstOvelaRecordDatabase::readerStopsWhereItemsAreCut()
@@ -900,32 +840,42 @@ void TstOvelaRecordDatabase::readerStopsWhereItemsAreCut()
     noted.setNote(QStringLiteral("abc"));
     journal.insert(QDate(2004, 3, 1), doctorEntry());
     journal.insert(QDate(2004, 3, 2), noted);
-    QByteArray stream = OvelaDatabase::serialise(journal, QDate(2004, 3, 1));
+    QByteArray stream = OvelaJournalWriter::journal(journal, QDate(2004, 3, 1));
     QCOMPARE(stream.size(), 87);
     if (oddNote)
         stream[55 + 21] = 7;
     if (keep >= 0)
         stream.truncate(keep);
+    if (keep == -2)
+        stream[28] = 1;
+    if (keep == -3)
+        stream.append('\0');
 
+    // Item by item, as the salvage reads.
     OvelaJournalReader in(stream);
     qint32 count = 0;
     int read = 0;
     QDate date, start;
     OvelaRecordEntry entry;
     if (in.header(&count)) {
-        QCOMPARE(count, 2);
         while (read < count && in.record(&date, &entry))
             ++read;
         if (read == count)
             in.date(&start);
     }
     QCOMPARE(read, records);
-    QCOMPARE(int(in.problem()), problem);
-    QCOMPARE(in.position(), stoppedAt < 0 ? stream.size() : stoppedAt);
     if (read == 2 && problem == 0) {
         QCOMPARE(entry.getNote(), QStringLiteral("abc"));
         QCOMPARE(start, QDate(2004, 3, 1));
     }
+    // Whole, as the load reads: nothing is taken unless the stream ends with the date.
+    OvelaJournalReader whole(stream);
+    Records loaded {{QDate(1990, 1, 1), OvelaRecordEntry()}};
+    QDate loadedStart(1990, 1, 1);
+    QCOMPARE(whole.journal(&loaded, &loadedStart), problem == 0);
+    QCOMPARE(int(whole.problem()), problem);
+    QCOMPARE(whole.position(), stoppedAt < 0 ? stream.size() : stoppedAt);
+    QCOMPARE(loaded.size(), problem == 0 ? 2 : 1);
     QCOMPARE(OvelaJournalReader(QByteArray("not a journal at all")).header(&count), false);
 }
 

@@ -45,9 +45,10 @@ write("format-byte.ovd", MAGIC + b"\x07" + count(1) + ENTRY_2000_01_01 + START_1
 write("duplicate-date.ovd", MAGIC + FORMAT + count(2) + ENTRY_2000_01_01
       + entry(2451545, flags=b"\0\x01\0\0\0\0", temperature=41, fluid=6, note=bytes.fromhex("00000002004e"))
       + START_1999_12_27)
-# The start date follows the count directly; what comes after it is never read as entries.
-write("negative-count.ovd", MAGIC + FORMAT + count(-3) + START_1999_12_27
-      + ENTRY_2000_01_01)
+# The start date follows the count directly.
+write("negative-count.ovd", MAGIC + FORMAT + count(-3) + START_1999_12_27)
+# Records after the start date: the count lost bits, and the journal is damaged.
+write("count-too-low.ovd", MAGIC + FORMAT + count(-3) + START_1999_12_27 + ENTRY_2000_01_01)
 
 # Damaged journals.
 write("empty-file.ovd", b"", compress=False)

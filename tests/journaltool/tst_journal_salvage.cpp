@@ -1,3 +1,4 @@
+#include "core/ovela_journal_writer.h"
 #include "core/ovela_record_database.h"
 #include "core/qzipfile.h"
 #include "journaltool/ovela_journal_salvage.h"
@@ -26,6 +27,7 @@ private slots:
     void fixtures();
     void truncated_data();
     void truncated();
+    void countTooLowKeepsEveryRecord();
 };
 
 void TestJournalSalvage::fixtures_data()
@@ -66,6 +68,27 @@ void TestJournalSalvage::fixtures()
     QCOMPARE(result.wholeRecords, wholeRecords);
     QCOMPARE(result.startRead, startRead);
     QVERIFY2(result.damage.contains(damage), qPrintable(result.damage));
+}
+
+// A record count that lost bits (730 become 218) leaves the later records after the start
+// date: the check says where the records end, and the salvage keeps them all.
+void TestJournalSalvage::countTooLowKeepsEveryRecord()
+{
+    QMap<QDate, OvelaRecordEntry> records;
+    for (int i = 0; i < 5; ++i) {
+        OvelaRecordEntry entry;
+        entry.setNote(QString(i + 1, QChar(u'a' + i)));
+        records.insert(QDate(2020, 1, 1).addDays(i), entry);
+    }
+    QByteArray stream = OvelaJournalWriter::journal(records, QDate(2020, 1, 3));
+    stream[28] = 2; // the low byte of the count
+    const JournalSalvage::Result result = JournalSalvage::read(stream);
+    QVERIFY(!result.complete());
+    QVERIFY2(result.damage.contains(QLatin1String("the records end at byte 79 and")),
+             qPrintable(result.damage));
+    QCOMPARE(result.wholeRecords, 5);
+    QVERIFY(result.records == records);
+    QCOMPARE(result.startCycleDate, QDate(2020, 1, 3));
 }
 
 void TestJournalSalvage::truncated_data()

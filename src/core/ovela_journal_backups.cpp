@@ -1,0 +1,193 @@
+#include "core/ovela_journal_backups.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int SessionsKept = 10;
+constexpr int DailyDays = 14;
+constexpr int OutsideDays = 30;
+
+const QFileDevice::Permissions privateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// "journal-20261210-153000-session.ovd", and "-2", "-3", ... before ".ovd" for a second copy
+// within the same second.
+const char Prefix[] = "journal-";
+const char Suffix[] = ".ovd";
+
+const QList<QPair<OvelaJournalBackups::Kind, QString>> &kinds()
+{
+    using K = OvelaJournalBackups::Kind;
+    static const QList<QPair<K, QString>> names {
+        {K::Session, QStringLiteral("session")},   {K::Daily, QStringLiteral("daily")},
+        {K::Companion, QStringLiteral("companion")}, {K::Merge, QStringLiteral("merge")},
+        {K::Restore, QStringLiteral("restore")},   {K::ConflictCopy, QStringLiteral("conflict")}};
+    return names;
+}
+
+bool parse(const QString &name, OvelaJournalBackups::Entry *entry)
+{
+    if (!name.startsWith(QLatin1String(Prefix)) || !name.endsWith(QLatin1String(Suffix)))
+        return false;
+    const QStringList parts =
+        name.mid(int(sizeof Prefix) - 1, name.size() - int(sizeof Prefix) - int(sizeof Suffix) + 2)
+            .split(QLatin1Char('-'));
+    if (parts.size() < 3)
+        return false;
+    const QDateTime made = QDateTime::fromString(parts[0] + parts[1], QStringLiteral("yyyyMMddHHmmss"));
+    if (!made.isValid())
+        return false;
+    for (const auto &[kind, text] : kinds()) {
+        if (parts[2] == text) {
+            entry->made = made;
+            entry->kind = kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+OvelaJournalBackups::OvelaJournalBackups(const QString &folder)
+    : dir(folder)
+{
+}
+
+QString OvelaJournalBackups::kindName(Kind kind)
+{
+    for (const auto &[k, text] : kinds()) {
+        if (k == kind)
+            return text;
+    }
+    return QString();
+}
+
+bool OvelaJournalBackups::prepareFolder()
+{
+    if (!QDir().mkpath(dir)) {
+        error = tr("cannot create the backups folder %1").arg(dir);
+        return false;
+    }
+    QFile::setPermissions(dir, privateFile | QFileDevice::ExeOwner);
+    return true;
+}
+
+QString OvelaJournalBackups::newName(Kind kind, const QDateTime &when) const
+{
+    const QString stem = QLatin1String(Prefix) + when.toString(QStringLiteral("yyyyMMdd-HHmmss"))
+        + QLatin1Char('-') + kindName(kind);
+    QString name = stem + QLatin1String(Suffix);
+    for (int n = 2; QFileInfo::exists(dir + QLatin1Char('/') + name); ++n)
+        name = stem + QLatin1Char('-') + QString::number(n) + QLatin1String(Suffix);
+    return dir + QLatin1Char('/') + name;
+}
+
+QString OvelaJournalBackups::keep(const QString &journal, Kind kind)
+{
+    error.clear();
+    QFile source(journal);
+    if (!QFileInfo::exists(journal))
+        return QString();
+    if (!prepareFolder())
+        return QString();
+    const QString target = newName(kind, QDateTime::currentDateTime());
+    // Written whole under a temporary name and renamed: a backup is never half a journal.
+    QSaveFile copy(target);
+    bool ok = source.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly);
+    if (ok)
+        copy.setPermissions(privateFile);
+    char chunk[65536];
+    while (ok) {
+        const qint64 got = source.read(chunk, sizeof chunk);
+        if (got == 0)
+            break;
+        ok = got > 0 && copy.write(chunk, got) == got;
+    }
+    if (ok && !(ok = copy.commit()))
+        error = tr("cannot write the backup %1: %2").arg(target, copy.errorString());
+    else if (!ok)
+        error = tr("cannot copy %1 to %2: %3")
+                    .arg(journal, target,
+                         source.error() != QFileDevice::NoError ? source.errorString()
+                                                                : copy.errorString());
+    if (!ok) {
+        copy.cancelWriting();
+        return QString();
+    }
+    prune();
+    return target;
+}
+
+QString OvelaJournalBackups::takeIn(const QString &path)
+{
+    error.clear();
+    if (!prepareFolder())
+        return QString();
+    const QString target = newName(Kind::ConflictCopy, QDateTime::currentDateTime());
+    if (QFile::rename(path, target)) {
+        QFile::setPermissions(target, privateFile);
+        return target;
+    }
+    // Another file system: a copy, and the original goes only once the copy is whole.
+    const QString copied = keep(path, Kind::ConflictCopy);
+    if (copied.isEmpty())
+        return QString();
+    QFile::remove(path);
+    return copied;
+}
+
+QList<OvelaJournalBackups::Entry> OvelaJournalBackups::list() const
+{
+    QList<Entry> entries;
+    const QStringList names = QDir(dir).entryList(QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        Entry entry;
+        if (parse(name, &entry)) {
+            entry.path = dir + QLatin1Char('/') + name;
+            entries << entry;
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        return a.made != b.made ? a.made > b.made : a.path > b.path;
+    });
+    return entries;
+}
+
+bool OvelaJournalBackups::hasBackupOn(const QDate &day) const
+{
+    const QList<Entry> entries = list();
+    return std::any_of(entries.cbegin(), entries.cend(),
+                       [&day](const Entry &e) { return e.made.date() == day; });
+}
+
+void OvelaJournalBackups::prune(const QDateTime &now)
+{
+    const QList<Entry> entries = list(); // newest first
+    int sessions = 0;
+    QSet<QDate> daysKept;
+    const QDate today = now.date();
+    for (const Entry &entry : entries) {
+        bool keepIt = false;
+        if (entry.kind == Kind::Session && sessions < SessionsKept) {
+            ++sessions;
+            keepIt = true;
+        }
+        const QDate day = entry.made.date();
+        if (day > today.addDays(-DailyDays) && !daysKept.contains(day)) {
+            daysKept.insert(day);
+            keepIt = true;
+        }
+        const bool outside = entry.kind != Kind::Session && entry.kind != Kind::Daily;
+        if (outside && entry.made >= now.addDays(-OutsideDays))
+            keepIt = true;
+        if (!keepIt)
+            QFile::remove(entry.path);
+    }
+}

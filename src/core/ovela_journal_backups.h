@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The diary's backups: copies of the journal in a folder of the diary's own data folder (never
+// beside a journal kept in a sync folder, so they do not travel), each named for when and why
+// it was made. Kept: the journal as each of the last 10 sessions started, the newest copy of
+// each of the last 14 days, and every copy made before a change from outside (a companion
+// write, a merge, a restore, a sync program's conflict copy) in the last 30 days. The files
+// and the folder are the owner's alone.
+class OvelaJournalBackups
+{
+    Q_DECLARE_TR_FUNCTIONS(OvelaJournalBackups)
+
+public:
+    enum class Kind { Session, Daily, Companion, Merge, Restore, ConflictCopy };
+
+    struct Entry
+    {
+        QString path;
+        QDateTime made; // local time, to the second
+        Kind kind = Kind::Session;
+    };
+
+    explicit OvelaJournalBackups(const QString &folder);
+
+    QString folder() const { return dir; }
+
+    // Copies the file at `journal` in as a backup of that kind and prunes the folder; the path
+    // of the copy, or empty with errorString() set. A journal that does not exist is nothing
+    // to keep: empty, with no error.
+    QString keep(const QString &journal, Kind kind);
+    // Moves the file at `path` (a sync program's conflict copy) in; the new path or empty.
+    QString takeIn(const QString &path);
+
+    // Newest first.
+    QList<Entry> list() const;
+    // Deletes what the rule above no longer keeps, as of `now`.
+    void prune(const QDateTime &now = QDateTime::currentDateTime());
+    // Whether a backup was made on that day.
+    bool hasBackupOn(const QDate &day) const;
+
+    QString errorString() const { return error; }
+
+    static QString kindName(Kind kind);
+
+private:
+    QString newName(Kind kind, const QDateTime &when) const;
+    bool prepareFolder();
+
+    QString dir;
+    QString error;
+};
