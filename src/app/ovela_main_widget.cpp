@@ -4,6 +4,8 @@
 #include "calendar/ovela_central_widget.h"
 #include "charts/ovela_tempchart_widget.h"
 #include "charts/ovela_temphistory_widget.h"
+#include "app/ovela_outside_changes.h"
+#include "core/ovela_journal_backups.h"
 #include "core/ovela_journal_file.h"
 #include "core/ovela_journal_saver.h"
 #include "cycle/ovela_calendar.h"
@@ -24,6 +26,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -108,6 +111,8 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
             &OvelaJournalSaver::markChanged);
     connect(journalSaver, &OvelaJournalSaver::saveFailed, this,
             &OvelaMainWindow::showSaveFailure);
+    backups = std::make_unique<OvelaJournalBackups>(ovelaBackupsPath());
+    outside = new OvelaOutsideChanges(*journalFile, *calculator, *journalSaver, *backups, this);
 
     widgetStack = new QStackedWidget(this);
     setCentralWidget(widgetStack);
@@ -123,6 +128,7 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     addToolBar(Qt::TopToolBarArea, toolBar);
     // After the tool bar, so that the warning takes a row of its own below the commands.
     createSaveWarning();
+    createNotice();
 
     // The journal read since before the application was made (see startReadingJournal), which
     // had the building of the window to finish, or read here when it was not started.
@@ -138,6 +144,9 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     }
     calculator->takeOver(loaded);
     openDatabase(loadResult);
+    outside->start();
+    if (!foreignLock.isEmpty())
+        showNotice(foreignLock);
 
     raiseLastWidget();
     if (calculator->containsEntry(QDate::currentDate()))
@@ -202,6 +211,90 @@ void OvelaMainWindow::showSaveFailure(const QString &reason)
                                 "%2")
                                  .arg(journalFile->path(), reason));
     saveWarningBar->parentWidget()->show();
+}
+
+void OvelaMainWindow::createNotice()
+{
+    // Like the save warning, a row of its own, but calm: it tells, it does not alarm. It takes
+    // no room from the calendar until it has something to say.
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("noticeBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setVisible(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    noticeFrame = new QFrame(bar);
+    noticeFrame->setObjectName(QStringLiteral("notice"));
+    noticeFrame->setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QHBoxLayout(noticeFrame);
+    noticeText = new QLabel(noticeFrame);
+    noticeText->setObjectName(QStringLiteral("noticeText"));
+    noticeText->setWordWrap(true);
+    noticeText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(noticeText, 1);
+    chooseButton = new QPushButton(tr("Choose..."), noticeFrame);
+    chooseButton->setObjectName(QStringLiteral("chooseButton"));
+    chooseButton->setAccessibleName(tr("Choose between the versions of the days that differ"));
+    layout->addWidget(chooseButton, 0, Qt::AlignVCenter);
+    mergeCopyButton = new QPushButton(tr("Merge"), noticeFrame);
+    mergeCopyButton->setObjectName(QStringLiteral("mergeCopyButton"));
+    mergeCopyButton->setAccessibleName(tr("Merge the conflict copy into the diary"));
+    layout->addWidget(mergeCopyButton, 0, Qt::AlignVCenter);
+    auto *dismiss = new QPushButton(tr("OK"), noticeFrame);
+    dismiss->setObjectName(QStringLiteral("dismissNoticeButton"));
+    layout->addWidget(dismiss, 0, Qt::AlignVCenter);
+    noticeFrame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(noticeFrame);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, bar);
+    bar->hide();
+    connect(dismiss, &QPushButton::clicked, bar, &QWidget::hide);
+    connect(chooseButton, &QPushButton::clicked, this, &OvelaMainWindow::chooseConflicts);
+    connect(mergeCopyButton, &QPushButton::clicked, this, [this] {
+        const QStringList copies = outside->conflictCopies();
+        if (!copies.isEmpty() && outside->mergeConflictCopy(copies.first()))
+            journalSaver->saveNow();
+    });
+    connect(outside, &OvelaOutsideChanges::message, this, &OvelaMainWindow::showNotice);
+    connect(outside, &OvelaOutsideChanges::conflictsChanged, this,
+            &OvelaMainWindow::updateNoticeButtons);
+    connect(outside, &OvelaOutsideChanges::conflictCopiesChanged, this, [this] {
+        const QStringList copies = outside->conflictCopies();
+        if (!copies.isEmpty())
+            showNotice(tr("A sync program left a conflict copy of the journal: %1. Merge it to "
+                          "bring its days in; it is then kept with the backups.")
+                           .arg(QFileInfo(copies.first()).fileName()));
+        updateNoticeButtons();
+    });
+    connect(outside, &OvelaOutsideChanges::backupFailed, this, [this](const QString &reason) {
+        showSaveFailure(tr("a backup could not be made (%1); it is tried again at the next "
+                           "save").arg(reason));
+    });
+}
+
+void OvelaMainWindow::showNotice(const QString &text)
+{
+    noticeText->setText(text);
+    updateNoticeButtons();
+    noticeFrame->parentWidget()->show();
+}
+
+void OvelaMainWindow::updateNoticeButtons()
+{
+    const bool conflicts = !outside->pendingConflicts().isEmpty() || outside->startConflictPending();
+    chooseButton->setVisible(conflicts);
+    mergeCopyButton->setVisible(!outside->conflictCopies().isEmpty());
+    if (conflicts && noticeFrame->parentWidget()->isHidden())
+        showNotice(tr("Some days differ between this diary and another copy of it. They keep "
+                      "your version until you choose."));
+}
+
+void OvelaMainWindow::chooseConflicts()
+{
+}
+
+void OvelaMainWindow::restoreBackup()
+{
 }
 
 void OvelaMainWindow::createPages()
@@ -290,6 +383,11 @@ void OvelaMainWindow::createActions()
     connect(clearDatabaseAction, &QAction::triggered, this, &OvelaMainWindow::onClearDatabase);
     toolsMenu->addAction(clearDatabaseAction);
 
+    restoreAction = make(tr("Restore from a backup..."), nullptr, false);
+    restoreAction->setObjectName(QStringLiteral("restoreAction"));
+    connect(restoreAction, &QAction::triggered, this, &OvelaMainWindow::restoreBackup);
+    toolsMenu->addAction(restoreAction);
+
     preferencesAction = make(tr("Preferences ..."), "ovelaZ/preferences", false);
     connect(preferencesAction, &QAction::triggered, calendarWidget,
             &OvelaCentralWidget::onPreferences);
@@ -322,6 +420,7 @@ void OvelaMainWindow::createActions()
         {tempHistoryAction, tr("List the month's temperatures")},
         {gotoTodayAction, tr("Go to today in the calendar")},
         {clearDatabaseAction, tr("Delete every day of the diary")},
+        {restoreAction, tr("Go back to the journal as a backup holds it")},
         {preferencesAction, tr("Cycle lengths, goal, temperature scale and pass code")},
         {aboutAction, tr("About this program")},
         {editAction, tr("Record the selected day")},
@@ -420,6 +519,17 @@ bool OvelaMainWindow::lockDiary()
         journalFile = std::make_unique<OvelaJournalFile>(path);
     const OvelaJournalFile::LockResult locked = journalFile->lock();
     lockUnavailable = locked == OvelaJournalFile::LockResult::Unavailable;
+    if (locked == OvelaJournalFile::LockResult::HeldOnAnotherComputer) {
+        // Not checkable from here, and perhaps left by a crash there: she is not locked out;
+        // what that computer saves is brought in here when it arrives.
+        foreignLock = tr("The diary may also be open on the computer \"%1\" (since %2). What "
+                         "is saved there is brought in here when it arrives.")
+                          .arg(journalFile->lockHost(),
+                               QLocale().toString(journalFile->lockedSince(), QLocale::ShortFormat));
+        std::fprintf(stderr, "ovelaZ: the journal is locked by the computer %s; opening it "
+                             "anyway\n", qPrintable(journalFile->lockHost()));
+        return true;
+    }
     if (locked != OvelaJournalFile::LockResult::HeldElsewhere)
         return true;
     // Each copy would write its own journal at exit and the last one would silently drop
@@ -478,6 +588,7 @@ bool OvelaMainWindow::closeDatabase()
     databaseOpen = false;
     if (discardUnsaved)
         return true;
+    outside->bringInBeforeExit();
     if (journalSaver->finish())
         return true;
     std::fprintf(stderr,
@@ -489,6 +600,8 @@ bool OvelaMainWindow::closeDatabase()
 
 void OvelaMainWindow::closeEvent(QCloseEvent *event)
 {
+    if (databaseOpen && !discardUnsaved)
+        outside->bringInBeforeExit();
     if (!databaseOpen || discardUnsaved || journalSaver->finish()) {
         QMainWindow::closeEvent(event);
         return;

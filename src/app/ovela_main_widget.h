@@ -8,7 +8,10 @@
 
 class OvelaCalendar;
 class OvelaCentralWidget;
+class OvelaJournalBackups;
 class OvelaJournalSaver;
+class OvelaOutsideChanges;
+class QPushButton;
 class OvelaTempChartWidget;
 class OvelaTempHistoryWidget;
 class Preferences;
@@ -58,6 +61,12 @@ public:
     OvelaJournalSaver *saver() const { return journalSaver; }
     // The warning shown while the journal cannot be saved (visible when its bar is).
     QFrame *saveWarning() const { return saveWarningBar; }
+    // What came in from outside (another device, a sync program's conflict copy, a restore),
+    // beside the calendar; visible when its bar is.
+    QFrame *notice() const { return noticeFrame; }
+    // Keeps the diary in step with others who write the journal; null when not built.
+    OvelaOutsideChanges *outsideChanges() const { return outside; }
+    OvelaJournalBackups *journalBackups() const { return backups.get(); }
 
     OvelaCalendar *calendar() const { return calculator; }
     OvelaCentralWidget *calendarPage() const { return calendarWidget; }
@@ -83,6 +92,11 @@ private:
     // Makes the page of that id if it is not made yet, in its place in the stack.
     void ensurePage(int id) const;
     void createSaveWarning();
+    void createNotice();
+    void showNotice(const QString &text);
+    void updateNoticeButtons();
+    void chooseConflicts();
+    void restoreBackup();
     void showSaveFailure(const QString &reason);
     bool saveCopyAs();
     void createActions();
@@ -119,6 +133,14 @@ private:
     QAction *deleteAction = nullptr;
     QAction *startCycleAction = nullptr;
     OvelaJournalSaver *journalSaver = nullptr;
+    std::unique_ptr<OvelaJournalBackups> backups;
+    OvelaOutsideChanges *outside = nullptr;
+    QFrame *noticeFrame = nullptr;
+    QLabel *noticeText = nullptr;
+    QPushButton *chooseButton = nullptr;
+    QPushButton *mergeCopyButton = nullptr;
+    QString foreignLock; // another computer's lock on the journal, said once the window shows
+    QAction *restoreAction = nullptr;
     QFrame *saveWarningBar = nullptr;
     QLabel *saveWarningText = nullptr;
     bool lockUnavailable = false;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -71,6 +72,8 @@ OvelaJournalFile::LockResult OvelaJournalFile::lock()
     if (isLocked())
         return LockResult::Locked;
     ownerPid = 0;
+    ownerHost.clear();
+    ownerSince = QDateTime();
     lockFile = std::make_unique<QLockFile>(lockPath());
     // A live owner keeps its lock however long it runs; only the locks of dead processes are
     // taken over.
@@ -82,14 +85,30 @@ OvelaJournalFile::LockResult OvelaJournalFile::lock()
     }
     const QLockFile::LockError reason = lockFile->error();
     if (reason == QLockFile::LockFailedError) {
-        lockFile->getLockInfo(&ownerPid, nullptr, nullptr);
+        QString host;
+        lockFile->getLockInfo(&ownerPid, &host, nullptr);
         lockFile.reset();
+        if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
+            ownerHost = host;
+            ownerSince = QFileInfo(lockPath()).lastModified();
+            return LockResult::HeldOnAnotherComputer;
+        }
         return LockResult::HeldElsewhere;
     }
     lockFile.reset();
     std::fprintf(stderr, "ovelaZ: cannot create the lock file %s; running without it\n",
                  qPrintable(lockPath()));
     return LockResult::Unavailable;
+}
+
+QString OvelaJournalFile::realPath() const
+{
+    const QFileInfo info(filePath);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    // A link to a journal not made yet.
+    return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
 }
 
 bool OvelaJournalFile::isLocked() const
@@ -188,6 +207,14 @@ void OvelaJournalFile::removeLeftovers()
     }
 }
 
+bool OvelaJournalFile::refuseUnseen()
+{
+    // Not a failure to report: the caller brings the new journal's records in and saves again.
+    unseenRefused = true;
+    error = tr("the journal was changed by another program or device");
+    return false;
+}
+
 bool OvelaJournalFile::fail(const QString &message)
 {
     error = message;
@@ -203,8 +230,11 @@ bool OvelaJournalFile::save(const OvelaDatabase &journal)
 bool OvelaJournalFile::save(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start)
 {
     error.clear();
+    unseenRefused = false;
     if (replaceBlocked)
         return fail(tr("an unreadable journal is still at %1").arg(filePath));
+    if (unseenOnDisk())
+        return refuseUnseen();
     ignoreFileSizeSignal();
 
     // A journal kept elsewhere through a symbolic link is replaced where it lives; the link
@@ -236,6 +266,12 @@ bool OvelaJournalFile::save(const QMap<QDate, OvelaRecordEntry> &records, const 
     if (!backupKept && keepBackup(target))
         backupKept = true;
 
+    // Checked again at the last moment: what another device wrote while this file was made
+    // must not be replaced unseen.
+    if (unseenOnDisk()) {
+        QFile::remove(tempPath);
+        return refuseUnseen();
+    }
     if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target).constData())
         != 0) {
         const QString reason = systemError();
@@ -267,6 +303,14 @@ bool OvelaJournalFile::diskIdentity(DiskIdentity *identity) const
 void OvelaJournalFile::rememberDiskFile()
 {
     diskFileKnown = diskIdentity(&lastDiskFile);
+}
+
+bool OvelaJournalFile::unseenOnDisk() const
+{
+    DiskIdentity now;
+    if (!diskIdentity(&now))
+        return false; // nothing there (or nothing readable to lose)
+    return !diskFileKnown || !(now == lastDiskFile);
 }
 
 bool OvelaJournalFile::diskDiffers() const

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 
@@ -28,12 +29,20 @@ public:
     enum class LockResult {
         Locked,      // this process holds the lock now
         HeldElsewhere, // another live process holds it: the diary is already open
-        Unavailable  // no lock could be made (folder not writable, ...); we run without one
+        Unavailable, // no lock could be made (folder not writable, ...); we run without one
+        // Another computer's lock (carried by a sync program, or left by a crash there): it
+        // cannot be checked from here, so it may be open there; we run without a lock.
+        HeldOnAnotherComputer
     };
+    // The lock is taken beside the journal's real file (links resolved), so that two links to
+    // one journal share one lock.
     LockResult lock();
     bool isLocked() const;
     // The process that holds the lock, after lock() reported HeldElsewhere; 0 when unknown.
     qint64 lockOwner() const { return ownerPid; }
+    // The computer that holds it and since when, after lock() reported HeldOnAnotherComputer.
+    QString lockHost() const { return ownerHost; }
+    QDateTime lockedSince() const { return ownerSince; }
 
     enum class LoadResult {
         Loaded,    // the file was read into the journal
@@ -68,9 +77,21 @@ public:
     // was loaded or saved yet, or the file was replaced or changed since.
     bool diskDiffers() const;
 
+    // Whether a journal is on disk that this object neither read nor wrote: one written by
+    // another device, program or session since. A save refuses to replace it (see
+    // changedOutside()); its records must be brought in first.
+    bool unseenOnDisk() const;
+    // After a failed save: it failed because the journal on disk was unseen.
+    bool changedOutside() const { return unseenRefused; }
+    // From now on, the file on disk counts as seen (after its records were brought in, or to
+    // replace it on purpose).
+    void acceptDiskFile() { rememberDiskFile(); }
+
     QString path() const { return filePath; }
+    // The file the journal is, with symbolic links resolved (also when it does not exist yet).
+    QString realPath() const;
     QString backupPath() const { return filePath + QLatin1String(".bak"); }
-    QString lockPath() const { return filePath + QLatin1String(".lock"); }
+    QString lockPath() const { return realPath() + QLatin1String(".lock"); }
     // The first free name among <path>.unreadable, <path>.unreadable.1, .2, ...
     QString unreadableName() const;
     // What went wrong in the last failed save or load.
@@ -78,6 +99,7 @@ public:
 
 private:
     bool fail(const QString &message);
+    bool refuseUnseen();
     bool writeTemporary(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start,
                         const QString &tempPath);
     bool keepBackup(const QString &target);
@@ -89,6 +111,9 @@ private:
     QString error;
     std::unique_ptr<QLockFile> lockFile;
     qint64 ownerPid = 0;
+    QString ownerHost;
+    QDateTime ownerSince;
+    bool unseenRefused = false;
     bool replaceBlocked = false; // an unreadable file we could not move is still in the way
     void rememberDiskFile();
     struct DiskIdentity {

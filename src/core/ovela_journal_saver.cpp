@@ -45,17 +45,21 @@ void OvelaJournalSaver::startSave()
     // A running save is followed by another when it ends (collect), with the newest state.
     if (worker || !isPending())
         return;
+    if (file.unseenOnDisk()) {
+        emit changedOnDisk();
+        return;
+    }
     // The snapshot is a copy of the records, which shares them until the journal changes
     // again: the GUI thread pays nothing for it. The worker makes the stream, deflates and
-    // writes it, syncs, checks and renames; and lets go of the copy itself, so that a journal
-    // which changed meanwhile is not freed on the GUI thread.
+    // writes it, syncs, checks and renames.
     savingChanges = changes;
-    worker = QThread::create(
-        [this, records = journal.entries(), start = journal.getStartCycleDate()]() mutable {
-            workerOk = write(records, start);
-            workerError = workerOk ? QString() : file.errorString();
-            records = {};
-        });
+    workerRecords = journal.entries();
+    workerStart = journal.getStartCycleDate();
+    worker = QThread::create([this] {
+        workerOk = write(workerRecords, workerStart);
+        workerRefused = !workerOk && file.changedOutside();
+        workerError = workerOk ? QString() : file.errorString();
+    });
     // finish() may have collected this save already; its late signal must not make the GUI
     // thread wait for a newer one.
     connect(worker, &QThread::finished, this, [this, number = ++saveNumber] {
@@ -78,6 +82,15 @@ void OvelaJournalSaver::collect()
     worker->wait();
     delete worker;
     worker = nullptr;
+    if (workerOk) {
+        savedRecords = std::move(workerRecords);
+        savedStart = workerStart;
+    }
+    workerRecords = {};
+    if (workerRefused) {
+        emit changedOnDisk();
+        return;
+    }
     settle(workerOk, workerError);
     // Changes made while it ran are written next; after a failure only a new change or a
     // retry writes again, so a broken disk is not hammered every second.
@@ -109,6 +122,10 @@ bool OvelaJournalSaver::finish()
         return true;
     savingChanges = changes;
     const bool ok = file.save(journal);
+    if (ok) {
+        savedRecords = journal.entries();
+        savedStart = journal.getStartCycleDate();
+    }
     settle(ok, ok ? QString() : file.errorString());
     return ok;
 }

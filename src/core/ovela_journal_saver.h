@@ -42,9 +42,18 @@ public slots:
     // Starts a save at once (the warning's Retry), without waiting for the delay.
     void saveNow();
 
+    // The records and start date the journal on disk holds since the last successful save
+    // (empty before one).
+    const QMap<QDate, OvelaRecordEntry> &lastSavedRecords() const { return savedRecords; }
+    QDate lastSavedStart() const { return savedStart; }
+
 signals:
     void saved();
     void saveFailed(const QString &reason);
+    // A save did not start, or did not replace the journal, because the journal on disk was
+    // written by someone else since it was last read or saved: its records must be brought
+    // in first (then markChanged() or saveNow() again).
+    void changedOnDisk();
 
 protected:
     // One save of these records, on the saver's thread; tests slow it down here.
@@ -64,6 +73,11 @@ private:
     quint64 savingChanges = 0; // the count the running save holds
     quint64 saveNumber = 0;    // of the worker started last
     bool workerOk = false;
+    bool workerRefused = false;
+    QMap<QDate, OvelaRecordEntry> workerRecords;
+    QDate workerStart;
+    QMap<QDate, OvelaRecordEntry> savedRecords;
+    QDate savedStart;
     QString workerError;
     bool failed = false;
     QString error;

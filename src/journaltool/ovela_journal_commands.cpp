@@ -185,6 +185,10 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
                 << JournalText::tr("ovela-journal: cannot lock %1; writing without the lock").arg(c.journalPath)
                 << '\n';
             break;
+        case OvelaJournalFile::LockResult::HeldOnAnotherComputer:
+            return c.fail(JournalText::tr("the journal is locked by the computer \"%1\" (since %2): "
+                                          "the diary may be open there. Nothing was written.")
+                              .arg(file.lockHost(), file.lockedSince().toString(Qt::ISODate)));
         case OvelaJournalFile::LockResult::Locked:
             break;
         }

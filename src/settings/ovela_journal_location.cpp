@@ -6,3 +6,8 @@ QString ovelaJournalPath()
 {
     return Global::applicationFileName(QStringLiteral("ovelaZ"), QStringLiteral("journal.ovd"));
 }
+
+QString ovelaBackupsPath()
+{
+    return Global::applicationFileName(QStringLiteral("ovelaZ"), QStringLiteral("backups"));
+}
