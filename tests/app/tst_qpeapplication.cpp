@@ -1,6 +1,7 @@
 #include "platform/config.h"
 #include "platform/qpeapplication.h"
 
+#include "support/modal.h"
 #include "support/testhome.h"
 
 #include <QApplication>
@@ -93,7 +94,7 @@ private slots:
         dialog.resize(300, 200);
         bool maximized = false;
         QRect shownAt;
-        QTimer::singleShot(0, &dialog, [&] {
+        Modal::answer([&](QWidget *) {
             maximized = dialog.windowState() & Qt::WindowMaximized;
             shownAt = dialog.geometry();
             dialog.accept();
@@ -130,7 +131,7 @@ private slots:
         content->setGeometry(0, 180, 230, 110); // the lowest widget of a form, as the note is
         QRect strip;
         int bottom = 0;
-        QTimer::singleShot(0, &dialog, [&] {
+        Modal::answer([&](QWidget *) {
             auto *buttons = dialog.findChild<QDialogButtonBox *>(QStringLiteral("qpeDialogButtons"));
             QVERIFY(buttons);
             strip = buttons->geometry();
@@ -144,11 +145,13 @@ private slots:
         });
         QCOMPARE(QPEApplication::execDialog(&dialog), result);
         QCOMPARE(strip.bottom(), bottom - 1);
-        // Right under the form, covering none of it, without the band the handheld kept empty.
+        // Below the form, covering none of it; on a desktop right under it, without the band
+        // the handheld kept empty (a handheld's dialog is maximized, the strip at its foot).
         QVERIFY(strip.top() > content->geometry().bottom());
-        QVERIFY(strip.top() - content->geometry().bottom() <= 8);
+        if (!QPEApplication::isHandheldScreen())
+            QVERIFY(strip.top() - content->geometry().bottom() <= 8);
         // Run again: one strip, not two.
-        QTimer::singleShot(0, &dialog, &QDialog::reject);
+        Modal::run<QDialog>(nullptr, false);
         QPEApplication::execDialog(&dialog);
         QCOMPARE(dialog.findChildren<QDialogButtonBox *>().size(), 1);
     }
