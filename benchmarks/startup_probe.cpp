@@ -12,7 +12,6 @@
 #include "core/ovela_journal_file.h"
 #include "core/ovela_journal_saver.h"
 #include "cycle/ovela_calendar.h"
-#include "platform/fontsetup.h"
 #include "platform/qpeapplication.h"
 #include "settings/Preferences.h"
 
@@ -24,7 +23,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
-#include <optional>
 
 #include <sys/resource.h>
 
@@ -87,15 +85,7 @@ int main(int argc, char **argv)
         return 2;
     const long long launch = std::atoll(argv[argc - 1]);
 
-    // As main() does; the blank window needs neither.
-    std::optional<FontSetup> fonts;
-    if (!blank) {
-        OvelaMainWindow::startReadingJournal();
-        fonts.emplace();
-    }
     QPEApplication app(argc, argv);
-    if (fonts)
-        fonts->wait();
     FirstFrame watcher(launch);
     app.installEventFilter(&watcher);
     if (blank) {

@@ -1,30 +1,14 @@
 #include "settings/Preferences.h"
 #include "app/ovela_main_widget.h"
-#include "platform/fontsetup.h"
 #include "platform/qpeapplication.h"
 
-#include <csignal>
 #include <memory>
-
-#include <pthread.h>
 
 int main(int argc, char **argv)
 {
-    // The journal and the font configuration are read while the application connects to the
-    // display and loads its plugins; the window takes the journal once the pass code was
-    // given. A quit signal that comes meanwhile waits for the application's handler rather
-    // than ending the program at once (and never goes to the reading threads).
-    sigset_t quitSignals;
-    sigset_t previous;
-    sigemptyset(&quitSignals);
-    for (int signo : {SIGTERM, SIGINT, SIGHUP})
-        sigaddset(&quitSignals, signo);
-    pthread_sigmask(SIG_BLOCK, &quitSignals, &previous);
-    OvelaMainWindow::startReadingJournal();
-    FontSetup fonts;
+    // A quit signal that comes before the application object has its handlers ends the program
+    // at once, when nothing is open yet; from then on it is an orderly quit.
     QPEApplication app(argc, argv, QPEApplication::GuiClient);
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    fonts.wait();
     int status = 0;
     {
         Preferences preferences;

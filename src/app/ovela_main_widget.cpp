@@ -33,8 +33,6 @@
 #include <QToolBar>
 
 #include <cstdio>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -48,41 +46,6 @@ bool quitRequested()
 }
 
 } // namespace
-
-// The journal read by startReadingJournal(), until a window takes it.
-struct OvelaMainWindow::EarlyRead
-{
-    std::unique_ptr<OvelaJournalFile> file;
-    OvelaDatabase journal;
-    OvelaJournalFile::LoadResult result = OvelaJournalFile::LoadResult::Missing;
-    std::thread reading;
-    ~EarlyRead()
-    {
-        if (reading.joinable())
-            reading.join();
-    }
-};
-
-std::unique_ptr<OvelaMainWindow::EarlyRead> &OvelaMainWindow::pendingRead()
-{
-    static std::unique_ptr<EarlyRead> read;
-    return read;
-}
-
-void OvelaMainWindow::startReadingJournal()
-{
-    auto read = std::make_unique<EarlyRead>();
-    read->file = std::make_unique<OvelaJournalFile>(ovelaJournalPath());
-    EarlyRead *r = read.get();
-    // The file by its address: the window takes the owning pointer while the read runs.
-    OvelaJournalFile *file = r->file.get();
-    try {
-        r->reading = std::thread([r, file] { r->result = file->read(r->journal); });
-    } catch (const std::system_error &) {
-        return; // the window reads it itself
-    }
-    pendingRead() = std::move(read);
-}
 
 OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
@@ -100,7 +63,6 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     }
     if (!authenticate(settings)) {
         state = quitRequested() ? StartState::QuitRequested : StartState::WrongPassCode;
-        earlyRead.reset(); // waits for the read, which uses the journal file
         journalFile.reset();
         return;
     }
@@ -130,18 +92,8 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     createSaveWarning();
     createNotice();
 
-    // The journal read since before the application was made (see startReadingJournal), which
-    // had the building of the window to finish, or read here when it was not started.
     OvelaDatabase loaded;
-    OvelaJournalFile::LoadResult loadResult;
-    if (earlyRead) {
-        earlyRead->reading.join();
-        loaded.takeOver(earlyRead->journal);
-        loadResult = journalFile->afterRead(earlyRead->result);
-        earlyRead.reset();
-    } else {
-        loadResult = journalFile->load(loaded);
-    }
+    const OvelaJournalFile::LoadResult loadResult = journalFile->load(loaded);
     calculator->takeOver(loaded);
     openDatabase(loadResult);
     outside->start();
@@ -506,17 +458,7 @@ OvelaMainWindow::~OvelaMainWindow()
 
 bool OvelaMainWindow::lockDiary()
 {
-    const QString path = ovelaJournalPath();
-    // A journal read before the application was made is taken if it is this diary's. The read
-    // goes on: locking shares nothing with it, and the window waits for it once it is built.
-    if (std::unique_ptr<EarlyRead> started = std::move(pendingRead())) {
-        if (started->file->path() == path) {
-            journalFile = std::move(started->file);
-            earlyRead = std::move(started);
-        }
-    }
-    if (!journalFile)
-        journalFile = std::make_unique<OvelaJournalFile>(path);
+    journalFile = std::make_unique<OvelaJournalFile>(ovelaJournalPath());
     const OvelaJournalFile::LockResult locked = journalFile->lock();
     lockUnavailable = locked == OvelaJournalFile::LockResult::Unavailable;
     if (locked == OvelaJournalFile::LockResult::HeldOnAnotherComputer) {
@@ -536,7 +478,6 @@ bool OvelaMainWindow::lockDiary()
     // what the other recorded.
     fprintf(stderr, "ovelaZ: the diary is already open (process %lld holds %s)\n",
             static_cast<long long>(journalFile->lockOwner()), qPrintable(journalFile->lockPath()));
-    earlyRead.reset(); // waits for the read, which uses the journal file
     journalFile.reset();
     showCritical(tr("The diary is already open in another window.\nThis one will now close."));
     return false;

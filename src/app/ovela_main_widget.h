@@ -43,12 +43,6 @@ public:
                              Qt::WindowFlags flags = Qt::Window);
     ~OvelaMainWindow() override;
 
-    // Starts reading the journal on a thread of its own, first thing in main(), before the
-    // application object is made: the window built next takes what was read once it holds
-    // the lock and the pass code was given, and drops it otherwise. The read only reads; a
-    // file that cannot be read is set aside by the window, as when it reads the file itself.
-    static void startReadingJournal();
-
     StartState startState() const { return state; }
     bool isReady() const { return state == StartState::Ready; }
 
@@ -111,9 +105,6 @@ private:
     Preferences &settings;
     OvelaCalendar *calculator = nullptr;
     std::unique_ptr<OvelaJournalFile> journalFile;
-    struct EarlyRead;
-    static std::unique_ptr<EarlyRead> &pendingRead();
-    std::unique_ptr<EarlyRead> earlyRead; // taken by lockDiary() from startReadingJournal()
     QStackedWidget *widgetStack = nullptr;
     QPEToolBar *toolBar = nullptr;
     QMenu *viewMenu = nullptr;

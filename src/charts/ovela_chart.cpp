@@ -208,9 +208,11 @@ void OvelaChartWidget::drawYScale(QPainter *p)
     drawCaption(p, this, 10, a.B - 45, tr("Temp"));
     float (*scale)(int) =
         preferences.getTemperatureFormat() == Preferences::Fahrenheit ? getFahrenheit : getCelsius;
+    // With the locale's decimal sign, as the history lists them.
+    const QLocale locale;
     QStringList labels;
     for (int k = 0; k <= 8; ++k)
-        labels << QString::asprintf("%0.2f", double(scale(5 * k)));
+        labels << locale.toString(double(scale(5 * k)), 'f', 2);
 
     p->save();
     fitLabels(p, labels);

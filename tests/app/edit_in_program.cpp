@@ -3,6 +3,8 @@
 // would, and prints "edited" once the dialog has been accepted. Only public toolkit calls: it
 // knows the program by class and object names.
 
+#include "support/modal.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -27,18 +29,6 @@ QWidget *calendarPage()
     return nullptr;
 }
 
-void answerDayDialog()
-{
-    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    auto *doctor = dialog ? dialog->findChild<QCheckBox *>(QStringLiteral("chkDoctor")) : nullptr;
-    if (!doctor) {
-        QTimer::singleShot(20, qApp, &answerDayDialog);
-        return;
-    }
-    doctor->setChecked(true);
-    dialog->accept();
-}
-
 void editOnceShown()
 {
     QWidget *page = calendarPage();
@@ -46,7 +36,17 @@ void editOnceShown()
         QTimer::singleShot(50, qApp, &editOnceShown);
         return;
     }
-    QTimer::singleShot(20, qApp, &answerDayDialog);
+    auto *dayDialog = new Modal::Answerer(
+            [](QWidget *modal) {
+                auto *doctor = modal->findChild<QCheckBox *>(QStringLiteral("chkDoctor"));
+                if (!doctor)
+                    return false;
+                doctor->setChecked(true);
+                static_cast<QDialog *>(modal)->accept();
+                return true;
+            },
+            qApp);
+    dayDialog->endAfter(1, 60000);
     QMetaObject::invokeMethod(page, "onEdit"); // returns once the dialog is answered
     std::printf("edited\n");
     std::fflush(stdout);

@@ -8,10 +8,10 @@
 #include "platform/qpetoolbar.h"
 
 #include "journaltestutil.h"
+#include "support/modal.h"
 #include "support/testhome.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -30,47 +30,7 @@ private:
     QString folder() const { return TestHome::dataHome() + QLatin1String("/ovelaZ"); }
     QString journal() const { return folder() + QLatin1String("/journal.ovd"); }
 
-    struct Box
-    {
-        int shown = 0;
-        QString title;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-    };
-    // Answers the next message box with OK and remembers what it said. (A timer of this
-    // object rather than one that owns itself, so nothing outlives the test.)
-    QTimer boxTimer;
-    std::shared_ptr<Box> expectedBox;
-    QElapsedTimer boxClock;
-    int boxTimeoutMs = 0;
-
-    void answerBox(const std::shared_ptr<Box> &box, int timeoutMs = 5000)
-    {
-        expectedBox = box;
-        boxTimeoutMs = timeoutMs;
-        boxClock.start();
-        boxTimer.start(10);
-    }
-
-    void pollForBox()
-    {
-        auto *messageBox = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!messageBox) {
-            if (boxClock.elapsed() > boxTimeoutMs)
-                boxTimer.stop();
-            return;
-        }
-        boxTimer.stop();
-        ++expectedBox->shown;
-        expectedBox->title = messageBox->windowTitle();
-        expectedBox->text = messageBox->text();
-        expectedBox->icon = messageBox->icon();
-        messageBox->button(QMessageBox::Ok)->click();
-    }
-
 private slots:
-    void initTestCase() { connect(&boxTimer, &QTimer::timeout, this, &TstMainWindow::pollForBox); }
-
     void init()
     {
         TestHome::wipe();
@@ -80,7 +40,6 @@ private slots:
     void cleanup()
     {
         Password::setHook(nullptr);
-        boxTimer.stop();
     }
 
     void passCodeAtStart_data()
@@ -117,9 +76,7 @@ private slots:
             prompts << prompt;
             return typed;
         });
-        auto box = std::make_shared<Box>();
-        if (!opens)
-            answerBox(box);
+        Modal::MessageBoxes boxes;
 
         Preferences preferences;
         preferences.setSaveOnExit(false);
@@ -135,12 +92,12 @@ private slots:
         if (opens) {
             // The journal was loaded and written back.
             QCOMPARE(gunzip(journal()), readFile(fixture(QStringLiteral("two-records.raw"))));
-            QCOMPARE(box->shown, 0);
+            QCOMPARE(boxes.seen.size(), 0);
         } else {
-            QCOMPARE(box->shown, 1);
-            QCOMPARE(box->icon, QMessageBox::Critical);
-            QCOMPARE(box->title, QStringLiteral("Quorin"));
-            QCOMPARE(box->text, QStringLiteral("Invalid password code. Application \nwill now exit"));
+            QCOMPARE(boxes.seen.size(), 1);
+            QCOMPARE(boxes.seen.value(0).icon, QMessageBox::Critical);
+            QCOMPARE(boxes.seen.value(0).title, QStringLiteral("Quorin"));
+            QCOMPARE(boxes.seen.value(0).text, QStringLiteral("Invalid password code. Application \nwill now exit"));
             // Untouched: same bytes, no backup, no lock left behind.
             QCOMPARE(readFile(journal()), before);
             QCOMPARE(strayFiles(folder(), {QStringLiteral("journal.ovd")}), QStringList());
@@ -158,8 +115,7 @@ private slots:
 
     void wrongPassCodeEndsBeforeTheWindowIsBuilt()
     {
-        auto box = std::make_shared<Box>();
-        answerBox(box);
+        Modal::MessageBoxes boxes;
         Preferences preferences;
         typeWrongPassCode(preferences);
         OvelaMainWindow window(preferences);
@@ -239,123 +195,62 @@ private slots:
                 QVERIFY(action->isEnabled());
     }
 
-    // The journal read before the application object, as the program does: a file that cannot
-    // be read is set aside only once the pass code was given, and the window shows what was
-    // read.
-    void journalReadBeforeTheWindow()
+    // A file that cannot be read is set aside only once the pass code was given.
+    void unreadableJournalWaitsForThePassCode()
     {
         const QByteArray garbage = readFile(fixture(QStringLiteral("not-gzip.ovd")));
         QVERIFY(writeFile(journal(), garbage));
-        auto box = std::make_shared<Box>();
-        answerBox(box);
+        Modal::MessageBoxes boxes;
         {
             Preferences preferences;
             typeWrongPassCode(preferences);
-            OvelaMainWindow::startReadingJournal();
             OvelaMainWindow window(preferences);
             QCOMPARE(window.startState(), OvelaMainWindow::StartState::WrongPassCode);
         }
         QCOMPARE(readFile(journal()), garbage);
         QCOMPARE(strayFiles(folder(), {QStringLiteral("journal.ovd")}), QStringList());
-
-        Password::setHook(nullptr);
-        {
-            auto moved = std::make_shared<Box>();
-            answerBox(moved);
-            Preferences preferences;
-            preferences.setSaveOnExit(false);
-            OvelaMainWindow::startReadingJournal();
-            OvelaMainWindow window(preferences);
-            QVERIFY(window.isReady());
-            QCOMPARE(moved->shown, 1);
-            QVERIFY(moved->text.contains(journal() + QLatin1String(".unreadable")));
-        }
-
-        QVERIFY(writeFile(journal(), readFile(fixture(QStringLiteral("two-records.ovd")))));
-        Preferences preferences;
-        preferences.setSaveOnExit(false);
-        OvelaMainWindow::startReadingJournal();
-        OvelaMainWindow window(preferences);
-        QVERIFY(window.isReady());
-        QCOMPARE(window.calendar()->getEntry(QDate(2000, 1, 1)).getNote(), QStringLiteral("ok"));
-    }
-
-    // A long journal is still being read while the window locks the diary and is built: the
-    // window waits for the read before it takes the records, and before it lets the file go
-    // when the diary is open elsewhere.
-    void longJournalIsReadWhileTheWindowIsBuilt()
-    {
-        const QDate first(1500, 1, 1);
-        const int days = 200000;
-        {
-            OvelaDatabase written;
-            for (int day = 0; day < days; ++day)
-                written.addEntry(first.addDays(day)).setNote(QString::number(day));
-            QVERIFY(OvelaJournalFile(journal()).save(written));
-        }
-        {
-            OvelaJournalFile other(journal());
-            QCOMPARE(other.lock(), OvelaJournalFile::LockResult::Locked);
-            answerBox(std::make_shared<Box>());
-            Preferences preferences;
-            preferences.setSaveOnExit(false);
-            OvelaMainWindow::startReadingJournal();
-            OvelaMainWindow window(preferences);
-            QCOMPARE(window.startState(), OvelaMainWindow::StartState::AlreadyOpen);
-        }
-        Preferences preferences;
-        preferences.setSaveOnExit(false);
-        OvelaMainWindow::startReadingJournal();
-        OvelaMainWindow window(preferences);
-        QVERIFY(window.isReady());
-        QCOMPARE(window.calendar()->entries().size(), days);
-        QCOMPARE(window.calendar()->getEntry(first.addDays(days - 1)).getNote(),
-                 QString::number(days - 1));
     }
 
     void unreadableJournalIsReportedOnce()
     {
         const QByteArray garbage = readFile(fixture(QStringLiteral("not-gzip.ovd")));
         QVERIFY(writeFile(journal(), garbage));
-        auto box = std::make_shared<Box>();
-        answerBox(box);
+        Modal::MessageBoxes boxes;
         Preferences preferences;
         preferences.setSaveOnExit(false);
         auto window = std::make_unique<OvelaMainWindow>(preferences);
         QVERIFY(window->isReady());
-        QCOMPARE(box->shown, 1);
-        QCOMPARE(box->icon, QMessageBox::Critical);
-        QCOMPARE(box->title, QStringLiteral("Quorin"));
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen.value(0).icon, QMessageBox::Critical);
+        QCOMPARE(boxes.seen.value(0).title, QStringLiteral("Quorin"));
         const QString aside = journal() + QLatin1String(".unreadable");
-        QVERIFY2(box->text.contains(aside), qPrintable(box->text));
+        QVERIFY2(boxes.seen.value(0).text.contains(aside), qPrintable(boxes.seen.value(0).text));
         window.reset();
 
         QCOMPARE(readFile(aside), garbage);
         QCOMPARE(gunzip(journal()), emptyJournalStream());
 
         // The next start finds a good journal and says nothing.
-        auto again = std::make_shared<Box>();
-        answerBox(again, 200);
+        Modal::MessageBoxes again;
         Preferences next;
         next.setSaveOnExit(false);
         window = std::make_unique<OvelaMainWindow>(next);
         QVERIFY(window->isReady());
-        QCOMPARE(again->shown, 0);
+        QCOMPARE(again.seen.size(), 0);
     }
 
     void diaryOpenElsewhereWritesNothing()
     {
         OvelaJournalFile other(journal());
         QCOMPARE(other.lock(), OvelaJournalFile::LockResult::Locked);
-        auto box = std::make_shared<Box>();
-        answerBox(box);
+        Modal::MessageBoxes boxes;
         Preferences preferences;
         preferences.setSaveOnExit(false);
         auto window = std::make_unique<OvelaMainWindow>(preferences);
         QCOMPARE(window->startState(), OvelaMainWindow::StartState::AlreadyOpen);
-        QCOMPARE(box->shown, 1);
-        QCOMPARE(box->icon, QMessageBox::Critical);
-        QVERIFY(box->text.contains(QStringLiteral("already open")));
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen.value(0).icon, QMessageBox::Critical);
+        QVERIFY(boxes.seen.value(0).text.contains(QStringLiteral("already open")));
         window.reset();
         QVERIFY(!QFileInfo::exists(journal()));
         QVERIFY(other.isLocked());

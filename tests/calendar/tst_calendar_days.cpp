@@ -17,8 +17,6 @@ private slots:
 
     void daysOfMonth_data();
     void daysOfMonth();
-    void daysInMonth_data();
-    void daysInMonth();
     void namesFollowLocale();
     void shortDate_data();
     void shortDate();
@@ -93,26 +91,6 @@ void TstCalendarDays::daysOfMonth()
     }
     QCOMPARE(days.at(leading).date, 1);
     QCOMPARE(days.at(leading).type, Calendar::Day::ThisMonth);
-}
-
-void TstCalendarDays::daysInMonth_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("days");
-    QTest::newRow("February of a leap year") << 2004 << 2 << 29;
-    QTest::newRow("February of 1900, not leap") << 1900 << 2 << 28;
-    QTest::newRow("February of 2000, leap") << 2000 << 2 << 29;
-    QTest::newRow("April") << 2004 << 4 << 30;
-    QTest::newRow("December") << 2004 << 12 << 31;
-}
-
-void TstCalendarDays::daysInMonth()
-{
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(int, days);
-    QCOMPARE(Calendar::daysInMonth(year, month), days);
 }
 
 void TstCalendarDays::namesFollowLocale()

@@ -200,6 +200,7 @@ void TstOvelaChart::init()
 
 void TstOvelaChart::cleanup()
 {
+    QLocale::setDefault(QLocale::c());
     cal.reset();
     prefs->setSaveOnExit(false);
     prefs.reset();
@@ -339,24 +340,34 @@ void TstOvelaChart::lastDayInTheRightMargin()
 
 void TstOvelaChart::labels_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("format");
     QTest::addColumn<QStringList>("values");
-    QTest::newRow("Celsius") << int(Preferences::Celsius)
-                             << QStringList{"36.00", "36.25", "36.50", "36.75", "37.00",
-                                            "37.25", "37.50", "37.75", "38.00"};
-    QTest::newRow("Fahrenheit") << int(Preferences::Fahrenheit)
-                                << QStringList{"96.80", "97.30", "97.80",  "98.30", "98.80",
-                                               "99.30", "99.80", "100.30", "100.80"};
+    const QStringList celsius{"36.00", "36.25", "36.50", "36.75", "37.00",
+                              "37.25", "37.50", "37.75", "38.00"};
+    const QStringList fahrenheit{"96.80", "97.30", "97.80",  "98.30", "98.80",
+                                 "99.30", "99.80", "100.30", "100.80"};
+    const auto withComma = [](QStringList values) {
+        return values.replaceInStrings(QStringLiteral("."), QStringLiteral(","));
+    };
+    QTest::newRow("Celsius") << "C" << int(Preferences::Celsius) << celsius;
+    QTest::newRow("Fahrenheit") << "C" << int(Preferences::Fahrenheit) << fahrenheit;
+    // A decimal comma, as the day dialog and the history show the same values.
+    QTest::newRow("Celsius, de_DE") << "de_DE" << int(Preferences::Celsius) << withComma(celsius);
+    QTest::newRow("Fahrenheit, de_DE")
+        << "de_DE" << int(Preferences::Fahrenheit) << withComma(fahrenheit);
 }
 
 // The captions and labels are drawn where the axes put them, in the current scale: compare
 // the label areas with the same texts drawn on white at the expected baselines.
 void TstOvelaChart::labels()
 {
+    QFETCH(QString, locale);
     QFETCH(int, format);
     QFETCH(QStringList, values);
     const QSize size(240, 240);
     const Geometry g(size);
+    QLocale::setDefault(QLocale(locale));
     prefs->setTemperatureFormat(Preferences::TemperatureFormat(format));
     // Small enough that even 100.80 fits left of the ticks at its own size.
     auto chart = makeChart(size, 8);

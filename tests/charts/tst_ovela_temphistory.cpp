@@ -27,6 +27,8 @@ private slots:
     void columnsFitTheirTexts();
     void rows_data();
     void rows();
+    void decimalSignOfTheLocale_data();
+    void decimalSignOfTheLocale();
     void fullMonthThenEmpty();
     void formatChangeRewrites();
     void clearKeepsMonth();
@@ -206,6 +208,33 @@ void TstOvelaTempHistory::rows()
     auto page = makePage();
     page->fillData(QDate(2004, 3, 20));
     QCOMPARE(listed(page.get()), expected);
+}
+
+void TstOvelaTempHistory::decimalSignOfTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("de_DE, Celsius") << "de_DE" << int(Preferences::Celsius) << "36,05";
+    QTest::newRow("de_DE, Fahrenheit") << "de_DE" << int(Preferences::Fahrenheit) << "98,30";
+    QTest::newRow("fr_FR, Celsius") << "fr_FR" << int(Preferences::Celsius) << "36,05";
+    QTest::newRow("en_GB, Celsius") << "en_GB" << int(Preferences::Celsius) << "36.05";
+}
+
+// The value is listed with the locale's decimal sign, as the day dialog shows it.
+void TstOvelaTempHistory::decimalSignOfTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, format);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale(locale));
+    prefs->setTemperatureFormat(Preferences::TemperatureFormat(format));
+    addTemperature(QDate(2004, 3, 3), format == Preferences::Celsius ? 2 : 16);
+    auto page = makePage();
+    page->fillData(QDate(2004, 3, 20));
+    const QList<Row> rows = listed(page.get());
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().second, shown);
 }
 
 void TstOvelaTempHistory::fullMonthThenEmpty()

@@ -1,6 +1,6 @@
 #include "platform/password.h"
 
-#include "modalhelper.h"
+#include "support/modal.h"
 #include "support/testhome.h"
 
 #include <QDialog>
@@ -70,7 +70,7 @@ void TstPassword::keypadEntry()
     QString prompt;
     QString shown;
     QLineEdit::EchoMode echo = QLineEdit::Normal;
-    ModalAnswerer answer([&](QWidget *modal) {
+    Modal::Answerer answer([&](QWidget *modal) {
         prompt = modal->findChild<QLabel *>(QStringLiteral("prompt"))->text();
         auto *entry = modal->findChild<QLineEdit *>(QStringLiteral("entry"));
         echo = entry->echoMode();
@@ -97,7 +97,7 @@ void TstPassword::entryIsWipedBeforeTheDialogCloses()
 {
     QString lastText = QStringLiteral("untouched");
     bool destroyed = false;
-    ModalAnswerer answer([&](QWidget *modal) {
+    Modal::Answerer answer([&](QWidget *modal) {
         auto *entry = modal->findChild<QLineEdit *>(QStringLiteral("entry"));
         connect(entry, &QLineEdit::textChanged, entry,
                 [&lastText](const QString &text) { lastText = text; });
@@ -127,7 +127,7 @@ void TstPassword::hookAnswersAsTyped()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
 
-    ModalAnswerer noDialog([](QWidget *modal) {
+    Modal::Answerer noDialog([](QWidget *modal) {
         modal->close();
         return true;
     });

@@ -4,7 +4,7 @@
 #include "platform/config.h"
 #include "platform/password.h"
 
-#include "modalhelper.h"
+#include "support/modal.h"
 #include "support/testhome.h"
 
 #include <QButtonGroup>
@@ -173,14 +173,14 @@ void TstPreferencesDialog::validate()
     for (int i = 0; i < edits.size(); ++i)
         typeInto(edits.at(i), fields.at(i));
 
-    MessageBoxAnswerer boxes;
+    Modal::MessageBoxes boxes;
     QCOMPARE(dialog.validate(), valid);
     if (valid) {
         QCOMPARE(boxes.seen.size(), 0);
         return;
     }
     QCOMPARE(boxes.seen.size(), 1);
-    const BoxSeen &box = boxes.seen.first();
+    const Modal::BoxSeen &box = boxes.seen.first();
     QCOMPARE(box.title, caption);
     QCOMPARE(box.text, message);
     QCOMPARE(box.icon, QMessageBox::Critical);
@@ -341,7 +341,7 @@ void TstPreferencesDialog::changePasscode()
         prompts << prompt;
         return answers.takeFirst();
     });
-    MessageBoxAnswerer boxes;
+    Modal::MessageBoxes boxes;
     QTest::mouseClick(dialog.btnChangePasscode, Qt::LeftButton);
 
     QCOMPARE(prompts, QStringList({QStringLiteral("Enter password code"),
