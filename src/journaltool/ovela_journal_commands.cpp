@@ -287,7 +287,6 @@ struct Incoming
 {
     JournalRecords::Imported data;
     QString source;
-    bool drip = false;
 };
 
 void printDays(QTextStream &stream, const char *mark, const QList<QDate> &days, const QString &what)
@@ -599,7 +598,6 @@ int importCommand(JournalToolContext &c)
     }
     Incoming incoming;
     incoming.source = shown(path);
-    incoming.drip = format == QLatin1String("drip");
     QString error;
     bool ok = false;
     if (format == QLatin1String("csv"))
