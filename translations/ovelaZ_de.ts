@@ -41,57 +41,57 @@ der Issue-Tracker von ovelaZ</translation>
     <name>JournalText</name>
     <message>
         <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
-        <location line="+260"/>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+107"/>
+        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location line="-242"/>
-        <location line="+66"/>
+        <location line="-249"/>
+        <location line="+68"/>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location line="-61"/>
-        <location line="+28"/>
+        <location line="-63"/>
+        <location line="+29"/>
         <location line="+9"/>
-        <location line="+39"/>
+        <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+596"/>
+        <location line="+643"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-691"/>
+        <location line="-740"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 lässt sich nicht als Journal laden; &quot;ovela-journal check %1&quot; nennt den Grund</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+90"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 ist das Journal selbst; wählen Sie eine andere Datei</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+339"/>
+        <location line="+45"/>
+        <location line="+362"/>
         <source>format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-337"/>
+        <location line="-360"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>In &lt;Datei&gt; statt in die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+519"/>
+        <location line="+563"/>
         <source>file</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location line="-560"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: so viele Zyklen ab dem aktuellen vorhersagen. Standard: 6.</translation>
     </message>
@@ -106,12 +106,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>--cycles erwartet eine Zahl von 0 bis 1000</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>ovela-journal: no start-cycle date is set; the calendar holds no predictions</source>
         <translation>ovela-journal: kein Zyklusbeginn festgelegt; der Kalender enthält keine Vorhersagen</translation>
     </message>
     <message numerus="yes">
-        <location line="+142"/>
+        <location line="+147"/>
         <source>%n left out (outside 36.00-38.00 °C; kept in the note)</source>
         <translation>
             <numerusform>%n weggelassen (außerhalb 36,00-38,00 °C; in der Notiz vermerkt)</numerusform>
@@ -119,28 +119,28 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+49"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>das Tagebuch ist geöffnet (Prozess %1 hält %2); schließen Sie es und versuchen Sie es erneut. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: %1 kann nicht gesperrt werden; es wird ohne Sperre geschrieben</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+33"/>
+        <location line="+17"/>
+        <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-18"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Es wurde nichts geschrieben. Legen Sie mit --prefer-journal oder der jeweils anderen --prefer-Option fest, welche Seite Vorrang hat.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>added</source>
         <translation>hinzugefügt</translation>
     </message>
@@ -165,54 +165,54 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zyklusbeginn: %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+240"/>
+        <location line="+9"/>
+        <location line="+265"/>
         <source>%1 was not written: %2</source>
         <translation>%1 wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location line="-228"/>
+        <location line="-253"/>
         <source>Dry run: nothing was written.</source>
         <translation>Probelauf: Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv oder json, wie export sie schreibt, oder drip (der CSV-Export der App drip). Standard: anhand der Datei erkannt.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Replace the whole journal with the file&apos;s records.</source>
         <translation>Das gesamte Journal durch die Einträge der Datei ersetzen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, take the file&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag der Datei übernehmen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep the journal&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag des Journals behalten.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+63"/>
+        <location line="+9"/>
+        <location line="+68"/>
         <source>Show what would change; write nothing.</source>
         <translation>Anzeigen, was sich ändern würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="-578"/>
+        <location line="-615"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>standard input: %1</source>
         <translation>Standardeingabe: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>%1 holds more than %2 MiB; it was read no further and nothing was written</source>
         <translation>%1 enthält mehr als %2 MiB; es wurde nicht weiter gelesen und nichts geschrieben</translation>
     </message>
@@ -222,12 +222,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 entpackt sich auf mehr als %2 MiB, weit mehr als jedes Journal; es wurde nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (nur die Einträge), json (die Einträge, der Zyklusbeginn und die Einstellungen), drip (eine Datei, die die App drip importiert) oder ics (Blutungen und vorhergesagte Tage für ein Kalenderprogramm). Standard: csv.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>ics: neutral summaries (&quot;P&quot; and &quot;F&quot;, or those given below) and calendar name, for a shared or work calendar.</source>
         <translation>ics: neutrale Titel (&quot;P&quot; und &quot;F&quot; oder die unten angegebenen) und Kalendername, für einen geteilten oder beruflichen Kalender.</translation>
     </message>
@@ -248,17 +248,17 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>ics: der Titel der fruchtbaren Tage; schließt --discreet ein.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>unknown format &quot;%1&quot; (csv, json, drip or ics)</source>
         <translation>unbekanntes Format &quot;%1&quot; (csv, json, drip oder ics)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--%1 belongs to the ics format</source>
         <translation>--%1 gehört zum Format ics</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>ovela-journal: the record ends on %1; the calendar predicts from today, and says so in each prediction</source>
         <translation>ovela-journal: die Aufzeichnungen enden am %1; der Kalender sagt ab heute voraus und vermerkt das bei jeder Vorhersage</translation>
     </message>
@@ -348,7 +348,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Ziel</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>unit</source>
         <translation>Einheit</translation>
     </message>
@@ -417,7 +417,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%n skipped</source>
         <translation>
             <numerusform>%n übersprungen</numerusform>
@@ -454,7 +454,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Temperaturen: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%n bleeding(s) marked excluded, stored as &quot;Intermenstrual&quot; (never a cycle&apos;s start)</source>
         <translation>
             <numerusform>%n als ausgeschlossen markierte Blutung, als &quot;Zwischenblutung&quot; gespeichert (nie ein Zyklusbeginn)</numerusform>
@@ -462,7 +462,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+7"/>
         <source>drip&apos;s cycle starts (isCycleStart) differ from the diary&apos;s bleeding rule on %n day(s):</source>
         <translation>
             <numerusform>Die Zyklusbeginne von drip (isCycleStart) weichen an %n Tag von der Blutungsregel des Tagebuchs ab:</numerusform>
@@ -470,22 +470,22 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1: a start in drip, not by the bleeding rule</source>
         <translation>%1: in drip ein Zyklusbeginn, nach der Blutungsregel nicht</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>%1: a start by the bleeding rule, not in drip</source>
         <translation>%1: nach der Blutungsregel ein Zyklusbeginn, in drip nicht</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1: kein solches Journal; es wurde nichts geschrieben. &quot;import --create&quot; legt dort ein neues an.</translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+37"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n Tag hat in %1 und im Journal einen anderen Eintrag:</numerusform>
@@ -493,17 +493,17 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>this would leave %1 of the journal&apos;s %2 days; add --yes if that is what you want</source>
         <translation>damit blieben %1 der %2 Tage des Journals übrig; fügen Sie --yes hinzu, wenn Sie das wollen</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>A real run refuses: %1.</source>
         <translation>Ein echter Lauf lehnt ab: %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>settings: %1</source>
         <translation>Einstellungen: %1</translation>
     </message>
@@ -523,17 +523,17 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Das Journal enthielt bereits alles; es wurde nichts hineingeschrieben.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+20"/>
         <source>Make the journal when it does not exist yet.</source>
         <translation>Das Journal anlegen, wenn es noch nicht existiert.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Allow an import that leaves fewer than half the days of a journal of more than 30.</source>
         <translation>Einen Import erlauben, der von einem Journal mit mehr als 30 Tagen weniger als die Hälfte übrig lässt.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>json: also restore the settings the file carries (lengths, goal, unit).</source>
         <translation>json: auch die Einstellungen der Datei wiederherstellen (Längen, Ziel, Einheit).</translation>
     </message>
@@ -548,17 +548,17 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>--prefer-import und --prefer-journal schließen einander aus</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--replace takes every record of the file; it excludes --prefer-import and --prefer-journal</source>
         <translation>--replace übernimmt jeden Eintrag der Datei; es schließt --prefer-import und --prefer-journal aus</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>unknown format &quot;%1&quot; (csv, json or drip)</source>
         <translation>unbekanntes Format &quot;%1&quot; (csv, json oder drip)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--settings needs a json file; only json carries the settings</source>
         <translation>--settings braucht eine json-Datei; nur json enthält die Einstellungen</translation>
     </message>
@@ -568,7 +568,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1: %2. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 carries no settings (only a json export does). Nothing was written.</source>
         <translation>%1 enthält keine Einstellungen (nur ein json-Export enthält sie). Es wurde nichts geschrieben.</translation>
     </message>
@@ -578,7 +578,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Bei abweichenden Tagen den Eintrag des anderen Journals übernehmen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep this journal&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag dieses Journals behalten.</translation>
     </message>
@@ -593,7 +593,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>--prefer-other und --prefer-journal schließen einander aus</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Reines JSON statt einer Tabelle ausgeben.</translation>
     </message>
@@ -608,7 +608,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>ovela-journal: das Tagebuch ist geöffnet; geprüft wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>%1: loads</source>
         <translation>%1: lässt sich laden</translation>
     </message>
@@ -629,12 +629,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>Zyklusbeginn: %1</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-12"/>
         <source>%1: does not load</source>
         <translation>%1: lässt sich nicht laden</translation>
     </message>
@@ -644,27 +644,27 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Schaden: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)</source>
         <translation>vollständig lesbar bis Byte-Offset %1 des entpackten Datenstroms (%2 Bytes entpackt)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>whole records before the damage: %1</source>
         <translation>Vollständige Einträge vor dem Schaden: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NEU&quot; rettet, was vollständig ist.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>Das neu zu schreibende Journal; es darf noch nicht existieren.</translation>
     </message>
@@ -684,17 +684,17 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 existiert bereits; salvage schreibt nur in eine neue Datei</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: nichts zu retten: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 ist vom Tagebuch gesperrt (Prozess %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 ist vollständig: der %n Eintrag wurde übernommen</numerusform>
@@ -710,7 +710,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+41"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: kein solches Journal; es wurde nichts gelesen</translation>
     </message>
@@ -720,22 +720,22 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Write the journal as csv, json, drip&apos;s csv or ics.</source>
         <translation>Das Journal als csv, json, drips csv oder ics schreiben.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+115"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 erwartet keinen Dateinamen (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-179"/>
+        <location line="-195"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>Der Zyklusbeginn ging verloren; legen Sie ihn im Tagebuch neu fest</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>written to %1</source>
         <translation>Gespeichert in %1</translation>
     </message>
@@ -750,12 +750,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl. Jeder Befehl arbeitet mit dem Journal des Tagebuchs, sofern --journal kein anderes angibt.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; gelesen wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Einträge aus csv, json oder der CSV-Datei von drip übernehmen.</translation>
     </message>
@@ -765,7 +765,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Die Einträge einer anderen Journaldatei übernehmen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Prüfen, ob sich eine Journaldatei laden lässt, und wenn nicht, bis wohin.</translation>
     </message>
@@ -775,7 +775,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Alle vollständigen Einträge eines beschädigten Journals in ein neues retten.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Die erfassten Zyklen auflisten, jeweils mit ihrem Temperaturanstieg.</translation>
     </message>
@@ -785,12 +785,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zyklusstatistik und der nach den Aufzeichnungen zu erwartende Beginn der nächsten Perioden.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Die Daten des Tagebuchs exportieren, importieren, zusammenführen, prüfen und retten, ohne sein Fenster zu öffnen.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Work on the journal &lt;path&gt; instead of the diary&apos;s own.</source>
         <translation>Mit dem Journal &lt;Pfad&gt; statt mit dem des Tagebuchs arbeiten.</translation>
     </message>
@@ -800,7 +800,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Pfad</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>What to do (see below).</source>
         <translation>Was zu tun ist (siehe unten).</translation>
     </message>
@@ -833,33 +833,33 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>unknown cervical fluid code &quot;%1&quot;</source>
         <translation>unbekannter Zervixschleim-Code &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+227"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+232"/>
         <source>unknown cervical fluid &quot;%1&quot;</source>
         <translation>unbekannter Zervixschleim-Wert &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the code %1 is not &quot;%2&quot;</source>
         <translation>der Code %1 entspricht nicht &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>temperature code &quot;%1&quot; is off the scale (0 to %2)</source>
         <translation>Temperatur-Code &quot;%1&quot; liegt außerhalb der Skala (0 bis %2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+17"/>
         <source>temperature %1 %2 is off the scale</source>
         <translation>Temperatur %1 %2 liegt außerhalb der Skala</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>temperature %1 %2 does not match the code %3</source>
         <translation>Temperatur %1 %2 passt nicht zum Code %3</translation>
     </message>
@@ -869,7 +869,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>eine Markierung ist 0 oder 1, nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>: not UTF-8 text (byte offset %1)</source>
         <translation>: kein UTF-8-Text (Byte-Offset %1)</translation>
     </message>
@@ -895,51 +895,51 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zeile 1: die Datei ist leer</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>line %1: the file ends without its final line end; it was cut short (every export ends in one)</source>
         <translation>Zeile %1: die Datei endet ohne ihr letztes Zeilenende; sie wurde abgeschnitten (jeder Export endet mit einem)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>Zeile 1: die Kopfzeile lautet nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-49"/>
+        <location line="+7"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-52"/>
         <source>line %1: %2 fields where the header has %3</source>
         <translation>Zeile %1: %2 Felder, die Kopfzeile hat aber %3</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+34"/>
+        <location line="+9"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+36"/>
         <source>: &quot;%1&quot; is not a date (yyyy-mm-dd)</source>
         <translation>: &quot;%1&quot; ist kein Datum (JJJJ-MM-TT)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+3"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+311"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+319"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 kommt ein zweites Mal vor</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-55"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-58"/>
         <source>line 1: no header row</source>
         <translation>Zeile 1: keine Kopfzeile</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>: the column &quot;%1&quot; appears twice</source>
         <translation>: die Spalte &quot;%1&quot; kommt doppelt vor</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+63"/>
         <source>unknown bleeding value &quot;%1&quot;</source>
         <translation>unbekannter Blutungswert &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-59"/>
         <source>line 1: the header has no &quot;date&quot; column</source>
         <translation>Zeile 1: die Kopfzeile hat keine Spalte &quot;date&quot;</translation>
     </message>
@@ -949,7 +949,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>: &quot;%1&quot; ist weder true noch false</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+79"/>
         <source>: &quot;%1&quot; is not a temperature</source>
         <translation>: &quot;%1&quot; ist keine Temperatur</translation>
     </message>
@@ -974,12 +974,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Im Tagebuch eingetragene Blutung</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>An estimate by the calendar method from the cycle lengths set in the diary, not a measurement. It is no contraception.</source>
         <translation>Eine Schätzung nach der Kalendermethode aus den im Tagebuch eingestellten Zykluslängen, keine Messung. Sie ist keine Verhütung.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The record ends on %1: these dates carry its rhythm on from today.</source>
         <translation>Die Aufzeichnungen enden am %1: diese Daten setzen ihren Rhythmus ab heute fort.</translation>
     </message>
@@ -994,12 +994,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Fruchtbare Tage (vorhergesagt)</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-73"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-78"/>
         <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
         <translation>Diese Zahlen beschreiben, was Sie eingetragen haben. Für sich allein sind sie keine Verhütungsmethode.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no completed cycle</source>
         <translation>kein abgeschlossener Zyklus</translation>
     </message>
@@ -1045,17 +1045,17 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Durchschnittliche Blutungsdauer: %1 Tage</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
         <translation>Noch kein Zyklus: Ein Zyklus beginnt an einem Tag mit eingetragener Blutung.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Start</source>
         <translation>Beginn</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Length</source>
         <translation>Länge</translation>
     </message>
@@ -1065,7 +1065,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Blutung</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Shift confirmed</source>
         <translation>Anstieg bestätigt</translation>
     </message>
@@ -1095,7 +1095,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Regel 0: drei Temperaturen über der Hilfslinie (HL), die dritte mindestens 0,2 °C darüber; 1 und 2: die beiden Ausnahmeregeln, bestätigt am vierten Tag.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>All completed cycles</source>
         <translation>Alle abgeschlossenen Zyklen</translation>
     </message>
@@ -1113,12 +1113,12 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The record&apos;s last cycle starts on %1: predictions for days already past are left out.</source>
         <translation>Der letzte Zyklus der Aufzeichnungen beginnt am %1: Vorhersagen für bereits vergangene Tage werden weggelassen.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>No prediction: the record ends too long ago.</source>
         <translation>Keine Vorhersage: die Aufzeichnungen enden zu lange zurück.</translation>
     </message>
@@ -1133,7 +1133,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Voraussichtlicher Beginn der nächsten Perioden (Median der letzten 12, ± eine Standardabweichung) und die Anzeige im Kalender des Tagebuchs:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>calendar: %1</source>
         <translation>Kalender: %1</translation>
     </message>
@@ -1143,7 +1143,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Kalender: kein Zyklusbeginn festgelegt</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-222"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-230"/>
         <source>, field &quot;%1&quot;: outside what the Preferences dialog allows</source>
         <translation>, Feld &quot;%1&quot;: außerhalb dessen, was der Einstellungsdialog erlaubt</translation>
     </message>
@@ -1153,7 +1153,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>, Feld &quot;%1&quot;: keiner von %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, Feld &quot;%1&quot;: </translation>
     </message>
@@ -1178,7 +1178,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>passt nicht zur Bezeichnung des Zervixschleims</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>off the scale (0 to %1)</source>
         <translation>außerhalb der Skala (0 bis %1)</translation>
     </message>
@@ -1208,7 +1208,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>: die Datei endet vor ihrer schließenden Klammer; sie wurde abgeschnitten</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>kein Journal-Export (&quot;format&quot;: &quot;%1&quot; fehlt)</translation>
     </message>
@@ -1228,7 +1228,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>: Einstellungen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>: &quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
         <translation>: &quot;startCycleDate&quot;: kein Datum (JJJJ-MM-TT)</translation>
     </message>
@@ -1258,7 +1258,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>der Datenstrom ergibt entpackt mehr als %1 Bytes; nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>the gzip stream ends early (cut off)</source>
         <translation>der gzip-Datenstrom endet vorzeitig (abgeschnitten)</translation>
     </message>
@@ -1283,7 +1283,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>seine Notiz ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>die Datei ist länger als %1 Bytes; nicht weiter gelesen</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>JournalText</name>
     <message numerus="yes">
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+386"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+396"/>
         <source>%n day(s) read</source>
         <translation>
             <numerusform>%n day read</numerusform>
@@ -68,7 +68,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%n skipped</source>
         <translation>
             <numerusform>%n skipped</numerusform>
@@ -108,7 +108,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%n bleeding(s) marked excluded, stored as &quot;Intermenstrual&quot; (never a cycle&apos;s start)</source>
         <translation>
             <numerusform>%n bleeding marked excluded, stored as &quot;Intermenstrual&quot; (never a cycle&apos;s start)</numerusform>
@@ -116,7 +116,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+7"/>
         <source>drip&apos;s cycle starts (isCycleStart) differ from the diary&apos;s bleeding rule on %n day(s):</source>
         <translation>
             <numerusform>drip&apos;s cycle starts (isCycleStart) differ from the diary&apos;s bleeding rule on %n day:</numerusform>
@@ -124,7 +124,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+55"/>
+        <location line="+62"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n day holds a different record in %1 and in the journal:</numerusform>
@@ -132,7 +132,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+290"/>
+        <location line="+319"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 is whole: its %n record kept</numerusform>
@@ -148,7 +148,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+65"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+66"/>
         <source>shortest: %n day(s)</source>
         <translation>
             <numerusform>shortest: %n day</numerusform>
@@ -164,7 +164,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+100"/>
+        <location line="+106"/>
         <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
         <translation>
             <numerusform>%n cycle over %1 days was taken for a gap in the record and left out.</numerusform>

@@ -41,57 +41,57 @@ el gestor de incidencias de ovelaZ</translation>
     <name>JournalText</name>
     <message>
         <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
-        <location line="+260"/>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+107"/>
+        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location line="-242"/>
-        <location line="+66"/>
+        <location line="-249"/>
+        <location line="+68"/>
         <source>%1: no such file</source>
         <translation>%1: el archivo no existe</translation>
     </message>
     <message>
-        <location line="-61"/>
-        <location line="+28"/>
+        <location line="-63"/>
+        <location line="+29"/>
         <location line="+9"/>
-        <location line="+39"/>
+        <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+596"/>
+        <location line="+643"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-691"/>
+        <location line="-740"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 no se carga como diario; &quot;ovela-journal check %1&quot; indica por qué</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+90"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 es el propio archivo del diario; elija otro archivo</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+339"/>
+        <location line="+45"/>
+        <location line="+362"/>
         <source>format</source>
         <translation>formato</translation>
     </message>
     <message>
-        <location line="-337"/>
+        <location line="-360"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Escribir en &lt;archivo&gt; en lugar de la salida estándar.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+519"/>
+        <location line="+563"/>
         <source>file</source>
         <translation>archivo</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location line="-560"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: número de ciclos que se prevén a partir del actual. Por omisión: 6.</translation>
     </message>
@@ -106,12 +106,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>--cycles admite un número de 0 a 1000</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>ovela-journal: no start-cycle date is set; the calendar holds no predictions</source>
         <translation>ovela-journal: no hay ninguna fecha de inicio del ciclo; el calendario no contiene previsiones</translation>
     </message>
     <message numerus="yes">
-        <location line="+142"/>
+        <location line="+147"/>
         <source>%n left out (outside 36.00-38.00 °C; kept in the note)</source>
         <translation>
             <numerusform>%n omitida (fuera de 36,00-38,00 °C; guardada en la nota)</numerusform>
@@ -119,28 +119,28 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+49"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>el diario está abierto (el proceso %1 tiene %2); ciérrelo y vuelva a intentarlo. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: no se puede bloquear %1; se escribe sin bloqueo</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+33"/>
+        <location line="+17"/>
+        <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-18"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>No se ha escrito nada. Elija qué lado prevalece con --prefer-journal o con la otra opción --prefer.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>added</source>
         <translation>añadido</translation>
     </message>
@@ -165,54 +165,54 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>fecha de inicio del ciclo: %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+240"/>
+        <location line="+9"/>
+        <location line="+265"/>
         <source>%1 was not written: %2</source>
         <translation>no se pudo escribir %1: %2</translation>
     </message>
     <message>
-        <location line="-228"/>
+        <location line="-253"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulación: no se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv o json tal como los escribe export, o drip (la exportación CSV de la aplicación drip). Por omisión: según el archivo.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Replace the whole journal with the file&apos;s records.</source>
         <translation>Sustituir todo el diario por los registros del archivo.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, take the file&apos;s record.</source>
         <translation>Si un día difiere, tomar el registro del archivo.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep the journal&apos;s record.</source>
         <translation>Si un día difiere, conservar el registro del diario.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+63"/>
+        <location line="+9"/>
+        <location line="+68"/>
         <source>Show what would change; write nothing.</source>
         <translation>Mostrar lo que cambiaría, sin escribir nada.</translation>
     </message>
     <message>
-        <location line="-578"/>
+        <location line="-615"/>
         <source>standard input</source>
         <translation>entrada estándar</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>standard input: %1</source>
         <translation>entrada estándar: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>%1 holds more than %2 MiB; it was read no further and nothing was written</source>
         <translation>%1 contiene más de %2 MiB; no se leyó más y no se escribió nada</translation>
     </message>
@@ -222,12 +222,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 se descomprime en más de %2 MiB, mucho más que cualquier diario; no se leyó más</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (solo los registros), json (los registros, la fecha de inicio del ciclo y los ajustes), drip (un archivo que la aplicación drip importa) o ics (sangrados y días previstos para un programa de calendario). Predeterminado: csv.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>ics: neutral summaries (&quot;P&quot; and &quot;F&quot;, or those given below) and calendar name, for a shared or work calendar.</source>
         <translation>ics: títulos neutros (&quot;P&quot; y &quot;F&quot;, o los indicados abajo) y nombre de calendario neutro, para un calendario compartido o de trabajo.</translation>
     </message>
@@ -248,17 +248,17 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ics: el título de los días fértiles; implica --discreet.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>unknown format &quot;%1&quot; (csv, json, drip or ics)</source>
         <translation>formato desconocido &quot;%1&quot; (csv, json, drip o ics)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--%1 belongs to the ics format</source>
         <translation>--%1 pertenece al formato ics</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>ovela-journal: the record ends on %1; the calendar predicts from today, and says so in each prediction</source>
         <translation>ovela-journal: el registro termina el %1; el calendario predice a partir de hoy y lo indica en cada predicción</translation>
     </message>
@@ -348,7 +348,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>objetivo</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>unit</source>
         <translation>unidad</translation>
     </message>
@@ -417,7 +417,7 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%n skipped</source>
         <translation>
             <numerusform>%n omitido</numerusform>
@@ -454,7 +454,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>temperaturas: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%n bleeding(s) marked excluded, stored as &quot;Intermenstrual&quot; (never a cycle&apos;s start)</source>
         <translation>
             <numerusform>%n sangrado marcado como excluido, guardado como &quot;Intermenstrual&quot; (nunca un inicio de ciclo)</numerusform>
@@ -462,7 +462,7 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+7"/>
         <source>drip&apos;s cycle starts (isCycleStart) differ from the diary&apos;s bleeding rule on %n day(s):</source>
         <translation>
             <numerusform>Los inicios de ciclo de drip (isCycleStart) difieren de la regla del sangrado del diario en %n día:</numerusform>
@@ -470,22 +470,22 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1: a start in drip, not by the bleeding rule</source>
         <translation>%1: un inicio en drip, no según la regla del sangrado</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>%1: a start by the bleeding rule, not in drip</source>
         <translation>%1: un inicio según la regla del sangrado, no en drip</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1: no existe ese diario; no se escribió nada. &quot;import --create&quot; crea uno nuevo allí.</translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+37"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n día tiene un registro distinto en %1 y en el diario:</numerusform>
@@ -493,17 +493,17 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>this would leave %1 of the journal&apos;s %2 days; add --yes if that is what you want</source>
         <translation>quedarían %1 de los %2 días del diario; añada --yes si es lo que quiere</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>A real run refuses: %1.</source>
         <translation>Una ejecución real se niega: %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>settings: %1</source>
         <translation>ajustes: %1</translation>
     </message>
@@ -523,17 +523,17 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>El diario ya lo contenía todo; no se escribió nada en él.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+20"/>
         <source>Make the journal when it does not exist yet.</source>
         <translation>Crear el diario si aún no existe.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Allow an import that leaves fewer than half the days of a journal of more than 30.</source>
         <translation>Permitir una importación que deja menos de la mitad de los días de un diario de más de 30.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>json: also restore the settings the file carries (lengths, goal, unit).</source>
         <translation>json: restaurar también los ajustes del archivo (duraciones, objetivo, unidad).</translation>
     </message>
@@ -548,17 +548,17 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>--prefer-import y --prefer-journal se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--replace takes every record of the file; it excludes --prefer-import and --prefer-journal</source>
         <translation>--replace toma todos los registros del archivo; excluye --prefer-import y --prefer-journal</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>unknown format &quot;%1&quot; (csv, json or drip)</source>
         <translation>formato desconocido &quot;%1&quot; (csv, json o drip)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--settings needs a json file; only json carries the settings</source>
         <translation>--settings necesita un archivo json; solo json contiene los ajustes</translation>
     </message>
@@ -568,7 +568,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1: %2. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 carries no settings (only a json export does). Nothing was written.</source>
         <translation>%1 no contiene ajustes (solo una exportación json los contiene). No se escribió nada.</translation>
     </message>
@@ -578,7 +578,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Si un día difiere, tomar el registro del otro diario.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep this journal&apos;s record.</source>
         <translation>Si un día difiere, conservar el registro de este diario.</translation>
     </message>
@@ -593,7 +593,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>--prefer-other y --prefer-journal se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Mostrar solo JSON en lugar de una tabla.</translation>
     </message>
@@ -608,7 +608,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ovela-journal: el diario está abierto; se comprueba el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>%1: loads</source>
         <translation>%1: se carga correctamente</translation>
     </message>
@@ -629,12 +629,12 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>fecha de inicio del ciclo: %1</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-12"/>
         <source>%1: does not load</source>
         <translation>%1: no se carga</translation>
     </message>
@@ -644,27 +644,27 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>daño: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>unknown</source>
         <translation>desconocido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)</source>
         <translation>se lee íntegro hasta el byte %1 del flujo descomprimido (%2 bytes descomprimidos)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>whole records before the damage: %1</source>
         <translation>registros íntegros antes del daño: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NUEVO&quot; conserva lo que está íntegro.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>El diario nuevo que se va a escribir; todavía no debe existir.</translation>
     </message>
@@ -684,17 +684,17 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 ya existe; salvage solo escribe un archivo nuevo</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: no hay nada que rescatar: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 está bloqueado por el diario (proceso %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 está completo: se conservó el único registro (%n)</numerusform>
@@ -710,7 +710,7 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+41"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: no existe ese diario; no se leyó nada</translation>
     </message>
@@ -720,22 +720,22 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Write the journal as csv, json, drip&apos;s csv or ics.</source>
         <translation>Escribir el diario como csv, json, csv de drip o ics.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+115"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 no espera ningún nombre de archivo (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-179"/>
+        <location line="-195"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>se ha perdido la fecha de inicio del ciclo; vuelva a fijarla en el diario</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>written to %1</source>
         <translation>escrito en %1</translation>
     </message>
@@ -750,12 +750,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden. Todas las órdenes trabajan con el diario de la aplicación, salvo que --journal indique otro.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se lee el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Incorporar registros desde csv, json o el csv de drip.</translation>
     </message>
@@ -765,7 +765,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Incorporar los registros de otro archivo de diario.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Indicar si un archivo de diario se carga y, si no, hasta dónde.</translation>
     </message>
@@ -775,7 +775,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Guardar en un diario nuevo todos los registros íntegros de uno dañado.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Listar los ciclos que muestran los registros, con el ascenso de temperatura de cada uno.</translation>
     </message>
@@ -785,12 +785,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Estadísticas de los ciclos y próximos inicios de la regla según los registros.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Exportar, importar, fusionar, comprobar y rescatar los datos del diario, sin abrir su ventana.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Work on the journal &lt;path&gt; instead of the diary&apos;s own.</source>
         <translation>Trabajar con el diario &lt;ruta&gt; en lugar del de la aplicación.</translation>
     </message>
@@ -800,7 +800,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ruta</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>What to do (see below).</source>
         <translation>Qué hacer (véase más abajo).</translation>
     </message>
@@ -833,33 +833,33 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>línea %1, columna %2</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>unknown cervical fluid code &quot;%1&quot;</source>
         <translation>código de flujo cervical desconocido &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+227"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+232"/>
         <source>unknown cervical fluid &quot;%1&quot;</source>
         <translation>flujo cervical desconocido &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the code %1 is not &quot;%2&quot;</source>
         <translation>el código %1 no corresponde a &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>temperature code &quot;%1&quot; is off the scale (0 to %2)</source>
         <translation>el código de temperatura &quot;%1&quot; está fuera de la escala (0 a %2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+17"/>
         <source>temperature %1 %2 is off the scale</source>
         <translation>la temperatura %1 %2 está fuera de la escala</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>temperature %1 %2 does not match the code %3</source>
         <translation>la temperatura %1 %2 no corresponde al código %3</translation>
     </message>
@@ -869,7 +869,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>una marca vale 0 o 1, no &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>: not UTF-8 text (byte offset %1)</source>
         <translation>: texto que no es UTF-8 (byte %1)</translation>
     </message>
@@ -895,51 +895,51 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>línea 1: el archivo está vacío</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>line %1: the file ends without its final line end; it was cut short (every export ends in one)</source>
         <translation>línea %1: el archivo termina sin su último fin de línea; se cortó (toda exportación termina con uno)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>línea 1: la cabecera no es &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-49"/>
+        <location line="+7"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-52"/>
         <source>line %1: %2 fields where the header has %3</source>
         <translation>línea %1: %2 campos, pero la cabecera tiene %3</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+34"/>
+        <location line="+9"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+36"/>
         <source>: &quot;%1&quot; is not a date (yyyy-mm-dd)</source>
         <translation>: &quot;%1&quot; no es una fecha (aaaa-mm-dd)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+3"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+311"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+319"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 aparece por segunda vez</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-55"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-58"/>
         <source>line 1: no header row</source>
         <translation>línea 1: no hay fila de cabecera</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>: the column &quot;%1&quot; appears twice</source>
         <translation>: la columna &quot;%1&quot; aparece dos veces</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+63"/>
         <source>unknown bleeding value &quot;%1&quot;</source>
         <translation>valor de sangrado desconocido &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-59"/>
         <source>line 1: the header has no &quot;date&quot; column</source>
         <translation>línea 1: la cabecera no tiene columna &quot;date&quot;</translation>
     </message>
@@ -949,7 +949,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>: &quot;%1&quot; no es ni true ni false</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+79"/>
         <source>: &quot;%1&quot; is not a temperature</source>
         <translation>: &quot;%1&quot; no es una temperatura</translation>
     </message>
@@ -974,12 +974,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Sangrado anotado en el diario</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>An estimate by the calendar method from the cycle lengths set in the diary, not a measurement. It is no contraception.</source>
         <translation>Una estimación por el método del calendario a partir de las duraciones ajustadas en el diario, no una medición. No es un anticonceptivo.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The record ends on %1: these dates carry its rhythm on from today.</source>
         <translation>El registro termina el %1: estas fechas continúan su ritmo a partir de hoy.</translation>
     </message>
@@ -994,12 +994,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Días fértiles (previstos)</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-73"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-78"/>
         <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
         <translation>Estas cifras describen lo que usted ha anotado. Por sí solas no son un método anticonceptivo.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no completed cycle</source>
         <translation>ningún ciclo completo</translation>
     </message>
@@ -1045,17 +1045,17 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>sangrado medio: %1 días</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
         <translation>Aún no hay ningún ciclo: un ciclo empieza en un día con sangrado anotado.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Start</source>
         <translation>Inicio</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Length</source>
         <translation>Días</translation>
     </message>
@@ -1065,7 +1065,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Sangrado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Shift confirmed</source>
         <translation>Confirm. ascenso</translation>
     </message>
@@ -1095,7 +1095,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Regla 0: tres temperaturas por encima de la línea de cobertura (nivel de temperaturas bajas), la tercera 0,2 °C por encima de ella; 1 y 2: las dos excepciones, confirmadas el cuarto día.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>All completed cycles</source>
         <translation>Todos los ciclos completos</translation>
     </message>
@@ -1113,12 +1113,12 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The record&apos;s last cycle starts on %1: predictions for days already past are left out.</source>
         <translation>El último ciclo del registro empieza el %1: se omiten las predicciones para días ya pasados.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>No prediction: the record ends too long ago.</source>
         <translation>Sin predicción: el registro terminó hace demasiado tiempo.</translation>
     </message>
@@ -1133,7 +1133,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Próximos inicios de la regla (según la mediana de los últimos 12, ± una desviación estándar) y lo que muestra el calendario del diario:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>calendar: %1</source>
         <translation>calendario: %1</translation>
     </message>
@@ -1143,7 +1143,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>calendario: sin fecha de inicio del ciclo</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-222"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-230"/>
         <source>, field &quot;%1&quot;: outside what the Preferences dialog allows</source>
         <translation>, campo &quot;%1&quot;: fuera de lo que permite el diálogo de preferencias</translation>
     </message>
@@ -1153,7 +1153,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>, campo &quot;%1&quot;: ninguno de %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, campo &quot;%1&quot;: </translation>
     </message>
@@ -1178,7 +1178,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>no corresponde al nombre del flujo</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>off the scale (0 to %1)</source>
         <translation>fuera de la escala (0 a %1)</translation>
     </message>
@@ -1208,7 +1208,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>: el archivo termina antes de su llave de cierre; se cortó</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>no es una exportación del diario (falta &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
@@ -1228,7 +1228,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>: ajustes</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>: &quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
         <translation>: &quot;startCycleDate&quot;: no es una fecha (aaaa-mm-dd)</translation>
     </message>
@@ -1258,7 +1258,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>el flujo descomprimido supera los %1 bytes; no se lee más</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>the gzip stream ends early (cut off)</source>
         <translation>el flujo gzip termina antes de tiempo (truncado)</translation>
     </message>
@@ -1283,7 +1283,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>su nota está truncada</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>el archivo ocupa más de %1 bytes; no se lee más</translation>
     </message>

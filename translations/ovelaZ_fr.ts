@@ -41,57 +41,57 @@ le suivi des tickets d&apos;ovelaZ</translation>
     <name>JournalText</name>
     <message>
         <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
-        <location line="+260"/>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+107"/>
+        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>aucune</translation>
     </message>
     <message>
-        <location line="-242"/>
-        <location line="+66"/>
+        <location line="-249"/>
+        <location line="+68"/>
         <source>%1: no such file</source>
         <translation>%1 : fichier introuvable</translation>
     </message>
     <message>
-        <location line="-61"/>
-        <location line="+28"/>
+        <location line="-63"/>
+        <location line="+29"/>
         <location line="+9"/>
-        <location line="+39"/>
+        <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+596"/>
+        <location line="+643"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="-691"/>
+        <location line="-740"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 ne se charge pas comme journal ; &quot;ovela-journal check %1&quot; en indique la raison</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+90"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 est le journal lui-même ; choisissez un autre fichier</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+339"/>
+        <location line="+45"/>
+        <location line="+362"/>
         <source>format</source>
         <translation>format</translation>
     </message>
     <message>
-        <location line="-337"/>
+        <location line="-360"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Écrire dans &lt;fichier&gt; au lieu de la sortie standard.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+519"/>
+        <location line="+563"/>
         <source>file</source>
         <translation>fichier</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location line="-560"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics : prévoir ce nombre de cycles à partir du cycle en cours. Par défaut : 6.</translation>
     </message>
@@ -106,12 +106,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>--cycles attend un nombre entre 0 et 1000</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>ovela-journal: no start-cycle date is set; the calendar holds no predictions</source>
         <translation>ovela-journal: aucune date de début de cycle n&apos;est définie ; le calendrier ne contient aucune prévision</translation>
     </message>
     <message numerus="yes">
-        <location line="+142"/>
+        <location line="+147"/>
         <source>%n left out (outside 36.00-38.00 °C; kept in the note)</source>
         <translation>
             <numerusform>%n omise (hors de 36,00-38,00 °C ; gardée dans la note)</numerusform>
@@ -119,28 +119,28 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+49"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>le carnet est ouvert (le processus %1 détient %2) ; fermez-le et réessayez. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: impossible de verrouiller %1 ; écriture sans verrou</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+33"/>
+        <location line="+17"/>
+        <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-18"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Rien n&apos;a été écrit. Choisissez quelle version l&apos;emporte avec --prefer-journal ou l&apos;autre option --prefer.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>added</source>
         <translation>ajouté</translation>
     </message>
@@ -165,54 +165,54 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>date de début de cycle : %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+240"/>
+        <location line="+9"/>
+        <location line="+265"/>
         <source>%1 was not written: %2</source>
         <translation>%1 n&apos;a pas été écrit : %2</translation>
     </message>
     <message>
-        <location line="-228"/>
+        <location line="-253"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulation : rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv ou json tels qu&apos;export les écrit, ou drip (l&apos;export CSV de l&apos;application drip). Par défaut : d&apos;après le fichier.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Replace the whole journal with the file&apos;s records.</source>
         <translation>Remplacer tout le journal par les enregistrements du fichier.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, take the file&apos;s record.</source>
         <translation>Là où un jour diffère, prendre l&apos;enregistrement du fichier.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep the journal&apos;s record.</source>
         <translation>Là où un jour diffère, garder l&apos;enregistrement du journal.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+63"/>
+        <location line="+9"/>
+        <location line="+68"/>
         <source>Show what would change; write nothing.</source>
         <translation>Montrer ce qui changerait ; ne rien écrire.</translation>
     </message>
     <message>
-        <location line="-578"/>
+        <location line="-615"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>standard input: %1</source>
         <translation>entrée standard : %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>%1 holds more than %2 MiB; it was read no further and nothing was written</source>
         <translation>%1 contient plus de %2 Mio ; la lecture s&apos;est arrêtée et rien n&apos;a été écrit</translation>
     </message>
@@ -222,12 +222,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 se décompresse en plus de %2 Mio, bien plus que tout journal ; la lecture s&apos;est arrêtée</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (les relevés seuls), json (les relevés, la date de début de cycle et les réglages), drip (un fichier que l&apos;application drip importe) ou ics (saignements et jours prévus pour un agenda). Par défaut : csv.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>ics: neutral summaries (&quot;P&quot; and &quot;F&quot;, or those given below) and calendar name, for a shared or work calendar.</source>
         <translation>ics : titres neutres (« P » et « F », ou ceux donnés ci-dessous) et nom d&apos;agenda neutre, pour un agenda partagé ou professionnel.</translation>
     </message>
@@ -248,17 +248,17 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ics : le titre des jours fertiles ; implique --discreet.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>unknown format &quot;%1&quot; (csv, json, drip or ics)</source>
         <translation>format inconnu « %1 » (csv, json, drip ou ics)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--%1 belongs to the ics format</source>
         <translation>--%1 appartient au format ics</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>ovela-journal: the record ends on %1; the calendar predicts from today, and says so in each prediction</source>
         <translation>ovela-journal : les relevés s&apos;arrêtent le %1 ; l&apos;agenda prévoit à partir d&apos;aujourd&apos;hui et le signale dans chaque prévision</translation>
     </message>
@@ -348,7 +348,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>objectif</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>unit</source>
         <translation>unité</translation>
     </message>
@@ -417,7 +417,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%n skipped</source>
         <translation>
             <numerusform>%n ignoré</numerusform>
@@ -454,7 +454,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>températures : %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%n bleeding(s) marked excluded, stored as &quot;Intermenstrual&quot; (never a cycle&apos;s start)</source>
         <translation>
             <numerusform>%n saignement marqué exclu, enregistré comme « Intermenstruel » (jamais un début de cycle)</numerusform>
@@ -462,7 +462,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+7"/>
         <source>drip&apos;s cycle starts (isCycleStart) differ from the diary&apos;s bleeding rule on %n day(s):</source>
         <translation>
             <numerusform>Les débuts de cycle de drip (isCycleStart) diffèrent de la règle des saignements du journal sur %n jour :</numerusform>
@@ -470,22 +470,22 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1: a start in drip, not by the bleeding rule</source>
         <translation>%1 : un début dans drip, pas selon la règle des saignements</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>%1: a start by the bleeding rule, not in drip</source>
         <translation>%1 : un début selon la règle des saignements, pas dans drip</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1 : pas de tel journal ; rien n&apos;a été écrit. « import --create » en crée un nouveau à cet endroit.</translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+37"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal : %n jour a un relevé différent dans %1 et dans le journal :</numerusform>
@@ -493,17 +493,17 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>this would leave %1 of the journal&apos;s %2 days; add --yes if that is what you want</source>
         <translation>il ne resterait que %1 des %2 jours du journal ; ajoutez --yes si c&apos;est bien ce que vous voulez</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>A real run refuses: %1.</source>
         <translation>Une exécution réelle refuse : %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>settings: %1</source>
         <translation>réglages : %1</translation>
     </message>
@@ -523,17 +523,17 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Le journal contenait déjà tout ; rien n&apos;y a été écrit.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+20"/>
         <source>Make the journal when it does not exist yet.</source>
         <translation>Créer le journal s&apos;il n&apos;existe pas encore.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Allow an import that leaves fewer than half the days of a journal of more than 30.</source>
         <translation>Autoriser une importation qui laisse moins de la moitié des jours d&apos;un journal de plus de 30 jours.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>json: also restore the settings the file carries (lengths, goal, unit).</source>
         <translation>json : restaurer aussi les réglages du fichier (durées, objectif, unité).</translation>
     </message>
@@ -548,17 +548,17 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>--prefer-import et --prefer-journal s&apos;excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--replace takes every record of the file; it excludes --prefer-import and --prefer-journal</source>
         <translation>--replace prend tous les relevés du fichier ; il exclut --prefer-import et --prefer-journal</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>unknown format &quot;%1&quot; (csv, json or drip)</source>
         <translation>format inconnu &quot;%1&quot; (csv, json ou drip)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--settings needs a json file; only json carries the settings</source>
         <translation>--settings demande un fichier json ; seul json contient les réglages</translation>
     </message>
@@ -568,7 +568,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 : %2. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 carries no settings (only a json export does). Nothing was written.</source>
         <translation>%1 ne contient pas de réglages (seul un export json en contient). Rien n&apos;a été écrit.</translation>
     </message>
@@ -578,7 +578,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Là où un jour diffère, prendre l&apos;enregistrement de l&apos;autre journal.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep this journal&apos;s record.</source>
         <translation>Là où un jour diffère, garder l&apos;enregistrement de ce journal.</translation>
     </message>
@@ -593,7 +593,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>--prefer-other et --prefer-journal s&apos;excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Afficher du JSON pur au lieu d&apos;un tableau.</translation>
     </message>
@@ -608,7 +608,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ovela-journal: le carnet est ouvert ; vérification du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>%1: loads</source>
         <translation>%1 : se charge correctement</translation>
     </message>
@@ -629,12 +629,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>date de début de cycle : %1</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-12"/>
         <source>%1: does not load</source>
         <translation>%1 : ne se charge pas</translation>
     </message>
@@ -644,27 +644,27 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>défaut : %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>unknown</source>
         <translation>inconnu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)</source>
         <translation>lisible en entier jusqu&apos;à l&apos;octet %1 du flux décompressé (%2 octets décompressés)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>whole records before the damage: %1</source>
         <translation>enregistrements intacts avant le défaut : %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NOUVEAU&quot; conserve ce qui est intact.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>Le nouveau journal à écrire ; il ne doit pas encore exister.</translation>
     </message>
@@ -684,17 +684,17 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 existe déjà ; salvage n&apos;écrit que dans un nouveau fichier</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1 : rien à récupérer : %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 est verrouillé par le carnet (processus %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 est entier : le seul relevé (%n) a été gardé</numerusform>
@@ -710,7 +710,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+41"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1 : pas de tel journal ; rien n&apos;a été lu</translation>
     </message>
@@ -720,22 +720,22 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>« ovela-journal COMMANDE --help » décrit une commande.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Write the journal as csv, json, drip&apos;s csv or ics.</source>
         <translation>Écrire le journal en csv, json, csv de drip ou ics.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+115"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 n&apos;attend pas de nom de fichier (« %2 »)</translation>
     </message>
     <message>
-        <location line="-179"/>
+        <location line="-195"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>la date de début de cycle a été perdue ; définissez-la à nouveau dans le carnet</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>written to %1</source>
         <translation>écrit dans %1</translation>
     </message>
@@ -750,12 +750,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>&quot;ovela-journal COMMANDE --help&quot; décrit une commande. Chaque commande travaille sur le journal du carnet, sauf si --journal en désigne un autre.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; lecture du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Importer des enregistrements depuis du csv, du json ou le csv de drip.</translation>
     </message>
@@ -765,7 +765,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Importer les enregistrements d&apos;un autre fichier journal.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Indiquer si un fichier journal se charge et, sinon, jusqu&apos;où.</translation>
     </message>
@@ -775,7 +775,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Conserver chaque enregistrement intact d&apos;un journal endommagé dans un nouveau journal.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Lister les cycles visibles dans les relevés, avec la montée de température de chacun.</translation>
     </message>
@@ -785,12 +785,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Statistiques des cycles et prochains débuts de règles suggérés par les relevés.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Les données du carnet exportées, importées, fusionnées, vérifiées et récupérées, sans sa fenêtre.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Work on the journal &lt;path&gt; instead of the diary&apos;s own.</source>
         <translation>Travailler sur le journal &lt;chemin&gt; au lieu de celui du carnet.</translation>
     </message>
@@ -800,7 +800,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>chemin</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>What to do (see below).</source>
         <translation>Ce qu&apos;il faut faire (voir ci-dessous).</translation>
     </message>
@@ -833,33 +833,33 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>unknown cervical fluid code &quot;%1&quot;</source>
         <translation>code de glaire cervicale inconnu &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+227"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+232"/>
         <source>unknown cervical fluid &quot;%1&quot;</source>
         <translation>glaire cervicale inconnue &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the code %1 is not &quot;%2&quot;</source>
         <translation>le code %1 ne correspond pas à &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>temperature code &quot;%1&quot; is off the scale (0 to %2)</source>
         <translation>le code de température &quot;%1&quot; est hors échelle (0 à %2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+17"/>
         <source>temperature %1 %2 is off the scale</source>
         <translation>la température %1 %2 est hors échelle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>temperature %1 %2 does not match the code %3</source>
         <translation>la température %1 %2 ne correspond pas au code %3</translation>
     </message>
@@ -869,7 +869,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>un marqueur vaut 0 ou 1, pas &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>: not UTF-8 text (byte offset %1)</source>
         <translation> : texte non UTF-8 (octet %1)</translation>
     </message>
@@ -895,51 +895,51 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ligne 1 : le fichier est vide</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>line %1: the file ends without its final line end; it was cut short (every export ends in one)</source>
         <translation>ligne %1 : le fichier se termine sans sa dernière fin de ligne ; il a été tronqué (tout export en a une)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>ligne 1 : l&apos;en-tête n&apos;est pas &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-49"/>
+        <location line="+7"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-52"/>
         <source>line %1: %2 fields where the header has %3</source>
         <translation>ligne %1 : %2 champs alors que l&apos;en-tête en a %3</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+34"/>
+        <location line="+9"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+36"/>
         <source>: &quot;%1&quot; is not a date (yyyy-mm-dd)</source>
         <translation>: &quot;%1&quot; n&apos;est pas une date (aaaa-mm-jj)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+3"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+311"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+319"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 apparaît une deuxième fois</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-55"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-58"/>
         <source>line 1: no header row</source>
         <translation>ligne 1 : aucune ligne d&apos;en-tête</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>: the column &quot;%1&quot; appears twice</source>
         <translation>: la colonne &quot;%1&quot; apparaît deux fois</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+63"/>
         <source>unknown bleeding value &quot;%1&quot;</source>
         <translation>valeur de saignement inconnue « %1 »</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-59"/>
         <source>line 1: the header has no &quot;date&quot; column</source>
         <translation>ligne 1 : l&apos;en-tête n&apos;a pas de colonne &quot;date&quot;</translation>
     </message>
@@ -949,7 +949,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>: &quot;%1&quot; ne vaut ni true ni false</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+79"/>
         <source>: &quot;%1&quot; is not a temperature</source>
         <translation>: &quot;%1&quot; n&apos;est pas une température</translation>
     </message>
@@ -974,12 +974,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Saignements notés dans le carnet</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>An estimate by the calendar method from the cycle lengths set in the diary, not a measurement. It is no contraception.</source>
         <translation>Une estimation par la méthode du calendrier à partir des durées réglées dans le journal, pas une mesure. Ce n&apos;est pas une contraception.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The record ends on %1: these dates carry its rhythm on from today.</source>
         <translation>Les relevés s&apos;arrêtent le %1 : ces dates prolongent leur rythme à partir d&apos;aujourd&apos;hui.</translation>
     </message>
@@ -994,12 +994,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Jours fertiles (prévus)</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-73"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-78"/>
         <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
         <translation>Ces chiffres décrivent ce que vous avez noté. À eux seuls, ils ne constituent pas une méthode de contraception.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no completed cycle</source>
         <translation>aucun cycle terminé</translation>
     </message>
@@ -1045,17 +1045,17 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>durée moyenne des règles : %1 jours</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
         <translation>Aucun cycle pour l&apos;instant : un cycle commence un jour où des saignements sont notés.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Start</source>
         <translation>Début</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Length</source>
         <translation>Durée</translation>
     </message>
@@ -1065,7 +1065,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Règles</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Shift confirmed</source>
         <translation>Montée confirmée</translation>
     </message>
@@ -1095,7 +1095,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Règle 0 : trois températures au-dessus de la ligne de base (niveau des températures basses), la troisième au moins 0,2 °C au-dessus ; 1 et 2 : les deux exceptions, confirmées le quatrième jour.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>All completed cycles</source>
         <translation>Tous les cycles terminés</translation>
     </message>
@@ -1113,12 +1113,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The record&apos;s last cycle starts on %1: predictions for days already past are left out.</source>
         <translation>Le dernier cycle des relevés commence le %1 : les prévisions pour des jours déjà passés sont omises.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>No prediction: the record ends too long ago.</source>
         <translation>Aucune prévision : les relevés s&apos;arrêtent depuis trop longtemps.</translation>
     </message>
@@ -1133,7 +1133,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Prochains débuts de règles (d&apos;après la médiane des 12 derniers cycles, ± un écart type), et ce qu&apos;indique le calendrier du carnet :</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>calendar: %1</source>
         <translation>calendrier : %1</translation>
     </message>
@@ -1143,7 +1143,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>calendrier : aucune date de début de cycle définie</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-222"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-230"/>
         <source>, field &quot;%1&quot;: outside what the Preferences dialog allows</source>
         <translation>, champ « %1 » : hors de ce que permet la boîte des préférences</translation>
     </message>
@@ -1153,7 +1153,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>, champ « %1 » : aucun de %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, champ &quot;%1&quot; : </translation>
     </message>
@@ -1178,7 +1178,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ne correspond pas au nom de la glaire</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>off the scale (0 to %1)</source>
         <translation>hors échelle (0 à %1)</translation>
     </message>
@@ -1208,7 +1208,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation> : le fichier se termine avant son accolade fermante ; il a été tronqué</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>pas un export de journal (pas de &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
@@ -1228,7 +1228,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation> : réglages</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>: &quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
         <translation> : « startCycleDate » : pas une date (aaaa-mm-jj)</translation>
     </message>
@@ -1258,7 +1258,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>le flux décompressé dépasse %1 octets ; lecture interrompue</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>the gzip stream ends early (cut off)</source>
         <translation>le flux gzip se termine trop tôt (tronqué)</translation>
     </message>
@@ -1283,7 +1283,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>sa note est tronquée</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>le fichier dépasse %1 octets ; lecture interrompue</translation>
     </message>

@@ -83,7 +83,8 @@ Loaded loadFile(const QString &path, OvelaDatabase &journal, QString *error,
     QZipFile device(path);
     if (!device.open(QIODevice::ReadOnly) || !journal.load(&device)) {
         *error =
-            JournalText::tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why").arg(said);
+            JournalText::tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why")
+                .arg(said);
         return Loaded::Failed;
     }
     return Loaded::Yes;
@@ -121,10 +122,11 @@ bool readInput(JournalToolContext &c, const QString &path, QByteArray *data)
         data->append(chunk.constData(), got);
         if (data->size() > JournalInputLimit) {
             data->clear();
-            c.fail(JournalText::tr("%1 holds more than %2 MiB; it was read no further and nothing was "
-                                   "written")
-                       .arg(shown(path))
-                       .arg(JournalInputLimit >> 20));
+            c.fail(
+                JournalText::tr("%1 holds more than %2 MiB; it was read no further and nothing was "
+                                "written")
+                    .arg(shown(path))
+                    .arg(JournalInputLimit >> 20));
             return false;
         }
     }
@@ -210,18 +212,20 @@ JournalRecords::Settings storedSettings()
 
 void exportOptions(QCommandLineParser &parser)
 {
-    parser.addOption({formatOption,
-                      JournalText::tr("csv (the records only), json (the records, the start-cycle date "
-                                      "and the settings), drip (a file the drip app imports) or ics "
-                                      "(bleeding and predicted days for a calendar program). Default: "
-                                      "csv."),
-                      JournalText::tr("format"), QStringLiteral("csv")});
+    parser.addOption(
+        {formatOption,
+         JournalText::tr("csv (the records only), json (the records, the start-cycle date "
+                         "and the settings), drip (a file the drip app imports) or ics "
+                         "(bleeding and predicted days for a calendar program). Default: "
+                         "csv."),
+         JournalText::tr("format"), QStringLiteral("csv")});
     parser.addOption({{QStringLiteral("o"), outputOption},
                       JournalText::tr("Write to <file> instead of standard output."),
                       JournalText::tr("file")});
-    parser.addOption({cyclesOption,
-                      JournalText::tr("ics: predict this many cycles from the current one. Default: 6."),
-                      JournalText::tr("n"), QStringLiteral("6")});
+    parser.addOption(
+        {cyclesOption,
+         JournalText::tr("ics: predict this many cycles from the current one. Default: 6."),
+         JournalText::tr("n"), QStringLiteral("6")});
     parser.addOption({discreetOption,
                       JournalText::tr("ics: neutral summaries (\"P\" and \"F\", or those given "
                                       "below) and calendar name, for a shared or work calendar.")});
@@ -243,9 +247,11 @@ int exportCommand(JournalToolContext &c)
     const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json"),
                                  QStringLiteral("drip"), QStringLiteral("ics")};
     if (!formats.contains(format))
-        return c.usage(JournalText::tr("unknown format \"%1\" (csv, json, drip or ics)").arg(format));
+        return c.usage(
+            JournalText::tr("unknown format \"%1\" (csv, json, drip or ics)").arg(format));
     const bool ics = format == QLatin1String("ics");
-    for (const QString &option : {cyclesOption, discreetOption, periodSummaryOption, fertileSummaryOption}) {
+    for (const QString &option :
+         {cyclesOption, discreetOption, periodSummaryOption, fertileSummaryOption}) {
         if (!ics && c.parser.isSet(option))
             return c.usage(JournalText::tr("--%1 belongs to the ics format").arg(option));
     }
@@ -270,12 +276,14 @@ int exportCommand(JournalToolContext &c)
     if (c.parser.isSet(fertileSummaryOption))
         options.fertileSummary = c.parser.value(fertileSummaryOption);
     if (!journal.getStartCycleDate().isValid())
-        c.err << JournalText::tr("ovela-journal: no start-cycle date is set; the calendar holds no predictions")
+        c.err << JournalText::tr(
+                     "ovela-journal: no start-cycle date is set; the calendar holds no predictions")
               << '\n';
     const QDate oldEnd = JournalIcs::oldRecordEnd(journal, options.today);
     if (oldEnd.isValid() && journal.getStartCycleDate().isValid())
-        c.err << JournalText::tr("ovela-journal: the record ends on %1; the calendar predicts from today, "
-                                 "and says so in each prediction")
+        c.err << JournalText::tr(
+                     "ovela-journal: the record ends on %1; the calendar predicts from today, "
+                     "and says so in each prediction")
                      .arg(isoDate(oldEnd))
               << '\n';
     return writeOutput(c, JournalIcs::write(journal, options));
@@ -368,8 +376,11 @@ QString settingsChange(const JournalRecords::Settings &s, Preferences *preferenc
                        .arg(s.birthGoal);
         preferences->setBirthGoal(Preferences::BirthGoal(s.birthGoal));
     }
-    if (s.temperatureFormat >= 0 && int(preferences->getTemperatureFormat()) != s.temperatureFormat) {
-        auto unit = [](int format) { return format == 1 ? QStringLiteral("\u00b0F") : QStringLiteral("\u00b0C"); };
+    if (s.temperatureFormat >= 0 &&
+        int(preferences->getTemperatureFormat()) != s.temperatureFormat) {
+        auto unit = [](int format) {
+            return format == 1 ? QStringLiteral("\u00b0F") : QStringLiteral("\u00b0C");
+        };
         changes << QStringLiteral("%1 %2 -> %3")
                        .arg(JournalText::tr("unit"), unit(int(preferences->getTemperatureFormat())),
                             unit(s.temperatureFormat));
@@ -397,15 +408,16 @@ void printSummary(JournalToolContext &c, const Incoming &incoming, const Journal
         if (d.skippedEmpty)
             why << JournalText::tr("%n with nothing recorded", nullptr, d.skippedEmpty);
         if (d.skippedDryOnly)
-            why << JournalText::tr("%n with only mucus \"dry\" or \"nothing\", which the diary cannot "
-                                   "tell from a day without a record",
-                                   nullptr, d.skippedDryOnly);
+            why << JournalText::tr(
+                "%n with only mucus \"dry\" or \"nothing\", which the diary cannot "
+                "tell from a day without a record",
+                nullptr, d.skippedDryOnly);
         c.out << JournalText::tr("%n skipped", nullptr, skipped) << ": "
               << why.join(QLatin1String("; ")) << '\n';
     }
     if (d.notesExtended)
-        c.out << JournalText::tr("%n noted: what has no field here was added to the day's note", nullptr,
-                                 d.notesExtended)
+        c.out << JournalText::tr("%n noted: what has no field here was added to the day's note",
+                                 nullptr, d.notesExtended)
               << '\n';
     QStringList temperatures;
     if (d.temperaturesRounded)
@@ -417,23 +429,30 @@ void printSummary(JournalToolContext &c, const Incoming &incoming, const Journal
         temperatures << JournalText::tr("%n marked excluded (kept in the note only)", nullptr,
                                         d.temperaturesExcluded);
     if (!temperatures.isEmpty())
-        c.out << JournalText::tr("temperatures: %1").arg(temperatures.join(QLatin1String(", "))) << '\n';
+        c.out << JournalText::tr("temperatures: %1").arg(temperatures.join(QLatin1String(", ")))
+              << '\n';
     if (d.bleedingsExcluded)
-        c.out << JournalText::tr("%n bleeding(s) marked excluded, stored as \"Intermenstrual\" (never a "
-                                 "cycle's start)",
-                                 nullptr, d.bleedingsExcluded)
+        c.out << JournalText::tr(
+                     "%n bleeding(s) marked excluded, stored as \"Intermenstrual\" (never a "
+                     "cycle's start)",
+                     nullptr, d.bleedingsExcluded)
               << '\n';
     const int disagreements = int(d.dripStartsOnly.size() + d.ruleStartsOnly.size());
     if (disagreements > 0) {
-        c.out << JournalText::tr("drip's cycle starts (isCycleStart) differ from the diary's bleeding "
-                                 "rule on %n day(s):",
-                                 nullptr, disagreements)
+        c.out << JournalText::tr(
+                     "drip's cycle starts (isCycleStart) differ from the diary's bleeding "
+                     "rule on %n day(s):",
+                     nullptr, disagreements)
               << '\n';
         for (const QDate &date : d.dripStartsOnly)
-            c.out << "  " << JournalText::tr("%1: a start in drip, not by the bleeding rule").arg(isoDate(date))
+            c.out << "  "
+                  << JournalText::tr("%1: a start in drip, not by the bleeding rule")
+                         .arg(isoDate(date))
                   << '\n';
         for (const QDate &date : d.ruleStartsOnly)
-            c.out << "  " << JournalText::tr("%1: a start by the bleeding rule, not in drip").arg(isoDate(date))
+            c.out << "  "
+                  << JournalText::tr("%1: a start by the bleeding rule, not in drip")
+                         .arg(isoDate(date))
                   << '\n';
     }
 }
@@ -444,21 +463,23 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     const bool dryRun = c.parser.isSet(dryRunOption);
     const bool missing = !QFileInfo::exists(c.journalPath);
     if (missing && !create)
-        return c.fail(JournalText::tr("%1: no such journal; nothing was written. \"import --create\" "
-                                      "makes a new one there.")
-                          .arg(c.journalPath));
+        return c.fail(
+            JournalText::tr("%1: no such journal; nothing was written. \"import --create\" "
+                            "makes a new one there.")
+                .arg(c.journalPath));
     OvelaJournalFile file(c.journalPath);
     if (!dryRun) {
         switch (file.lock()) {
         case OvelaJournalFile::LockResult::HeldElsewhere:
-            return c.fail(JournalText::tr("the diary is open (process %1 holds %2); close it and try again. "
-                             "Nothing was written.")
-                              .arg(file.lockOwner())
-                              .arg(file.lockPath()));
+            return c.fail(
+                JournalText::tr("the diary is open (process %1 holds %2); close it and try again. "
+                                "Nothing was written.")
+                    .arg(file.lockOwner())
+                    .arg(file.lockPath()));
         case OvelaJournalFile::LockResult::Unavailable:
-            c.err
-                << JournalText::tr("ovela-journal: cannot lock %1; writing without the lock").arg(c.journalPath)
-                << '\n';
+            c.err << JournalText::tr("ovela-journal: cannot lock %1; writing without the lock")
+                         .arg(c.journalPath)
+                  << '\n';
             break;
         case OvelaJournalFile::LockResult::Locked:
             break;
@@ -480,18 +501,20 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
         JournalMerge::plan(journal, incoming.data.records, incoming.data.hasStartCycleDate,
                            incoming.data.startCycleDate, prefer, replace);
     if (!plan.conflicts.isEmpty()) {
-        c.err << JournalText::tr("ovela-journal: %n day(s) hold a different record in %1 and in the journal:",
-                                 nullptr, int(plan.conflicts.size()))
+        c.err << JournalText::tr(
+                     "ovela-journal: %n day(s) hold a different record in %1 and in the journal:",
+                     nullptr, int(plan.conflicts.size()))
                      .arg(incoming.source)
               << '\n';
         for (const QDate &date : plan.conflicts) {
             c.err << "  " << isoDate(date) << '\n';
-            for (const QString &line : differences(journal.getEntry(date),
-                                                   incoming.data.records.value(date), incoming.source))
+            for (const QString &line : differences(
+                     journal.getEntry(date), incoming.data.records.value(date), incoming.source))
                 c.err << "    " << line << '\n';
         }
-        c.err << JournalText::tr("Nothing was written. Choose which side wins with --prefer-journal or the "
-                    "other --prefer option.")
+        c.err << JournalText::tr(
+                     "Nothing was written. Choose which side wins with --prefer-journal or the "
+                     "other --prefer option.")
               << '\n';
         c.err.flush();
         return 1;
@@ -502,7 +525,8 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     const qsizetype after = before + plan.added.size() - plan.removed.size();
     const bool guarded = before > GuardedJournalDays && after * 2 < before;
     const QString guard =
-        JournalText::tr("this would leave %1 of the journal's %2 days; add --yes if that is what you want")
+        JournalText::tr(
+            "this would leave %1 of the journal's %2 days; add --yes if that is what you want")
             .arg(after)
             .arg(before);
     if (guarded && !dryRun && !c.parser.isSet(yesOption))
@@ -527,7 +551,8 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     } else if (plan.changesJournal() || (missing && create)) {
         JournalMerge::apply(journal, incoming.data.records, plan);
         if (!file.save(journal))
-            return c.fail(JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
+            return c.fail(
+                JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
     }
     if (!settingsChanged.isEmpty()) {
         c.out << JournalText::tr("settings: %1").arg(settingsChanged) << '\n';
@@ -543,25 +568,33 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     else if (missing && create)
         c.out << JournalText::tr("%1 was made.").arg(c.journalPath) << '\n';
     else if (!plan.changesJournal())
-        c.out << JournalText::tr("The journal already held all of it; nothing was written to it.") << '\n';
+        c.out << JournalText::tr("The journal already held all of it; nothing was written to it.")
+              << '\n';
     c.out.flush();
     return 0;
 }
 
 void importOptions(QCommandLineParser &parser)
 {
-    parser.addOption({formatOption,
-                      JournalText::tr("csv or json as export writes them, or drip (the CSV export of the drip "
+    parser.addOption(
+        {formatOption,
+         JournalText::tr("csv or json as export writes them, or drip (the CSV export of the drip "
                          "app). Default: from the file."),
-                      JournalText::tr("format")});
-    parser.addOption({replaceOption, JournalText::tr("Replace the whole journal with the file's records.")});
-    parser.addOption({preferImportOption, JournalText::tr("Where a day differs, take the file's record.")});
-    parser.addOption({preferJournalOption, JournalText::tr("Where a day differs, keep the journal's record.")});
-    parser.addOption({createOption, JournalText::tr("Make the journal when it does not exist yet.")});
-    parser.addOption({yesOption, JournalText::tr("Allow an import that leaves fewer than half the days of a "
-                                                 "journal of more than 30.")});
-    parser.addOption({settingsOption, JournalText::tr("json: also restore the settings the file carries "
-                                                      "(lengths, goal, unit).")});
+         JournalText::tr("format")});
+    parser.addOption(
+        {replaceOption, JournalText::tr("Replace the whole journal with the file's records.")});
+    parser.addOption(
+        {preferImportOption, JournalText::tr("Where a day differs, take the file's record.")});
+    parser.addOption(
+        {preferJournalOption, JournalText::tr("Where a day differs, keep the journal's record.")});
+    parser.addOption(
+        {createOption, JournalText::tr("Make the journal when it does not exist yet.")});
+    parser.addOption(
+        {yesOption, JournalText::tr("Allow an import that leaves fewer than half the days of a "
+                                    "journal of more than 30.")});
+    parser.addOption(
+        {settingsOption, JournalText::tr("json: also restore the settings the file carries "
+                                         "(lengths, goal, unit).")});
     parser.addOption({dryRunOption, JournalText::tr("Show what would change; write nothing.")});
 }
 
@@ -576,15 +609,18 @@ int importCommand(JournalToolContext &c)
     if (preferImport && preferJournal)
         return c.usage(JournalText::tr("--prefer-import and --prefer-journal exclude each other"));
     if (replace && (preferImport || preferJournal))
-        return c.usage(JournalText::tr("--replace takes every record of the file; it excludes --prefer-import "
-                                       "and --prefer-journal"));
+        return c.usage(
+            JournalText::tr("--replace takes every record of the file; it excludes --prefer-import "
+                            "and --prefer-journal"));
     QString format = c.parser.value(formatOption);
-    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("drip")};
+    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json"),
+                                 QStringLiteral("drip")};
     if (!format.isEmpty() && !formats.contains(format))
         return c.usage(JournalText::tr("unknown format \"%1\" (csv, json or drip)").arg(format));
     const bool withSettings = c.parser.isSet(settingsOption);
     if (withSettings && !format.isEmpty() && format != QLatin1String("json"))
-        return c.usage(JournalText::tr("--settings needs a json file; only json carries the settings"));
+        return c.usage(
+            JournalText::tr("--settings needs a json file; only json carries the settings"));
 
     QByteArray data;
     if (!readInput(c, path, &data))
@@ -594,7 +630,8 @@ int importCommand(JournalToolContext &c)
             data.trimmed().startsWith('{'))
             format = QStringLiteral("json");
         else
-            format = JournalDrip::looksLikeDrip(data) ? QStringLiteral("drip") : QStringLiteral("csv");
+            format =
+                JournalDrip::looksLikeDrip(data) ? QStringLiteral("drip") : QStringLiteral("csv");
     }
     Incoming incoming;
     incoming.source = shown(path);
@@ -609,9 +646,10 @@ int importCommand(JournalToolContext &c)
     if (!ok)
         return c.fail(JournalText::tr("%1: %2. Nothing was written.").arg(shown(path), error));
     if (withSettings && !incoming.data.hasSettings)
-        return c.fail(JournalText::tr("%1 carries no settings (only a json export does). Nothing was "
-                                      "written.")
-                          .arg(shown(path)));
+        return c.fail(
+            JournalText::tr("%1 carries no settings (only a json export does). Nothing was "
+                            "written.")
+                .arg(shown(path)));
 
     const auto prefer = preferImport    ? JournalMerge::Prefer::Incoming
                         : preferJournal ? JournalMerge::Prefer::Journal
@@ -623,7 +661,8 @@ void mergeOptions(QCommandLineParser &parser)
 {
     parser.addOption({QStringLiteral("prefer-other"),
                       JournalText::tr("Where a day differs, take the other journal's record.")});
-    parser.addOption({preferJournalOption, JournalText::tr("Where a day differs, keep this journal's record.")});
+    parser.addOption(
+        {preferJournalOption, JournalText::tr("Where a day differs, keep this journal's record.")});
     parser.addOption({dryRunOption, JournalText::tr("Show what would change; write nothing.")});
 }
 
@@ -662,7 +701,8 @@ void noOptions(QCommandLineParser &) {}
 
 void insightOptions(QCommandLineParser &parser)
 {
-    parser.addOption({QStringLiteral("json"), JournalText::tr("Print pure JSON instead of a table.")});
+    parser.addOption(
+        {QStringLiteral("json"), JournalText::tr("Print pure JSON instead of a table.")});
 }
 
 int cyclesCommand(JournalToolContext &c)
@@ -680,8 +720,8 @@ int statsCommand(JournalToolContext &c)
     OvelaCycleMethod journal;
     if (!c.loadForReading(journal))
         return 1;
-    const int status =
-        runStatsCommand(journal, c.parser.isSet(QStringLiteral("json")), c.out, QDate::currentDate());
+    const int status = runStatsCommand(journal, c.parser.isSet(QStringLiteral("json")), c.out,
+                                       QDate::currentDate());
     c.out.flush();
     return status;
 }
@@ -694,7 +734,9 @@ int checkCommand(JournalToolContext &c)
     const QString name = shown(path);
     if (path != QLatin1String("-") && canonical(path) == canonical(c.journalPath) &&
         journalLockHeld(OvelaJournalFile(path).lockPath()))
-        c.err << JournalText::tr("ovela-journal: the diary is open; checking the journal as last saved") << '\n';
+        c.err << JournalText::tr(
+                     "ovela-journal: the diary is open; checking the journal as last saved")
+              << '\n';
     QByteArray bytes;
     QTemporaryFile copy;
     QString loadPath;
@@ -712,21 +754,28 @@ int checkCommand(JournalToolContext &c)
         if (!records.isEmpty())
             c.out << JournalText::tr("first: %1").arg(isoDate(records.firstKey())) << '\n'
                   << JournalText::tr("last: %1").arg(isoDate(records.lastKey())) << '\n';
-        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(journal.getStartCycleDate())) << '\n';
+        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(journal.getStartCycleDate()))
+              << '\n';
         c.out.flush();
         return 0;
     }
     const JournalSalvage::Result result = JournalSalvage::read(bytes, JournalInflatedLimit);
     c.out << JournalText::tr("%1: does not load").arg(name) << '\n'
-          << JournalText::tr("damage: %1").arg(result.damage.isEmpty() ? JournalText::tr("unknown") : result.damage) << '\n'
-          << JournalText::tr("reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)")
+          << JournalText::tr("damage: %1")
+                 .arg(result.damage.isEmpty() ? JournalText::tr("unknown") : result.damage)
+          << '\n'
+          << JournalText::tr(
+                 "reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)")
                  .arg(result.readTo)
                  .arg(result.inflated)
           << '\n'
-          << JournalText::tr("whole records before the damage: %1").arg(result.wholeRecords) << '\n';
+          << JournalText::tr("whole records before the damage: %1").arg(result.wholeRecords)
+          << '\n';
     if (result.startRead)
-        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(result.startCycleDate)) << '\n';
-    c.out << JournalText::tr("\"ovela-journal salvage %1 -o NEW\" keeps what is whole.").arg(path) << '\n';
+        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(result.startCycleDate))
+              << '\n';
+    c.out << JournalText::tr("\"ovela-journal salvage %1 -o NEW\" keeps what is whole.").arg(path)
+          << '\n';
     c.out.flush();
     return 1;
 }
@@ -755,7 +804,8 @@ int salvageCommand(JournalToolContext &c)
         return 1;
     const JournalSalvage::Result result = JournalSalvage::read(bytes, JournalInflatedLimit);
     if (!result.headerRead)
-        return c.fail(JournalText::tr("%1: nothing to salvage: %2").arg(shown(damaged), result.damage));
+        return c.fail(
+            JournalText::tr("%1: nothing to salvage: %2").arg(shown(damaged), result.damage));
 
     OvelaDatabase journal;
     for (auto it = result.records.cbegin(); it != result.records.cend(); ++it)
@@ -763,8 +813,9 @@ int salvageCommand(JournalToolContext &c)
     journal.setStartCycleDate(result.startCycleDate);
     OvelaJournalFile file(target);
     if (file.lock() == OvelaJournalFile::LockResult::HeldElsewhere)
-        return c.fail(
-            JournalText::tr("%1 is locked by the diary (process %2)").arg(target).arg(file.lockOwner()));
+        return c.fail(JournalText::tr("%1 is locked by the diary (process %2)")
+                          .arg(target)
+                          .arg(file.lockOwner()));
     if (!file.save(journal))
         return c.fail(JournalText::tr("%1 was not written: %2").arg(target, file.errorString()));
 
@@ -773,11 +824,13 @@ int salvageCommand(JournalToolContext &c)
                      .arg(shown(damaged));
     else
         c.out << JournalText::tr("%1: %2").arg(shown(damaged), result.damage) << '\n'
-              << JournalText::tr("kept %n whole record(s) of %1 announced", nullptr, result.wholeRecords)
+              << JournalText::tr("kept %n whole record(s) of %1 announced", nullptr,
+                                 result.wholeRecords)
                      .arg(qMax(result.declaredCount, 0));
     c.out << '\n';
     if (!result.startRead)
-        c.out << JournalText::tr("the start-cycle date was lost; set it again in the diary") << '\n';
+        c.out << JournalText::tr("the start-cycle date was lost; set it again in the diary")
+              << '\n';
     c.out << JournalText::tr("written to %1").arg(target) << '\n';
     c.out.flush();
     return 0;
@@ -790,8 +843,9 @@ QString programHelp(const QCommandLineParser &parser)
     for (const JournalCommand &command : journalCommands())
         text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(10), command.summary);
     text += QLatin1Char('\n') +
-            JournalText::tr("\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
-               "diary's own journal unless --journal names another.") +
+            JournalText::tr(
+                "\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
+                "diary's own journal unless --journal names another.") +
             QLatin1Char('\n');
     return text;
 }
@@ -801,7 +855,9 @@ QString programHelp(const QCommandLineParser &parser)
 bool JournalToolContext::loadForReading(OvelaCycleMethod &journal)
 {
     if (journalLockHeld(OvelaJournalFile(journalPath).lockPath()))
-        err << JournalText::tr("ovela-journal: the diary is open; reading the journal as last saved") << '\n';
+        err << JournalText::tr(
+                   "ovela-journal: the diary is open; reading the journal as last saved")
+            << '\n';
     applySettings(journal);
     QString error;
     switch (loadFile(journalPath, journal, &error)) {
@@ -852,28 +908,33 @@ bool journalLockHeld(const QString &lockPath, qint64 *owner)
 const QList<JournalCommand> &journalCommands()
 {
     static const QList<JournalCommand> commands = {
-        {QStringLiteral("export"), JournalText::tr("Write the journal as csv, json, drip's csv or ics."),
-         QString(), QStringLiteral("ovela-journal export --format ics --discreet -o cycle.ics"),
-         exportOptions, exportCommand},
-        {QStringLiteral("import"), JournalText::tr("Bring in records from csv, json or drip's csv."),
-         QStringLiteral("FILE"), QStringLiteral("ovela-journal import --dry-run drip-export.csv"),
-         importOptions, importCommand},
+        {QStringLiteral("export"),
+         JournalText::tr("Write the journal as csv, json, drip's csv or ics."), QString(),
+         QStringLiteral("ovela-journal export --format ics --discreet -o cycle.ics"), exportOptions,
+         exportCommand},
+        {QStringLiteral("import"),
+         JournalText::tr("Bring in records from csv, json or drip's csv."), QStringLiteral("FILE"),
+         QStringLiteral("ovela-journal import --dry-run drip-export.csv"), importOptions,
+         importCommand},
         {QStringLiteral("merge"), JournalText::tr("Bring in the records of another journal file."),
-         QStringLiteral("OTHER.ovd"), QStringLiteral("ovela-journal merge --prefer-journal laptop.ovd"),
-         mergeOptions, mergeCommand},
-        {QStringLiteral("check"), JournalText::tr("Tell whether a journal file loads, and how far if not."),
+         QStringLiteral("OTHER.ovd"),
+         QStringLiteral("ovela-journal merge --prefer-journal laptop.ovd"), mergeOptions,
+         mergeCommand},
+        {QStringLiteral("check"),
+         JournalText::tr("Tell whether a journal file loads, and how far if not."),
          QStringLiteral("[PATH]"), QStringLiteral("ovela-journal check backup.ovd"), noOptions,
          checkCommand},
         {QStringLiteral("salvage"),
          JournalText::tr("Keep every whole record of a damaged journal in a new one."),
-         QStringLiteral("DAMAGED"), QStringLiteral("ovela-journal salvage damaged.ovd -o rescued.ovd"),
-         salvageOptions, salvageCommand},
+         QStringLiteral("DAMAGED"),
+         QStringLiteral("ovela-journal salvage damaged.ovd -o rescued.ovd"), salvageOptions,
+         salvageCommand},
         {QStringLiteral("cycles"),
-         JournalText::tr("List the cycles the record shows, with the temperature shift of each."), QString(),
-         QStringLiteral("ovela-journal cycles --json"), insightOptions, cyclesCommand},
+         JournalText::tr("List the cycles the record shows, with the temperature shift of each."),
+         QString(), QStringLiteral("ovela-journal cycles --json"), insightOptions, cyclesCommand},
         {QStringLiteral("stats"),
-         JournalText::tr("Cycle statistics and the next period starts the record suggests."), QString(),
-         QStringLiteral("ovela-journal stats"), insightOptions, statsCommand},
+         JournalText::tr("Cycle statistics and the next period starts the record suggests."),
+         QString(), QStringLiteral("ovela-journal stats"), insightOptions, statsCommand},
     };
     return commands;
 }
@@ -902,8 +963,10 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        command ? command->summary
-                : JournalText::tr("The diary's data out, in, merged, checked and rescued, without its window."));
+        command
+            ? command->summary
+            : JournalText::tr(
+                  "The diary's data out, in, merged, checked and rescued, without its window."));
     parser.addOption({{QStringLiteral("j"), journalOption},
                       JournalText::tr("Work on the journal <path> instead of the diary's own."),
                       JournalText::tr("path")});
@@ -915,7 +978,8 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
             parser.addPositionalArgument(command->arguments, QString(), command->arguments);
         command->addOptions(parser);
     } else {
-        parser.addPositionalArgument(QStringLiteral("command"), JournalText::tr("What to do (see below)."),
+        parser.addPositionalArgument(QStringLiteral("command"),
+                                     JournalText::tr("What to do (see below)."),
                                      JournalText::tr("command [options]"));
     }
 
@@ -944,14 +1008,18 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
             err << programHelp(parser);
         else
             err << JournalText::tr("ovela-journal: unknown command \"%1\"").arg(name) << '\n'
-                << JournalText::tr("\"ovela-journal --help\" lists the commands and options.") << '\n';
+                << JournalText::tr("\"ovela-journal --help\" lists the commands and options.")
+                << '\n';
         err.flush();
         return 2;
     }
 
     QStringList positional = parser.positionalArguments();
     positional.removeFirst();
-    JournalToolContext context{parser, positional, out, err,
+    JournalToolContext context{parser,
+                               positional,
+                               out,
+                               err,
                                parser.isSet(journalOption) ? parser.value(journalOption)
                                                            : ovelaJournalPath(),
                                input};

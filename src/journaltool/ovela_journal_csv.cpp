@@ -126,14 +126,16 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
         bool ok = false;
         fluid = f[FluidCode].toInt(&ok);
         if (!ok || JournalRecords::fluidName(fluid).isEmpty())
-            return bad(FluidCode, JournalText::tr("unknown cervical fluid code \"%1\"").arg(f[FluidCode]));
+            return bad(FluidCode,
+                       JournalText::tr("unknown cervical fluid code \"%1\"").arg(f[FluidCode]));
     }
     if (!f[Fluid].isEmpty()) {
         const int byName = JournalRecords::fluidCode(f[Fluid]);
         if (byName < 0)
             return bad(Fluid, JournalText::tr("unknown cervical fluid \"%1\"").arg(f[Fluid]));
         if (!f[FluidCode].isEmpty() && byName != fluid)
-            return bad(FluidCode, JournalText::tr("the code %1 is not \"%2\"").arg(fluid).arg(f[Fluid]));
+            return bad(FluidCode,
+                       JournalText::tr("the code %1 is not \"%2\"").arg(fluid).arg(f[Fluid]));
         fluid = byName;
     }
 
@@ -142,9 +144,10 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
         bool ok = false;
         code = f[TemperatureCode].toInt(&ok);
         if (!ok || code < 0 || code > getTemperatureCount())
-            return bad(TemperatureCode, JournalText::tr("temperature code \"%1\" is off the scale (0 to %2)")
-                                            .arg(f[TemperatureCode])
-                                            .arg(getTemperatureCount()));
+            return bad(TemperatureCode,
+                       JournalText::tr("temperature code \"%1\" is off the scale (0 to %2)")
+                           .arg(f[TemperatureCode])
+                           .arg(getTemperatureCount()));
     }
     const struct
     {
@@ -159,9 +162,8 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
             continue;
         const int byValue = value.codeFor(text);
         if (byValue < 0)
-            return bad(
-                value.column,
-                JournalText::tr("temperature %1 %2 is off the scale").arg(text, QString::fromUtf8(value.unit)));
+            return bad(value.column, JournalText::tr("temperature %1 %2 is off the scale")
+                                         .arg(text, QString::fromUtf8(value.unit)));
         if (code != 0 && byValue != code)
             return bad(value.column, JournalText::tr("temperature %1 %2 does not match the code %3")
                                          .arg(text, QString::fromUtf8(value.unit))
@@ -239,9 +241,10 @@ bool parse(const QByteArray &data, QList<Row> *rows, QString *error, Dialect dia
     if (bad >= 0) {
         // Counted in characters up to the bad byte, as an editor shows its column.
         const qsizetype lineStart = data.lastIndexOf('\n', bad - 1) + 1;
-        return fail(error, where(int(data.left(bad).count('\n')) + 1,
-                                 int(QString::fromUtf8(data.mid(lineStart, bad - lineStart)).size()) + 1) +
-                               JournalText::tr(": not UTF-8 text (byte offset %1)").arg(bad));
+        return fail(error,
+                    where(int(data.left(bad).count('\n')) + 1,
+                          int(QString::fromUtf8(data.mid(lineStart, bad - lineStart)).size()) + 1) +
+                        JournalText::tr(": not UTF-8 text (byte offset %1)").arg(bad));
     }
     QString text = QString::fromUtf8(data);
     if (text.startsWith(QChar(0xFEFF)))
@@ -342,16 +345,17 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
     // Every export ends its last row with a line end: without it the file was cut.
     if (!data.endsWith('\n')) {
         const int lastLine = int(data.count('\n')) + 1;
-        return fail(error, JournalText::tr("line %1: the file ends without its final line end; it was cut "
-                                           "short (every export ends in one)")
-                               .arg(lastLine));
+        return fail(error,
+                    JournalText::tr("line %1: the file ends without its final line end; it was cut "
+                                    "short (every export ends in one)")
+                        .arg(lastLine));
     }
     QList<Row> rows;
     if (!parse(data, &rows, error))
         return false;
     if (rows.isEmpty() || rows.first().fields != columns())
-        return fail(error,
-                    JournalText::tr("line 1: the header is not \"%1\"").arg(columns().join(QLatin1Char(','))));
+        return fail(error, JournalText::tr("line 1: the header is not \"%1\"")
+                               .arg(columns().join(QLatin1Char(','))));
     Imported result;
     result.daysRead = int(rows.size()) - 1;
     for (qsizetype r = 1; r < rows.size(); ++r) {
@@ -363,11 +367,14 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
                                    .arg(int(ColumnCount)));
         QDate date;
         if (!readDate(row.fields[Date], &date))
-            return fail(error, where(row.line, 1) +
-                                   JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(row.fields[Date]));
+            return fail(
+                error,
+                where(row.line, 1) +
+                    JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(row.fields[Date]));
         if (result.records.contains(date))
-            return fail(error, where(row.line, 1) +
-                                   JournalText::tr(": %1 appears a second time").arg(row.fields[Date]));
+            return fail(error,
+                        where(row.line, 1) +
+                            JournalText::tr(": %1 appears a second time").arg(row.fields[Date]));
         OvelaRecordEntry entry;
         if (!readRow(row, &entry, error))
             return false;

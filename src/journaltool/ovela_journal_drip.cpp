@@ -155,18 +155,19 @@ QString dripQuoted(const QString &field)
 
 const QStringList &columns()
 {
-    static const QStringList names = QStringLiteral(
-        "date,temperature.value,temperature.exclude,temperature.time,temperature.note,"
-        "isCycleStart,bleeding.value,bleeding.exclude,"
-        "mucus.feeling,mucus.texture,mucus.value,mucus.exclude,"
-        "cervix.opening,cervix.firmness,cervix.position,cervix.exclude,note.value,desire.value,"
-        "sex.solo,sex.partner,sex.condom,sex.pill,sex.iud,sex.patch,sex.ring,sex.implant,"
-        "sex.diaphragm,sex.none,sex.other,sex.note,"
-        "pain.cramps,pain.ovulationPain,pain.headache,pain.backache,pain.nausea,"
-        "pain.tenderBreasts,pain.migraine,pain.other,pain.note,"
-        "mood.happy,mood.sad,mood.stressed,mood.balanced,mood.fine,mood.anxious,"
-        "mood.energetic,mood.fatigue,mood.angry,mood.other,mood.note")
-                                         .split(QLatin1Char(','));
+    static const QStringList names =
+        QStringLiteral(
+            "date,temperature.value,temperature.exclude,temperature.time,temperature.note,"
+            "isCycleStart,bleeding.value,bleeding.exclude,"
+            "mucus.feeling,mucus.texture,mucus.value,mucus.exclude,"
+            "cervix.opening,cervix.firmness,cervix.position,cervix.exclude,note.value,desire.value,"
+            "sex.solo,sex.partner,sex.condom,sex.pill,sex.iud,sex.patch,sex.ring,sex.implant,"
+            "sex.diaphragm,sex.none,sex.other,sex.note,"
+            "pain.cramps,pain.ovulationPain,pain.headache,pain.backache,pain.nausea,"
+            "pain.tenderBreasts,pain.migraine,pain.other,pain.note,"
+            "mood.happy,mood.sad,mood.stressed,mood.balanced,mood.fine,mood.anxious,"
+            "mood.energetic,mood.fatigue,mood.angry,mood.other,mood.note")
+            .split(QLatin1Char(','));
     return names;
 }
 
@@ -190,7 +191,8 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
     for (int i = 0; i < header.size(); ++i) {
         if (at.contains(header[i]))
             return fail(error,
-                        where(1, i + 1) + JournalText::tr(": the column \"%1\" appears twice").arg(header[i]));
+                        where(1, i + 1) +
+                            JournalText::tr(": the column \"%1\" appears twice").arg(header[i]));
         at.insert(header[i], i);
     }
     if (!at.contains(QStringLiteral("date")))
@@ -229,14 +231,16 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
             *result = ok ? -1 : text.toInt(&ok);
             if (ok && *result <= highest && *result >= -1 && !(text.isEmpty() != (*result < 0)))
                 return true;
-            return fail(error, where(row.line, columnOf(name)) + QLatin1String(": ") + what.arg(text));
+            return fail(error,
+                        where(row.line, columnOf(name)) + QLatin1String(": ") + what.arg(text));
         };
 
         const QString dateText = value("date");
         QDate date = QDate::fromString(dateText, Qt::ISODate);
         if (!date.isValid() || date.toString(Qt::ISODate) != dateText)
-            return fail(error, where(row.line, columnOf("date")) +
-                                   JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(dateText));
+            return fail(error,
+                        where(row.line, columnOf("date")) +
+                            JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(dateText));
         if (result.records.contains(date))
             return fail(error, where(row.line, columnOf("date")) +
                                    JournalText::tr(": %1 appears a second time").arg(dateText));
@@ -250,7 +254,8 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
             !flag("mucus.exclude", &mucusExcluded) ||
             !flag("temperature.exclude", &temperatureExcluded) || !flag("sex.partner", &love) ||
             !flag("sex.condom", &protection) || !flag("pain.cramps", &cramps) ||
-            !level("bleeding.value", 3, &bleeding, JournalText::tr("unknown bleeding value \"%1\"")) ||
+            !level("bleeding.value", 3, &bleeding,
+                   JournalText::tr("unknown bleeding value \"%1\"")) ||
             !level("mucus.value", 4, &mucus, JournalText::tr("unknown cervical fluid \"%1\"")))
             return false;
         if (cycleStart)
@@ -282,7 +287,8 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
                 entry.setCervicalFluid(5);
                 parts.add(QStringLiteral("mucus"), mucusWords[mucus]);
             } else {
-                // "Dry" is also what a day without a fluid shows: stored only beside something else.
+                // "Dry" is also what a day without a fluid shows: stored only beside something
+                // else.
                 dryOnly = true;
             }
         }
@@ -294,8 +300,9 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
             bool ok = false;
             const double celsius = temperature.toDouble(&ok);
             if (!ok || !std::isfinite(celsius))
-                return fail(error, where(row.line, columnOf("temperature.value")) +
-                                       JournalText::tr(": \"%1\" is not a temperature").arg(temperature));
+                return fail(error,
+                            where(row.line, columnOf("temperature.value")) +
+                                JournalText::tr(": \"%1\" is not a temperature").arg(temperature));
             if (temperatureExcluded) {
                 // Out of every rule the diary applies; kept for her to read.
                 ++result.temperaturesExcluded;
@@ -395,8 +402,12 @@ QByteArray write(const OvelaDatabase &journal)
     for (auto it = records.cbegin(); it != records.cend(); ++it) {
         const OvelaRecordEntry &e = it.value();
         QStringList fields(names.size());
-        auto set = [&](const QString &column, const QString &text) { fields[at.value(column)] = text; };
-        auto flag = [](bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); };
+        auto set = [&](const QString &column, const QString &text) {
+            fields[at.value(column)] = text;
+        };
+        auto flag = [](bool value) {
+            return value ? QStringLiteral("true") : QStringLiteral("false");
+        };
 
         // The note's last line, when it holds drip values an import put there.
         QString note = e.getNote();
@@ -438,7 +449,8 @@ QByteArray write(const OvelaDatabase &journal)
                     set(camel(group) + QLatin1String(".value"), item);
                 } else {
                     const qsizetype space = item.indexOf(QLatin1Char(' '));
-                    const QString column = camel(group) + QLatin1Char('.') + camel(item.left(space));
+                    const QString column =
+                        camel(group) + QLatin1Char('.') + camel(item.left(space));
                     if (space > 0 && at.contains(column) && !isBoolean(column))
                         set(column, item.mid(space + 1));
                     else

@@ -120,13 +120,15 @@ QByteArray write(const OvelaCycleMethod &journal, const Options &options)
               options.discreet ? options.periodSummary : JournalText::tr("Period"),
               options.discreet ? QString() : JournalText::tr("Bleeding recorded in the diary"));
 
-    QString caution = JournalText::tr("An estimate by the calendar method from the cycle lengths "
-                                      "set in the diary, not a measurement. It is no contraception.");
+    QString caution =
+        JournalText::tr("An estimate by the calendar method from the cycle lengths "
+                        "set in the diary, not a measurement. It is no contraception.");
     const QDate oldEnd = oldRecordEnd(journal, today);
     if (oldEnd.isValid())
-        caution += QLatin1Char(' ') +
-                   JournalText::tr("The record ends on %1: these dates carry its rhythm on from today.")
-                       .arg(oldEnd.toString(Qt::ISODate));
+        caution +=
+            QLatin1Char(' ') +
+            JournalText::tr("The record ends on %1: these dates carry its rhythm on from today.")
+                .arg(oldEnd.toString(Qt::ISODate));
 
     const QDate start = journal.getStartCycleDate();
     const int length = journal.getCycleLength();

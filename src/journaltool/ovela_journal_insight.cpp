@@ -31,8 +31,9 @@ double rounded(double value, int decimals = 2)
 void printCaution(QTextStream &out)
 {
     out << '\n'
-        << JournalText::tr("These figures describe what you recorded. They are no method of contraception on "
-              "their own.")
+        << JournalText::tr(
+               "These figures describe what you recorded. They are no method of contraception on "
+               "their own.")
         << '\n';
 }
 
@@ -64,7 +65,8 @@ void printFigures(QTextStream &out, const QString &title, const Figures &f)
         << '\n'
         << "  " << JournalText::tr("shortest: %n day(s)", nullptr, f.shortest) << ", "
         << JournalText::tr("longest: %n day(s)", nullptr, f.longest) << '\n'
-        << "  " << JournalText::tr("mean bleeding: %1 days").arg(decimal(f.meanBleedingDays)) << '\n';
+        << "  " << JournalText::tr("mean bleeding: %1 days").arg(decimal(f.meanBleedingDays))
+        << '\n';
 }
 
 } // namespace
@@ -92,13 +94,16 @@ int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &ou
         return 0;
     }
     if (cycles.isEmpty()) {
-        out << JournalText::tr("No cycle yet: a cycle starts on a day with bleeding recorded.") << '\n';
+        out << JournalText::tr("No cycle yet: a cycle starts on a day with bleeding recorded.")
+            << '\n';
         printCaution(out);
         return 0;
     }
     const QString row = QStringLiteral("%1  %2  %3  %4  %5  %6");
-    out << row.arg(JournalText::tr("Start").leftJustified(10), JournalText::tr("Length").rightJustified(6),
-                   JournalText::tr("Bleeding").rightJustified(8), JournalText::tr("Shift confirmed").leftJustified(19),
+    out << row.arg(JournalText::tr("Start").leftJustified(10),
+                   JournalText::tr("Length").rightJustified(6),
+                   JournalText::tr("Bleeding").rightJustified(8),
+                   JournalText::tr("Shift confirmed").leftJustified(19),
                    JournalText::tr("LTL °C/°F").leftJustified(13), JournalText::tr("Rule"))
                .trimmed()
         << '\n';
@@ -111,9 +116,9 @@ int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &ou
             confirmed = JournalText::tr("%1 (day %2)")
                             .arg(iso(c.shift.confirmedDay))
                             .arg(c.start.daysTo(c.shift.confirmedDay) + 1);
-            cover = QStringLiteral("%1/%2")
-                        .arg(QLocale().toString(c.shift.coverCelsius(), 'f', 2),
-                             QLocale().toString(c.shift.coverFahrenheit(), 'f', 2));
+            cover =
+                QStringLiteral("%1/%2").arg(QLocale().toString(c.shift.coverCelsius(), 'f', 2),
+                                            QLocale().toString(c.shift.coverFahrenheit(), 'f', 2));
             rule = QString::number(c.shift.rule);
         }
         out << row.arg(iso(c.start), length.rightJustified(6),
@@ -123,14 +128,16 @@ int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &ou
             << '\n';
     }
     out << '\n'
-        << JournalText::tr("Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; "
-              "1 and 2: the two exceptions, confirmed on the fourth day.")
+        << JournalText::tr(
+               "Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; "
+               "1 and 2: the two exceptions, confirmed on the fourth day.")
         << '\n';
     printCaution(out);
     return 0;
 }
 
-int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out, const QDate &today)
+int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out,
+                    const QDate &today)
 {
     const QList<Cycle> cycles = findCycles(journal);
     const Statistics stats = statistics(cycles);
@@ -163,15 +170,17 @@ int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out
     printFigures(out, JournalText::tr("All completed cycles"), stats.all);
     printFigures(out, JournalText::tr("The last 12"), stats.last12);
     if (stats.gaps > 0)
-        out << JournalText::tr("%n cycle(s) over %1 days were taken for gaps in the record and left "
-                               "out.",
-                               nullptr, stats.gaps)
+        out << JournalText::tr(
+                   "%n cycle(s) over %1 days were taken for gaps in the record and left "
+                   "out.",
+                   nullptr, stats.gaps)
                    .arg(GapLength)
             << '\n';
     out << '\n';
     if (past > 0 && !cycles.isEmpty())
-        out << JournalText::tr("The record's last cycle starts on %1: predictions for days already past "
-                               "are left out.")
+        out << JournalText::tr(
+                   "The record's last cycle starts on %1: predictions for days already past "
+                   "are left out.")
                    .arg(iso(cycles.last().start))
             << '\n';
     if (predictions.isEmpty() && past > 0) {
@@ -179,14 +188,16 @@ int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out
     } else if (predictions.isEmpty()) {
         out << JournalText::tr("No prediction: it needs one completed cycle.") << '\n';
     } else {
-        out << JournalText::tr("Next period starts (from the median of the last 12, ± one standard deviation), "
-                  "and what the diary's calendar shows:")
+        out << JournalText::tr(
+                   "Next period starts (from the median of the last 12, ± one standard deviation), "
+                   "and what the diary's calendar shows:")
             << '\n';
         for (const Prediction &p : predictions) {
             out << "  " << iso(p.start) << "  (" << iso(p.earliest) << " – " << iso(p.latest)
                 << ")  "
-                << (p.calendarStart.isValid() ? JournalText::tr("calendar: %1").arg(iso(p.calendarStart))
-                                              : JournalText::tr("calendar: no start-cycle date set"))
+                << (p.calendarStart.isValid()
+                        ? JournalText::tr("calendar: %1").arg(iso(p.calendarStart))
+                        : JournalText::tr("calendar: no start-cycle date set"))
                 << '\n';
         }
     }

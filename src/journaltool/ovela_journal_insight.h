@@ -8,4 +8,5 @@ class QTextStream;
 // the exit status.
 int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out);
 // `stats` leaves out predictions for days before `today`.
-int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out, const QDate &today);
+int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out,
+                    const QDate &today);

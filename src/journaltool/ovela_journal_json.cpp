@@ -148,7 +148,8 @@ bool readSettings(const QJsonObject &object, const QString &where,
         *choice.value = int(names.indexOf(value.toString()));
         if (!value.isString() || *choice.value < 0)
             return fail(error, where + JournalText::tr(", field \"%1\": not one of %2")
-                                           .arg(QLatin1String(choice.key), names.join(QLatin1String(", "))));
+                                           .arg(QLatin1String(choice.key),
+                                                names.join(QLatin1String(", "))));
     }
     return true;
 }
@@ -164,7 +165,8 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
                 OvelaRecordEntry *entry, QString *error)
 {
     auto bad = [&](const char *field, const QString &what) {
-        return fail(error, where + JournalText::tr(", field \"%1\": ").arg(QLatin1String(field)) + what);
+        return fail(error,
+                    where + JournalText::tr(", field \"%1\": ").arg(QLatin1String(field)) + what);
     };
 
     const QJsonValue dateValue = object.value(QLatin1String("date"));
@@ -197,7 +199,8 @@ bool readRecord(const QJsonObject &object, const QString &where, QDate *date,
         temperature = codeValue.toInt(-1);
         if (!codeValue.isDouble() || codeValue.toDouble() != temperature || temperature < 0 ||
             temperature > getTemperatureCount())
-            return bad("temperatureCode", JournalText::tr("off the scale (0 to %1)").arg(getTemperatureCount()));
+            return bad("temperatureCode",
+                       JournalText::tr("off the scale (0 to %1)").arg(getTemperatureCount()));
     }
     const struct
     {
@@ -303,13 +306,15 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
     };
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QLatin1String("format")).toString() != FormatName)
-        return fail(error, position(data, 0) + QLatin1String(": ") +
-                               JournalText::tr("not a journal export (no \"format\": \"%1\")").arg(FormatName));
+        return fail(
+            error,
+            position(data, 0) + QLatin1String(": ") +
+                JournalText::tr("not a journal export (no \"format\": \"%1\")").arg(FormatName));
     if (root.value(QLatin1String("version")).toInt(-1) != Version)
         return fail(error, at("version") + QLatin1String(": ") +
                                JournalText::tr("unknown version %1; this program reads version %2")
-                               .arg(root.value(QLatin1String("version")).toVariant().toString())
-                               .arg(Version));
+                                   .arg(root.value(QLatin1String("version")).toVariant().toString())
+                                   .arg(Version));
 
     Imported result;
     const QJsonValue settings = root.value(QLatin1String("settings"));
@@ -327,8 +332,9 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
         result.startCycleDate = QDate::fromString(start.toString(), Qt::ISODate);
         if (!start.isString() || !result.startCycleDate.isValid() ||
             result.startCycleDate.toString(Qt::ISODate) != start.toString())
-            return fail(error, at("startCycleDate") +
-                                   JournalText::tr(": \"startCycleDate\": not a date (yyyy-mm-dd)"));
+            return fail(error,
+                        at("startCycleDate") +
+                            JournalText::tr(": \"startCycleDate\": not a date (yyyy-mm-dd)"));
     }
     const QJsonValue records = root.value(QLatin1String("records"));
     if (!records.isArray())
@@ -346,8 +352,10 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
         if (!readRecord(list.at(i).toObject(), where, &date, &entry, error))
             return false;
         if (result.records.contains(date))
-            return fail(error,
-                        where + JournalText::tr(": %1 appears a second time").arg(date.toString(Qt::ISODate)));
+            return fail(
+                error,
+                where +
+                    JournalText::tr(": %1 appears a second time").arg(date.toString(Qt::ISODate)));
         result.records.insert(date, entry);
     }
     *imported = result;

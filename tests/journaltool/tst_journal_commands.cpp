@@ -322,7 +322,8 @@ void TestJournalCommands::checkAndSalvage()
     const QString rescued = path("rescued.ovd");
     r = run({QStringLiteral("salvage"), damaged, QStringLiteral("-o"), rescued});
     QCOMPARE(r.status, 0);
-    QVERIFY2(r.out.contains(QLatin1String("kept 1 whole record of 1 announced")), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QLatin1String("kept 1 whole record of 1 announced")),
+             qPrintable(r.out));
     // Never over the damaged file, nor over a salvage already written.
     for (const QString &target : {damaged, rescued})
         QCOMPARE(run({QStringLiteral("salvage"), damaged, QStringLiteral("-o"), target}).status, 1);
@@ -340,8 +341,8 @@ void TestJournalCommands::usage()
     for (const char *command : {"export", "import", "merge", "check", "salvage"})
         QVERIFY(r.out.contains(QLatin1String(command)));
     r = run({QStringLiteral("export"), QStringLiteral("--help")});
-    QVERIFY(
-        r.out.simplified().contains(QLatin1String("json (the records, the start-cycle date and the settings)")));
+    QVERIFY(r.out.simplified().contains(
+        QLatin1String("json (the records, the start-cycle date and the settings)")));
     r = run({QStringLiteral("import"), QStringLiteral("--help")});
     QVERIFY(r.out.contains(QLatin1String("drip")));
     QCOMPARE(run({QStringLiteral("explode")}).status, 2);
@@ -368,20 +369,25 @@ void TestJournalCommands::wrongCommandLines_data()
     row("import without a file", {QStringLiteral("import")});
     row("import of two files", {QStringLiteral("import"), in, in});
     row("import, both preferences",
-        {QStringLiteral("import"), in, QStringLiteral("--prefer-import"), QStringLiteral("--prefer-journal")});
+        {QStringLiteral("import"), in, QStringLiteral("--prefer-import"),
+         QStringLiteral("--prefer-journal")});
     row("import, replace and prefer the import",
-        {QStringLiteral("import"), in, QStringLiteral("--replace"), QStringLiteral("--prefer-import")});
+        {QStringLiteral("import"), in, QStringLiteral("--replace"),
+         QStringLiteral("--prefer-import")});
     row("import, replace and prefer the journal",
-        {QStringLiteral("import"), in, QStringLiteral("--replace"), QStringLiteral("--prefer-journal")});
-    row("import, an unknown format", {QStringLiteral("import"), in, QStringLiteral("--format=xml")});
-    row("import, settings from csv",
-        {QStringLiteral("import"), in, QStringLiteral("--settings"), QStringLiteral("--format=csv")});
+        {QStringLiteral("import"), in, QStringLiteral("--replace"),
+         QStringLiteral("--prefer-journal")});
+    row("import, an unknown format",
+        {QStringLiteral("import"), in, QStringLiteral("--format=xml")});
+    row("import, settings from csv", {QStringLiteral("import"), in, QStringLiteral("--settings"),
+                                      QStringLiteral("--format=csv")});
     row("merge without a file", {QStringLiteral("merge")});
-    row("merge, both preferences",
-        {QStringLiteral("merge"), in, QStringLiteral("--prefer-other"), QStringLiteral("--prefer-journal")});
+    row("merge, both preferences", {QStringLiteral("merge"), in, QStringLiteral("--prefer-other"),
+                                    QStringLiteral("--prefer-journal")});
     row("check of two files", {QStringLiteral("check"), in, in});
     row("salvage without -o", {QStringLiteral("salvage"), in});
-    row("salvage without a file", {QStringLiteral("salvage"), QStringLiteral("-o"), path("new.ovd")});
+    row("salvage without a file",
+        {QStringLiteral("salvage"), QStringLiteral("-o"), path("new.ovd")});
     row("cycles with a file", {QStringLiteral("cycles"), in});
     row("stats with a file", {QStringLiteral("stats"), in});
 }
@@ -420,7 +426,8 @@ void TestJournalCommands::missingJournal_data()
 {
     QTest::addColumn<QStringList>("command");
     QTest::newRow("export") << QStringList{QStringLiteral("export")};
-    QTest::newRow("export ics") << QStringList{QStringLiteral("export"), QStringLiteral("--format=ics")};
+    QTest::newRow("export ics") << QStringList{QStringLiteral("export"),
+                                               QStringLiteral("--format=ics")};
     QTest::newRow("cycles") << QStringList{QStringLiteral("cycles")};
     QTest::newRow("stats") << QStringList{QStringLiteral("stats")};
     QTest::newRow("check") << QStringList{QStringLiteral("check")};
@@ -462,7 +469,8 @@ void TestJournalCommands::halfGuard()
         const Run r = run({QStringLiteral("import"), path(file), QStringLiteral("--replace"),
                            QStringLiteral("--journal"), journalPath});
         QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.contains(QLatin1String("--yes")) && r.err.contains(QLatin1String("of the journal's 40 days")),
+        QVERIFY2(r.err.contains(QLatin1String("--yes")) &&
+                     r.err.contains(QLatin1String("of the journal's 40 days")),
                  qPrintable(r.err));
         QCOMPARE(bytes(journalPath), before);
     }
@@ -491,8 +499,9 @@ void TestJournalCommands::standardInput()
     QBuffer input;
     input.setData(csvHeader + "2024-01-09,Dry,0,0,,,0,0,0,0,0,0,from a pipe\r\n");
     QVERIFY(input.open(QIODevice::ReadOnly));
-    const Run r = run({QStringLiteral("import"), QStringLiteral("-"), QStringLiteral("--journal"), journalPath},
-                      &input);
+    const Run r = run(
+        {QStringLiteral("import"), QStringLiteral("-"), QStringLiteral("--journal"), journalPath},
+        &input);
     QCOMPARE(r.status, 0);
     QVERIFY2(r.out.contains(QLatin1String("1 day read\n1 added, 0 changed, 0 unchanged")),
              qPrintable(r.out));
@@ -505,16 +514,16 @@ void TestJournalCommands::boundedInput_data()
 {
     QTest::addColumn<QStringList>("command");
     QTest::addColumn<bool>("hugeNote");
-    QTest::newRow("check /dev/zero") << QStringList{QStringLiteral("check"), QStringLiteral("/dev/zero")}
-                                     << false;
-    QTest::newRow("import /dev/zero") << QStringList{QStringLiteral("import"), QStringLiteral("/dev/zero")}
-                                      << false;
+    QTest::newRow("check /dev/zero")
+        << QStringList{QStringLiteral("check"), QStringLiteral("/dev/zero")} << false;
+    QTest::newRow("import /dev/zero")
+        << QStringList{QStringLiteral("import"), QStringLiteral("/dev/zero")} << false;
     QTest::newRow("salvage /dev/zero")
         << QStringList{QStringLiteral("salvage"), QStringLiteral("/dev/zero"), QStringLiteral("-o"),
                        path("new.ovd")}
         << false;
-    QTest::newRow("import a 60 MB note") << QStringList{QStringLiteral("import"), path("huge.csv")}
-                                         << true;
+    QTest::newRow("import a 60 MB note")
+        << QStringList{QStringLiteral("import"), path("huge.csv")} << true;
 }
 
 void TestJournalCommands::boundedInput()
@@ -547,13 +556,16 @@ void TestJournalCommands::conflictShowsFields()
     mine.setTemperature(8);
     saveJournal(journalPath, {{QDate(2024, 1, 2), mine}}, QDate());
     writeText(path("in.csv"), csvHeader + "2024-01-02,Dry,0,8,,,0,0,0,1,0,0,theirs\r\n");
-    const Run r = run({QStringLiteral("import"), path("in.csv"), QStringLiteral("--journal"), journalPath});
+    const Run r =
+        run({QStringLiteral("import"), path("in.csv"), QStringLiteral("--journal"), journalPath});
     QCOMPARE(r.status, 1);
     const QString in = path("in.csv");
     QVERIFY2(r.err.contains(QLatin1String("1 day holds a different record")), qPrintable(r.err));
-    QVERIFY2(r.err.contains(QLatin1String("  2024-01-02\n    cervical fluid: Normal Bleeding in the journal, Dry in ") +
-                            in + QLatin1String("\n    love: no in the journal, yes in ") + in +
-                            QLatin1String("\n    note: \"mine\" in the journal, \"theirs\" in ") + in),
+    QVERIFY2(r.err.contains(
+                 QLatin1String(
+                     "  2024-01-02\n    cervical fluid: Normal Bleeding in the journal, Dry in ") +
+                 in + QLatin1String("\n    love: no in the journal, yes in ") + in +
+                 QLatin1String("\n    note: \"mine\" in the journal, \"theirs\" in ") + in),
              qPrintable(r.err));
     // The temperature is the same on both sides, so it is not listed.
     QVERIFY(!r.err.contains(QLatin1String("temperature:")));
@@ -574,8 +586,8 @@ void TestJournalCommands::settingsRoundTrip()
     const QString journalPath = path("journal.ovd");
     saveJournal(journalPath, {{QDate(2024, 1, 1), noted("mine")}}, QDate());
     const QString exported = path("out.json");
-    Run r = run({QStringLiteral("export"), QStringLiteral("--format=json"), QStringLiteral("-o"), exported,
-                 QStringLiteral("--journal"), journalPath});
+    Run r = run({QStringLiteral("export"), QStringLiteral("--format=json"), QStringLiteral("-o"),
+                 exported, QStringLiteral("--journal"), journalPath});
     QCOMPARE(r.status, 0);
     QVERIFY(!bytes(exported).contains("secret-code-4711"));
     QVERIFY(!bytes(exported).contains("4711"));
@@ -593,8 +605,8 @@ void TestJournalCommands::settingsRoundTrip()
     r = run({QStringLiteral("import"), exported, QStringLiteral("--journal"), journalPath});
     QCOMPARE(r.status, 0);
     QCOMPARE(Preferences().getCycleLength(), 28);
-    r = run({QStringLiteral("import"), exported, QStringLiteral("--settings"), QStringLiteral("--journal"),
-             journalPath});
+    r = run({QStringLiteral("import"), exported, QStringLiteral("--settings"),
+             QStringLiteral("--journal"), journalPath});
     QCOMPARE(r.status, 0);
     QVERIFY2(r.out.contains(QLatin1String("settings: cycle length 28 -> 31")), qPrintable(r.out));
     Preferences restored;
@@ -606,8 +618,8 @@ void TestJournalCommands::settingsRoundTrip()
     QCOMPARE(restored.getPassword(), QStringLiteral("other"));
     // A CSV carries none.
     writeText(path("in.csv"), csvHeader);
-    r = run({QStringLiteral("import"), path("in.csv"), QStringLiteral("--settings"), QStringLiteral("--journal"),
-             journalPath});
+    r = run({QStringLiteral("import"), path("in.csv"), QStringLiteral("--settings"),
+             QStringLiteral("--journal"), journalPath});
     QCOMPARE(r.status, 1);
     QVERIFY(r.err.contains(QLatin1String("carries no settings")));
 }
@@ -634,8 +646,8 @@ void TestJournalCommands::dripImport()
 
     // Out to drip and back in: nothing changes.
     const QString exported = path("out.csv");
-    r = run({QStringLiteral("export"), QStringLiteral("--format=drip"), QStringLiteral("-o"), exported,
-             QStringLiteral("--journal"), journalPath});
+    r = run({QStringLiteral("export"), QStringLiteral("--format=drip"), QStringLiteral("-o"),
+             exported, QStringLiteral("--journal"), journalPath});
     QCOMPARE(r.status, 0);
     QVERIFY(!bytes(exported).endsWith('\n'));
     r = run({QStringLiteral("import"), exported, QStringLiteral("--journal"), journalPath});
@@ -651,14 +663,22 @@ void TestJournalCommands::plurals_data()
     // "%n day(s) read", "%n added", "%n cycle(s) over %1 days ..." for 1 and for 2.
     QTest::newRow("en") << "en"
                         << QStringList{"1 day read", "1 added", "1 cycle over 90 days was taken"}
-                        << QStringList{"2 days read", "2 added", "2 cycles over 90 days were taken"};
+                        << QStringList{"2 days read", "2 added",
+                                       "2 cycles over 90 days were taken"};
     QTest::newRow("de") << "de"
-                        << QStringList{"1 Tag gelesen", "1 hinzugefügt", "1 Zyklus über 90 Tage wurde"}
-                        << QStringList{"2 Tage gelesen", "2 hinzugefügt", "2 Zyklen über 90 Tage wurden"};
-    QTest::newRow("fr") << "fr" << QStringList{"1 jour lu", "1 ajouté", "1 cycle de plus de 90 jours a été"}
-                        << QStringList{"2 jours lus", "2 ajoutés", "2 cycles de plus de 90 jours ont été"};
-    QTest::newRow("es") << "es" << QStringList{"1 día leído", "1 añadido", "1 ciclo de más de 90 días se tomó"}
-                        << QStringList{"2 días leídos", "2 añadidos", "2 ciclos de más de 90 días se tomaron"};
+                        << QStringList{"1 Tag gelesen", "1 hinzugefügt",
+                                       "1 Zyklus über 90 Tage wurde"}
+                        << QStringList{"2 Tage gelesen", "2 hinzugefügt",
+                                       "2 Zyklen über 90 Tage wurden"};
+    QTest::newRow("fr") << "fr"
+                        << QStringList{"1 jour lu", "1 ajouté", "1 cycle de plus de 90 jours a été"}
+                        << QStringList{"2 jours lus", "2 ajoutés",
+                                       "2 cycles de plus de 90 jours ont été"};
+    QTest::newRow("es") << "es"
+                        << QStringList{"1 día leído", "1 añadido",
+                                       "1 ciclo de más de 90 días se tomó"}
+                        << QStringList{"2 días leídos", "2 añadidos",
+                                       "2 ciclos de más de 90 días se tomaron"};
 }
 
 void TestJournalCommands::plurals()
@@ -672,8 +692,9 @@ void TestJournalCommands::plurals()
     auto texts = [](int n) {
         return QStringList{
             JournalText::tr("%n day(s) read", nullptr, n), JournalText::tr("%n added", nullptr, n),
-            JournalText::tr("%n cycle(s) over %1 days were taken for gaps in the record and left out.",
-                            nullptr, n)
+            JournalText::tr(
+                "%n cycle(s) over %1 days were taken for gaps in the record and left out.", nullptr,
+                n)
                 .arg(90)};
     };
     const QStringList forOne = texts(1);
@@ -695,14 +716,16 @@ void TestJournalCommands::localeDecimals()
     saveJournal(journalPath, days, QDate(2024, 1, 1));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const Run text = run({QStringLiteral("stats"), QStringLiteral("--journal"), journalPath});
-    const Run json = run({QStringLiteral("stats"), QStringLiteral("--json"), QStringLiteral("--journal"),
-                          journalPath});
+    const Run json = run({QStringLiteral("stats"), QStringLiteral("--json"),
+                          QStringLiteral("--journal"), journalPath});
     QLocale::setDefault(QLocale::c());
     QCOMPARE(text.status, 0);
     QVERIFY2(text.out.contains(QLatin1String("mean length: 28,0 days")), qPrintable(text.out));
-    QVERIFY2(text.out.contains(QLatin1String("shortest: 28 days, longest: 28 days")), qPrintable(text.out));
+    QVERIFY2(text.out.contains(QLatin1String("shortest: 28 days, longest: 28 days")),
+             qPrintable(text.out));
     // Machine output stays in C.
-    QVERIFY2(json.out.contains(QLatin1String("\"mean\": 28")) && !json.out.contains(QLatin1String("28,0")),
+    QVERIFY2(json.out.contains(QLatin1String("\"mean\": 28")) &&
+                 !json.out.contains(QLatin1String("28,0")),
              qPrintable(json.out));
 }
 

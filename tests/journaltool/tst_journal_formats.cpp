@@ -128,9 +128,8 @@ void TestJournalFormats::refusals_data()
                                  << "line 2, column";
     QTest::newRow("json cut") << true << open + "{\"date\": \"2024-01-01\", \"note\": \"a lo"
                               << "line 2, column 37: the file ends before its closing bracket";
-    QTest::newRow("json cut after the records")
-        << true << open + "{\"date\": \"2024-01-01\"}]\n"
-        << "the file ends before its closing bracket";
+    QTest::newRow("json cut after the records") << true << open + "{\"date\": \"2024-01-01\"}]\n"
+                                                << "the file ends before its closing bracket";
     QTest::newRow("json bad date") << true << open + "{\"date\": \"01.01.2024\"}]}"
                                    << "line 2, column 1: record 1, field \"date\": not a date";
     QTest::newRow("json second record placed")
@@ -205,8 +204,8 @@ void TestJournalFormats::dripSchemas_data()
     QTest::addColumn<int>("skippedEmpty");
     QTest::addColumn<int>("skippedDry");
     QTest::addColumn<int>("noted");
-    QTest::newRow("schema 3, isCycleStart and mood") << QByteArray("drip-schema3.csv") << 20 << 17
-                                                     << 1 << 2 << 8;
+    QTest::newRow("schema 3, isCycleStart and mood")
+        << QByteArray("drip-schema3.csv") << 20 << 17 << 1 << 2 << 8;
     QTest::newRow("schema 2, neither") << QByteArray("drip-schema2.csv") << 4 << 3 << 0 << 1 << 2;
     QTest::newRow("a later drip, other order, unknown columns")
         << QByteArray("drip-later.csv") << 2 << 2 << 0 << 0 << 2;
@@ -246,40 +245,47 @@ void TestJournalFormats::dripDays_data()
 
     const QByteArray s3 = "drip-schema3.csv";
     QTest::newRow("medium bleeding, the note quoted for its full stop")
-        << s3 << QDate(2024, 3, 1) << 2 << 8 << "" << "started in the night.";
-    QTest::newRow("what has no field goes to the note")
-        << s3 << QDate(2024, 3, 2) << 3 << 7 << "" << "pain: headache; mood: sad";
+        << s3 << QDate(2024, 3, 1) << 2 << 8 << ""
+        << "started in the night.";
+    QTest::newRow("what has no field goes to the note") << s3 << QDate(2024, 3, 2) << 3 << 7 << ""
+                                                        << "pain: headache; mood: sad";
     QTest::newRow("bleeding wins over mucus") << s3 << QDate(2024, 3, 3) << 3 << 0 << ""
                                               << "mucus: moist";
-    QTest::newRow("spotting is intermenstrual") << s3 << QDate(2024, 3, 5) << 4 << 0 << "" << "";
+    QTest::newRow("spotting is intermenstrual") << s3 << QDate(2024, 3, 5) << 4 << 0 << ""
+                                                << "";
     QTest::newRow("nothing beside a temperature is noted")
-        << s3 << QDate(2024, 3, 8) << 0 << 10 << "" << "mucus: nothing";
+        << s3 << QDate(2024, 3, 8) << 0 << 10 << ""
+        << "mucus: nothing";
     QTest::newRow("moist is cloudy, noted") << s3 << QDate(2024, 3, 9) << 5 << 0 << ""
                                             << "mucus: moist";
     QTest::newRow("creamy is cloudy, noted") << s3 << QDate(2024, 3, 10) << 5 << 0 << "LP"
                                              << "mucus: creamy";
-    QTest::newRow("egg white, doubled quotes unquoted")
-        << s3 << QDate(2024, 3, 11) << 6 << 0 << "" << "doctor said \"fine\"";
+    QTest::newRow("egg white, doubled quotes unquoted") << s3 << QDate(2024, 3, 11) << 6 << 0 << ""
+                                                        << "doctor said \"fine\"";
     QTest::newRow("an excluded temperature is no temperature")
         << s3 << QDate(2024, 3, 12) << 0 << 0 << ""
         << "fever\ntemperature: 36.7 \u00b0C, excluded";
     QTest::newRow("an excluded bleeding starts no cycle")
-        << s3 << QDate(2024, 3, 15) << 4 << 0 << "" << "bleeding: medium, excluded";
-    QTest::newRow("a line feed and an apostrophe")
-        << s3 << QDate(2024, 3, 16) << 0 << 0 << "" << "it's late\nsecond line";
+        << s3 << QDate(2024, 3, 15) << 4 << 0 << ""
+        << "bleeding: medium, excluded";
+    QTest::newRow("a line feed and an apostrophe") << s3 << QDate(2024, 3, 16) << 0 << 0 << ""
+                                                   << "it's late\nsecond line";
     QTest::newRow("cervix and desire") << s3 << QDate(2024, 3, 17) << 0 << 0 << ""
                                        << "cervix: opening 1, firmness 0, position 1; desire: 2";
-    QTest::newRow("cramps") << s3 << QDate(2024, 3, 30) << 2 << 0 << "C" << "";
+    QTest::newRow("cramps") << s3 << QDate(2024, 3, 30) << 2 << 0 << "C"
+                            << "";
     QTest::newRow("schema 2: a semicolon quoted")
         << QByteArray("drip-schema2.csv") << QDate(2023, 11, 2) << 3 << 12 << ""
         << "tired; slept badly";
     QTest::newRow("schema 2: a quoted sex note")
         << QByteArray("drip-schema2.csv") << QDate(2023, 11, 5) << 6 << 0 << "L"
         << "sex: note 'twas nice, really";
-    QTest::newRow("unknown columns kept") << QByteArray("drip-later.csv") << QDate(2025, 1, 5) << 2
-                                          << 0 << "" << "new phone\nbleeding: product cup";
-    QTest::newRow("an unknown group kept") << QByteArray("drip-later.csv") << QDate(2025, 1, 6)
-                                           << 0 << 13 << "" << "sleep: hours 7.5";
+    QTest::newRow("unknown columns kept")
+        << QByteArray("drip-later.csv") << QDate(2025, 1, 5) << 2 << 0 << ""
+        << "new phone\nbleeding: product cup";
+    QTest::newRow("an unknown group kept")
+        << QByteArray("drip-later.csv") << QDate(2025, 1, 6) << 0 << 13 << ""
+        << "sleep: hours 7.5";
 }
 
 void TestJournalFormats::dripDays()
@@ -320,10 +326,10 @@ void TestJournalFormats::dripQuoting_data()
     QTest::addColumn<QStringList>("fields");
     QTest::newRow("doubled quotes, unquoted") << QByteArray("a,doctor said \"\"fine\"\",b")
                                               << QStringList{"a", "doctor said \"fine\"", "b"};
-    QTest::newRow("a quote first, unquoted") << QByteArray("\"\"fine\"\" she said,b")
-                                             << QStringList{"\"fine\" she said", "b"};
-    QTest::newRow("a quote first, quoted") << QByteArray("\"\"\"hi\"\", ok.\",b")
-                                           << QStringList{"\"hi\", ok.", "b"};
+    QTest::newRow("a quote first, unquoted")
+        << QByteArray("\"\"fine\"\" she said,b") << QStringList{"\"fine\" she said", "b"};
+    QTest::newRow("a quote first, quoted")
+        << QByteArray("\"\"\"hi\"\", ok.\",b") << QStringList{"\"hi\", ok.", "b"};
     QTest::newRow("only a quote") << QByteArray("\"\",b") << QStringList{"\"", "b"};
     QTest::newRow("a line feed inside") << QByteArray("\"x\ny\",b") << QStringList{"x\ny", "b"};
 }
@@ -355,8 +361,9 @@ void TestJournalFormats::dripRefusals_data()
                                     << "line 1: the header has no \"date\" column";
     QTest::newRow("a lone quote") << QByteArray("date,note.value\n2024-01-01,say \"hi\n")
                                   << "line 2, column 2: a quote inside an unquoted field";
-    QTest::newRow("excluded flag") << QByteArray("date,bleeding.value,bleeding.exclude\n2024-01-01,1,no")
-                                   << "line 2, column 3: \"no\" is neither true nor false";
+    QTest::newRow("excluded flag")
+        << QByteArray("date,bleeding.value,bleeding.exclude\n2024-01-01,1,no")
+        << "line 2, column 3: \"no\" is neither true nor false";
     QTest::newRow("duplicate date") << QByteArray("date,note.value\n2024-01-01,x\n2024-01-01,y\n")
                                     << "line 3, column 1: 2024-01-01 appears a second time";
 }
@@ -409,11 +416,12 @@ void TestJournalFormats::dripRoundTripFromDiary()
 {
     OvelaDatabase journal;
     for (int fluid = 0; fluid <= 6; ++fluid) {
-        const bool marks[6] = {fluid == 1, fluid == 2, fluid == 3, fluid % 2 == 0, fluid == 4,
-                               fluid == 5};
+        const bool marks[6] = {fluid == 1,     fluid == 2, fluid == 3,
+                               fluid % 2 == 0, fluid == 4, fluid == 5};
         journal.setEntry(JournalRecords::record(fluid, fluid * 6, marks,
-                                                fluid == 3 ? QStringLiteral("Two lines,\n\"quoted\".")
-                                                           : QStringLiteral("day %1").arg(fluid)),
+                                                fluid == 3
+                                                    ? QStringLiteral("Two lines,\n\"quoted\".")
+                                                    : QStringLiteral("day %1").arg(fluid)),
                          QDate(2024, 5, 1).addDays(fluid));
     }
     const JournalRecords::Imported back = readDrip(JournalDrip::write(journal));
@@ -443,15 +451,16 @@ void TestJournalFormats::dripRoundTripFromDrip()
     for (const QDate &date : imported.records.keys())
         kept << date.toString(Qt::ISODate);
     QCOMPARE(after.keys(), kept);
-    const QSet<QString> derived = {QStringLiteral("temperature.time"), QStringLiteral("mucus.feeling"),
-                                   QStringLiteral("mucus.texture"), QStringLiteral("isCycleStart")};
+    const QSet<QString> derived = {QStringLiteral("temperature.time"),
+                                   QStringLiteral("mucus.feeling"), QStringLiteral("mucus.texture"),
+                                   QStringLiteral("isCycleStart")};
     for (auto day = after.cbegin(); day != after.cend(); ++day) {
         const QMap<QString, QString> was = before.value(day.key());
         for (auto field = was.cbegin(); field != was.cend(); ++field) {
             if (!derived.contains(field.key()))
                 QVERIFY2(day.value().value(field.key()) == field.value(),
-                         qPrintable(day.key() + QLatin1Char(' ') + field.key() + QLatin1String(": ") +
-                                    day.value().value(field.key())));
+                         qPrintable(day.key() + QLatin1Char(' ') + field.key() +
+                                    QLatin1String(": ") + day.value().value(field.key())));
         }
     }
 }

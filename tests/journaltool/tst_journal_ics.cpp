@@ -188,13 +188,15 @@ void TestJournalIcs::calendar()
 
     // Written again later: the same UIDs, so a subscribing calendar updates its events.
     // A subscribing program fetches it again daily.
-    QCOMPARE(calendar.one(QStringLiteral("REFRESH-INTERVAL;VALUE=DURATION")), QStringLiteral("P1D"));
+    QCOMPARE(calendar.one(QStringLiteral("REFRESH-INTERVAL;VALUE=DURATION")),
+             QStringLiteral("P1D"));
     QCOMPARE(calendar.one(QStringLiteral("X-PUBLISHED-TTL")), QStringLiteral("P1D"));
 
     // Written again later, or discreetly: the same UIDs, so a subscribing calendar updates its
     // events, wherever the journal is exported.
     const QByteArray second = JournalIcs::write(
-        journal, options(QDate(2024, 2, 10), QDateTime(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC), true));
+        journal,
+        options(QDate(2024, 2, 10), QDateTime(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC), true));
     Component again;
     error = parse(second, &again);
     QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -224,9 +226,10 @@ void TestJournalIcs::predictions()
     OvelaCycleMethod journal;
     fill(journal);
     Component calendar;
-    const QString error = parse(
-        JournalIcs::write(journal, options(today, QDateTime(today, QTime(8, 0), Qt::UTC), discreet)),
-        &calendar);
+    const QString error =
+        parse(JournalIcs::write(journal,
+                                options(today, QDateTime(today, QTime(8, 0), Qt::UTC), discreet)),
+              &calendar);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     int predicted = 0;
     for (const Component &event : calendar.children) {
@@ -234,7 +237,8 @@ void TestJournalIcs::predictions()
         const QString summary = event.one(QStringLiteral("SUMMARY"));
         const QString description = event.properties.value(QStringLiteral("DESCRIPTION"));
         if (discreet)
-            QVERIFY2(summary == QLatin1String("P") || summary == QLatin1String("F"), qPrintable(summary));
+            QVERIFY2(summary == QLatin1String("P") || summary == QLatin1String("F"),
+                     qPrintable(summary));
         if (uid.startsWith(QLatin1String("period-")))
             continue;
         // The first prediction lies in the cycle of today, not of the record's end.
