@@ -1258,7 +1258,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>der Datenstrom ergibt entpackt mehr als %1 Bytes; nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>the gzip stream ends early (cut off)</source>
         <translation>der gzip-Datenstrom endet vorzeitig (abgeschnitten)</translation>
     </message>
@@ -1283,7 +1283,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>seine Notiz ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>die Datei ist länger als %1 Bytes; nicht weiter gelesen</translation>
     </message>

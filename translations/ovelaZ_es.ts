@@ -1258,7 +1258,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>el flujo descomprimido supera los %1 bytes; no se lee más</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>the gzip stream ends early (cut off)</source>
         <translation>el flujo gzip termina antes de tiempo (truncado)</translation>
     </message>
@@ -1283,7 +1283,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>su nota está truncada</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>el archivo ocupa más de %1 bytes; no se lee más</translation>
     </message>

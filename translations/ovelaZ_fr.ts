@@ -1258,7 +1258,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>le flux décompressé dépasse %1 octets ; lecture interrompue</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>the gzip stream ends early (cut off)</source>
         <translation>le flux gzip se termine trop tôt (tronqué)</translation>
     </message>
@@ -1283,7 +1283,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>sa note est tronquée</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>le fichier dépasse %1 octets ; lecture interrompue</translation>
     </message>

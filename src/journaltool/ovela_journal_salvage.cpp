@@ -34,8 +34,7 @@ QString inflateAll(const QByteArray &packed, qint64 limit, QByteArray *out)
         out->append(chunk, qsizetype(sizeof chunk - zs.avail_out));
         if (out->size() > limit) {
             out->truncate(limit);
-            damage = JournalText::tr("the stream inflates to more than %1 bytes; read no further")
-                         .arg(limit);
+            damage = JournalText::tr("the stream inflates to more than %1 bytes; read no further").arg(limit);
             break;
         }
         if (status == Z_STREAM_END) {
@@ -89,8 +88,7 @@ Result read(const QByteArray &fileBytes, qint64 limit)
         data = fileBytes.left(limit);
         result.streamWhole = true;
         if (fileBytes.size() > limit)
-            streamDamage =
-                JournalText::tr("the file is longer than %1 bytes; read no further").arg(limit);
+            streamDamage = JournalText::tr("the file is longer than %1 bytes; read no further").arg(limit);
     }
     result.inflated = data.size();
 
