@@ -40,60 +40,58 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+37"/>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+102"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
+        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-249"/>
+        <location line="+68"/>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+17"/>
-        <location line="+21"/>
+        <location line="-63"/>
+        <location line="+29"/>
+        <location line="+9"/>
+        <location line="+40"/>
+        <location line="+22"/>
         <location line="+4"/>
-        <location line="+303"/>
-        <location line="+56"/>
+        <location line="+643"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-394"/>
+        <location line="-740"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 lässt sich nicht als Journal laden; &quot;ovela-journal check %1&quot; nennt den Grund</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+90"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 ist das Journal selbst; wählen Sie eine andere Datei</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>csv (the records only), json (the records and the start-cycle date) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
-        <translation>csv (nur die Einträge), json (die Einträge und der Zyklusbeginn) oder ics (Blutungen und vorhergesagte Tage für ein Kalenderprogramm). Standard: csv.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+144"/>
+        <location line="+45"/>
+        <location line="+362"/>
         <source>format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-142"/>
+        <location line="-360"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>In &lt;Datei&gt; statt in die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+298"/>
+        <location line="+563"/>
         <source>file</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-560"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: so viele Zyklen ab dem aktuellen vorhersagen. Standard: 6.</translation>
     </message>
@@ -103,52 +101,46 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>export takes no file name; use -o FILE</source>
-        <translation>export nimmt keinen Dateinamen an; verwenden Sie -o DATEI</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>--cycles takes a number from 0 to 1000</source>
         <translation>--cycles erwartet eine Zahl von 0 bis 1000</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>unknown format &quot;%1&quot; (csv, json or ics)</source>
-        <translation>unbekanntes Format &quot;%1&quot; (csv, json oder ics)</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+33"/>
         <source>ovela-journal: no start-cycle date is set; the calendar holds no predictions</source>
         <translation>ovela-journal: kein Zyklusbeginn festgelegt; der Kalender enthält keine Vorhersagen</translation>
     </message>
+    <message numerus="yes">
+        <location line="+147"/>
+        <source>%n left out (outside 36.00-38.00 °C; kept in the note)</source>
+        <translation>
+            <numerusform>%n weggelassen (außerhalb 36,00-38,00 °C; in der Notiz vermerkt)</numerusform>
+            <numerusform>%n weggelassen (außerhalb 36,00-38,00 °C; in der Notiz vermerkt)</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+28"/>
+        <location line="+49"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>das Tagebuch ist geöffnet (Prozess %1 hält %2); schließen Sie es und versuchen Sie es erneut. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: %1 kann nicht gesperrt werden; es wird ohne Sperre geschrieben</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
+        <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>ovela-journal: %1 day(s) hold a different record in %2 and in the journal:</source>
-        <translation>ovela-journal: %1 Tag(e) mit unterschiedlichem Eintrag in %2 und im Journal:</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-18"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Es wurde nichts geschrieben. Legen Sie mit --prefer-journal oder der jeweils anderen --prefer-Option fest, welche Seite Vorrang hat.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+26"/>
         <source>added</source>
         <translation>hinzugefügt</translation>
     </message>
@@ -173,48 +165,18 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zyklusbeginn: %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+223"/>
+        <location line="+9"/>
+        <location line="+265"/>
         <source>%1 was not written: %2</source>
         <translation>%1 wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location line="-220"/>
-        <source>%1 added, %2 changed, %3 unchanged</source>
-        <translation>%1 hinzugefügt, %2 geändert, %3 unverändert</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>, %1 kept as in the journal</source>
-        <translation>, %1 wie im Journal belassen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>, %1 removed</source>
-        <translation>, %1 entfernt</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 °C)</source>
-        <translation>Temperaturen: %1 auf die Skala gerundet, %2 ausgelassen (außerhalb von 36,00-38,00 °C)</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1 day(s): what has no field here was added to the note</source>
-        <translation>%1 Tag(e): Was hier kein eigenes Feld hat, wurde der Notiz hinzugefügt</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="-253"/>
         <source>Dry run: nothing was written.</source>
         <translation>Probelauf: Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The journal already held all of it; nothing was written.</source>
-        <translation>Das Journal enthielt bereits alles; es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+14"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv oder json, wie export sie schreibt, oder drip (der CSV-Export der App drip). Standard: anhand der Datei erkannt.</translation>
     </message>
@@ -229,43 +191,394 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Bei abweichenden Tagen den Eintrag der Datei übernehmen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep the journal&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag des Journals behalten.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+51"/>
+        <location line="+9"/>
+        <location line="+68"/>
         <source>Show what would change; write nothing.</source>
         <translation>Anzeigen, was sich ändern würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="-45"/>
-        <source>import takes one file</source>
-        <translation>import erwartet genau eine Datei</translation>
+        <location line="-615"/>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>standard input: %1</source>
+        <translation>Standardeingabe: %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 holds more than %2 MiB; it was read no further and nothing was written</source>
+        <translation>%1 enthält mehr als %2 MiB; es wurde nicht weiter gelesen und nichts geschrieben</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
+        <translation>%1 entpackt sich auf mehr als %2 MiB, weit mehr als jedes Journal; es wurde nicht weiter gelesen</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
+        <translation>csv (nur die Einträge), json (die Einträge, der Zyklusbeginn und die Einstellungen), drip (eine Datei, die die App drip importiert) oder ics (Blutungen und vorhergesagte Tage für ein Kalenderprogramm). Standard: csv.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ics: neutral summaries (&quot;P&quot; and &quot;F&quot;, or those given below) and calendar name, for a shared or work calendar.</source>
+        <translation>ics: neutrale Titel (&quot;P&quot; und &quot;F&quot; oder die unten angegebenen) und Kalendername, für einen geteilten oder beruflichen Kalender.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ics: the summary of period days; implies --discreet.</source>
+        <translation>ics: der Titel der Periodentage; schließt --discreet ein.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>ics: the summary of fertile days; implies --discreet.</source>
+        <translation>ics: der Titel der fruchtbaren Tage; schließt --discreet ein.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>unknown format &quot;%1&quot; (csv, json, drip or ics)</source>
+        <translation>unbekanntes Format &quot;%1&quot; (csv, json, drip oder ics)</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>--%1 belongs to the ics format</source>
+        <translation>--%1 gehört zum Format ics</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>ovela-journal: the record ends on %1; the calendar predicts from today, and says so in each prediction</source>
+        <translation>ovela-journal: die Aufzeichnungen enden am %1; der Kalender sagt ab heute voraus und vermerkt das bei jeder Vorhersage</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cervical fluid</source>
+        <translation>Zervixschleim</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>doctor</source>
+        <translation>Arzt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cramps</source>
+        <translation>Krämpfe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PMS</source>
+        <translation>PMS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>love</source>
+        <translation>Liebe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>protection</source>
+        <translation>Verhütung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>secret</source>
+        <translation>geheim</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2 in the journal, %3 in %4</source>
+        <translation>%1: %2 im Journal, %3 in %4</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>cycle length</source>
+        <translation>Zykluslänge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>menstrual period</source>
+        <translation>Menstruation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fertile period</source>
+        <translation>fruchtbare Zeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>luteal phase</source>
+        <translation>Lutealphase</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>%n day(s) read</source>
+        <translation>
+            <numerusform>%n Tag gelesen</numerusform>
+            <numerusform>%n Tage gelesen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n hinzugefügt</numerusform>
+            <numerusform>%n hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n geändert</numerusform>
+            <numerusform>%n geändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n unchanged</source>
+        <translation>
+            <numerusform>%n unverändert</numerusform>
+            <numerusform>%n unverändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n kept as in the journal</source>
+        <translation>
+            <numerusform>%n wie im Journal belassen</numerusform>
+            <numerusform>%n wie im Journal belassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n entfernt</numerusform>
+            <numerusform>%n entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n with nothing recorded</source>
+        <translation>
+            <numerusform>%n ohne jeden Eintrag</numerusform>
+            <numerusform>%n ohne jeden Eintrag</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n with only mucus &quot;dry&quot; or &quot;nothing&quot;, which the diary cannot tell from a day without a record</source>
+        <translation>
+            <numerusform>%n nur mit Schleim &quot;trocken&quot; oder &quot;nichts&quot;, was das Tagebuch nicht von einem Tag ohne Eintrag unterscheiden kann</numerusform>
+            <numerusform>%n nur mit Schleim &quot;trocken&quot; oder &quot;nichts&quot;, was das Tagebuch nicht von einem Tag ohne Eintrag unterscheiden kann</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n noted: what has no field here was added to the day&apos;s note</source>
+        <translation>
+            <numerusform>%n mit Notiz: was hier kein Feld hat, wurde der Notiz des Tages angefügt</numerusform>
+            <numerusform>%n mit Notiz: was hier kein Feld hat, wurde der Notiz des Tages angefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n rounded to the scale</source>
+        <translation>
+            <numerusform>%n auf die Skala gerundet</numerusform>
+            <numerusform>%n auf die Skala gerundet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n marked excluded (kept in the note only)</source>
+        <translation>
+            <numerusform>%n als ausgeschlossen markiert (nur in der Notiz vermerkt)</numerusform>
+            <numerusform>%n als ausgeschlossen markiert (nur in der Notiz vermerkt)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>temperatures: %1</source>
+        <translation>Temperaturen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n bleeding(s) marked excluded, stored as &quot;Intermenstrual&quot; (never a cycle&apos;s start)</source>
+        <translation>
+            <numerusform>%n als ausgeschlossen markierte Blutung, als &quot;Zwischenblutung&quot; gespeichert (nie ein Zyklusbeginn)</numerusform>
+            <numerusform>%n als ausgeschlossen markierte Blutungen, als &quot;Zwischenblutung&quot; gespeichert (nie ein Zyklusbeginn)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>drip&apos;s cycle starts (isCycleStart) differ from the diary&apos;s bleeding rule on %n day(s):</source>
+        <translation>
+            <numerusform>Die Zyklusbeginne von drip (isCycleStart) weichen an %n Tag von der Blutungsregel des Tagebuchs ab:</numerusform>
+            <numerusform>Die Zyklusbeginne von drip (isCycleStart) weichen an %n Tagen von der Blutungsregel des Tagebuchs ab:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: a start in drip, not by the bleeding rule</source>
+        <translation>%1: in drip ein Zyklusbeginn, nach der Blutungsregel nicht</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: a start by the bleeding rule, not in drip</source>
+        <translation>%1: nach der Blutungsregel ein Zyklusbeginn, in drip nicht</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
+        <translation>%1: kein solches Journal; es wurde nichts geschrieben. &quot;import --create&quot; legt dort ein neues an.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+37"/>
+        <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
+        <translation>
+            <numerusform>ovela-journal: %n Tag hat in %1 und im Journal einen anderen Eintrag:</numerusform>
+            <numerusform>ovela-journal: %n Tage haben in %1 und im Journal einen anderen Eintrag:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>this would leave %1 of the journal&apos;s %2 days; add --yes if that is what you want</source>
+        <translation>damit blieben %1 der %2 Tage des Journals übrig; fügen Sie --yes hinzu, wenn Sie das wollen</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>A real run refuses: %1.</source>
+        <translation>Ein echter Lauf lehnt ab: %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>settings: %1</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>settings: as they were</source>
+        <translation>Einstellungen: unverändert</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 was made.</source>
+        <translation>%1 wurde angelegt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The journal already held all of it; nothing was written to it.</source>
+        <translation>Das Journal enthielt bereits alles; es wurde nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Make the journal when it does not exist yet.</source>
+        <translation>Das Journal anlegen, wenn es noch nicht existiert.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Allow an import that leaves fewer than half the days of a journal of more than 30.</source>
+        <translation>Einen Import erlauben, der von einem Journal mit mehr als 30 Tagen weniger als die Hälfte übrig lässt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>json: also restore the settings the file carries (lengths, goal, unit).</source>
+        <translation>json: auch die Einstellungen der Datei wiederherstellen (Längen, Ziel, Einheit).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>import takes one file (&quot;-&quot; for standard input)</source>
+        <translation>import erwartet genau eine Datei (&quot;-&quot; für die Standardeingabe)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>--prefer-import and --prefer-journal exclude each other</source>
         <translation>--prefer-import und --prefer-journal schließen einander aus</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+3"/>
+        <source>--replace takes every record of the file; it excludes --prefer-import and --prefer-journal</source>
+        <translation>--replace übernimmt jeden Eintrag der Datei; es schließt --prefer-import und --prefer-journal aus</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>unknown format &quot;%1&quot; (csv, json or drip)</source>
         <translation>unbekanntes Format &quot;%1&quot; (csv, json oder drip)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>--settings needs a json file; only json carries the settings</source>
+        <translation>--settings braucht eine json-Datei; nur json enthält die Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>%1: %2. Nothing was written.</source>
         <translation>%1: %2. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>%1 carries no settings (only a json export does). Nothing was written.</source>
+        <translation>%1 enthält keine Einstellungen (nur ein json-Export enthält sie). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag des anderen Journals übernehmen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep this journal&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag dieses Journals behalten.</translation>
     </message>
@@ -280,27 +593,27 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>--prefer-other und --prefer-journal schließen einander aus</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+29"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Reines JSON statt einer Tabelle ausgeben.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>check takes at most one file</source>
         <translation>check erwartet höchstens eine Datei</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; geprüft wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>%1: loads</source>
         <translation>%1: lässt sich laden</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>records: %1</source>
         <translation>Einträge: %1</translation>
     </message>
@@ -316,12 +629,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>Zyklusbeginn: %1</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-12"/>
         <source>%1: does not load</source>
         <translation>%1: lässt sich nicht laden</translation>
     </message>
@@ -331,27 +644,27 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Schaden: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)</source>
         <translation>vollständig lesbar bis Byte-Offset %1 des entpackten Datenstroms (%2 Bytes entpackt)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>whole records before the damage: %1</source>
         <translation>Vollständige Einträge vor dem Schaden: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NEU&quot; rettet, was vollständig ist.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>Das neu zu schreibende Journal; es darf noch nicht existieren.</translation>
     </message>
@@ -371,32 +684,58 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 existiert bereits; salvage schreibt nur in eine neue Datei</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: nichts zu retten: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 ist vom Tagebuch gesperrt (Prozess %2)</translation>
     </message>
-    <message>
-        <location line="+5"/>
-        <source>%1 is whole: all %2 records kept</source>
-        <translation>%1 ist vollständig: alle %2 Einträge übernommen</translation>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 is whole: all %n record(s) kept</source>
+        <translation>
+            <numerusform>%1 ist vollständig: der %n Eintrag wurde übernommen</numerusform>
+            <numerusform>%1 ist vollständig: alle %n Einträge wurden übernommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>kept %n whole record(s) of %1 announced</source>
+        <translation>
+            <numerusform>%n vollständiger Eintrag von %1 angekündigten übernommen</numerusform>
+            <numerusform>%n vollständige Einträge von %1 angekündigten übernommen</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>kept %1 whole record(s) of %2 announced</source>
-        <translation>%1 vollständige(r) von %2 angegebenen Einträgen übernommen</translation>
+        <location line="+41"/>
+        <source>%1: no such journal; nothing was read</source>
+        <translation>%1: kein solches Journal; es wurde nichts gelesen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+19"/>
+        <source>&quot;ovela-journal COMMAND --help&quot; describes a command.</source>
+        <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Write the journal as csv, json, drip&apos;s csv or ics.</source>
+        <translation>Das Journal als csv, json, drips csv oder ics schreiben.</translation>
+    </message>
+    <message>
+        <location line="+115"/>
+        <source>%1 takes no file name (&quot;%2&quot;)</source>
+        <translation>%1 erwartet keinen Dateinamen (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <location line="-195"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>Der Zyklusbeginn ging verloren; legen Sie ihn im Tagebuch neu fest</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>written to %1</source>
         <translation>Gespeichert in %1</translation>
     </message>
@@ -411,37 +750,32 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl. Jeder Befehl arbeitet mit dem Journal des Tagebuchs, sofern --journal kein anderes angibt.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; gelesen wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>Write the journal as csv, json or ics.</source>
-        <translation>Das Journal als csv, json oder ics ausgeben.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+58"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Einträge aus csv, json oder der CSV-Datei von drip übernehmen.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Bring in the records of another journal file.</source>
         <translation>Die Einträge einer anderen Journaldatei übernehmen.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Prüfen, ob sich eine Journaldatei laden lässt, und wenn nicht, bis wohin.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Keep every whole record of a damaged journal in a new one.</source>
         <translation>Alle vollständigen Einträge eines beschädigten Journals in ein neues retten.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Die erfassten Zyklen auflisten, jeweils mit ihrem Temperaturanstieg.</translation>
     </message>
@@ -451,12 +785,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zyklusstatistik und der nach den Aufzeichnungen zu erwartende Beginn der nächsten Perioden.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Die Daten des Tagebuchs exportieren, importieren, zusammenführen, prüfen und retten, ohne sein Fenster zu öffnen.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Work on the journal &lt;path&gt; instead of the diary&apos;s own.</source>
         <translation>Mit dem Journal &lt;Pfad&gt; statt mit dem des Tagebuchs arbeiten.</translation>
     </message>
@@ -466,7 +800,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Pfad</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>What to do (see below).</source>
         <translation>Was zu tun ist (siehe unten).</translation>
     </message>
@@ -476,43 +810,56 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Befehl [Optionen]</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location line="+23"/>
+        <source>&quot;ovela-journal --help&quot; lists the commands and options.</source>
+        <translation>&quot;ovela-journal --help&quot; listet die Befehle und Optionen auf.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Example:</source>
+        <translation>Beispiel:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>ovela-journal: unknown command &quot;%1&quot;</source>
         <translation>ovela-journal: unbekannter Befehl &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_csv.cpp" line="+21"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+27"/>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="+39"/>
         <source>line %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>unknown cervical fluid code &quot;%1&quot;</source>
         <translation>unbekannter Zervixschleim-Code &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+232"/>
         <source>unknown cervical fluid &quot;%1&quot;</source>
         <translation>unbekannter Zervixschleim-Wert &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the code %1 is not &quot;%2&quot;</source>
         <translation>der Code %1 entspricht nicht &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>temperature code &quot;%1&quot; is off the scale (0 to %2)</source>
         <translation>Temperatur-Code &quot;%1&quot; liegt außerhalb der Skala (0 bis %2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+17"/>
         <source>temperature %1 %2 is off the scale</source>
         <translation>Temperatur %1 %2 liegt außerhalb der Skala</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>temperature %1 %2 does not match the code %3</source>
         <translation>Temperatur %1 %2 passt nicht zum Code %3</translation>
     </message>
@@ -522,12 +869,13 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>eine Markierung ist 0 oder 1, nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <source>byte offset %1: not UTF-8 text</source>
-        <translation>Byte-Offset %1: kein UTF-8-Text</translation>
+        <location line="+70"/>
+        <source>: not UTF-8 text (byte offset %1)</source>
+        <translation>: kein UTF-8-Text (Byte-Offset %1)</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+60"/>
+        <location line="+6"/>
         <source>: a quote inside an unquoted field</source>
         <translation>: Anführungszeichen in einem Feld ohne Anführungszeichen</translation>
     </message>
@@ -542,86 +890,81 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>: ein Feld in Anführungszeichen wird nicht geschlossen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <source>line 1: the file is empty</source>
+        <translation>Zeile 1: die Datei ist leer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: the file ends without its final line end; it was cut short (every export ends in one)</source>
+        <translation>Zeile %1: die Datei endet ohne ihr letztes Zeilenende; sie wurde abgeschnitten (jeder Export endet mit einem)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>Zeile 1: die Kopfzeile lautet nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+77"/>
+        <location line="+7"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-52"/>
         <source>line %1: %2 fields where the header has %3</source>
         <translation>Zeile %1: %2 Felder, die Kopfzeile hat aber %3</translation>
     </message>
     <message>
-        <location line="-70"/>
-        <location line="+99"/>
+        <location line="+9"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+36"/>
         <source>: &quot;%1&quot; is not a date (yyyy-mm-dd)</source>
         <translation>: &quot;%1&quot; ist kein Datum (JJJJ-MM-TT)</translation>
     </message>
     <message>
-        <location line="-96"/>
-        <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location line="+4"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+3"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+319"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 kommt ein zweites Mal vor</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-58"/>
         <source>line 1: no header row</source>
         <translation>Zeile 1: keine Kopfzeile</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>: the column &quot;%1&quot; appears twice</source>
         <translation>: die Spalte &quot;%1&quot; kommt doppelt vor</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>: &quot;%1&quot; is not a column of drip&apos;s export</source>
-        <translation>: &quot;%1&quot; ist keine Spalte des drip-Exports</translation>
+        <location line="+63"/>
+        <source>unknown bleeding value &quot;%1&quot;</source>
+        <translation>unbekannter Blutungswert &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-59"/>
         <source>line 1: the header has no &quot;date&quot; column</source>
         <translation>Zeile 1: die Kopfzeile hat keine Spalte &quot;date&quot;</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>: &quot;%1&quot; is neither true nor false</source>
         <translation>: &quot;%1&quot; ist weder true noch false</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <source>: unknown bleeding value &quot;%1&quot;</source>
-        <translation>: unbekannter Blutungswert &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>: unknown cervical fluid &quot;%1&quot;</source>
-        <translation>: unbekannter Zervixschleim-Wert &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>mucus: %1</source>
-        <translation>Zervixschleim: %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+79"/>
         <source>: &quot;%1&quot; is not a temperature</source>
         <translation>: &quot;%1&quot; ist keine Temperatur</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>temperature: %1 °C</source>
-        <translation>Temperatur: %1 °C</translation>
-    </message>
-    <message>
-        <location filename="../src/journaltool/ovela_journal_ics.cpp" line="+98"/>
+        <location filename="../src/journaltool/ovela_journal_ics.cpp" line="+107"/>
         <source>Cycle diary</source>
         <translation>Zyklustagebuch</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+0"/>
+        <source>Diary</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Period</source>
         <translation>Periode</translation>
     </message>
@@ -631,27 +974,37 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Im Tagebuch eingetragene Blutung</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+3"/>
+        <source>An estimate by the calendar method from the cycle lengths set in the diary, not a measurement. It is no contraception.</source>
+        <translation>Eine Schätzung nach der Kalendermethode aus den im Tagebuch eingestellten Zykluslängen, keine Messung. Sie ist keine Verhütung.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The record ends on %1: these dates carry its rhythm on from today.</source>
+        <translation>Die Aufzeichnungen enden am %1: diese Daten setzen ihren Rhythmus ab heute fort.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Period (predicted)</source>
         <translation>Periode (vorhergesagt)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Fertile days (predicted)</source>
         <translation>Fruchtbare Tage (vorhergesagt)</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-69"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-78"/>
         <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
         <translation>Diese Zahlen beschreiben, was Sie eingetragen haben. Für sich allein sind sie keine Verhütungsmethode.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no completed cycle</source>
         <translation>kein abgeschlossener Zyklus</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>cycles: %1</source>
         <translation>Zyklen: %1</translation>
     </message>
@@ -670,28 +1023,39 @@ der Issue-Tracker von ovelaZ</translation>
         <source>standard deviation: %1 days</source>
         <translation>Standardabweichung: %1 Tage</translation>
     </message>
-    <message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>shortest: %n day(s)</source>
+        <translation>
+            <numerusform>kürzester: %n Tag</numerusform>
+            <numerusform>kürzester: %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>shortest: %1 days, longest: %2 days</source>
-        <translation>Kürzester: %1 Tage, längster: %2 Tage</translation>
+        <source>longest: %n day(s)</source>
+        <translation>
+            <numerusform>längster: %n Tag</numerusform>
+            <numerusform>längster: %n Tage</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>mean bleeding: %1 days</source>
         <translation>Durchschnittliche Blutungsdauer: %1 Tage</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
         <translation>Noch kein Zyklus: Ein Zyklus beginnt an einem Tag mit eingetragener Blutung.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Start</source>
         <translation>Beginn</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Length</source>
         <translation>Länge</translation>
     </message>
@@ -701,7 +1065,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Blutung</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Shift confirmed</source>
         <translation>Anstieg bestätigt</translation>
     </message>
@@ -731,7 +1095,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Regel 0: drei Temperaturen über der Hilfslinie (HL), die dritte mindestens 0,2 °C darüber; 1 und 2: die beiden Ausnahmeregeln, bestätigt am vierten Tag.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+39"/>
         <source>All completed cycles</source>
         <translation>Alle abgeschlossenen Zyklen</translation>
     </message>
@@ -740,13 +1104,26 @@ der Issue-Tracker von ovelaZ</translation>
         <source>The last 12</source>
         <translation>Die letzten 12</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
-        <source>%1 cycles over %2 days were taken for gaps in the record and left out.</source>
-        <translation>%1 Zyklen mit mehr als %2 Tagen wurden als Lücken in den Aufzeichnungen gewertet und ausgelassen.</translation>
+        <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
+        <translation>
+            <numerusform>%n Zyklus über %1 Tage wurde als Lücke in den Aufzeichnungen gewertet und weggelassen.</numerusform>
+            <numerusform>%n Zyklen über %1 Tage wurden als Lücken in den Aufzeichnungen gewertet und weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The record&apos;s last cycle starts on %1: predictions for days already past are left out.</source>
+        <translation>Der letzte Zyklus der Aufzeichnungen beginnt am %1: Vorhersagen für bereits vergangene Tage werden weggelassen.</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>No prediction: the record ends too long ago.</source>
+        <translation>Keine Vorhersage: die Aufzeichnungen enden zu lange zurück.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>No prediction: it needs one completed cycle.</source>
         <translation>Keine Vorhersage: Dafür ist ein abgeschlossener Zyklus nötig.</translation>
     </message>
@@ -756,7 +1133,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Voraussichtlicher Beginn der nächsten Perioden (Median der letzten 12, ± eine Standardabweichung) und die Anzeige im Kalender des Tagebuchs:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>calendar: %1</source>
         <translation>Kalender: %1</translation>
     </message>
@@ -766,7 +1143,17 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Kalender: kein Zyklusbeginn festgelegt</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-230"/>
+        <source>, field &quot;%1&quot;: outside what the Preferences dialog allows</source>
+        <translation>, Feld &quot;%1&quot;: außerhalb dessen, was der Einstellungsdialog erlaubt</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>, field &quot;%1&quot;: not one of %2</source>
+        <translation>, Feld &quot;%1&quot;: keiner von %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, Feld &quot;%1&quot;: </translation>
     </message>
@@ -791,7 +1178,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>passt nicht zur Bezeichnung des Zervixschleims</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>off the scale (0 to %1)</source>
         <translation>außerhalb der Skala (0 bis %1)</translation>
     </message>
@@ -816,27 +1203,42 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>kein Text</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+61"/>
+        <source>: the file ends before its closing bracket; it was cut short</source>
+        <translation>: die Datei endet vor ihrer schließenden Klammer; sie wurde abgeschnitten</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>kein Journal-Export (&quot;format&quot;: &quot;%1&quot; fehlt)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>unknown version %1; this program reads version %2</source>
         <translation>unbekannte Version %1; dieses Programm liest Version %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>&quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
-        <translation>&quot;startCycleDate&quot;: kein Datum (JJJJ-MM-TT)</translation>
+        <location line="+8"/>
+        <source>: &quot;settings&quot; is not an object</source>
+        <translation>: &quot;settings&quot; ist kein Objekt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>: settings</source>
+        <translation>: Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>: &quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
+        <translation>: &quot;startCycleDate&quot;: kein Datum (JJJJ-MM-TT)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>&quot;records&quot; is not a list</source>
-        <translation>&quot;records&quot; ist keine Liste</translation>
+        <source>: &quot;records&quot; is not a list</source>
+        <translation>: &quot;records&quot; ist keine Liste</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>record %1</source>
         <translation>Eintrag %1</translation>
     </message>
@@ -866,48 +1268,47 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>der gzip-Datenstrom ist beschädigt: %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>abgeschnitten</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>seine Notiz hat eine ungerade Anzahl Bytes</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>seine Notiz ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>die Datei ist länger als %1 Bytes; nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>kein Journal: die Datei beginnt nicht mit OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>der Kopf des Journals ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>Eintrag %1 von %2: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>der Zyklusbeginn nach den Einträgen ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>every record is whole, but %1</source>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
@@ -976,7 +1377,7 @@ alle Daten dieses
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -1034,22 +1435,22 @@ alle Daten dieses
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+89"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+103"/>
         <source>a note is too long to be stored</source>
         <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-86"/>
         <source>cannot create a file in %1: %2</source>
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
@@ -1059,23 +1460,18 @@ alle Daten dieses
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+46"/>
+        <location line="+25"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>cannot sync %1: %2</source>
         <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
     </message>
@@ -1083,9 +1479,9 @@ alle Daten dieses
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
+        <location line="+297"/>
+        <location line="+59"/>
         <location line="+52"/>
         <location line="+44"/>
         <location line="+9"/>
@@ -1093,7 +1489,7 @@ alle Daten dieses
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
+        <location line="-433"/>
         <source>View</source>
         <translation>Ansicht</translation>
     </message>
@@ -1103,7 +1499,7 @@ alle Daten dieses
         <translation>Extras</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1120,17 +1516,17 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+272"/>
+        <location line="+322"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-301"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+67"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -1230,7 +1626,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>Den ausgewählten Tag als ersten Tag des aktuellen Zyklus festlegen</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1635,7 @@ alle Daten aus Ihrem
  Tagebuch löschen?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>Das Tagebuch ist bereits in einem anderen Fenster geöffnet.

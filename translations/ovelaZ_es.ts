@@ -40,60 +40,58 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+37"/>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+102"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
+        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-249"/>
+        <location line="+68"/>
         <source>%1: no such file</source>
         <translation>%1: el archivo no existe</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+17"/>
-        <location line="+21"/>
+        <location line="-63"/>
+        <location line="+29"/>
+        <location line="+9"/>
+        <location line="+40"/>
+        <location line="+22"/>
         <location line="+4"/>
-        <location line="+303"/>
-        <location line="+56"/>
+        <location line="+643"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-394"/>
+        <location line="-740"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 no se carga como diario; &quot;ovela-journal check %1&quot; indica por qué</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+90"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 es el propio archivo del diario; elija otro archivo</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>csv (the records only), json (the records and the start-cycle date) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
-        <translation>csv (solo los registros), json (los registros y la fecha de inicio del ciclo) o ics (el sangrado y los días previstos, para un programa de calendario). Por omisión: csv.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+144"/>
+        <location line="+45"/>
+        <location line="+362"/>
         <source>format</source>
         <translation>formato</translation>
     </message>
     <message>
-        <location line="-142"/>
+        <location line="-360"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Escribir en &lt;archivo&gt; en lugar de la salida estándar.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+298"/>
+        <location line="+563"/>
         <source>file</source>
         <translation>archivo</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-560"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: número de ciclos que se prevén a partir del actual. Por omisión: 6.</translation>
     </message>
@@ -103,52 +101,46 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>export takes no file name; use -o FILE</source>
-        <translation>export no admite ningún nombre de archivo; use -o ARCHIVO</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>--cycles takes a number from 0 to 1000</source>
         <translation>--cycles admite un número de 0 a 1000</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>unknown format &quot;%1&quot; (csv, json or ics)</source>
-        <translation>formato desconocido &quot;%1&quot; (csv, json o ics)</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+33"/>
         <source>ovela-journal: no start-cycle date is set; the calendar holds no predictions</source>
         <translation>ovela-journal: no hay ninguna fecha de inicio del ciclo; el calendario no contiene previsiones</translation>
     </message>
+    <message numerus="yes">
+        <location line="+147"/>
+        <source>%n left out (outside 36.00-38.00 °C; kept in the note)</source>
+        <translation>
+            <numerusform>%n omitida (fuera de 36,00-38,00 °C; guardada en la nota)</numerusform>
+            <numerusform>%n omitidas (fuera de 36,00-38,00 °C; guardadas en la nota)</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+28"/>
+        <location line="+49"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>el diario está abierto (el proceso %1 tiene %2); ciérrelo y vuelva a intentarlo. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: no se puede bloquear %1; se escribe sin bloqueo</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
+        <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>ovela-journal: %1 day(s) hold a different record in %2 and in the journal:</source>
-        <translation>ovela-journal: %1 día(s) tienen un registro distinto en %2 y en el diario:</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-18"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>No se ha escrito nada. Elija qué lado prevalece con --prefer-journal o con la otra opción --prefer.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+26"/>
         <source>added</source>
         <translation>añadido</translation>
     </message>
@@ -173,48 +165,18 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>fecha de inicio del ciclo: %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+223"/>
+        <location line="+9"/>
+        <location line="+265"/>
         <source>%1 was not written: %2</source>
         <translation>no se pudo escribir %1: %2</translation>
     </message>
     <message>
-        <location line="-220"/>
-        <source>%1 added, %2 changed, %3 unchanged</source>
-        <translation>%1 añadidos, %2 modificados, %3 sin cambios</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>, %1 kept as in the journal</source>
-        <translation>, %1 conservados como en el diario</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>, %1 removed</source>
-        <translation>, %1 eliminados</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 °C)</source>
-        <translation>temperaturas: %1 redondeadas a la escala, %2 omitidas (fuera de 36,00-38,00 °C)</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1 day(s): what has no field here was added to the note</source>
-        <translation>%1 día(s): lo que no tiene campo propio aquí se ha añadido a la nota</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="-253"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulación: no se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The journal already held all of it; nothing was written.</source>
-        <translation>El diario ya lo contenía todo; no se ha escrito nada.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+14"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv o json tal como los escribe export, o drip (la exportación CSV de la aplicación drip). Por omisión: según el archivo.</translation>
     </message>
@@ -229,43 +191,394 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Si un día difiere, tomar el registro del archivo.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep the journal&apos;s record.</source>
         <translation>Si un día difiere, conservar el registro del diario.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+51"/>
+        <location line="+9"/>
+        <location line="+68"/>
         <source>Show what would change; write nothing.</source>
         <translation>Mostrar lo que cambiaría, sin escribir nada.</translation>
     </message>
     <message>
-        <location line="-45"/>
-        <source>import takes one file</source>
-        <translation>import admite un único archivo</translation>
+        <location line="-615"/>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>standard input: %1</source>
+        <translation>entrada estándar: %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 holds more than %2 MiB; it was read no further and nothing was written</source>
+        <translation>%1 contiene más de %2 MiB; no se leyó más y no se escribió nada</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
+        <translation>%1 se descomprime en más de %2 MiB, mucho más que cualquier diario; no se leyó más</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
+        <translation>csv (solo los registros), json (los registros, la fecha de inicio del ciclo y los ajustes), drip (un archivo que la aplicación drip importa) o ics (sangrados y días previstos para un programa de calendario). Predeterminado: csv.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ics: neutral summaries (&quot;P&quot; and &quot;F&quot;, or those given below) and calendar name, for a shared or work calendar.</source>
+        <translation>ics: títulos neutros (&quot;P&quot; y &quot;F&quot;, o los indicados abajo) y nombre de calendario neutro, para un calendario compartido o de trabajo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ics: the summary of period days; implies --discreet.</source>
+        <translation>ics: el título de los días de regla; implica --discreet.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>ics: the summary of fertile days; implies --discreet.</source>
+        <translation>ics: el título de los días fértiles; implica --discreet.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>unknown format &quot;%1&quot; (csv, json, drip or ics)</source>
+        <translation>formato desconocido &quot;%1&quot; (csv, json, drip o ics)</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>--%1 belongs to the ics format</source>
+        <translation>--%1 pertenece al formato ics</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>ovela-journal: the record ends on %1; the calendar predicts from today, and says so in each prediction</source>
+        <translation>ovela-journal: el registro termina el %1; el calendario predice a partir de hoy y lo indica en cada predicción</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cervical fluid</source>
+        <translation>flujo cervical</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>temperature</source>
+        <translation>temperatura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>doctor</source>
+        <translation>médico</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cramps</source>
+        <translation>calambres</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PMS</source>
+        <translation>SPM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>love</source>
+        <translation>amor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>protection</source>
+        <translation>anticoncepción</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>secret</source>
+        <translation>secreto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2 in the journal, %3 in %4</source>
+        <translation>%1: %2 en el diario, %3 en %4</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>cycle length</source>
+        <translation>duración del ciclo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>menstrual period</source>
+        <translation>menstruación</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fertile period</source>
+        <translation>periodo fértil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>luteal phase</source>
+        <translation>fase lútea</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>goal</source>
+        <translation>objetivo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>unit</source>
+        <translation>unidad</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>%n day(s) read</source>
+        <translation>
+            <numerusform>%n día leído</numerusform>
+            <numerusform>%n días leídos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n añadido</numerusform>
+            <numerusform>%n añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n cambiado</numerusform>
+            <numerusform>%n cambiados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n unchanged</source>
+        <translation>
+            <numerusform>%n sin cambios</numerusform>
+            <numerusform>%n sin cambios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n kept as in the journal</source>
+        <translation>
+            <numerusform>%n conservado como en el diario</numerusform>
+            <numerusform>%n conservados como en el diario</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n eliminado</numerusform>
+            <numerusform>%n eliminados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n with nothing recorded</source>
+        <translation>
+            <numerusform>%n sin nada anotado</numerusform>
+            <numerusform>%n sin nada anotado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n with only mucus &quot;dry&quot; or &quot;nothing&quot;, which the diary cannot tell from a day without a record</source>
+        <translation>
+            <numerusform>%n solo con moco &quot;seco&quot; o &quot;nada&quot;, que el diario no distingue de un día sin registro</numerusform>
+            <numerusform>%n solo con moco &quot;seco&quot; o &quot;nada&quot;, que el diario no distingue de un día sin registro</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n omitido</numerusform>
+            <numerusform>%n omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n noted: what has no field here was added to the day&apos;s note</source>
+        <translation>
+            <numerusform>%n anotado: lo que aquí no tiene campo se añadió a la nota del día</numerusform>
+            <numerusform>%n anotados: lo que aquí no tiene campo se añadió a la nota del día</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n rounded to the scale</source>
+        <translation>
+            <numerusform>%n redondeada a la escala</numerusform>
+            <numerusform>%n redondeadas a la escala</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n marked excluded (kept in the note only)</source>
+        <translation>
+            <numerusform>%n marcada como excluida (solo guardada en la nota)</numerusform>
+            <numerusform>%n marcadas como excluidas (solo guardadas en la nota)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>temperatures: %1</source>
+        <translation>temperaturas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n bleeding(s) marked excluded, stored as &quot;Intermenstrual&quot; (never a cycle&apos;s start)</source>
+        <translation>
+            <numerusform>%n sangrado marcado como excluido, guardado como &quot;Intermenstrual&quot; (nunca un inicio de ciclo)</numerusform>
+            <numerusform>%n sangrados marcados como excluidos, guardados como &quot;Intermenstrual&quot; (nunca un inicio de ciclo)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>drip&apos;s cycle starts (isCycleStart) differ from the diary&apos;s bleeding rule on %n day(s):</source>
+        <translation>
+            <numerusform>Los inicios de ciclo de drip (isCycleStart) difieren de la regla del sangrado del diario en %n día:</numerusform>
+            <numerusform>Los inicios de ciclo de drip (isCycleStart) difieren de la regla del sangrado del diario en %n días:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: a start in drip, not by the bleeding rule</source>
+        <translation>%1: un inicio en drip, no según la regla del sangrado</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: a start by the bleeding rule, not in drip</source>
+        <translation>%1: un inicio según la regla del sangrado, no en drip</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
+        <translation>%1: no existe ese diario; no se escribió nada. &quot;import --create&quot; crea uno nuevo allí.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+37"/>
+        <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
+        <translation>
+            <numerusform>ovela-journal: %n día tiene un registro distinto en %1 y en el diario:</numerusform>
+            <numerusform>ovela-journal: %n días tienen un registro distinto en %1 y en el diario:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>this would leave %1 of the journal&apos;s %2 days; add --yes if that is what you want</source>
+        <translation>quedarían %1 de los %2 días del diario; añada --yes si es lo que quiere</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>A real run refuses: %1.</source>
+        <translation>Una ejecución real se niega: %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>settings: %1</source>
+        <translation>ajustes: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>settings: as they were</source>
+        <translation>ajustes: sin cambios</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 was made.</source>
+        <translation>%1 se ha creado.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The journal already held all of it; nothing was written to it.</source>
+        <translation>El diario ya lo contenía todo; no se escribió nada en él.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Make the journal when it does not exist yet.</source>
+        <translation>Crear el diario si aún no existe.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Allow an import that leaves fewer than half the days of a journal of more than 30.</source>
+        <translation>Permitir una importación que deja menos de la mitad de los días de un diario de más de 30.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>json: also restore the settings the file carries (lengths, goal, unit).</source>
+        <translation>json: restaurar también los ajustes del archivo (duraciones, objetivo, unidad).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>import takes one file (&quot;-&quot; for standard input)</source>
+        <translation>import espera un solo archivo (&quot;-&quot; para la entrada estándar)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>--prefer-import and --prefer-journal exclude each other</source>
         <translation>--prefer-import y --prefer-journal se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+3"/>
+        <source>--replace takes every record of the file; it excludes --prefer-import and --prefer-journal</source>
+        <translation>--replace toma todos los registros del archivo; excluye --prefer-import y --prefer-journal</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>unknown format &quot;%1&quot; (csv, json or drip)</source>
         <translation>formato desconocido &quot;%1&quot; (csv, json o drip)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>--settings needs a json file; only json carries the settings</source>
+        <translation>--settings necesita un archivo json; solo json contiene los ajustes</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>%1: %2. Nothing was written.</source>
         <translation>%1: %2. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>%1 carries no settings (only a json export does). Nothing was written.</source>
+        <translation>%1 no contiene ajustes (solo una exportación json los contiene). No se escribió nada.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Si un día difiere, tomar el registro del otro diario.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep this journal&apos;s record.</source>
         <translation>Si un día difiere, conservar el registro de este diario.</translation>
     </message>
@@ -280,27 +593,27 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>--prefer-other y --prefer-journal se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+29"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Mostrar solo JSON en lugar de una tabla.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>check takes at most one file</source>
         <translation>check admite como máximo un archivo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se comprueba el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>%1: loads</source>
         <translation>%1: se carga correctamente</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>records: %1</source>
         <translation>registros: %1</translation>
     </message>
@@ -316,12 +629,12 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>fecha de inicio del ciclo: %1</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-12"/>
         <source>%1: does not load</source>
         <translation>%1: no se carga</translation>
     </message>
@@ -331,27 +644,27 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>daño: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>unknown</source>
         <translation>desconocido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)</source>
         <translation>se lee íntegro hasta el byte %1 del flujo descomprimido (%2 bytes descomprimidos)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>whole records before the damage: %1</source>
         <translation>registros íntegros antes del daño: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NUEVO&quot; conserva lo que está íntegro.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>El diario nuevo que se va a escribir; todavía no debe existir.</translation>
     </message>
@@ -371,32 +684,58 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 ya existe; salvage solo escribe un archivo nuevo</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: no hay nada que rescatar: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 está bloqueado por el diario (proceso %2)</translation>
     </message>
-    <message>
-        <location line="+5"/>
-        <source>%1 is whole: all %2 records kept</source>
-        <translation>%1 está íntegro: se conservan los %2 registros</translation>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 is whole: all %n record(s) kept</source>
+        <translation>
+            <numerusform>%1 está completo: se conservó el único registro (%n)</numerusform>
+            <numerusform>%1 está completo: se conservaron los %n registros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>kept %n whole record(s) of %1 announced</source>
+        <translation>
+            <numerusform>se conservó %n registro completo de %1 anunciados</numerusform>
+            <numerusform>se conservaron %n registros completos de %1 anunciados</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>kept %1 whole record(s) of %2 announced</source>
-        <translation>se conservan %1 registro(s) íntegro(s) de los %2 declarados</translation>
+        <location line="+41"/>
+        <source>%1: no such journal; nothing was read</source>
+        <translation>%1: no existe ese diario; no se leyó nada</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+19"/>
+        <source>&quot;ovela-journal COMMAND --help&quot; describes a command.</source>
+        <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Write the journal as csv, json, drip&apos;s csv or ics.</source>
+        <translation>Escribir el diario como csv, json, csv de drip o ics.</translation>
+    </message>
+    <message>
+        <location line="+115"/>
+        <source>%1 takes no file name (&quot;%2&quot;)</source>
+        <translation>%1 no espera ningún nombre de archivo (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <location line="-195"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>se ha perdido la fecha de inicio del ciclo; vuelva a fijarla en el diario</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>written to %1</source>
         <translation>escrito en %1</translation>
     </message>
@@ -411,37 +750,32 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden. Todas las órdenes trabajan con el diario de la aplicación, salvo que --journal indique otro.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se lee el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>Write the journal as csv, json or ics.</source>
-        <translation>Escribir el diario en csv, json o ics.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+58"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Incorporar registros desde csv, json o el csv de drip.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Bring in the records of another journal file.</source>
         <translation>Incorporar los registros de otro archivo de diario.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Indicar si un archivo de diario se carga y, si no, hasta dónde.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Keep every whole record of a damaged journal in a new one.</source>
         <translation>Guardar en un diario nuevo todos los registros íntegros de uno dañado.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Listar los ciclos que muestran los registros, con el ascenso de temperatura de cada uno.</translation>
     </message>
@@ -451,12 +785,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Estadísticas de los ciclos y próximos inicios de la regla según los registros.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Exportar, importar, fusionar, comprobar y rescatar los datos del diario, sin abrir su ventana.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Work on the journal &lt;path&gt; instead of the diary&apos;s own.</source>
         <translation>Trabajar con el diario &lt;ruta&gt; en lugar del de la aplicación.</translation>
     </message>
@@ -466,7 +800,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ruta</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>What to do (see below).</source>
         <translation>Qué hacer (véase más abajo).</translation>
     </message>
@@ -476,43 +810,56 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>orden [opciones]</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location line="+23"/>
+        <source>&quot;ovela-journal --help&quot; lists the commands and options.</source>
+        <translation>&quot;ovela-journal --help&quot; lista las órdenes y las opciones.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Example:</source>
+        <translation>Ejemplo:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>ovela-journal: unknown command &quot;%1&quot;</source>
         <translation>ovela-journal: orden desconocida &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_csv.cpp" line="+21"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+27"/>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="+39"/>
         <source>line %1, column %2</source>
         <translation>línea %1, columna %2</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>unknown cervical fluid code &quot;%1&quot;</source>
         <translation>código de flujo cervical desconocido &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+232"/>
         <source>unknown cervical fluid &quot;%1&quot;</source>
         <translation>flujo cervical desconocido &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the code %1 is not &quot;%2&quot;</source>
         <translation>el código %1 no corresponde a &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>temperature code &quot;%1&quot; is off the scale (0 to %2)</source>
         <translation>el código de temperatura &quot;%1&quot; está fuera de la escala (0 a %2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+17"/>
         <source>temperature %1 %2 is off the scale</source>
         <translation>la temperatura %1 %2 está fuera de la escala</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>temperature %1 %2 does not match the code %3</source>
         <translation>la temperatura %1 %2 no corresponde al código %3</translation>
     </message>
@@ -522,12 +869,13 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>una marca vale 0 o 1, no &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <source>byte offset %1: not UTF-8 text</source>
-        <translation>posición de byte %1: no es texto UTF-8</translation>
+        <location line="+70"/>
+        <source>: not UTF-8 text (byte offset %1)</source>
+        <translation>: texto que no es UTF-8 (byte %1)</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+60"/>
+        <location line="+6"/>
         <source>: a quote inside an unquoted field</source>
         <translation>: comillas dentro de un campo sin comillas</translation>
     </message>
@@ -542,86 +890,81 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>: un campo entre comillas no se cierra nunca</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <source>line 1: the file is empty</source>
+        <translation>línea 1: el archivo está vacío</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: the file ends without its final line end; it was cut short (every export ends in one)</source>
+        <translation>línea %1: el archivo termina sin su último fin de línea; se cortó (toda exportación termina con uno)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>línea 1: la cabecera no es &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+77"/>
+        <location line="+7"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-52"/>
         <source>line %1: %2 fields where the header has %3</source>
         <translation>línea %1: %2 campos, pero la cabecera tiene %3</translation>
     </message>
     <message>
-        <location line="-70"/>
-        <location line="+99"/>
+        <location line="+9"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+36"/>
         <source>: &quot;%1&quot; is not a date (yyyy-mm-dd)</source>
         <translation>: &quot;%1&quot; no es una fecha (aaaa-mm-dd)</translation>
     </message>
     <message>
-        <location line="-96"/>
-        <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location line="+4"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+3"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+319"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 aparece por segunda vez</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-58"/>
         <source>line 1: no header row</source>
         <translation>línea 1: no hay fila de cabecera</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>: the column &quot;%1&quot; appears twice</source>
         <translation>: la columna &quot;%1&quot; aparece dos veces</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>: &quot;%1&quot; is not a column of drip&apos;s export</source>
-        <translation>: &quot;%1&quot; no es una columna de la exportación de drip</translation>
+        <location line="+63"/>
+        <source>unknown bleeding value &quot;%1&quot;</source>
+        <translation>valor de sangrado desconocido &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-59"/>
         <source>line 1: the header has no &quot;date&quot; column</source>
         <translation>línea 1: la cabecera no tiene columna &quot;date&quot;</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>: &quot;%1&quot; is neither true nor false</source>
         <translation>: &quot;%1&quot; no es ni true ni false</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <source>: unknown bleeding value &quot;%1&quot;</source>
-        <translation>: valor de sangrado desconocido &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>: unknown cervical fluid &quot;%1&quot;</source>
-        <translation>: flujo cervical desconocido &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>mucus: %1</source>
-        <translation>moco cervical: %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+79"/>
         <source>: &quot;%1&quot; is not a temperature</source>
         <translation>: &quot;%1&quot; no es una temperatura</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>temperature: %1 °C</source>
-        <translation>temperatura: %1 °C</translation>
-    </message>
-    <message>
-        <location filename="../src/journaltool/ovela_journal_ics.cpp" line="+98"/>
+        <location filename="../src/journaltool/ovela_journal_ics.cpp" line="+107"/>
         <source>Cycle diary</source>
         <translation>Diario del ciclo</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+0"/>
+        <source>Diary</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Period</source>
         <translation>Regla</translation>
     </message>
@@ -631,27 +974,37 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Sangrado anotado en el diario</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+3"/>
+        <source>An estimate by the calendar method from the cycle lengths set in the diary, not a measurement. It is no contraception.</source>
+        <translation>Una estimación por el método del calendario a partir de las duraciones ajustadas en el diario, no una medición. No es un anticonceptivo.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The record ends on %1: these dates carry its rhythm on from today.</source>
+        <translation>El registro termina el %1: estas fechas continúan su ritmo a partir de hoy.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Period (predicted)</source>
         <translation>Regla (prevista)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Fertile days (predicted)</source>
         <translation>Días fértiles (previstos)</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-69"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-78"/>
         <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
         <translation>Estas cifras describen lo que usted ha anotado. Por sí solas no son un método anticonceptivo.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no completed cycle</source>
         <translation>ningún ciclo completo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>cycles: %1</source>
         <translation>ciclos: %1</translation>
     </message>
@@ -670,28 +1023,39 @@ el gestor de incidencias de ovelaZ</translation>
         <source>standard deviation: %1 days</source>
         <translation>desviación estándar: %1 días</translation>
     </message>
-    <message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>shortest: %n day(s)</source>
+        <translation>
+            <numerusform>el más corto: %n día</numerusform>
+            <numerusform>el más corto: %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>shortest: %1 days, longest: %2 days</source>
-        <translation>el más corto: %1 días, el más largo: %2 días</translation>
+        <source>longest: %n day(s)</source>
+        <translation>
+            <numerusform>el más largo: %n día</numerusform>
+            <numerusform>el más largo: %n días</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>mean bleeding: %1 days</source>
         <translation>sangrado medio: %1 días</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
         <translation>Aún no hay ningún ciclo: un ciclo empieza en un día con sangrado anotado.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Start</source>
         <translation>Inicio</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Length</source>
         <translation>Días</translation>
     </message>
@@ -701,7 +1065,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Sangrado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Shift confirmed</source>
         <translation>Confirm. ascenso</translation>
     </message>
@@ -731,7 +1095,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Regla 0: tres temperaturas por encima de la línea de cobertura (nivel de temperaturas bajas), la tercera 0,2 °C por encima de ella; 1 y 2: las dos excepciones, confirmadas el cuarto día.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+39"/>
         <source>All completed cycles</source>
         <translation>Todos los ciclos completos</translation>
     </message>
@@ -740,13 +1104,26 @@ el gestor de incidencias de ovelaZ</translation>
         <source>The last 12</source>
         <translation>Los últimos 12</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
-        <source>%1 cycles over %2 days were taken for gaps in the record and left out.</source>
-        <translation>%1 ciclos de más de %2 días se han tomado por huecos en los registros y se han omitido.</translation>
+        <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
+        <translation>
+            <numerusform>%n ciclo de más de %1 días se tomó por un hueco en el registro y se dejó fuera.</numerusform>
+            <numerusform>%n ciclos de más de %1 días se tomaron por huecos en el registro y se dejaron fuera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The record&apos;s last cycle starts on %1: predictions for days already past are left out.</source>
+        <translation>El último ciclo del registro empieza el %1: se omiten las predicciones para días ya pasados.</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>No prediction: the record ends too long ago.</source>
+        <translation>Sin predicción: el registro terminó hace demasiado tiempo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>No prediction: it needs one completed cycle.</source>
         <translation>Sin previsión: hace falta al menos un ciclo completo.</translation>
     </message>
@@ -756,7 +1133,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Próximos inicios de la regla (según la mediana de los últimos 12, ± una desviación estándar) y lo que muestra el calendario del diario:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>calendar: %1</source>
         <translation>calendario: %1</translation>
     </message>
@@ -766,7 +1143,17 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>calendario: sin fecha de inicio del ciclo</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-230"/>
+        <source>, field &quot;%1&quot;: outside what the Preferences dialog allows</source>
+        <translation>, campo &quot;%1&quot;: fuera de lo que permite el diálogo de preferencias</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>, field &quot;%1&quot;: not one of %2</source>
+        <translation>, campo &quot;%1&quot;: ninguno de %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, campo &quot;%1&quot;: </translation>
     </message>
@@ -791,7 +1178,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>no corresponde al nombre del flujo</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>off the scale (0 to %1)</source>
         <translation>fuera de la escala (0 a %1)</translation>
     </message>
@@ -816,27 +1203,42 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>no es un texto</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+61"/>
+        <source>: the file ends before its closing bracket; it was cut short</source>
+        <translation>: el archivo termina antes de su llave de cierre; se cortó</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>no es una exportación del diario (falta &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>unknown version %1; this program reads version %2</source>
         <translation>versión %1 desconocida; este programa lee la versión %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>&quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
-        <translation>&quot;startCycleDate&quot;: no es una fecha (aaaa-mm-dd)</translation>
+        <location line="+8"/>
+        <source>: &quot;settings&quot; is not an object</source>
+        <translation>: &quot;settings&quot; no es un objeto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>: settings</source>
+        <translation>: ajustes</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>: &quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
+        <translation>: &quot;startCycleDate&quot;: no es una fecha (aaaa-mm-dd)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>&quot;records&quot; is not a list</source>
-        <translation>&quot;records&quot; no es una lista</translation>
+        <source>: &quot;records&quot; is not a list</source>
+        <translation>: &quot;records&quot; no es una lista</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>record %1</source>
         <translation>registro %1</translation>
     </message>
@@ -866,48 +1268,47 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>el flujo gzip está dañado: %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>truncado</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>su nota tiene un número impar de bytes</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>su nota está truncada</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>el archivo ocupa más de %1 bytes; no se lee más</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>no es un diario: no empieza por OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>la cabecera del diario está truncada</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>registro %1 de %2: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>la fecha de inicio del ciclo, detrás de los registros, está truncada</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>every record is whole, but %1</source>
         <translation>todos los registros están íntegros, pero %1</translation>
     </message>
@@ -976,7 +1377,7 @@ borrar todos los datos
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -1034,22 +1435,22 @@ borrar todos los datos
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+89"/>
         <source>an unreadable journal is still at %1</source>
         <translation>todavía hay un diario ilegible en %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+103"/>
         <source>a note is too long to be stored</source>
         <translation>una nota es demasiado larga para guardarse</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-86"/>
         <source>cannot create a file in %1: %2</source>
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
@@ -1059,23 +1460,18 @@ borrar todos los datos
         <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+46"/>
+        <location line="+25"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>cannot sync %1: %2</source>
         <translation>no se puede sincronizar %1 con el disco: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 no se lee tal como se escribió (¿disco lleno?)</translation>
     </message>
@@ -1083,9 +1479,9 @@ borrar todos los datos
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
+        <location line="+297"/>
+        <location line="+59"/>
         <location line="+52"/>
         <location line="+44"/>
         <location line="+9"/>
@@ -1093,7 +1489,7 @@ borrar todos los datos
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
+        <location line="-433"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -1103,7 +1499,7 @@ borrar todos los datos
         <translation>Herramientas</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1120,17 +1516,17 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+272"/>
+        <location line="+322"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-301"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+67"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -1230,7 +1626,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Marcar el día seleccionado como primer día del ciclo actual</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1635,7 @@ borrar todos los datos
  de su diario?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>El diario ya está abierto en otra ventana.

@@ -40,60 +40,58 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+37"/>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+102"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
+        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>aucune</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-249"/>
+        <location line="+68"/>
         <source>%1: no such file</source>
         <translation>%1 : fichier introuvable</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+17"/>
-        <location line="+21"/>
+        <location line="-63"/>
+        <location line="+29"/>
+        <location line="+9"/>
+        <location line="+40"/>
+        <location line="+22"/>
         <location line="+4"/>
-        <location line="+303"/>
-        <location line="+56"/>
+        <location line="+643"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="-394"/>
+        <location line="-740"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 ne se charge pas comme journal ; &quot;ovela-journal check %1&quot; en indique la raison</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+90"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 est le journal lui-même ; choisissez un autre fichier</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>csv (the records only), json (the records and the start-cycle date) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
-        <translation>csv (les enregistrements seuls), json (les enregistrements et la date de début de cycle) ou ics (saignements et jours prévus, pour un agenda). Par défaut : csv.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+144"/>
+        <location line="+45"/>
+        <location line="+362"/>
         <source>format</source>
         <translation>format</translation>
     </message>
     <message>
-        <location line="-142"/>
+        <location line="-360"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Écrire dans &lt;fichier&gt; au lieu de la sortie standard.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+298"/>
+        <location line="+563"/>
         <source>file</source>
         <translation>fichier</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-560"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics : prévoir ce nombre de cycles à partir du cycle en cours. Par défaut : 6.</translation>
     </message>
@@ -103,52 +101,46 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>export takes no file name; use -o FILE</source>
-        <translation>export n&apos;accepte pas de nom de fichier ; utilisez -o FICHIER</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>--cycles takes a number from 0 to 1000</source>
         <translation>--cycles attend un nombre entre 0 et 1000</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>unknown format &quot;%1&quot; (csv, json or ics)</source>
-        <translation>format inconnu &quot;%1&quot; (csv, json ou ics)</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+33"/>
         <source>ovela-journal: no start-cycle date is set; the calendar holds no predictions</source>
         <translation>ovela-journal: aucune date de début de cycle n&apos;est définie ; le calendrier ne contient aucune prévision</translation>
     </message>
+    <message numerus="yes">
+        <location line="+147"/>
+        <source>%n left out (outside 36.00-38.00 °C; kept in the note)</source>
+        <translation>
+            <numerusform>%n omise (hors de 36,00-38,00 °C ; gardée dans la note)</numerusform>
+            <numerusform>%n omises (hors de 36,00-38,00 °C ; gardées dans la note)</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+28"/>
+        <location line="+49"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>le carnet est ouvert (le processus %1 détient %2) ; fermez-le et réessayez. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: impossible de verrouiller %1 ; écriture sans verrou</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
+        <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>ovela-journal: %1 day(s) hold a different record in %2 and in the journal:</source>
-        <translation>ovela-journal: %1 jour(s) diffèrent entre %2 et le journal :</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-18"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Rien n&apos;a été écrit. Choisissez quelle version l&apos;emporte avec --prefer-journal ou l&apos;autre option --prefer.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+26"/>
         <source>added</source>
         <translation>ajouté</translation>
     </message>
@@ -173,48 +165,18 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>date de début de cycle : %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+223"/>
+        <location line="+9"/>
+        <location line="+265"/>
         <source>%1 was not written: %2</source>
         <translation>%1 n&apos;a pas été écrit : %2</translation>
     </message>
     <message>
-        <location line="-220"/>
-        <source>%1 added, %2 changed, %3 unchanged</source>
-        <translation>%1 ajouté(s), %2 modifié(s), %3 inchangé(s)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>, %1 kept as in the journal</source>
-        <translation>, %1 conservé(s) comme dans le journal</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>, %1 removed</source>
-        <translation>, %1 supprimé(s)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 °C)</source>
-        <translation>températures : %1 arrondie(s) à l&apos;échelle, %2 écartée(s) (hors de la plage 36,00-38,00 °C)</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1 day(s): what has no field here was added to the note</source>
-        <translation>%1 jour(s) : ce qui n&apos;a pas de champ ici a été ajouté à la note</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="-253"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulation : rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The journal already held all of it; nothing was written.</source>
-        <translation>Le journal contenait déjà tout cela ; rien n&apos;a été écrit.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+14"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv ou json tels qu&apos;export les écrit, ou drip (l&apos;export CSV de l&apos;application drip). Par défaut : d&apos;après le fichier.</translation>
     </message>
@@ -229,43 +191,394 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Là où un jour diffère, prendre l&apos;enregistrement du fichier.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep the journal&apos;s record.</source>
         <translation>Là où un jour diffère, garder l&apos;enregistrement du journal.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+51"/>
+        <location line="+9"/>
+        <location line="+68"/>
         <source>Show what would change; write nothing.</source>
         <translation>Montrer ce qui changerait ; ne rien écrire.</translation>
     </message>
     <message>
-        <location line="-45"/>
-        <source>import takes one file</source>
-        <translation>import attend un seul fichier</translation>
+        <location line="-615"/>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>standard input: %1</source>
+        <translation>entrée standard : %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 holds more than %2 MiB; it was read no further and nothing was written</source>
+        <translation>%1 contient plus de %2 Mio ; la lecture s&apos;est arrêtée et rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
+        <translation>%1 se décompresse en plus de %2 Mio, bien plus que tout journal ; la lecture s&apos;est arrêtée</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
+        <translation>csv (les relevés seuls), json (les relevés, la date de début de cycle et les réglages), drip (un fichier que l&apos;application drip importe) ou ics (saignements et jours prévus pour un agenda). Par défaut : csv.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ics: neutral summaries (&quot;P&quot; and &quot;F&quot;, or those given below) and calendar name, for a shared or work calendar.</source>
+        <translation>ics : titres neutres (« P » et « F », ou ceux donnés ci-dessous) et nom d&apos;agenda neutre, pour un agenda partagé ou professionnel.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ics: the summary of period days; implies --discreet.</source>
+        <translation>ics : le titre des jours de règles ; implique --discreet.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>ics: the summary of fertile days; implies --discreet.</source>
+        <translation>ics : le titre des jours fertiles ; implique --discreet.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>unknown format &quot;%1&quot; (csv, json, drip or ics)</source>
+        <translation>format inconnu « %1 » (csv, json, drip ou ics)</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>--%1 belongs to the ics format</source>
+        <translation>--%1 appartient au format ics</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>ovela-journal: the record ends on %1; the calendar predicts from today, and says so in each prediction</source>
+        <translation>ovela-journal : les relevés s&apos;arrêtent le %1 ; l&apos;agenda prévoit à partir d&apos;aujourd&apos;hui et le signale dans chaque prévision</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cervical fluid</source>
+        <translation>glaire cervicale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>temperature</source>
+        <translation>température</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>doctor</source>
+        <translation>médecin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cramps</source>
+        <translation>crampes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PMS</source>
+        <translation>SPM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>love</source>
+        <translation>amour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>protection</source>
+        <translation>contraception</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>secret</source>
+        <translation>secret</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>note</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2 in the journal, %3 in %4</source>
+        <translation>%1 : %2 dans le journal, %3 dans %4</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>cycle length</source>
+        <translation>durée du cycle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>menstrual period</source>
+        <translation>règles</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fertile period</source>
+        <translation>période fertile</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>luteal phase</source>
+        <translation>phase lutéale</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>goal</source>
+        <translation>objectif</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>unit</source>
+        <translation>unité</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>%n day(s) read</source>
+        <translation>
+            <numerusform>%n jour lu</numerusform>
+            <numerusform>%n jours lus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n ajouté</numerusform>
+            <numerusform>%n ajoutés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n modifié</numerusform>
+            <numerusform>%n modifiés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n unchanged</source>
+        <translation>
+            <numerusform>%n inchangé</numerusform>
+            <numerusform>%n inchangés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n kept as in the journal</source>
+        <translation>
+            <numerusform>%n gardé tel quel dans le journal</numerusform>
+            <numerusform>%n gardés tels quels dans le journal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n supprimé</numerusform>
+            <numerusform>%n supprimés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n with nothing recorded</source>
+        <translation>
+            <numerusform>%n sans rien de noté</numerusform>
+            <numerusform>%n sans rien de noté</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n with only mucus &quot;dry&quot; or &quot;nothing&quot;, which the diary cannot tell from a day without a record</source>
+        <translation>
+            <numerusform>%n avec seulement la glaire « sèche » ou « rien », que le journal ne distingue pas d&apos;un jour sans relevé</numerusform>
+            <numerusform>%n avec seulement la glaire « sèche » ou « rien », que le journal ne distingue pas d&apos;un jour sans relevé</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n ignoré</numerusform>
+            <numerusform>%n ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n noted: what has no field here was added to the day&apos;s note</source>
+        <translation>
+            <numerusform>%n annoté : ce qui n&apos;a pas de champ ici a été ajouté à la note du jour</numerusform>
+            <numerusform>%n annotés : ce qui n&apos;a pas de champ ici a été ajouté à la note du jour</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n rounded to the scale</source>
+        <translation>
+            <numerusform>%n arrondie à l&apos;échelle</numerusform>
+            <numerusform>%n arrondies à l&apos;échelle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n marked excluded (kept in the note only)</source>
+        <translation>
+            <numerusform>%n marquée exclue (gardée dans la note seulement)</numerusform>
+            <numerusform>%n marquées exclues (gardées dans la note seulement)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>temperatures: %1</source>
+        <translation>températures : %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n bleeding(s) marked excluded, stored as &quot;Intermenstrual&quot; (never a cycle&apos;s start)</source>
+        <translation>
+            <numerusform>%n saignement marqué exclu, enregistré comme « Intermenstruel » (jamais un début de cycle)</numerusform>
+            <numerusform>%n saignements marqués exclus, enregistrés comme « Intermenstruel » (jamais un début de cycle)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>drip&apos;s cycle starts (isCycleStart) differ from the diary&apos;s bleeding rule on %n day(s):</source>
+        <translation>
+            <numerusform>Les débuts de cycle de drip (isCycleStart) diffèrent de la règle des saignements du journal sur %n jour :</numerusform>
+            <numerusform>Les débuts de cycle de drip (isCycleStart) diffèrent de la règle des saignements du journal sur %n jours :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: a start in drip, not by the bleeding rule</source>
+        <translation>%1 : un début dans drip, pas selon la règle des saignements</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: a start by the bleeding rule, not in drip</source>
+        <translation>%1 : un début selon la règle des saignements, pas dans drip</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
+        <translation>%1 : pas de tel journal ; rien n&apos;a été écrit. « import --create » en crée un nouveau à cet endroit.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+37"/>
+        <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
+        <translation>
+            <numerusform>ovela-journal : %n jour a un relevé différent dans %1 et dans le journal :</numerusform>
+            <numerusform>ovela-journal : %n jours ont un relevé différent dans %1 et dans le journal :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>this would leave %1 of the journal&apos;s %2 days; add --yes if that is what you want</source>
+        <translation>il ne resterait que %1 des %2 jours du journal ; ajoutez --yes si c&apos;est bien ce que vous voulez</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>A real run refuses: %1.</source>
+        <translation>Une exécution réelle refuse : %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>settings: %1</source>
+        <translation>réglages : %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>settings: as they were</source>
+        <translation>réglages : inchangés</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 was made.</source>
+        <translation>%1 a été créé.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The journal already held all of it; nothing was written to it.</source>
+        <translation>Le journal contenait déjà tout ; rien n&apos;y a été écrit.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Make the journal when it does not exist yet.</source>
+        <translation>Créer le journal s&apos;il n&apos;existe pas encore.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Allow an import that leaves fewer than half the days of a journal of more than 30.</source>
+        <translation>Autoriser une importation qui laisse moins de la moitié des jours d&apos;un journal de plus de 30 jours.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>json: also restore the settings the file carries (lengths, goal, unit).</source>
+        <translation>json : restaurer aussi les réglages du fichier (durées, objectif, unité).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>import takes one file (&quot;-&quot; for standard input)</source>
+        <translation>import attend un seul fichier (« - » pour l&apos;entrée standard)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>--prefer-import and --prefer-journal exclude each other</source>
         <translation>--prefer-import et --prefer-journal s&apos;excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+3"/>
+        <source>--replace takes every record of the file; it excludes --prefer-import and --prefer-journal</source>
+        <translation>--replace prend tous les relevés du fichier ; il exclut --prefer-import et --prefer-journal</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>unknown format &quot;%1&quot; (csv, json or drip)</source>
         <translation>format inconnu &quot;%1&quot; (csv, json ou drip)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>--settings needs a json file; only json carries the settings</source>
+        <translation>--settings demande un fichier json ; seul json contient les réglages</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>%1: %2. Nothing was written.</source>
         <translation>%1 : %2. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>%1 carries no settings (only a json export does). Nothing was written.</source>
+        <translation>%1 ne contient pas de réglages (seul un export json en contient). Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Là où un jour diffère, prendre l&apos;enregistrement de l&apos;autre journal.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Where a day differs, keep this journal&apos;s record.</source>
         <translation>Là où un jour diffère, garder l&apos;enregistrement de ce journal.</translation>
     </message>
@@ -280,27 +593,27 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>--prefer-other et --prefer-journal s&apos;excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+29"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Afficher du JSON pur au lieu d&apos;un tableau.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>check takes at most one file</source>
         <translation>check attend au plus un fichier</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; vérification du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>%1: loads</source>
         <translation>%1 : se charge correctement</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>records: %1</source>
         <translation>enregistrements : %1</translation>
     </message>
@@ -316,12 +629,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>date de début de cycle : %1</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-12"/>
         <source>%1: does not load</source>
         <translation>%1 : ne se charge pas</translation>
     </message>
@@ -331,27 +644,27 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>défaut : %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>unknown</source>
         <translation>inconnu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)</source>
         <translation>lisible en entier jusqu&apos;à l&apos;octet %1 du flux décompressé (%2 octets décompressés)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>whole records before the damage: %1</source>
         <translation>enregistrements intacts avant le défaut : %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NOUVEAU&quot; conserve ce qui est intact.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>Le nouveau journal à écrire ; il ne doit pas encore exister.</translation>
     </message>
@@ -371,32 +684,58 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 existe déjà ; salvage n&apos;écrit que dans un nouveau fichier</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1 : rien à récupérer : %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 est verrouillé par le carnet (processus %2)</translation>
     </message>
-    <message>
-        <location line="+5"/>
-        <source>%1 is whole: all %2 records kept</source>
-        <translation>%1 est intact : les %2 enregistrements ont tous été conservés</translation>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 is whole: all %n record(s) kept</source>
+        <translation>
+            <numerusform>%1 est entier : le seul relevé (%n) a été gardé</numerusform>
+            <numerusform>%1 est entier : les %n relevés ont été gardés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>kept %n whole record(s) of %1 announced</source>
+        <translation>
+            <numerusform>%n relevé entier gardé sur %1 annoncés</numerusform>
+            <numerusform>%n relevés entiers gardés sur %1 annoncés</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>kept %1 whole record(s) of %2 announced</source>
-        <translation>%1 enregistrement(s) intact(s) conservé(s) sur %2 annoncé(s)</translation>
+        <location line="+41"/>
+        <source>%1: no such journal; nothing was read</source>
+        <translation>%1 : pas de tel journal ; rien n&apos;a été lu</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+19"/>
+        <source>&quot;ovela-journal COMMAND --help&quot; describes a command.</source>
+        <translation>« ovela-journal COMMANDE --help » décrit une commande.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Write the journal as csv, json, drip&apos;s csv or ics.</source>
+        <translation>Écrire le journal en csv, json, csv de drip ou ics.</translation>
+    </message>
+    <message>
+        <location line="+115"/>
+        <source>%1 takes no file name (&quot;%2&quot;)</source>
+        <translation>%1 n&apos;attend pas de nom de fichier (« %2 »)</translation>
+    </message>
+    <message>
+        <location line="-195"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>la date de début de cycle a été perdue ; définissez-la à nouveau dans le carnet</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>written to %1</source>
         <translation>écrit dans %1</translation>
     </message>
@@ -411,37 +750,32 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>&quot;ovela-journal COMMANDE --help&quot; décrit une commande. Chaque commande travaille sur le journal du carnet, sauf si --journal en désigne un autre.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; lecture du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>Write the journal as csv, json or ics.</source>
-        <translation>Écrire le journal en csv, json ou ics.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+58"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Importer des enregistrements depuis du csv, du json ou le csv de drip.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Bring in the records of another journal file.</source>
         <translation>Importer les enregistrements d&apos;un autre fichier journal.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Indiquer si un fichier journal se charge et, sinon, jusqu&apos;où.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Keep every whole record of a damaged journal in a new one.</source>
         <translation>Conserver chaque enregistrement intact d&apos;un journal endommagé dans un nouveau journal.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Lister les cycles visibles dans les relevés, avec la montée de température de chacun.</translation>
     </message>
@@ -451,12 +785,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Statistiques des cycles et prochains débuts de règles suggérés par les relevés.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Les données du carnet exportées, importées, fusionnées, vérifiées et récupérées, sans sa fenêtre.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Work on the journal &lt;path&gt; instead of the diary&apos;s own.</source>
         <translation>Travailler sur le journal &lt;chemin&gt; au lieu de celui du carnet.</translation>
     </message>
@@ -466,7 +800,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>chemin</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>What to do (see below).</source>
         <translation>Ce qu&apos;il faut faire (voir ci-dessous).</translation>
     </message>
@@ -476,43 +810,56 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>commande [options]</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location line="+23"/>
+        <source>&quot;ovela-journal --help&quot; lists the commands and options.</source>
+        <translation>« ovela-journal --help » liste les commandes et les options.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Example:</source>
+        <translation>Exemple :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>ovela-journal: unknown command &quot;%1&quot;</source>
         <translation>ovela-journal: commande inconnue &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../src/journaltool/ovela_journal_csv.cpp" line="+21"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+27"/>
         <location filename="../src/journaltool/ovela_journal_json.cpp" line="+39"/>
         <source>line %1, column %2</source>
         <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>unknown cervical fluid code &quot;%1&quot;</source>
         <translation>code de glaire cervicale inconnu &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+232"/>
         <source>unknown cervical fluid &quot;%1&quot;</source>
         <translation>glaire cervicale inconnue &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the code %1 is not &quot;%2&quot;</source>
         <translation>le code %1 ne correspond pas à &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>temperature code &quot;%1&quot; is off the scale (0 to %2)</source>
         <translation>le code de température &quot;%1&quot; est hors échelle (0 à %2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+17"/>
         <source>temperature %1 %2 is off the scale</source>
         <translation>la température %1 %2 est hors échelle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>temperature %1 %2 does not match the code %3</source>
         <translation>la température %1 %2 ne correspond pas au code %3</translation>
     </message>
@@ -522,12 +869,13 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>un marqueur vaut 0 ou 1, pas &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <source>byte offset %1: not UTF-8 text</source>
-        <translation>octet %1 : ce n&apos;est pas du texte UTF-8</translation>
+        <location line="+70"/>
+        <source>: not UTF-8 text (byte offset %1)</source>
+        <translation> : texte non UTF-8 (octet %1)</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+60"/>
+        <location line="+6"/>
         <source>: a quote inside an unquoted field</source>
         <translation>: guillemet dans un champ sans guillemets</translation>
     </message>
@@ -542,86 +890,81 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>: un champ entre guillemets n&apos;est jamais fermé</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <source>line 1: the file is empty</source>
+        <translation>ligne 1 : le fichier est vide</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: the file ends without its final line end; it was cut short (every export ends in one)</source>
+        <translation>ligne %1 : le fichier se termine sans sa dernière fin de ligne ; il a été tronqué (tout export en a une)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>ligne 1 : l&apos;en-tête n&apos;est pas &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+77"/>
+        <location line="+7"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-52"/>
         <source>line %1: %2 fields where the header has %3</source>
         <translation>ligne %1 : %2 champs alors que l&apos;en-tête en a %3</translation>
     </message>
     <message>
-        <location line="-70"/>
-        <location line="+99"/>
+        <location line="+9"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+36"/>
         <source>: &quot;%1&quot; is not a date (yyyy-mm-dd)</source>
         <translation>: &quot;%1&quot; n&apos;est pas une date (aaaa-mm-jj)</translation>
     </message>
     <message>
-        <location line="-96"/>
-        <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location line="+4"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="+3"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+319"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 apparaît une deuxième fois</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location filename="../src/journaltool/ovela_journal_drip.cpp" line="-58"/>
         <source>line 1: no header row</source>
         <translation>ligne 1 : aucune ligne d&apos;en-tête</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>: the column &quot;%1&quot; appears twice</source>
         <translation>: la colonne &quot;%1&quot; apparaît deux fois</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>: &quot;%1&quot; is not a column of drip&apos;s export</source>
-        <translation>: &quot;%1&quot; n&apos;est pas une colonne de l&apos;export de drip</translation>
+        <location line="+63"/>
+        <source>unknown bleeding value &quot;%1&quot;</source>
+        <translation>valeur de saignement inconnue « %1 »</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-59"/>
         <source>line 1: the header has no &quot;date&quot; column</source>
         <translation>ligne 1 : l&apos;en-tête n&apos;a pas de colonne &quot;date&quot;</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>: &quot;%1&quot; is neither true nor false</source>
         <translation>: &quot;%1&quot; ne vaut ni true ni false</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <source>: unknown bleeding value &quot;%1&quot;</source>
-        <translation>: valeur de saignement inconnue &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>: unknown cervical fluid &quot;%1&quot;</source>
-        <translation>: glaire cervicale inconnue &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>mucus: %1</source>
-        <translation>glaire : %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+79"/>
         <source>: &quot;%1&quot; is not a temperature</source>
         <translation>: &quot;%1&quot; n&apos;est pas une température</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>temperature: %1 °C</source>
-        <translation>température : %1 °C</translation>
-    </message>
-    <message>
-        <location filename="../src/journaltool/ovela_journal_ics.cpp" line="+98"/>
+        <location filename="../src/journaltool/ovela_journal_ics.cpp" line="+107"/>
         <source>Cycle diary</source>
         <translation>Carnet de cycle</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+0"/>
+        <source>Diary</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Period</source>
         <translation>Règles</translation>
     </message>
@@ -631,27 +974,37 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Saignements notés dans le carnet</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+3"/>
+        <source>An estimate by the calendar method from the cycle lengths set in the diary, not a measurement. It is no contraception.</source>
+        <translation>Une estimation par la méthode du calendrier à partir des durées réglées dans le journal, pas une mesure. Ce n&apos;est pas une contraception.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The record ends on %1: these dates carry its rhythm on from today.</source>
+        <translation>Les relevés s&apos;arrêtent le %1 : ces dates prolongent leur rythme à partir d&apos;aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Period (predicted)</source>
         <translation>Règles (prévues)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Fertile days (predicted)</source>
         <translation>Jours fertiles (prévus)</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-69"/>
+        <location filename="../src/journaltool/ovela_journal_insight.cpp" line="-78"/>
         <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
         <translation>Ces chiffres décrivent ce que vous avez noté. À eux seuls, ils ne constituent pas une méthode de contraception.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no completed cycle</source>
         <translation>aucun cycle terminé</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>cycles: %1</source>
         <translation>cycles : %1</translation>
     </message>
@@ -670,28 +1023,39 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <source>standard deviation: %1 days</source>
         <translation>écart type : %1 jours</translation>
     </message>
-    <message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>shortest: %n day(s)</source>
+        <translation>
+            <numerusform>le plus court : %n jour</numerusform>
+            <numerusform>le plus court : %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>shortest: %1 days, longest: %2 days</source>
-        <translation>le plus court : %1 jours, le plus long : %2 jours</translation>
+        <source>longest: %n day(s)</source>
+        <translation>
+            <numerusform>le plus long : %n jour</numerusform>
+            <numerusform>le plus long : %n jours</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>mean bleeding: %1 days</source>
         <translation>durée moyenne des règles : %1 jours</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
         <translation>Aucun cycle pour l&apos;instant : un cycle commence un jour où des saignements sont notés.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Start</source>
         <translation>Début</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Length</source>
         <translation>Durée</translation>
     </message>
@@ -701,7 +1065,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Règles</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Shift confirmed</source>
         <translation>Montée confirmée</translation>
     </message>
@@ -731,7 +1095,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Règle 0 : trois températures au-dessus de la ligne de base (niveau des températures basses), la troisième au moins 0,2 °C au-dessus ; 1 et 2 : les deux exceptions, confirmées le quatrième jour.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+39"/>
         <source>All completed cycles</source>
         <translation>Tous les cycles terminés</translation>
     </message>
@@ -740,13 +1104,26 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <source>The last 12</source>
         <translation>Les 12 derniers</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
-        <source>%1 cycles over %2 days were taken for gaps in the record and left out.</source>
-        <translation>%1 cycles de plus de %2 jours ont été considérés comme des lacunes dans les relevés et écartés.</translation>
+        <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
+        <translation>
+            <numerusform>%n cycle de plus de %1 jours a été pris pour une lacune des relevés et laissé de côté.</numerusform>
+            <numerusform>%n cycles de plus de %1 jours ont été pris pour des lacunes des relevés et laissés de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The record&apos;s last cycle starts on %1: predictions for days already past are left out.</source>
+        <translation>Le dernier cycle des relevés commence le %1 : les prévisions pour des jours déjà passés sont omises.</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>No prediction: the record ends too long ago.</source>
+        <translation>Aucune prévision : les relevés s&apos;arrêtent depuis trop longtemps.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>No prediction: it needs one completed cycle.</source>
         <translation>Aucune prévision : il faut au moins un cycle terminé.</translation>
     </message>
@@ -756,7 +1133,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Prochains débuts de règles (d&apos;après la médiane des 12 derniers cycles, ± un écart type), et ce qu&apos;indique le calendrier du carnet :</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>calendar: %1</source>
         <translation>calendrier : %1</translation>
     </message>
@@ -766,7 +1143,17 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>calendrier : aucune date de début de cycle définie</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-230"/>
+        <source>, field &quot;%1&quot;: outside what the Preferences dialog allows</source>
+        <translation>, champ « %1 » : hors de ce que permet la boîte des préférences</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>, field &quot;%1&quot;: not one of %2</source>
+        <translation>, champ « %1 » : aucun de %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, champ &quot;%1&quot; : </translation>
     </message>
@@ -791,7 +1178,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ne correspond pas au nom de la glaire</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>off the scale (0 to %1)</source>
         <translation>hors échelle (0 à %1)</translation>
     </message>
@@ -816,27 +1203,42 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>pas un texte</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+61"/>
+        <source>: the file ends before its closing bracket; it was cut short</source>
+        <translation> : le fichier se termine avant son accolade fermante ; il a été tronqué</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>pas un export de journal (pas de &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>unknown version %1; this program reads version %2</source>
         <translation>version %1 inconnue ; ce programme lit la version %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>&quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
-        <translation>&quot;startCycleDate&quot; : pas une date (aaaa-mm-jj)</translation>
+        <location line="+8"/>
+        <source>: &quot;settings&quot; is not an object</source>
+        <translation> : « settings » n&apos;est pas un objet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>: settings</source>
+        <translation> : réglages</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>: &quot;startCycleDate&quot;: not a date (yyyy-mm-dd)</source>
+        <translation> : « startCycleDate » : pas une date (aaaa-mm-jj)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>&quot;records&quot; is not a list</source>
-        <translation>&quot;records&quot; n&apos;est pas une liste</translation>
+        <source>: &quot;records&quot; is not a list</source>
+        <translation> : « records » n&apos;est pas une liste</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>record %1</source>
         <translation>enregistrement %1</translation>
     </message>
@@ -866,48 +1268,47 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>le flux gzip est endommagé : %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>tronqué</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>sa note a un nombre impair d&apos;octets</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>sa note est tronquée</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>le fichier dépasse %1 octets ; lecture interrompue</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>pas un journal : il ne commence pas par OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>l&apos;en-tête du journal est tronqué</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>enregistrement %1 sur %2 : %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>la date de début de cycle après les enregistrements est tronquée</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>every record is whole, but %1</source>
         <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
@@ -976,7 +1377,7 @@ effacer toutes les données
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -1034,22 +1435,22 @@ effacer toutes les données
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+89"/>
         <source>an unreadable journal is still at %1</source>
         <translation>un journal illisible se trouve encore à %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+103"/>
         <source>a note is too long to be stored</source>
         <translation>une note est trop longue pour être enregistrée</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-86"/>
         <source>cannot create a file in %1: %2</source>
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
@@ -1059,23 +1460,18 @@ effacer toutes les données
         <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>impossible d’écrire %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+46"/>
+        <location line="+25"/>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>cannot sync %1: %2</source>
         <translation>impossible de synchroniser %1 sur le disque : %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 ne se relit pas tel qu’il a été écrit (disque plein ?)</translation>
     </message>
@@ -1083,9 +1479,9 @@ effacer toutes les données
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
+        <location line="+297"/>
+        <location line="+59"/>
         <location line="+52"/>
         <location line="+44"/>
         <location line="+9"/>
@@ -1093,7 +1489,7 @@ effacer toutes les données
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
+        <location line="-433"/>
         <source>View</source>
         <translation>Affichage</translation>
     </message>
@@ -1103,7 +1499,7 @@ effacer toutes les données
         <translation>Outils</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1120,17 +1516,17 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+272"/>
+        <location line="+322"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-301"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+67"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -1230,7 +1626,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>Le jour sélectionné est le premier jour du cycle en cours</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1635,7 @@ effacer toutes les données
  de votre carnet&#xa0;?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>Le carnet est déjà ouvert dans une autre fenêtre.

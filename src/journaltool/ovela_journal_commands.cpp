@@ -6,6 +6,7 @@
 #include "core/qzipfile.h"
 #include "cycle/ovela_cycle_method.h"
 #include "journaltool/ovela_journal_csv.h"
+#include "journaltool/ovela_journal_drip.h"
 #include "journaltool/ovela_journal_ics.h"
 #include "journaltool/ovela_journal_json.h"
 #include "journaltool/ovela_journal_merge.h"
@@ -20,6 +21,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSysInfo>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <csignal>
@@ -31,6 +33,23 @@ const QString formatOption = QStringLiteral("format");
 const QString outputOption = QStringLiteral("output");
 const QString dryRunOption = QStringLiteral("dry-run");
 const QString preferJournalOption = QStringLiteral("prefer-journal");
+const QString preferImportOption = QStringLiteral("prefer-import");
+const QString replaceOption = QStringLiteral("replace");
+const QString createOption = QStringLiteral("create");
+const QString yesOption = QStringLiteral("yes");
+const QString settingsOption = QStringLiteral("settings");
+const QString discreetOption = QStringLiteral("discreet");
+const QString periodSummaryOption = QStringLiteral("period-summary");
+const QString fertileSummaryOption = QStringLiteral("fertile-summary");
+const QString cyclesOption = QStringLiteral("cycles");
+
+// A journal of more days than this is not cut to less than half without --yes.
+constexpr int GuardedJournalDays = 30;
+
+QString shown(const QString &path)
+{
+    return path == QLatin1String("-") ? JournalText::tr("standard input") : path;
+}
 
 QString isoDate(const QDate &date)
 {
@@ -46,36 +65,100 @@ QString canonical(const QString &path)
 enum class Loaded { Yes, Missing, Failed };
 
 // The strict load, on a file only read: never moved aside, locked or written.
-Loaded loadFile(const QString &path, OvelaDatabase &journal, QString *error)
+Loaded loadFile(const QString &path, OvelaDatabase &journal, QString *error,
+                const QString &name = QString())
 {
+    const QString said = name.isEmpty() ? path : name;
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = JournalText::tr("%1: no such file").arg(path);
+        *error = JournalText::tr("%1: no such file").arg(said);
         return Loaded::Missing;
     }
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly)) {
-        *error = JournalText::tr("%1: %2").arg(path, probe.errorString());
+        *error = JournalText::tr("%1: %2").arg(said, probe.errorString());
         return Loaded::Failed;
     }
     probe.close();
     QZipFile device(path);
     if (!device.open(QIODevice::ReadOnly) || !journal.load(&device)) {
         *error =
-            JournalText::tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why").arg(path);
+            JournalText::tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why")
+                .arg(said);
         return Loaded::Failed;
     }
     return Loaded::Yes;
 }
 
+// Reads a file, or standard input for "-", never past JournalInputLimit.
 bool readInput(JournalToolContext &c, const QString &path, QByteArray *data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        c.fail(JournalText::tr("%1: %2").arg(path, file.errorString()));
+    QFile file;
+    QIODevice *device = &file;
+    if (path == QLatin1String("-") && c.input) {
+        device = c.input;
+    } else if (path == QLatin1String("-")) {
+        if (!file.open(stdin, QIODevice::ReadOnly)) {
+            c.fail(JournalText::tr("standard input: %1").arg(file.errorString()));
+            return false;
+        }
+    } else {
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            c.fail(JournalText::tr("%1: %2").arg(path, file.errorString()));
+            return false;
+        }
+    }
+    data->clear();
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = device->read(chunk.data(), chunk.size());
+        if (got < 0) {
+            c.fail(JournalText::tr("%1: %2").arg(shown(path), device->errorString()));
+            return false;
+        }
+        if (got == 0)
+            break;
+        data->append(chunk.constData(), got);
+        if (data->size() > JournalInputLimit) {
+            data->clear();
+            c.fail(
+                JournalText::tr("%1 holds more than %2 MiB; it was read no further and nothing was "
+                                "written")
+                    .arg(shown(path))
+                    .arg(JournalInputLimit >> 20));
+            return false;
+        }
+    }
+    return true;
+}
+
+// A journal file read within both bounds: its bytes, and a file the strict load can read
+// (`bytes` in a private copy when they came from a stream or a device).
+bool readJournalInput(JournalToolContext &c, const QString &path, QByteArray *bytes,
+                      QTemporaryFile *copy, QString *loadPath)
+{
+    if (path != QLatin1String("-") && !QFileInfo::exists(path)) {
+        c.fail(JournalText::tr("%1: no such file").arg(path));
         return false;
     }
-    *data = file.readAll();
+    if (!readInput(c, path, bytes))
+        return false;
+    if (JournalSalvage::read(*bytes, JournalInflatedLimit).inflated >= JournalInflatedLimit) {
+        c.fail(JournalText::tr("%1 inflates to more than %2 MiB, far more than any journal; it was "
+                               "read no further")
+                   .arg(shown(path))
+                   .arg(JournalInflatedLimit >> 20));
+        return false;
+    }
+    *loadPath = path;
+    if (path == QLatin1String("-") || !QFileInfo(path).isFile()) {
+        if (!copy->open() || copy->write(*bytes) != bytes->size() || !copy->flush()) {
+            c.fail(JournalText::tr("%1: %2").arg(shown(path), copy->errorString()));
+            return false;
+        }
+        *loadPath = copy->fileName();
+    }
     return true;
 }
 
@@ -111,47 +194,99 @@ void applySettings(OvelaCycleMethod &journal)
     journal.setLuterPhaseLength(preferences.getLuterPhaseLength());
 }
 
+JournalRecords::Settings storedSettings()
+{
+    Preferences preferences;
+    preferences.setSaveOnExit(false);
+    JournalRecords::Settings settings;
+    settings.cycleLength = preferences.getCycleLength();
+    settings.menstrualPeriod = preferences.getMenstrualPeriod();
+    settings.fertilePeriod = preferences.getFertilePeriod();
+    settings.lutealPhaseLength = preferences.getLuterPhaseLength();
+    settings.birthGoal = int(preferences.getBirthGoal());
+    settings.temperatureFormat = int(preferences.getTemperatureFormat());
+    return settings;
+}
+
 // ---- export
 
 void exportOptions(QCommandLineParser &parser)
 {
-    parser.addOption({formatOption,
-                      JournalText::tr("csv (the records only), json (the records and the start-cycle date) or "
-                         "ics (bleeding and predicted days for a calendar program). Default: "
+    parser.addOption(
+        {formatOption,
+         JournalText::tr("csv (the records only), json (the records, the start-cycle date "
+                         "and the settings), drip (a file the drip app imports) or ics "
+                         "(bleeding and predicted days for a calendar program). Default: "
                          "csv."),
-                      JournalText::tr("format"), QStringLiteral("csv")});
+         JournalText::tr("format"), QStringLiteral("csv")});
     parser.addOption({{QStringLiteral("o"), outputOption},
                       JournalText::tr("Write to <file> instead of standard output."),
                       JournalText::tr("file")});
-    parser.addOption({QStringLiteral("cycles"),
-                      JournalText::tr("ics: predict this many cycles from the current one. Default: 6."),
-                      JournalText::tr("n"), QStringLiteral("6")});
+    parser.addOption(
+        {cyclesOption,
+         JournalText::tr("ics: predict this many cycles from the current one. Default: 6."),
+         JournalText::tr("n"), QStringLiteral("6")});
+    parser.addOption({discreetOption,
+                      JournalText::tr("ics: neutral summaries (\"P\" and \"F\", or those given "
+                                      "below) and calendar name, for a shared or work calendar.")});
+    parser.addOption({periodSummaryOption,
+                      JournalText::tr("ics: the summary of period days; implies --discreet."),
+                      JournalText::tr("text")});
+    parser.addOption({fertileSummaryOption,
+                      JournalText::tr("ics: the summary of fertile days; implies --discreet."),
+                      JournalText::tr("text")});
 }
 
 int exportCommand(JournalToolContext &c)
 {
-    if (!c.arguments.isEmpty())
-        return c.fail(JournalText::tr("export takes no file name; use -o FILE"));
     const QString format = c.parser.value(formatOption);
     bool ok = false;
-    const int cycles = c.parser.value(QStringLiteral("cycles")).toInt(&ok);
+    const int cycles = c.parser.value(cyclesOption).toInt(&ok);
     if (!ok || cycles < 0 || cycles > 1000)
-        return c.fail(JournalText::tr("--cycles takes a number from 0 to 1000"));
-    if (format != QLatin1String("csv") && format != QLatin1String("json") &&
-        format != QLatin1String("ics"))
-        return c.fail(JournalText::tr("unknown format \"%1\" (csv, json or ics)").arg(format));
+        return c.usage(JournalText::tr("--cycles takes a number from 0 to 1000"));
+    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json"),
+                                 QStringLiteral("drip"), QStringLiteral("ics")};
+    if (!formats.contains(format))
+        return c.usage(
+            JournalText::tr("unknown format \"%1\" (csv, json, drip or ics)").arg(format));
+    const bool ics = format == QLatin1String("ics");
+    for (const QString &option :
+         {cyclesOption, discreetOption, periodSummaryOption, fertileSummaryOption}) {
+        if (!ics && c.parser.isSet(option))
+            return c.usage(JournalText::tr("--%1 belongs to the ics format").arg(option));
+    }
     OvelaCycleMethod journal;
     if (!c.loadForReading(journal))
         return 1;
     if (format == QLatin1String("csv"))
         return writeOutput(c, JournalCsv::write(journal));
     if (format == QLatin1String("json"))
-        return writeOutput(c, JournalJson::write(journal));
+        return writeOutput(c, JournalJson::write(journal, storedSettings()));
+    if (format == QLatin1String("drip"))
+        return writeOutput(c, JournalDrip::write(journal));
+
+    JournalIcs::Options options;
+    options.cycles = cycles;
+    options.today = QDate::currentDate();
+    options.stamp = QDateTime::currentDateTimeUtc();
+    options.discreet = c.parser.isSet(discreetOption) || c.parser.isSet(periodSummaryOption) ||
+                       c.parser.isSet(fertileSummaryOption);
+    if (c.parser.isSet(periodSummaryOption))
+        options.periodSummary = c.parser.value(periodSummaryOption);
+    if (c.parser.isSet(fertileSummaryOption))
+        options.fertileSummary = c.parser.value(fertileSummaryOption);
     if (!journal.getStartCycleDate().isValid())
-        c.err << JournalText::tr("ovela-journal: no start-cycle date is set; the calendar holds no predictions")
+        c.err << JournalText::tr(
+                     "ovela-journal: no start-cycle date is set; the calendar holds no predictions")
               << '\n';
-    return writeOutput(c, JournalIcs::write(journal, cycles, QDate::currentDate(),
-                                            QDateTime::currentDateTimeUtc()));
+    const QDate oldEnd = JournalIcs::oldRecordEnd(journal, options.today);
+    if (oldEnd.isValid() && journal.getStartCycleDate().isValid())
+        c.err << JournalText::tr(
+                     "ovela-journal: the record ends on %1; the calendar predicts from today, "
+                     "and says so in each prediction")
+                     .arg(isoDate(oldEnd))
+              << '\n';
+    return writeOutput(c, JournalIcs::write(journal, options));
 }
 
 // ---- import and merge share the conflict rules and the write
@@ -168,22 +303,183 @@ void printDays(QTextStream &stream, const char *mark, const QList<QDate> &days, 
         stream << mark << ' ' << isoDate(date) << ' ' << what << '\n';
 }
 
+QString noteShown(const QString &note)
+{
+    QString text = note;
+    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Each field in which two records of a day differ, with both values.
+QStringList differences(const OvelaRecordEntry &mine, const OvelaRecordEntry &theirs,
+                        const QString &source)
+{
+    auto fluid = [](const OvelaRecordEntry &e) {
+        const QString name = JournalRecords::fluidName(e.getCervicalFluid());
+        return name.isEmpty() ? QString::number(e.getCervicalFluid()) : name;
+    };
+    auto temperature = [](const OvelaRecordEntry &e) {
+        return e.getTemperature() == 0
+                   ? JournalText::tr("none")
+                   : QStringLiteral("%1 \u00b0C / %2 \u00b0F")
+                         .arg(JournalRecords::celsiusText(e.getTemperature()),
+                              JournalRecords::fahrenheitText(e.getTemperature()));
+    };
+    auto mark = [](bool value) { return value ? JournalText::tr("yes") : JournalText::tr("no"); };
+    const struct
+    {
+        QString field;
+        QString journal;
+        QString other;
+    } fields[] = {
+        {JournalText::tr("cervical fluid"), fluid(mine), fluid(theirs)},
+        {JournalText::tr("temperature"), temperature(mine), temperature(theirs)},
+        {JournalText::tr("doctor"), mark(mine.getDoctor()), mark(theirs.getDoctor())},
+        {JournalText::tr("cramps"), mark(mine.getCramps()), mark(theirs.getCramps())},
+        {JournalText::tr("PMS"), mark(mine.getPMS()), mark(theirs.getPMS())},
+        {JournalText::tr("love"), mark(mine.getSex()), mark(theirs.getSex())},
+        {JournalText::tr("protection"), mark(mine.getProtection()), mark(theirs.getProtection())},
+        {JournalText::tr("secret"), mark(mine.getSecret()), mark(theirs.getSecret())},
+        {JournalText::tr("note"), noteShown(mine.getNote()), noteShown(theirs.getNote())},
+    };
+    QStringList lines;
+    for (const auto &f : fields) {
+        if (f.journal != f.other)
+            lines << JournalText::tr("%1: %2 in the journal, %3 in %4")
+                         .arg(f.field, f.journal, f.other, source);
+    }
+    return lines;
+}
+
+QString settingsChange(const JournalRecords::Settings &s, Preferences *preferences)
+{
+    QStringList changes;
+    auto length = [&](const QString &name, int wanted, int (Preferences::*get)() const,
+                      void (Preferences::*set)(int)) {
+        if (wanted <= 0 || (preferences->*get)() == wanted)
+            return;
+        changes << QStringLiteral("%1 %2 -> %3").arg(name).arg((preferences->*get)()).arg(wanted);
+        (preferences->*set)(wanted);
+    };
+    length(JournalText::tr("cycle length"), s.cycleLength, &Preferences::getCycleLength,
+           &Preferences::setCycleLength);
+    length(JournalText::tr("menstrual period"), s.menstrualPeriod, &Preferences::getMenstrualPeriod,
+           &Preferences::setMenstrualPeriod);
+    length(JournalText::tr("fertile period"), s.fertilePeriod, &Preferences::getFertilePeriod,
+           &Preferences::setFertilePeriod);
+    length(JournalText::tr("luteal phase"), s.lutealPhaseLength, &Preferences::getLuterPhaseLength,
+           &Preferences::setLuterPhaseLength);
+    if (s.birthGoal >= 0 && int(preferences->getBirthGoal()) != s.birthGoal) {
+        changes << QStringLiteral("%1 %2 -> %3")
+                       .arg(JournalText::tr("goal"))
+                       .arg(int(preferences->getBirthGoal()))
+                       .arg(s.birthGoal);
+        preferences->setBirthGoal(Preferences::BirthGoal(s.birthGoal));
+    }
+    if (s.temperatureFormat >= 0 &&
+        int(preferences->getTemperatureFormat()) != s.temperatureFormat) {
+        auto unit = [](int format) {
+            return format == 1 ? QStringLiteral("\u00b0F") : QStringLiteral("\u00b0C");
+        };
+        changes << QStringLiteral("%1 %2 -> %3")
+                       .arg(JournalText::tr("unit"), unit(int(preferences->getTemperatureFormat())),
+                            unit(s.temperatureFormat));
+        preferences->setTemperatureFormat(Preferences::TemperatureFormat(s.temperatureFormat));
+    }
+    return changes.join(QLatin1String(", "));
+}
+
+void printSummary(JournalToolContext &c, const Incoming &incoming, const JournalMerge::Plan &plan)
+{
+    const JournalRecords::Imported &d = incoming.data;
+    if (d.daysRead > 0)
+        c.out << JournalText::tr("%n day(s) read", nullptr, d.daysRead) << '\n';
+    QStringList counts = {JournalText::tr("%n added", nullptr, int(plan.added.size())),
+                          JournalText::tr("%n changed", nullptr, int(plan.changed.size())),
+                          JournalText::tr("%n unchanged", nullptr, int(plan.unchanged.size()))};
+    if (!plan.kept.isEmpty())
+        counts << JournalText::tr("%n kept as in the journal", nullptr, int(plan.kept.size()));
+    if (!plan.removed.isEmpty())
+        counts << JournalText::tr("%n removed", nullptr, int(plan.removed.size()));
+    c.out << counts.join(QLatin1String(", ")) << '\n';
+    const int skipped = d.skippedEmpty + d.skippedDryOnly;
+    if (skipped > 0) {
+        QStringList why;
+        if (d.skippedEmpty)
+            why << JournalText::tr("%n with nothing recorded", nullptr, d.skippedEmpty);
+        if (d.skippedDryOnly)
+            why << JournalText::tr(
+                "%n with only mucus \"dry\" or \"nothing\", which the diary cannot "
+                "tell from a day without a record",
+                nullptr, d.skippedDryOnly);
+        c.out << JournalText::tr("%n skipped", nullptr, skipped) << ": "
+              << why.join(QLatin1String("; ")) << '\n';
+    }
+    if (d.notesExtended)
+        c.out << JournalText::tr("%n noted: what has no field here was added to the day's note",
+                                 nullptr, d.notesExtended)
+              << '\n';
+    QStringList temperatures;
+    if (d.temperaturesRounded)
+        temperatures << JournalText::tr("%n rounded to the scale", nullptr, d.temperaturesRounded);
+    if (d.temperaturesLeftOut)
+        temperatures << JournalText::tr("%n left out (outside 36.00-38.00 °C; kept in the note)",
+                                        nullptr, d.temperaturesLeftOut);
+    if (d.temperaturesExcluded)
+        temperatures << JournalText::tr("%n marked excluded (kept in the note only)", nullptr,
+                                        d.temperaturesExcluded);
+    if (!temperatures.isEmpty())
+        c.out << JournalText::tr("temperatures: %1").arg(temperatures.join(QLatin1String(", ")))
+              << '\n';
+    if (d.bleedingsExcluded)
+        c.out << JournalText::tr(
+                     "%n bleeding(s) marked excluded, stored as \"Intermenstrual\" (never a "
+                     "cycle's start)",
+                     nullptr, d.bleedingsExcluded)
+              << '\n';
+    const int disagreements = int(d.dripStartsOnly.size() + d.ruleStartsOnly.size());
+    if (disagreements > 0) {
+        c.out << JournalText::tr(
+                     "drip's cycle starts (isCycleStart) differ from the diary's bleeding "
+                     "rule on %n day(s):",
+                     nullptr, disagreements)
+              << '\n';
+        for (const QDate &date : d.dripStartsOnly)
+            c.out << "  "
+                  << JournalText::tr("%1: a start in drip, not by the bleeding rule")
+                         .arg(isoDate(date))
+                  << '\n';
+        for (const QDate &date : d.ruleStartsOnly)
+            c.out << "  "
+                  << JournalText::tr("%1: a start by the bleeding rule, not in drip")
+                         .arg(isoDate(date))
+                  << '\n';
+    }
+}
+
 int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefer prefer,
-            bool replace)
+            bool replace, bool create, bool withSettings)
 {
     const bool dryRun = c.parser.isSet(dryRunOption);
+    const bool missing = !QFileInfo::exists(c.journalPath);
+    if (missing && !create)
+        return c.fail(
+            JournalText::tr("%1: no such journal; nothing was written. \"import --create\" "
+                            "makes a new one there.")
+                .arg(c.journalPath));
     OvelaJournalFile file(c.journalPath);
     if (!dryRun) {
         switch (file.lock()) {
         case OvelaJournalFile::LockResult::HeldElsewhere:
-            return c.fail(JournalText::tr("the diary is open (process %1 holds %2); close it and try again. "
-                             "Nothing was written.")
-                              .arg(file.lockOwner())
-                              .arg(file.lockPath()));
+            return c.fail(
+                JournalText::tr("the diary is open (process %1 holds %2); close it and try again. "
+                                "Nothing was written.")
+                    .arg(file.lockOwner())
+                    .arg(file.lockPath()));
         case OvelaJournalFile::LockResult::Unavailable:
-            c.err
-                << JournalText::tr("ovela-journal: cannot lock %1; writing without the lock").arg(c.journalPath)
-                << '\n';
+            c.err << JournalText::tr("ovela-journal: cannot lock %1; writing without the lock")
+                         .arg(c.journalPath)
+                  << '\n';
             break;
         case OvelaJournalFile::LockResult::HeldOnAnotherComputer:
             return c.fail(JournalText::tr("the journal is locked by the computer \"%1\" (since %2): "
@@ -196,7 +492,9 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
 
     OvelaCycleMethod journal;
     QString error;
-    if (dryRun) {
+    if (missing) {
+        // A new journal, which --create asked for: it starts empty.
+    } else if (dryRun) {
         if (!c.loadForReading(journal))
             return 1;
     } else if (loadFile(c.journalPath, journal, &error) == Loaded::Failed) {
@@ -207,18 +505,41 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
         JournalMerge::plan(journal, incoming.data.records, incoming.data.hasStartCycleDate,
                            incoming.data.startCycleDate, prefer, replace);
     if (!plan.conflicts.isEmpty()) {
-        c.err << JournalText::tr("ovela-journal: %1 day(s) hold a different record in %2 and in the journal:")
-                     .arg(plan.conflicts.size())
+        c.err << JournalText::tr(
+                     "ovela-journal: %n day(s) hold a different record in %1 and in the journal:",
+                     nullptr, int(plan.conflicts.size()))
                      .arg(incoming.source)
               << '\n';
-        for (const QDate &date : plan.conflicts)
+        for (const QDate &date : plan.conflicts) {
             c.err << "  " << isoDate(date) << '\n';
-        c.err << JournalText::tr("Nothing was written. Choose which side wins with --prefer-journal or the "
-                    "other --prefer option.")
+            for (const QString &line : differences(
+                     journal.getEntry(date), incoming.data.records.value(date), incoming.source))
+                c.err << "    " << line << '\n';
+        }
+        c.err << JournalText::tr(
+                     "Nothing was written. Choose which side wins with --prefer-journal or the "
+                     "other --prefer option.")
               << '\n';
         c.err.flush();
         return 1;
     }
+
+    // Cutting a long journal to less than half is asked for by name.
+    const qsizetype before = journal.entries().size();
+    const qsizetype after = before + plan.added.size() - plan.removed.size();
+    const bool guarded = before > GuardedJournalDays && after * 2 < before;
+    const QString guard =
+        JournalText::tr(
+            "this would leave %1 of the journal's %2 days; add --yes if that is what you want")
+            .arg(after)
+            .arg(before);
+    if (guarded && !dryRun && !c.parser.isSet(yesOption))
+        return c.fail(guard + JournalText::tr(". Nothing was written."));
+
+    Preferences preferences;
+    preferences.setSaveOnExit(false);
+    const QString settingsChanged =
+        withSettings ? settingsChange(incoming.data.settings, &preferences) : QString();
 
     if (dryRun) {
         printDays(c.out, "+", plan.added, JournalText::tr("added"));
@@ -229,125 +550,153 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
             c.out << JournalText::tr("start-cycle date: %1 -> %2")
                          .arg(isoDate(journal.getStartCycleDate()), isoDate(plan.startCycleDate))
                   << '\n';
-    } else if (plan.changesJournal()) {
+        if (guarded && !c.parser.isSet(yesOption))
+            c.out << JournalText::tr("A real run refuses: %1.").arg(guard) << '\n';
+    } else if (plan.changesJournal() || (missing && create)) {
         JournalMerge::apply(journal, incoming.data.records, plan);
         if (!file.save(journal))
-            return c.fail(JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
+            return c.fail(
+                JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
+    }
+    if (!settingsChanged.isEmpty()) {
+        c.out << JournalText::tr("settings: %1").arg(settingsChanged) << '\n';
+        if (!dryRun)
+            preferences.save();
+    } else if (withSettings) {
+        c.out << JournalText::tr("settings: as they were") << '\n';
     }
 
-    c.out << JournalText::tr("%1 added, %2 changed, %3 unchanged")
-                 .arg(plan.added.size())
-                 .arg(plan.changed.size())
-                 .arg(plan.unchanged.size());
-    if (!plan.kept.isEmpty())
-        c.out << JournalText::tr(", %1 kept as in the journal").arg(plan.kept.size());
-    if (!plan.removed.isEmpty())
-        c.out << JournalText::tr(", %1 removed").arg(plan.removed.size());
-    c.out << '\n';
-    const JournalRecords::Imported &d = incoming.data;
-    if (d.temperaturesRounded || d.temperaturesLeftOut)
-        c.out << JournalText::tr("temperatures: %1 rounded to the scale, %2 left out (outside 36.00-38.00 "
-                    "°C)")
-                     .arg(d.temperaturesRounded)
-                     .arg(d.temperaturesLeftOut)
-              << '\n';
-    if (d.notesExtended)
-        c.out << JournalText::tr("%1 day(s): what has no field here was added to the note").arg(d.notesExtended)
-              << '\n';
+    printSummary(c, incoming, plan);
     if (dryRun)
         c.out << JournalText::tr("Dry run: nothing was written.") << '\n';
+    else if (missing && create)
+        c.out << JournalText::tr("%1 was made.").arg(c.journalPath) << '\n';
     else if (!plan.changesJournal())
-        c.out << JournalText::tr("The journal already held all of it; nothing was written.") << '\n';
+        c.out << JournalText::tr("The journal already held all of it; nothing was written to it.")
+              << '\n';
     c.out.flush();
     return 0;
 }
 
 void importOptions(QCommandLineParser &parser)
 {
-    parser.addOption({formatOption,
-                      JournalText::tr("csv or json as export writes them, or drip (the CSV export of the drip "
+    parser.addOption(
+        {formatOption,
+         JournalText::tr("csv or json as export writes them, or drip (the CSV export of the drip "
                          "app). Default: from the file."),
-                      JournalText::tr("format")});
+         JournalText::tr("format")});
     parser.addOption(
-        {QStringLiteral("replace"), JournalText::tr("Replace the whole journal with the file's records.")});
+        {replaceOption, JournalText::tr("Replace the whole journal with the file's records.")});
     parser.addOption(
-        {QStringLiteral("prefer-import"), JournalText::tr("Where a day differs, take the file's record.")});
-    parser.addOption({preferJournalOption, JournalText::tr("Where a day differs, keep the journal's record.")});
+        {preferImportOption, JournalText::tr("Where a day differs, take the file's record.")});
+    parser.addOption(
+        {preferJournalOption, JournalText::tr("Where a day differs, keep the journal's record.")});
+    parser.addOption(
+        {createOption, JournalText::tr("Make the journal when it does not exist yet.")});
+    parser.addOption(
+        {yesOption, JournalText::tr("Allow an import that leaves fewer than half the days of a "
+                                    "journal of more than 30.")});
+    parser.addOption(
+        {settingsOption, JournalText::tr("json: also restore the settings the file carries "
+                                         "(lengths, goal, unit).")});
     parser.addOption({dryRunOption, JournalText::tr("Show what would change; write nothing.")});
 }
 
 int importCommand(JournalToolContext &c)
 {
     if (c.arguments.size() != 1)
-        return c.fail(JournalText::tr("import takes one file"));
+        return c.usage(JournalText::tr("import takes one file (\"-\" for standard input)"));
     const QString path = c.arguments.first();
-    const bool preferImport = c.parser.isSet(QStringLiteral("prefer-import"));
+    const bool preferImport = c.parser.isSet(preferImportOption);
     const bool preferJournal = c.parser.isSet(preferJournalOption);
+    const bool replace = c.parser.isSet(replaceOption);
     if (preferImport && preferJournal)
-        return c.fail(JournalText::tr("--prefer-import and --prefer-journal exclude each other"));
+        return c.usage(JournalText::tr("--prefer-import and --prefer-journal exclude each other"));
+    if (replace && (preferImport || preferJournal))
+        return c.usage(
+            JournalText::tr("--replace takes every record of the file; it excludes --prefer-import "
+                            "and --prefer-journal"));
+    QString format = c.parser.value(formatOption);
+    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json"),
+                                 QStringLiteral("drip")};
+    if (!format.isEmpty() && !formats.contains(format))
+        return c.usage(JournalText::tr("unknown format \"%1\" (csv, json or drip)").arg(format));
+    const bool withSettings = c.parser.isSet(settingsOption);
+    if (withSettings && !format.isEmpty() && format != QLatin1String("json"))
+        return c.usage(
+            JournalText::tr("--settings needs a json file; only json carries the settings"));
+
     QByteArray data;
     if (!readInput(c, path, &data))
         return 1;
-
-    QString format = c.parser.value(formatOption);
     if (format.isEmpty()) {
         if (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ||
             data.trimmed().startsWith('{'))
             format = QStringLiteral("json");
         else
             format =
-                JournalCsv::looksLikeDrip(data) ? QStringLiteral("drip") : QStringLiteral("csv");
+                JournalDrip::looksLikeDrip(data) ? QStringLiteral("drip") : QStringLiteral("csv");
     }
     Incoming incoming;
-    incoming.source = path;
+    incoming.source = shown(path);
     QString error;
     bool ok = false;
     if (format == QLatin1String("csv"))
         ok = JournalCsv::read(data, &incoming.data, &error);
     else if (format == QLatin1String("json"))
         ok = JournalJson::read(data, &incoming.data, &error);
-    else if (format == QLatin1String("drip"))
-        ok = JournalCsv::readDrip(data, &incoming.data, &error);
     else
-        return c.fail(JournalText::tr("unknown format \"%1\" (csv, json or drip)").arg(format));
+        ok = JournalDrip::read(data, &incoming.data, &error);
     if (!ok)
-        return c.fail(JournalText::tr("%1: %2. Nothing was written.").arg(path, error));
+        return c.fail(JournalText::tr("%1: %2. Nothing was written.").arg(shown(path), error));
+    if (withSettings && !incoming.data.hasSettings)
+        return c.fail(
+            JournalText::tr("%1 carries no settings (only a json export does). Nothing was "
+                            "written.")
+                .arg(shown(path)));
 
     const auto prefer = preferImport    ? JournalMerge::Prefer::Incoming
                         : preferJournal ? JournalMerge::Prefer::Journal
                                         : JournalMerge::Prefer::Nobody;
-    return bringIn(c, incoming, prefer, c.parser.isSet(QStringLiteral("replace")));
+    return bringIn(c, incoming, prefer, replace, c.parser.isSet(createOption), withSettings);
 }
 
 void mergeOptions(QCommandLineParser &parser)
 {
     parser.addOption({QStringLiteral("prefer-other"),
                       JournalText::tr("Where a day differs, take the other journal's record.")});
-    parser.addOption({preferJournalOption, JournalText::tr("Where a day differs, keep this journal's record.")});
+    parser.addOption(
+        {preferJournalOption, JournalText::tr("Where a day differs, keep this journal's record.")});
     parser.addOption({dryRunOption, JournalText::tr("Show what would change; write nothing.")});
 }
 
 int mergeCommand(JournalToolContext &c)
 {
     if (c.arguments.size() != 1)
-        return c.fail(JournalText::tr("merge takes one other journal"));
+        return c.usage(JournalText::tr("merge takes one other journal"));
     const bool preferOther = c.parser.isSet(QStringLiteral("prefer-other"));
     const bool preferJournal = c.parser.isSet(preferJournalOption);
     if (preferOther && preferJournal)
-        return c.fail(JournalText::tr("--prefer-other and --prefer-journal exclude each other"));
+        return c.usage(JournalText::tr("--prefer-other and --prefer-journal exclude each other"));
+    const QString otherPath = c.arguments.first();
+    QByteArray bytes;
+    QTemporaryFile copy;
+    QString loadPath;
+    if (!readJournalInput(c, otherPath, &bytes, &copy, &loadPath))
+        return 1;
     OvelaDatabase other;
     QString error;
-    if (loadFile(c.arguments.first(), other, &error) != Loaded::Yes)
+    if (loadFile(loadPath, other, &error, shown(otherPath)) != Loaded::Yes)
         return c.fail(error);
     Incoming incoming;
-    incoming.source = c.arguments.first();
+    incoming.source = shown(otherPath);
     incoming.data.records = other.entries();
     incoming.data.hasStartCycleDate = true;
     incoming.data.startCycleDate = other.getStartCycleDate();
     const auto prefer = preferOther     ? JournalMerge::Prefer::Incoming
                         : preferJournal ? JournalMerge::Prefer::Journal
                                         : JournalMerge::Prefer::Nobody;
-    return bringIn(c, incoming, prefer, false);
+    return bringIn(c, incoming, prefer, false, false, false);
 }
 
 // ---- check and salvage
@@ -356,7 +705,8 @@ void noOptions(QCommandLineParser &) {}
 
 void insightOptions(QCommandLineParser &parser)
 {
-    parser.addOption({QStringLiteral("json"), JournalText::tr("Print pure JSON instead of a table.")});
+    parser.addOption(
+        {QStringLiteral("json"), JournalText::tr("Print pure JSON instead of a table.")});
 }
 
 int cyclesCommand(JournalToolContext &c)
@@ -374,7 +724,8 @@ int statsCommand(JournalToolContext &c)
     OvelaCycleMethod journal;
     if (!c.loadForReading(journal))
         return 1;
-    const int status = runStatsCommand(journal, c.parser.isSet(QStringLiteral("json")), c.out);
+    const int status = runStatsCommand(journal, c.parser.isSet(QStringLiteral("json")), c.out,
+                                       QDate::currentDate());
     c.out.flush();
     return status;
 }
@@ -382,40 +733,53 @@ int statsCommand(JournalToolContext &c)
 int checkCommand(JournalToolContext &c)
 {
     if (c.arguments.size() > 1)
-        return c.fail(JournalText::tr("check takes at most one file"));
+        return c.usage(JournalText::tr("check takes at most one file"));
     const QString path = c.arguments.isEmpty() ? c.journalPath : c.arguments.first();
-    if (canonical(path) == canonical(c.journalPath) &&
+    const QString name = shown(path);
+    if (path != QLatin1String("-") && canonical(path) == canonical(c.journalPath) &&
         journalLockHeld(OvelaJournalFile(path).lockPath()))
-        c.err << JournalText::tr("ovela-journal: the diary is open; checking the journal as last saved") << '\n';
+        c.err << JournalText::tr(
+                     "ovela-journal: the diary is open; checking the journal as last saved")
+              << '\n';
+    QByteArray bytes;
+    QTemporaryFile copy;
+    QString loadPath;
+    if (!readJournalInput(c, path, &bytes, &copy, &loadPath))
+        return 1;
     OvelaDatabase journal;
     QString error;
-    const Loaded loaded = loadFile(path, journal, &error);
+    const Loaded loaded = loadFile(loadPath, journal, &error, name);
     if (loaded == Loaded::Missing)
         return c.fail(error);
     if (loaded == Loaded::Yes) {
         const auto &records = journal.entries();
-        c.out << JournalText::tr("%1: loads").arg(path) << '\n' << JournalText::tr("records: %1").arg(records.size()) << '\n';
+        c.out << JournalText::tr("%1: loads").arg(name) << '\n'
+              << JournalText::tr("records: %1").arg(records.size()) << '\n';
         if (!records.isEmpty())
             c.out << JournalText::tr("first: %1").arg(isoDate(records.firstKey())) << '\n'
                   << JournalText::tr("last: %1").arg(isoDate(records.lastKey())) << '\n';
-        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(journal.getStartCycleDate())) << '\n';
+        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(journal.getStartCycleDate()))
+              << '\n';
         c.out.flush();
         return 0;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return c.fail(JournalText::tr("%1: %2").arg(path, file.errorString()));
-    const JournalSalvage::Result result = JournalSalvage::read(file.readAll());
-    c.out << JournalText::tr("%1: does not load").arg(path) << '\n'
-          << JournalText::tr("damage: %1").arg(result.damage.isEmpty() ? JournalText::tr("unknown") : result.damage) << '\n'
-          << JournalText::tr("reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)")
+    const JournalSalvage::Result result = JournalSalvage::read(bytes, JournalInflatedLimit);
+    c.out << JournalText::tr("%1: does not load").arg(name) << '\n'
+          << JournalText::tr("damage: %1")
+                 .arg(result.damage.isEmpty() ? JournalText::tr("unknown") : result.damage)
+          << '\n'
+          << JournalText::tr(
+                 "reads whole to byte offset %1 of the inflated stream (%2 bytes inflated)")
                  .arg(result.readTo)
                  .arg(result.inflated)
           << '\n'
-          << JournalText::tr("whole records before the damage: %1").arg(result.wholeRecords) << '\n';
+          << JournalText::tr("whole records before the damage: %1").arg(result.wholeRecords)
+          << '\n';
     if (result.startRead)
-        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(result.startCycleDate)) << '\n';
-    c.out << JournalText::tr("\"ovela-journal salvage %1 -o NEW\" keeps what is whole.").arg(path) << '\n';
+        c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(result.startCycleDate))
+              << '\n';
+    c.out << JournalText::tr("\"ovela-journal salvage %1 -o NEW\" keeps what is whole.").arg(path)
+          << '\n';
     c.out.flush();
     return 1;
 }
@@ -430,11 +794,11 @@ void salvageOptions(QCommandLineParser &parser)
 int salvageCommand(JournalToolContext &c)
 {
     if (c.arguments.size() != 1)
-        return c.fail(JournalText::tr("salvage takes one damaged file"));
+        return c.usage(JournalText::tr("salvage takes one damaged file"));
     const QString damaged = c.arguments.first();
     const QString target = c.parser.value(outputOption);
     if (target.isEmpty())
-        return c.fail(JournalText::tr("salvage needs -o NEW, the journal to write"));
+        return c.usage(JournalText::tr("salvage needs -o NEW, the journal to write"));
     const QFileInfo targetInfo(target);
     // Never over the damaged file, nor over anything else that is already there.
     if (targetInfo.exists() || targetInfo.isSymLink())
@@ -442,9 +806,10 @@ int salvageCommand(JournalToolContext &c)
     QByteArray bytes;
     if (!readInput(c, damaged, &bytes))
         return 1;
-    const JournalSalvage::Result result = JournalSalvage::read(bytes);
+    const JournalSalvage::Result result = JournalSalvage::read(bytes, JournalInflatedLimit);
     if (!result.headerRead)
-        return c.fail(JournalText::tr("%1: nothing to salvage: %2").arg(damaged, result.damage));
+        return c.fail(
+            JournalText::tr("%1: nothing to salvage: %2").arg(shown(damaged), result.damage));
 
     OvelaDatabase journal;
     for (auto it = result.records.cbegin(); it != result.records.cend(); ++it)
@@ -452,21 +817,24 @@ int salvageCommand(JournalToolContext &c)
     journal.setStartCycleDate(result.startCycleDate);
     OvelaJournalFile file(target);
     if (file.lock() == OvelaJournalFile::LockResult::HeldElsewhere)
-        return c.fail(
-            JournalText::tr("%1 is locked by the diary (process %2)").arg(target).arg(file.lockOwner()));
+        return c.fail(JournalText::tr("%1 is locked by the diary (process %2)")
+                          .arg(target)
+                          .arg(file.lockOwner()));
     if (!file.save(journal))
         return c.fail(JournalText::tr("%1 was not written: %2").arg(target, file.errorString()));
 
     if (result.complete())
-        c.out << JournalText::tr("%1 is whole: all %2 records kept").arg(damaged).arg(result.wholeRecords);
+        c.out << JournalText::tr("%1 is whole: all %n record(s) kept", nullptr, result.wholeRecords)
+                     .arg(shown(damaged));
     else
-        c.out << JournalText::tr("%1: %2").arg(damaged, result.damage) << '\n'
-              << JournalText::tr("kept %1 whole record(s) of %2 announced")
-                     .arg(result.wholeRecords)
+        c.out << JournalText::tr("%1: %2").arg(shown(damaged), result.damage) << '\n'
+              << JournalText::tr("kept %n whole record(s) of %1 announced", nullptr,
+                                 result.wholeRecords)
                      .arg(qMax(result.declaredCount, 0));
     c.out << '\n';
     if (!result.startRead)
-        c.out << JournalText::tr("the start-cycle date was lost; set it again in the diary") << '\n';
+        c.out << JournalText::tr("the start-cycle date was lost; set it again in the diary")
+              << '\n';
     c.out << JournalText::tr("written to %1").arg(target) << '\n';
     c.out.flush();
     return 0;
@@ -479,8 +847,9 @@ QString programHelp(const QCommandLineParser &parser)
     for (const JournalCommand &command : journalCommands())
         text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(10), command.summary);
     text += QLatin1Char('\n') +
-            JournalText::tr("\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
-               "diary's own journal unless --journal names another.") +
+            JournalText::tr(
+                "\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
+                "diary's own journal unless --journal names another.") +
             QLatin1Char('\n');
     return text;
 }
@@ -490,15 +859,18 @@ QString programHelp(const QCommandLineParser &parser)
 bool JournalToolContext::loadForReading(OvelaCycleMethod &journal)
 {
     if (journalLockHeld(OvelaJournalFile(journalPath).lockPath()))
-        err << JournalText::tr("ovela-journal: the diary is open; reading the journal as last saved") << '\n';
+        err << JournalText::tr(
+                   "ovela-journal: the diary is open; reading the journal as last saved")
+            << '\n';
     applySettings(journal);
     QString error;
     switch (loadFile(journalPath, journal, &error)) {
     case Loaded::Yes:
         return true;
     case Loaded::Missing:
-        // No journal yet is an empty diary.
-        return true;
+        // A mistyped path must not pass for an empty diary.
+        fail(JournalText::tr("%1: no such journal; nothing was read").arg(journalPath));
+        return false;
     case Loaded::Failed:
         break;
     }
@@ -511,6 +883,14 @@ int JournalToolContext::fail(const QString &message)
     err << QStringLiteral("ovela-journal: ") << message << '\n';
     err.flush();
     return 1;
+}
+
+int JournalToolContext::usage(const QString &message)
+{
+    err << QStringLiteral("ovela-journal: ") << message << '\n'
+        << JournalText::tr("\"ovela-journal COMMAND --help\" describes a command.") << '\n';
+    err.flush();
+    return 2;
 }
 
 bool journalLockHeld(const QString &lockPath, qint64 *owner)
@@ -532,28 +912,39 @@ bool journalLockHeld(const QString &lockPath, qint64 *owner)
 const QList<JournalCommand> &journalCommands()
 {
     static const QList<JournalCommand> commands = {
-        {QStringLiteral("export"), JournalText::tr("Write the journal as csv, json or ics."), QString(),
-         exportOptions, exportCommand},
-        {QStringLiteral("import"), JournalText::tr("Bring in records from csv, json or drip's csv."),
-         QStringLiteral("FILE"), importOptions, importCommand},
+        {QStringLiteral("export"),
+         JournalText::tr("Write the journal as csv, json, drip's csv or ics."), QString(),
+         QStringLiteral("ovela-journal export --format ics --discreet -o cycle.ics"), exportOptions,
+         exportCommand},
+        {QStringLiteral("import"),
+         JournalText::tr("Bring in records from csv, json or drip's csv."), QStringLiteral("FILE"),
+         QStringLiteral("ovela-journal import --dry-run drip-export.csv"), importOptions,
+         importCommand},
         {QStringLiteral("merge"), JournalText::tr("Bring in the records of another journal file."),
-         QStringLiteral("OTHER.ovd"), mergeOptions, mergeCommand},
-        {QStringLiteral("check"), JournalText::tr("Tell whether a journal file loads, and how far if not."),
-         QStringLiteral("[PATH]"), noOptions, checkCommand},
+         QStringLiteral("OTHER.ovd"),
+         QStringLiteral("ovela-journal merge --prefer-journal laptop.ovd"), mergeOptions,
+         mergeCommand},
+        {QStringLiteral("check"),
+         JournalText::tr("Tell whether a journal file loads, and how far if not."),
+         QStringLiteral("[PATH]"), QStringLiteral("ovela-journal check backup.ovd"), noOptions,
+         checkCommand},
         {QStringLiteral("salvage"),
          JournalText::tr("Keep every whole record of a damaged journal in a new one."),
-         QStringLiteral("DAMAGED"), salvageOptions, salvageCommand},
+         QStringLiteral("DAMAGED"),
+         QStringLiteral("ovela-journal salvage damaged.ovd -o rescued.ovd"), salvageOptions,
+         salvageCommand},
         {QStringLiteral("cycles"),
-         JournalText::tr("List the cycles the record shows, with the temperature shift of each."), QString(),
-         insightOptions, cyclesCommand},
+         JournalText::tr("List the cycles the record shows, with the temperature shift of each."),
+         QString(), QStringLiteral("ovela-journal cycles --json"), insightOptions, cyclesCommand},
         {QStringLiteral("stats"),
-         JournalText::tr("Cycle statistics and the next period starts the record suggests."), QString(),
-         insightOptions, statsCommand},
+         JournalText::tr("Cycle statistics and the next period starts the record suggests."),
+         QString(), QStringLiteral("ovela-journal stats"), insightOptions, statsCommand},
     };
     return commands;
 }
 
-int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                   QIODevice *input)
 {
     // The sub-command is the first argument that is neither an option nor --journal's value.
     QString name;
@@ -576,7 +967,10 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        JournalText::tr("The diary's data out, in, merged, checked and rescued, without its window."));
+        command
+            ? command->summary
+            : JournalText::tr(
+                  "The diary's data out, in, merged, checked and rescued, without its window."));
     parser.addOption({{QStringLiteral("j"), journalOption},
                       JournalText::tr("Work on the journal <path> instead of the diary's own."),
                       JournalText::tr("path")});
@@ -588,12 +982,15 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
             parser.addPositionalArgument(command->arguments, QString(), command->arguments);
         command->addOptions(parser);
     } else {
-        parser.addPositionalArgument(QStringLiteral("command"), JournalText::tr("What to do (see below)."),
+        parser.addPositionalArgument(QStringLiteral("command"),
+                                     JournalText::tr("What to do (see below)."),
                                      JournalText::tr("command [options]"));
     }
 
     if (!parser.parse(arguments)) {
-        err << QStringLiteral("ovela-journal: ") << parser.errorText() << '\n';
+        err << QStringLiteral("ovela-journal: ") << parser.errorText() << '\n'
+            << JournalText::tr("\"ovela-journal --help\" lists the commands and options.") << '\n';
+        err.flush();
         return 2;
     }
     if (parser.isSet(version)) {
@@ -602,22 +999,37 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
         return 0;
     }
     if (parser.isSet(help)) {
-        out << (command ? parser.helpText() : programHelp(parser));
+        if (command)
+            out << parser.helpText() << '\n'
+                << JournalText::tr("Example:") << "\n  " << command->example << '\n';
+        else
+            out << programHelp(parser);
+        out.flush();
         return 0;
     }
     if (!command) {
         if (name.isEmpty())
             err << programHelp(parser);
         else
-            err << JournalText::tr("ovela-journal: unknown command \"%1\"").arg(name) << '\n';
+            err << JournalText::tr("ovela-journal: unknown command \"%1\"").arg(name) << '\n'
+                << JournalText::tr("\"ovela-journal --help\" lists the commands and options.")
+                << '\n';
+        err.flush();
         return 2;
     }
 
     QStringList positional = parser.positionalArguments();
     positional.removeFirst();
-    JournalToolContext context{parser, positional, out, err,
+    JournalToolContext context{parser,
+                               positional,
+                               out,
+                               err,
                                parser.isSet(journalOption) ? parser.value(journalOption)
-                                                           : ovelaJournalPath()};
+                                                           : ovelaJournalPath(),
+                               input};
+    if (command->arguments.isEmpty() && !positional.isEmpty())
+        return context.usage(JournalText::tr("%1 takes no file name (\"%2\")")
+                                 .arg(command->name, positional.first()));
     const int status = command->run(context);
     out.flush();
     err.flush();

@@ -7,6 +7,12 @@
 #include <QTextStream>
 
 class OvelaCycleMethod;
+class QIODevice;
+
+// No input is read past this: a bigger file, or an endless one such as /dev/zero, is refused.
+constexpr qint64 JournalInputLimit = qint64(32) << 20;
+// Nor is a journal inflated past this; a 40-year diary needs a small part of it.
+constexpr qint64 JournalInflatedLimit = qint64(64) << 20;
 
 // What a sub-command is given: its parsed command line, where to print, and the journal.
 struct JournalToolContext
@@ -16,13 +22,16 @@ struct JournalToolContext
     QTextStream &out;
     QTextStream &err;
     QString journalPath;
+    QIODevice *input = nullptr; // what "-" reads; standard input when null
 
     // Loads the journal as last saved, without taking its lock or changing any file, and sets
-    // the cycle lengths of the stored settings. Says on `err` what went wrong, and that the
-    // journal is read as last saved when the diary is open. A missing journal is an empty one.
+    // the cycle lengths of the stored settings. Says on `err` what went wrong (a missing
+    // journal included), and that the journal is read as last saved when the diary is open.
     bool loadForReading(OvelaCycleMethod &journal);
     // Prints "ovela-journal: <message>" on `err` and returns 1.
     int fail(const QString &message);
+    // A wrong command line: prints the message and where help is, and returns 2.
+    int usage(const QString &message);
 };
 
 // One row per sub-command: adding one is adding a row to journalCommands(), e.g. a `run` that
@@ -31,16 +40,19 @@ struct JournalCommand
 {
     QString name;
     QString summary;
-    QString arguments; // shown in the usage line, e.g. "FILE"
+    QString arguments; // shown in the usage line, e.g. "FILE"; none means none are taken
+    QString example;   // a whole command line, shown by the command's --help
     void (*addOptions)(QCommandLineParser &parser);
     int (*run)(JournalToolContext &context);
 };
 
 const QList<JournalCommand> &journalCommands();
 
-// The whole program: `arguments` as main() gets them (the program name first). Returns the exit
-// status: 0 done, 1 refused or failed, 2 a wrong command line.
-int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &err);
+// The whole program: `arguments` as main() gets them (the program name first); `input` is what
+// "-" reads (standard input when null). Returns the exit status: 0 done, 1 refused or failed,
+// 2 a wrong command line.
+int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                   QIODevice *input = nullptr);
 
 // Whether a live process holds the lock at `lockPath` (the diary is open); reads only.
 bool journalLockHeld(const QString &lockPath, qint64 *owner = nullptr);

@@ -126,14 +126,16 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
         bool ok = false;
         fluid = f[FluidCode].toInt(&ok);
         if (!ok || JournalRecords::fluidName(fluid).isEmpty())
-            return bad(FluidCode, JournalText::tr("unknown cervical fluid code \"%1\"").arg(f[FluidCode]));
+            return bad(FluidCode,
+                       JournalText::tr("unknown cervical fluid code \"%1\"").arg(f[FluidCode]));
     }
     if (!f[Fluid].isEmpty()) {
         const int byName = JournalRecords::fluidCode(f[Fluid]);
         if (byName < 0)
             return bad(Fluid, JournalText::tr("unknown cervical fluid \"%1\"").arg(f[Fluid]));
         if (!f[FluidCode].isEmpty() && byName != fluid)
-            return bad(FluidCode, JournalText::tr("the code %1 is not \"%2\"").arg(fluid).arg(f[Fluid]));
+            return bad(FluidCode,
+                       JournalText::tr("the code %1 is not \"%2\"").arg(fluid).arg(f[Fluid]));
         fluid = byName;
     }
 
@@ -142,9 +144,10 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
         bool ok = false;
         code = f[TemperatureCode].toInt(&ok);
         if (!ok || code < 0 || code > getTemperatureCount())
-            return bad(TemperatureCode, JournalText::tr("temperature code \"%1\" is off the scale (0 to %2)")
-                                            .arg(f[TemperatureCode])
-                                            .arg(getTemperatureCount()));
+            return bad(TemperatureCode,
+                       JournalText::tr("temperature code \"%1\" is off the scale (0 to %2)")
+                           .arg(f[TemperatureCode])
+                           .arg(getTemperatureCount()));
     }
     const struct
     {
@@ -159,9 +162,8 @@ bool readRow(const Row &row, OvelaRecordEntry *entry, QString *error)
             continue;
         const int byValue = value.codeFor(text);
         if (byValue < 0)
-            return bad(
-                value.column,
-                JournalText::tr("temperature %1 %2 is off the scale").arg(text, QString::fromUtf8(value.unit)));
+            return bad(value.column, JournalText::tr("temperature %1 %2 is off the scale")
+                                         .arg(text, QString::fromUtf8(value.unit)));
         if (code != 0 && byValue != code)
             return bad(value.column, JournalText::tr("temperature %1 %2 does not match the code %3")
                                          .arg(text, QString::fromUtf8(value.unit))
@@ -233,11 +235,17 @@ QByteArray write(const OvelaDatabase &journal)
     return text.toUtf8();
 }
 
-bool parse(const QByteArray &data, QList<Row> *rows, QString *error)
+bool parse(const QByteArray &data, QList<Row> *rows, QString *error, Dialect dialect)
 {
     const qsizetype bad = badUtf8(data);
-    if (bad >= 0)
-        return fail(error, JournalText::tr("byte offset %1: not UTF-8 text").arg(bad));
+    if (bad >= 0) {
+        // Counted in characters up to the bad byte, as an editor shows its column.
+        const qsizetype lineStart = data.lastIndexOf('\n', bad - 1) + 1;
+        return fail(error,
+                    where(int(data.left(bad).count('\n')) + 1,
+                          int(QString::fromUtf8(data.mid(lineStart, bad - lineStart)).size()) + 1) +
+                        JournalText::tr(": not UTF-8 text (byte offset %1)").arg(bad));
+    }
     QString text = QString::fromUtf8(data);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
@@ -279,7 +287,27 @@ bool parse(const QByteArray &data, QList<Row> *rows, QString *error)
             }
             continue;
         }
-        if (c == QLatin1Char('"')) {
+        if (c == QLatin1Char('"') && dialect == Dialect::Drip && !wasQuoted) {
+            // drip doubles every quote but wraps only fields holding one of \n \t , ; . ':
+            // an odd run of quotes at a field's start opens a quoted field, an even run and
+            // every pair after it are the text's own quotes.
+            qsizetype run = 0;
+            while (i + run < size && text.at(i + run) == QLatin1Char('"'))
+                ++run;
+            if (field.isEmpty() && run % 2 == 1) {
+                field += QString(int(run / 2), QLatin1Char('"'));
+                i += run - 1;
+                inQuotes = true;
+                wasQuoted = true;
+                quoteLine = line;
+                continue;
+            }
+            if (run % 2 == 1)
+                return fail(error, where(line, int(row.fields.size()) + 1) +
+                                       JournalText::tr(": a quote inside an unquoted field"));
+            field += QString(int(run / 2), QLatin1Char('"'));
+            i += run - 1;
+        } else if (c == QLatin1Char('"')) {
             if (!field.isEmpty() || wasQuoted)
                 return fail(error, where(line, int(row.fields.size()) + 1) +
                                        JournalText::tr(": a quote inside an unquoted field"));
@@ -312,13 +340,24 @@ bool parse(const QByteArray &data, QList<Row> *rows, QString *error)
 
 bool read(const QByteArray &data, Imported *imported, QString *error)
 {
+    if (data.isEmpty())
+        return fail(error, JournalText::tr("line 1: the file is empty"));
+    // Every export ends its last row with a line end: without it the file was cut.
+    if (!data.endsWith('\n')) {
+        const int lastLine = int(data.count('\n')) + 1;
+        return fail(error,
+                    JournalText::tr("line %1: the file ends without its final line end; it was cut "
+                                    "short (every export ends in one)")
+                        .arg(lastLine));
+    }
     QList<Row> rows;
     if (!parse(data, &rows, error))
         return false;
     if (rows.isEmpty() || rows.first().fields != columns())
-        return fail(error,
-                    JournalText::tr("line 1: the header is not \"%1\"").arg(columns().join(QLatin1Char(','))));
+        return fail(error, JournalText::tr("line 1: the header is not \"%1\"")
+                               .arg(columns().join(QLatin1Char(','))));
     Imported result;
+    result.daysRead = int(rows.size()) - 1;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const Row &row = rows.at(r);
         if (row.fields.size() != ColumnCount)
@@ -328,207 +367,18 @@ bool read(const QByteArray &data, Imported *imported, QString *error)
                                    .arg(int(ColumnCount)));
         QDate date;
         if (!readDate(row.fields[Date], &date))
-            return fail(error, where(row.line, 1) +
-                                   JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(row.fields[Date]));
+            return fail(
+                error,
+                where(row.line, 1) +
+                    JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(row.fields[Date]));
         if (result.records.contains(date))
-            return fail(error, where(row.line, 1) +
-                                   JournalText::tr(": %1 appears a second time").arg(row.fields[Date]));
+            return fail(error,
+                        where(row.line, 1) +
+                            JournalText::tr(": %1 appears a second time").arg(row.fields[Date]));
         OvelaRecordEntry entry;
         if (!readRow(row, &entry, error))
             return false;
         result.records.insert(date, entry);
-    }
-    *imported = result;
-    return true;
-}
-
-bool looksLikeDrip(const QByteArray &data)
-{
-    const qsizetype end = data.indexOf('\n');
-    const QByteArray header = end < 0 ? data : data.left(end);
-    return header.contains("bleeding.value") || header.contains("temperature.value") ||
-           header.contains("mucus.value");
-}
-
-namespace {
-
-// "tenderBreasts" as "tender breasts".
-QString words(const QString &name)
-{
-    QString text;
-    for (const QChar c : name) {
-        if (c.isUpper() && !text.isEmpty()) {
-            text += QLatin1Char(' ');
-            text += c.toLower();
-        } else {
-            text += c;
-        }
-    }
-    return text;
-}
-
-// The mucus value drip records (0 to 4, after the symptothermal notation) and its nearest
-// choice of ours.
-const char *const mucusWords[] = {"dry", "nothing", "moist", "creamy", "egg white"};
-const int mucusFluid[] = {0, 0, 5, 5, 6};
-
-} // namespace
-
-bool readDrip(const QByteArray &data, Imported *imported, QString *error)
-{
-    QList<Row> rows;
-    if (!parse(data, &rows, error))
-        return false;
-    if (rows.isEmpty())
-        return fail(error, JournalText::tr("line 1: no header row"));
-    const QStringList header = rows.first().fields;
-    QHash<QString, int> at;
-    for (int i = 0; i < header.size(); ++i) {
-        if (at.contains(header[i]))
-            return fail(error,
-                        where(1, i + 1) + JournalText::tr(": the column \"%1\" appears twice").arg(header[i]));
-        if (header[i] != QLatin1String("date") && !header[i].contains(QLatin1Char('.')))
-            return fail(error, where(1, i + 1) +
-                                   JournalText::tr(": \"%1\" is not a column of drip's export").arg(header[i]));
-        at.insert(header[i], i);
-    }
-    if (!at.contains(QStringLiteral("date")))
-        return fail(error, JournalText::tr("line 1: the header has no \"date\" column"));
-
-    Imported result;
-    for (qsizetype r = 1; r < rows.size(); ++r) {
-        const Row &row = rows.at(r);
-        if (row.fields.size() != header.size())
-            return fail(error, JournalText::tr("line %1: %2 fields where the header has %3")
-                                   .arg(row.line)
-                                   .arg(row.fields.size())
-                                   .arg(header.size()));
-        QSet<int> used;
-        auto value = [&](const char *name) {
-            const int column = at.value(QLatin1String(name), -1);
-            if (column < 0)
-                return QString();
-            used.insert(column);
-            return row.fields[column].trimmed();
-        };
-        auto columnOf = [&](const char *name) { return at.value(QLatin1String(name), 0) + 1; };
-        auto flag = [&](const char *name, bool *set) {
-            const QString text = value(name);
-            if (text.isEmpty() || text == QLatin1String("false"))
-                return true;
-            if (text == QLatin1String("true")) {
-                *set = true;
-                return true;
-            }
-            return fail(error, where(row.line, columnOf(name)) +
-                                   JournalText::tr(": \"%1\" is neither true nor false").arg(text));
-        };
-
-        const QString dateText = value("date");
-        QDate date;
-        if (!readDate(dateText, &date))
-            return fail(error, where(row.line, columnOf("date")) +
-                                   JournalText::tr(": \"%1\" is not a date (yyyy-mm-dd)").arg(dateText));
-        if (result.records.contains(date))
-            return fail(error, where(row.line, columnOf("date")) +
-                                   JournalText::tr(": %1 appears a second time").arg(dateText));
-
-        OvelaRecordEntry entry;
-        QStringList extra;
-
-        const QString bleeding = value("bleeding.value");
-        if (!bleeding.isEmpty()) {
-            bool ok = false;
-            const int level = bleeding.toInt(&ok);
-            if (!ok || level < 0 || level > 3)
-                return fail(error, where(row.line, columnOf("bleeding.value")) +
-                                       JournalText::tr(": unknown bleeding value \"%1\"").arg(bleeding));
-            // 0 is spotting; 1 to 3 are our three bleeding choices.
-            entry.setCervicalFluid(level == 0 ? 4 : level);
-        }
-        const QString mucus = value("mucus.value");
-        if (!mucus.isEmpty()) {
-            bool ok = false;
-            const int level = mucus.toInt(&ok);
-            if (!ok || level < 0 || level > 4)
-                return fail(error, where(row.line, columnOf("mucus.value")) +
-                                       JournalText::tr(": unknown cervical fluid \"%1\"").arg(mucus));
-            if (bleeding.isEmpty())
-                entry.setCervicalFluid(mucusFluid[level]);
-            else
-                extra << JournalText::tr("mucus: %1").arg(QLatin1String(mucusWords[level]));
-            // The feeling and texture are what the value was derived from.
-            value("mucus.feeling");
-            value("mucus.texture");
-        }
-        // When she measured says nothing the diary keeps; the README says it is dropped.
-        value("temperature.time");
-
-        const QString temperature = value("temperature.value");
-        if (!temperature.isEmpty()) {
-            bool ok = false;
-            const double celsius = temperature.toDouble(&ok);
-            if (!ok || !std::isfinite(celsius))
-                return fail(error, where(row.line, columnOf("temperature.value")) +
-                                       JournalText::tr(": \"%1\" is not a temperature").arg(temperature));
-            if (celsius >= 36.0 - 1e-9 && celsius <= 38.0 + 1e-9) {
-                const int index = int(std::lround((celsius - 36.0) / 0.05));
-                entry.setTemperature(index + 1);
-                if (std::fabs(36.0 + 0.05 * index - celsius) > 1e-6)
-                    ++result.temperaturesRounded;
-            } else {
-                ++result.temperaturesLeftOut;
-                extra << JournalText::tr("temperature: %1 °C").arg(temperature);
-            }
-        }
-
-        bool love = false;
-        bool protection = false;
-        bool cramps = false;
-        if (!flag("sex.partner", &love) || !flag("sex.condom", &protection) ||
-            !flag("pain.cramps", &cramps))
-            return false;
-        if (love)
-            entry.setSex(true);
-        if (protection)
-            entry.setProtection(true);
-        if (cramps)
-            entry.setCramps(true);
-        QString note = value("note.value");
-
-        // Whatever is left has no field here: kept in the note as "group: item, item".
-        QStringList groups;
-        QHash<QString, QStringList> items;
-        for (int column = 0; column < header.size(); ++column) {
-            const QString text = row.fields[column].trimmed();
-            if (used.contains(column) || text.isEmpty() || text == QLatin1String("false"))
-                continue;
-            const QString name = header[column];
-            const qsizetype dot = name.indexOf(QLatin1Char('.'));
-            const QString group = words(name.left(dot));
-            const QString item = words(name.mid(dot + 1));
-            if (!items.contains(group))
-                groups << group;
-            if (text == QLatin1String("true"))
-                items[group] << item;
-            else if (item == QLatin1String("value"))
-                items[group] << text;
-            else
-                items[group] << item + QLatin1Char(' ') + text;
-        }
-        for (const QString &group : groups)
-            extra << group + QLatin1String(": ") + items[group].join(QLatin1String(", "));
-        if (!extra.isEmpty()) {
-            if (!note.isEmpty())
-                note += QLatin1Char('\n');
-            note += extra.join(QLatin1String("; "));
-            ++result.notesExtended;
-        }
-        if (!note.isEmpty())
-            entry.setNote(note);
-        // drip keeps rows for days whose every value was removed; they carry nothing.
-        if (!entry.isEmpty())
-            result.records.insert(date, entry);
     }
     *imported = result;
     return true;

@@ -22,19 +22,20 @@ struct Row
     int line = 0; // where the row starts, from 1
     QStringList fields;
 };
-// Splits RFC 4180 text (CRLF or LF line ends, quoted fields across lines, an optional UTF-8
-// byte order mark). Blank lines are skipped. On failure `error` says where and what.
-bool parse(const QByteArray &data, QList<Row> *rows, QString *error);
+// RFC 4180 as our exports write it, or drip's way: quotes doubled everywhere and a field
+// quoted only when it holds a line feed, a tab, a comma, a semicolon, a full stop or an
+// apostrophe (so `said ""fine""` is an unquoted field).
+enum class Dialect { Rfc4180, Drip };
 
-// Reads what write() wrote. Refuses, saying line and column, a wrong header, a bad or repeated
-// date, an unknown fluid, a temperature off the scale and values that contradict each other.
+// Splits CSV text (CRLF or LF line ends, quoted fields across lines, an optional UTF-8 byte
+// order mark, a last row with or without its line end). Blank lines are skipped. On failure
+// `error` says where and what.
+bool parse(const QByteArray &data, QList<Row> *rows, QString *error,
+           Dialect dialect = Dialect::Rfc4180);
+
+// Reads what write() wrote. Refuses, saying line and column, a file cut short (without its
+// final line end), a wrong header, a bad or repeated date, an unknown fluid, a temperature off
+// the scale and values that contradict each other.
 bool read(const QByteArray &data, JournalRecords::Imported *imported, QString *error);
-
-// Reads the CSV export of the phone app drip (dotted column names, true/false, empty for
-// none). What has no field here is added to the day's note.
-bool readDrip(const QByteArray &data, JournalRecords::Imported *imported, QString *error);
-
-// Whether a header row is drip's rather than ours.
-bool looksLikeDrip(const QByteArray &data);
 
 } // namespace JournalCsv

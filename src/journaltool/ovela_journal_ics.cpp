@@ -70,11 +70,19 @@ QByteArray folded(const QByteArray &line)
     return out;
 }
 
-QByteArray write(const OvelaCycleMethod &journal, int cycles, const QDate &today,
-                 const QDateTime &stamp)
+QDate oldRecordEnd(const OvelaCycleMethod &journal, const QDate &today)
 {
+    if (journal.entries().isEmpty())
+        return QDate();
+    const QDate last = journal.entries().lastKey();
+    return last.daysTo(today) > OldRecordDays ? last : QDate();
+}
+
+QByteArray write(const OvelaCycleMethod &journal, const Options &options)
+{
+    const QDate &today = options.today;
     const QByteArray dtstamp =
-        stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
+        options.stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
     QByteArray out;
     auto line = [&out](const QByteArray &text) { out += folded(text); };
     auto event = [&](const QByteArray &uid, const Stretch &stretch, const QString &summary,
@@ -95,7 +103,11 @@ QByteArray write(const OvelaCycleMethod &journal, int cycles, const QDate &today
     line("VERSION:2.0");
     line("PRODID:-//ovelaZ//ovela-journal//EN");
     line("CALSCALE:GREGORIAN");
-    line("X-WR-CALNAME:" + escaped(JournalText::tr("Cycle diary")));
+    line("X-WR-CALNAME:" +
+         escaped(options.discreet ? JournalText::tr("Diary") : JournalText::tr("Cycle diary")));
+    // For a program that subscribes to the file: fetch it again once a day.
+    line("REFRESH-INTERVAL;VALUE=DURATION:P1D");
+    line("X-PUBLISHED-TTL:P1D");
 
     // Slight, normal and heavy bleeding; intermenstrual bleeding belongs to no period.
     const QList<QDate> recorded = journal.entries().keys();
@@ -104,28 +116,48 @@ QByteArray write(const OvelaCycleMethod &journal, int cycles, const QDate &today
         return fluid >= 1 && fluid <= 3;
     });
     for (const Stretch &stretch : bleeding)
-        event("period-" + day(stretch.first), stretch, JournalText::tr("Period"),
-              JournalText::tr("Bleeding recorded in the diary"));
+        event("period-" + day(stretch.first), stretch,
+              options.discreet ? options.periodSummary : JournalText::tr("Period"),
+              options.discreet ? QString() : JournalText::tr("Bleeding recorded in the diary"));
+
+    QString caution =
+        JournalText::tr("An estimate by the calendar method from the cycle lengths "
+                        "set in the diary, not a measurement. It is no contraception.");
+    const QDate oldEnd = oldRecordEnd(journal, today);
+    if (oldEnd.isValid())
+        caution +=
+            QLatin1Char(' ') +
+            JournalText::tr("The record ends on %1: these dates carry its rhythm on from today.")
+                .arg(oldEnd.toString(Qt::ISODate));
 
     const QDate start = journal.getStartCycleDate();
     const int length = journal.getCycleLength();
     if (start.isValid() && length >= 1 && length <= LongestCycle) {
         QDate cycleStart = journal.getStartCycleDateByDate(today);
-        for (int cycle = 0; cycle < cycles && cycleStart.isValid(); ++cycle) {
+        for (int cycle = 0; cycle < options.cycles && cycleStart.isValid(); ++cycle) {
             QList<QDate> days;
             for (int i = 0; i < length; ++i)
                 days << cycleStart.addDays(i);
             const QByteArray id = day(cycleStart);
+            // Nothing is predicted for days already past.
             for (const Stretch &s : stretches(days, [&journal](const QDate &date) {
                      return journal.getCycleDay(date) >= 0;
-                 }))
-                event("predicted-period-" + id + "-" + day(s.first), s, JournalText::tr("Period (predicted)"),
-                      QString());
+                 })) {
+                if (s.second >= today)
+                    event("predicted-period-" + id + "-" + day(s.first), s,
+                          options.discreet ? options.periodSummary
+                                           : JournalText::tr("Period (predicted)"),
+                          caution);
+            }
             for (const Stretch &s : stretches(days, [&journal](const QDate &date) {
                      return journal.getFertileDay(date) >= 0;
-                 }))
-                event("fertile-" + id + "-" + day(s.first), s, JournalText::tr("Fertile days (predicted)"),
-                      QString());
+                 })) {
+                if (s.second >= today)
+                    event("fertile-" + id + "-" + day(s.first), s,
+                          options.discreet ? options.fertileSummary
+                                           : JournalText::tr("Fertile days (predicted)"),
+                          caution);
+            }
             cycleStart = journal.getNextStartCycleDate(cycleStart);
         }
     }

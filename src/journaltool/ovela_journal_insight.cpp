@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cmath>
@@ -30,8 +31,9 @@ double rounded(double value, int decimals = 2)
 void printCaution(QTextStream &out)
 {
     out << '\n'
-        << JournalText::tr("These figures describe what you recorded. They are no method of contraception on "
-              "their own.")
+        << JournalText::tr(
+               "These figures describe what you recorded. They are no method of contraception on "
+               "their own.")
         << '\n';
 }
 
@@ -53,13 +55,18 @@ void printFigures(QTextStream &out, const QString &title, const Figures &f)
         out << "  " << JournalText::tr("no completed cycle") << '\n';
         return;
     }
+    // Read by a person: the locale's decimal sign (machine output, --json, stays in C).
+    const QLocale locale;
+    auto decimal = [&locale](double value) { return locale.toString(value, 'f', 1); };
     out << "  " << JournalText::tr("cycles: %1").arg(f.count) << '\n'
-        << "  " << JournalText::tr("mean length: %1 days").arg(f.mean, 0, 'f', 1) << '\n'
-        << "  " << JournalText::tr("median length: %1 days").arg(f.median, 0, 'f', 1) << '\n'
-        << "  " << JournalText::tr("standard deviation: %1 days").arg(f.standardDeviation, 0, 'f', 1) << '\n'
-        << "  " << JournalText::tr("shortest: %1 days, longest: %2 days").arg(f.shortest).arg(f.longest)
+        << "  " << JournalText::tr("mean length: %1 days").arg(decimal(f.mean)) << '\n'
+        << "  " << JournalText::tr("median length: %1 days").arg(decimal(f.median)) << '\n'
+        << "  " << JournalText::tr("standard deviation: %1 days").arg(decimal(f.standardDeviation))
         << '\n'
-        << "  " << JournalText::tr("mean bleeding: %1 days").arg(f.meanBleedingDays, 0, 'f', 1) << '\n';
+        << "  " << JournalText::tr("shortest: %n day(s)", nullptr, f.shortest) << ", "
+        << JournalText::tr("longest: %n day(s)", nullptr, f.longest) << '\n'
+        << "  " << JournalText::tr("mean bleeding: %1 days").arg(decimal(f.meanBleedingDays))
+        << '\n';
 }
 
 } // namespace
@@ -87,13 +94,16 @@ int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &ou
         return 0;
     }
     if (cycles.isEmpty()) {
-        out << JournalText::tr("No cycle yet: a cycle starts on a day with bleeding recorded.") << '\n';
+        out << JournalText::tr("No cycle yet: a cycle starts on a day with bleeding recorded.")
+            << '\n';
         printCaution(out);
         return 0;
     }
     const QString row = QStringLiteral("%1  %2  %3  %4  %5  %6");
-    out << row.arg(JournalText::tr("Start").leftJustified(10), JournalText::tr("Length").rightJustified(6),
-                   JournalText::tr("Bleeding").rightJustified(8), JournalText::tr("Shift confirmed").leftJustified(19),
+    out << row.arg(JournalText::tr("Start").leftJustified(10),
+                   JournalText::tr("Length").rightJustified(6),
+                   JournalText::tr("Bleeding").rightJustified(8),
+                   JournalText::tr("Shift confirmed").leftJustified(19),
                    JournalText::tr("LTL °C/°F").leftJustified(13), JournalText::tr("Rule"))
                .trimmed()
         << '\n';
@@ -106,9 +116,9 @@ int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &ou
             confirmed = JournalText::tr("%1 (day %2)")
                             .arg(iso(c.shift.confirmedDay))
                             .arg(c.start.daysTo(c.shift.confirmedDay) + 1);
-            cover = QStringLiteral("%1/%2")
-                        .arg(c.shift.coverCelsius(), 0, 'f', 2)
-                        .arg(c.shift.coverFahrenheit(), 0, 'f', 2);
+            cover =
+                QStringLiteral("%1/%2").arg(QLocale().toString(c.shift.coverCelsius(), 'f', 2),
+                                            QLocale().toString(c.shift.coverFahrenheit(), 'f', 2));
             rule = QString::number(c.shift.rule);
         }
         out << row.arg(iso(c.start), length.rightJustified(6),
@@ -118,18 +128,28 @@ int runCyclesCommand(const OvelaCycleMethod &journal, bool json, QTextStream &ou
             << '\n';
     }
     out << '\n'
-        << JournalText::tr("Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; "
-              "1 and 2: the two exceptions, confirmed on the fourth day.")
+        << JournalText::tr(
+               "Rule 0: three temperatures over the cover line (LTL), the third 0.2 °C above it; "
+               "1 and 2: the two exceptions, confirmed on the fourth day.")
         << '\n';
     printCaution(out);
     return 0;
 }
 
-int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out)
+int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out,
+                    const QDate &today)
 {
     const QList<Cycle> cycles = findCycles(journal);
     const Statistics stats = statistics(cycles);
-    const QList<Prediction> predictions = predict(cycles, stats, journal);
+    // A record that stopped long ago predicts nothing that already lies in the past.
+    QList<Prediction> predictions;
+    int past = 0;
+    for (const Prediction &p : predict(cycles, stats, journal)) {
+        if (p.latest < today)
+            ++past;
+        else
+            predictions << p;
+    }
     if (json) {
         QJsonArray next;
         for (const Prediction &p : predictions) {
@@ -150,22 +170,34 @@ int runStatsCommand(const OvelaCycleMethod &journal, bool json, QTextStream &out
     printFigures(out, JournalText::tr("All completed cycles"), stats.all);
     printFigures(out, JournalText::tr("The last 12"), stats.last12);
     if (stats.gaps > 0)
-        out << JournalText::tr("%1 cycles over %2 days were taken for gaps in the record and left out.")
-                   .arg(stats.gaps)
+        out << JournalText::tr(
+                   "%n cycle(s) over %1 days were taken for gaps in the record and left "
+                   "out.",
+                   nullptr, stats.gaps)
                    .arg(GapLength)
             << '\n';
     out << '\n';
-    if (predictions.isEmpty()) {
+    if (past > 0 && !cycles.isEmpty())
+        out << JournalText::tr(
+                   "The record's last cycle starts on %1: predictions for days already past "
+                   "are left out.")
+                   .arg(iso(cycles.last().start))
+            << '\n';
+    if (predictions.isEmpty() && past > 0) {
+        out << JournalText::tr("No prediction: the record ends too long ago.") << '\n';
+    } else if (predictions.isEmpty()) {
         out << JournalText::tr("No prediction: it needs one completed cycle.") << '\n';
     } else {
-        out << JournalText::tr("Next period starts (from the median of the last 12, ± one standard deviation), "
-                  "and what the diary's calendar shows:")
+        out << JournalText::tr(
+                   "Next period starts (from the median of the last 12, ± one standard deviation), "
+                   "and what the diary's calendar shows:")
             << '\n';
         for (const Prediction &p : predictions) {
             out << "  " << iso(p.start) << "  (" << iso(p.earliest) << " – " << iso(p.latest)
                 << ")  "
-                << (p.calendarStart.isValid() ? JournalText::tr("calendar: %1").arg(iso(p.calendarStart))
-                                              : JournalText::tr("calendar: no start-cycle date set"))
+                << (p.calendarStart.isValid()
+                        ? JournalText::tr("calendar: %1").arg(iso(p.calendarStart))
+                        : JournalText::tr("calendar: no start-cycle date set"))
                 << '\n';
         }
     }

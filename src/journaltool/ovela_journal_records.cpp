@@ -1,6 +1,8 @@
 #include "journaltool/ovela_journal_records.h"
 
+#include "core/ovela_record_database.h"
 #include "core/utils.h"
+#include "cycle/ovela_cycle_insight.h"
 
 namespace JournalRecords {
 
@@ -90,6 +92,17 @@ OvelaRecordEntry record(int fluid, int temperature, const bool (&marks)[6], cons
     entry.setSecret(marks[5]);
     entry.setNote(note);
     return entry;
+}
+
+QList<QDate> cycleStarts(const QMap<QDate, OvelaRecordEntry> &records)
+{
+    OvelaDatabase journal;
+    for (auto it = records.cbegin(); it != records.cend(); ++it)
+        journal.setEntry(it.value(), it.key());
+    QList<QDate> starts;
+    for (const CycleInsight::Cycle &cycle : CycleInsight::findCycles(journal))
+        starts << cycle.start;
+    return starts;
 }
 
 } // namespace JournalRecords

@@ -29,15 +29,40 @@ int codeForFahrenheit(const QString &text);
 // dialog's order: doctor, cramps, PMS, love, protection, secret.
 OvelaRecordEntry record(int fluid, int temperature, const bool (&marks)[6], const QString &note);
 
+// The settings an export carries: never the pass code. A value the store holds outside the
+// range the Preferences dialog allows is not carried.
+struct Settings
+{
+    int cycleLength = 0; // 0: not carried
+    int menstrualPeriod = 0;
+    int fertilePeriod = 0;
+    int lutealPhaseLength = 0;
+    int birthGoal = -1;         // Preferences::BirthGoal, -1: not carried
+    int temperatureFormat = -1; // Preferences::TemperatureFormat, -1: not carried
+};
+
 // Records read from a file, before they meet the journal.
 struct Imported
 {
     QMap<QDate, OvelaRecordEntry> records;
     bool hasStartCycleDate = false;
     QDate startCycleDate;
+    bool hasSettings = false;
+    Settings settings;
+    int daysRead = 0; // the days the file holds, skipped ones included
     int temperaturesRounded = 0;
     int temperaturesLeftOut = 0;
+    int temperaturesExcluded = 0;
+    int bleedingsExcluded = 0;
     int notesExtended = 0;
+    int skippedEmpty = 0;   // days with no value at all
+    int skippedDryOnly = 0; // days whose only value is mucus "dry" or "nothing"
+    // Days where drip's isCycleStart and the diary's bleeding rule disagree.
+    QList<QDate> dripStartsOnly;
+    QList<QDate> ruleStartsOnly;
 };
+
+// The days that start a cycle by the diary's own bleeding rule.
+QList<QDate> cycleStarts(const QMap<QDate, OvelaRecordEntry> &records);
 
 } // namespace JournalRecords

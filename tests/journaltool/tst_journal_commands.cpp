@@ -2,12 +2,15 @@
 #include "core/ovela_record_database.h"
 #include "core/qzipfile.h"
 #include "journaltool/ovela_journal_commands.h"
+#include "journaltool/ovela_journal_text.h"
 #include "settings/Preferences.h"
 
 #include "support/gzip.h"
 #include "support/testhome.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -19,13 +22,13 @@ struct Run
     QString err;
 };
 
-Run run(QStringList arguments)
+Run run(QStringList arguments, QIODevice *input = nullptr)
 {
     arguments.prepend(QStringLiteral("ovela-journal"));
     Run result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    result.status = runJournalTool(arguments, out, err);
+    result.status = runJournalTool(arguments, out, err, input);
     return result;
 }
 
@@ -91,11 +94,33 @@ private slots:
     void calendarFromSettings();
     void checkAndSalvage();
     void usage();
+    void wrongCommandLines_data();
+    void wrongCommandLines();
+    void commandHelp();
+    void missingJournal_data();
+    void missingJournal();
+    void halfGuard();
+    void standardInput();
+    void boundedInput_data();
+    void boundedInput();
+    void conflictShowsFields();
+    void settingsRoundTrip();
+    void dripImport();
+    void plurals_data();
+    void plurals();
+    void localeDecimals();
+
+private:
+    QTranslator englishPlurals;
 };
 
 void TestJournalCommands::init()
 {
     TestHome::wipe();
+    // As the program installs it: English plural forms under every locale.
+    if (englishPlurals.isEmpty() && englishPlurals.load(QStringLiteral(":/i18n/ovelaZ_en.qm")))
+        QCoreApplication::installTranslator(&englishPlurals);
+    QVERIFY(!englishPlurals.isEmpty());
 }
 
 void TestJournalCommands::importRules_data()
@@ -297,7 +322,8 @@ void TestJournalCommands::checkAndSalvage()
     const QString rescued = path("rescued.ovd");
     r = run({QStringLiteral("salvage"), damaged, QStringLiteral("-o"), rescued});
     QCOMPARE(r.status, 0);
-    QVERIFY(r.out.contains(QLatin1String("kept 1 whole record(s) of 1")));
+    QVERIFY2(r.out.contains(QLatin1String("kept 1 whole record of 1 announced")),
+             qPrintable(r.out));
     // Never over the damaged file, nor over a salvage already written.
     for (const QString &target : {damaged, rescued})
         QCOMPARE(run({QStringLiteral("salvage"), damaged, QStringLiteral("-o"), target}).status, 1);
@@ -315,13 +341,392 @@ void TestJournalCommands::usage()
     for (const char *command : {"export", "import", "merge", "check", "salvage"})
         QVERIFY(r.out.contains(QLatin1String(command)));
     r = run({QStringLiteral("export"), QStringLiteral("--help")});
-    QVERIFY(
-        r.out.simplified().contains(QLatin1String("json (the records and the start-cycle date)")));
+    QVERIFY(r.out.simplified().contains(
+        QLatin1String("json (the records, the start-cycle date and the settings)")));
     r = run({QStringLiteral("import"), QStringLiteral("--help")});
     QVERIFY(r.out.contains(QLatin1String("drip")));
     QCOMPARE(run({QStringLiteral("explode")}).status, 2);
     QCOMPARE(run({QStringLiteral("export"), QStringLiteral("--bogus")}).status, 2);
     QCOMPARE(run({}).status, 2);
+}
+
+void TestJournalCommands::wrongCommandLines_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString in = path("in.csv");
+    auto row = [](const char *name, const QStringList &arguments) {
+        QTest::newRow(name) << arguments;
+    };
+    row("no command", {});
+    row("an unknown command", {QStringLiteral("explode")});
+    row("an unknown option", {QStringLiteral("export"), QStringLiteral("--bogus")});
+    row("an option without its value", {QStringLiteral("export"), QStringLiteral("--format")});
+    row("export with a file name", {QStringLiteral("export"), QStringLiteral("out.csv")});
+    row("export, cycles not a number",
+        {QStringLiteral("export"), QStringLiteral("--format=ics"), QStringLiteral("--cycles=x")});
+    row("export, an unknown format", {QStringLiteral("export"), QStringLiteral("--format=xml")});
+    row("export, an ics option for csv", {QStringLiteral("export"), QStringLiteral("--discreet")});
+    row("import without a file", {QStringLiteral("import")});
+    row("import of two files", {QStringLiteral("import"), in, in});
+    row("import, both preferences",
+        {QStringLiteral("import"), in, QStringLiteral("--prefer-import"),
+         QStringLiteral("--prefer-journal")});
+    row("import, replace and prefer the import",
+        {QStringLiteral("import"), in, QStringLiteral("--replace"),
+         QStringLiteral("--prefer-import")});
+    row("import, replace and prefer the journal",
+        {QStringLiteral("import"), in, QStringLiteral("--replace"),
+         QStringLiteral("--prefer-journal")});
+    row("import, an unknown format",
+        {QStringLiteral("import"), in, QStringLiteral("--format=xml")});
+    row("import, settings from csv", {QStringLiteral("import"), in, QStringLiteral("--settings"),
+                                      QStringLiteral("--format=csv")});
+    row("merge without a file", {QStringLiteral("merge")});
+    row("merge, both preferences", {QStringLiteral("merge"), in, QStringLiteral("--prefer-other"),
+                                    QStringLiteral("--prefer-journal")});
+    row("check of two files", {QStringLiteral("check"), in, in});
+    row("salvage without -o", {QStringLiteral("salvage"), in});
+    row("salvage without a file",
+        {QStringLiteral("salvage"), QStringLiteral("-o"), path("new.ovd")});
+    row("cycles with a file", {QStringLiteral("cycles"), in});
+    row("stats with a file", {QStringLiteral("stats"), in});
+}
+
+void TestJournalCommands::wrongCommandLines()
+{
+    QFETCH(QStringList, arguments);
+    const QString journalPath = path("journal.ovd");
+    saveJournal(journalPath, {{QDate(2024, 1, 1), noted("mine")}}, QDate());
+    writeText(path("in.csv"), csvHeader + "2024-01-09,Dry,0,0,,,0,0,0,0,0,0,x\r\n");
+    const QByteArray before = bytes(journalPath);
+    const Run r = run(QStringList{QStringLiteral("--journal"), journalPath} + arguments);
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.contains(QLatin1String("--help")), qPrintable(r.err));
+    QVERIFY(r.out.isEmpty());
+    QCOMPARE(bytes(journalPath), before);
+}
+
+void TestJournalCommands::commandHelp()
+{
+    for (const JournalCommand &command : journalCommands()) {
+        const Run r = run({command.name, QStringLiteral("--help")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(command.summary) && r.out.contains(QLatin1String("Example:")) &&
+                     r.out.contains(QLatin1String("ovela-journal ") + command.name),
+                 qPrintable(r.out));
+        // Its own description, not the program's.
+        QVERIFY(!r.out.contains(QLatin1String("without its window")));
+    }
+    const Run r = run({QStringLiteral("import"), QStringLiteral("--help")});
+    for (const char *option : {"--create", "--yes", "--settings", "--replace", "drip"})
+        QVERIFY2(r.out.contains(QLatin1String(option)), option);
+}
+
+void TestJournalCommands::missingJournal_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::newRow("export") << QStringList{QStringLiteral("export")};
+    QTest::newRow("export ics") << QStringList{QStringLiteral("export"),
+                                               QStringLiteral("--format=ics")};
+    QTest::newRow("cycles") << QStringList{QStringLiteral("cycles")};
+    QTest::newRow("stats") << QStringList{QStringLiteral("stats")};
+    QTest::newRow("check") << QStringList{QStringLiteral("check")};
+    QTest::newRow("merge") << QStringList{QStringLiteral("merge"), path("other.ovd")};
+    QTest::newRow("import") << QStringList{QStringLiteral("import"), path("in.csv")};
+    QTest::newRow("import, dry run")
+        << QStringList{QStringLiteral("import"), path("in.csv"), QStringLiteral("--dry-run")};
+}
+
+void TestJournalCommands::missingJournal()
+{
+    QFETCH(QStringList, command);
+    saveJournal(path("other.ovd"), {{QDate(2024, 2, 1), noted("theirs")}}, QDate());
+    writeText(path("in.csv"), csvHeader + "2024-01-09,Dry,0,0,,,0,0,0,0,0,0,x\r\n");
+    const QString typo = path("jurnal.ovd");
+    const Run r = run(QStringList{QStringLiteral("--journal"), typo} + command);
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(typo + QLatin1String(": no such")), qPrintable(r.err));
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(!QFile::exists(typo));
+}
+
+void TestJournalCommands::halfGuard()
+{
+    const QString journalPath = path("journal.ovd");
+    QMap<QDate, OvelaRecordEntry> days;
+    for (int i = 0; i < 40; ++i)
+        days.insert(QDate(2024, 1, 1).addDays(i), noted("day"));
+    saveJournal(journalPath, days, QDate(2024, 1, 1));
+    const QByteArray before = bytes(journalPath);
+    // A header-only file would empty the diary; 19 days of 40 is under half.
+    QByteArray nineteen = csvHeader;
+    for (int i = 0; i < 19; ++i)
+        nineteen += QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate).toLatin1() +
+                    ",Dry,0,0,,,0,0,0,0,0,0,day\r\n";
+    writeText(path("empty.csv"), csvHeader);
+    writeText(path("nineteen.csv"), nineteen);
+    for (const char *file : {"empty.csv", "nineteen.csv"}) {
+        const Run r = run({QStringLiteral("import"), path(file), QStringLiteral("--replace"),
+                           QStringLiteral("--journal"), journalPath});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QLatin1String("--yes")) &&
+                     r.err.contains(QLatin1String("of the journal's 40 days")),
+                 qPrintable(r.err));
+        QCOMPARE(bytes(journalPath), before);
+    }
+    Run r = run({QStringLiteral("import"), path("nineteen.csv"), QStringLiteral("--replace"),
+                 QStringLiteral("--dry-run"), QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(QLatin1String("A real run refuses")), qPrintable(r.out));
+    r = run({QStringLiteral("import"), path("nineteen.csv"), QStringLiteral("--replace"),
+             QStringLiteral("--yes"), QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+    OvelaDatabase after;
+    QVERIFY(load(journalPath, after));
+    QCOMPARE(after.entries().size(), 19);
+    // Twenty of forty is half, which is allowed.
+    saveJournal(journalPath, days, QDate(2024, 1, 1));
+    writeText(path("twenty.csv"), nineteen + "2024-01-20,Dry,0,0,,,0,0,0,0,0,0,day\r\n");
+    r = run({QStringLiteral("import"), path("twenty.csv"), QStringLiteral("--replace"),
+             QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+}
+
+void TestJournalCommands::standardInput()
+{
+    const QString journalPath = path("journal.ovd");
+    saveJournal(journalPath, {{QDate(2024, 1, 1), noted("mine")}}, QDate());
+    QBuffer input;
+    input.setData(csvHeader + "2024-01-09,Dry,0,0,,,0,0,0,0,0,0,from a pipe\r\n");
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    const Run r = run(
+        {QStringLiteral("import"), QStringLiteral("-"), QStringLiteral("--journal"), journalPath},
+        &input);
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(QLatin1String("1 day read\n1 added, 0 changed, 0 unchanged")),
+             qPrintable(r.out));
+    OvelaDatabase after;
+    QVERIFY(load(journalPath, after));
+    QCOMPARE(after.getEntry(QDate(2024, 1, 9)).getNote(), QStringLiteral("from a pipe"));
+}
+
+void TestJournalCommands::boundedInput_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<bool>("hugeNote");
+    QTest::newRow("check /dev/zero")
+        << QStringList{QStringLiteral("check"), QStringLiteral("/dev/zero")} << false;
+    QTest::newRow("import /dev/zero")
+        << QStringList{QStringLiteral("import"), QStringLiteral("/dev/zero")} << false;
+    QTest::newRow("salvage /dev/zero")
+        << QStringList{QStringLiteral("salvage"), QStringLiteral("/dev/zero"), QStringLiteral("-o"),
+                       path("new.ovd")}
+        << false;
+    QTest::newRow("import a 60 MB note")
+        << QStringList{QStringLiteral("import"), path("huge.csv")} << true;
+}
+
+void TestJournalCommands::boundedInput()
+{
+    QFETCH(QStringList, command);
+    QFETCH(bool, hugeNote);
+    const QString journalPath = path("journal.ovd");
+    saveJournal(journalPath, {{QDate(2024, 1, 1), noted("mine")}}, QDate());
+    const QByteArray before = bytes(journalPath);
+    if (hugeNote) {
+        QFile file(path("huge.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(csvHeader + "2024-01-02,Dry,0,0,,,0,0,0,0,0,0,\"");
+        const QByteArray block(1 << 20, 'x');
+        for (int i = 0; i < 60; ++i)
+            file.write(block);
+        file.write("\"\r\n");
+    }
+    const Run r = run(QStringList{QStringLiteral("--journal"), journalPath} + command);
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(QLatin1String("holds more than 32 MiB")), qPrintable(r.err));
+    QCOMPARE(bytes(journalPath), before);
+    QVERIFY(!QFile::exists(path("new.ovd")));
+}
+
+void TestJournalCommands::conflictShowsFields()
+{
+    const QString journalPath = path("journal.ovd");
+    OvelaRecordEntry mine = noted("mine", 2);
+    mine.setTemperature(8);
+    saveJournal(journalPath, {{QDate(2024, 1, 2), mine}}, QDate());
+    writeText(path("in.csv"), csvHeader + "2024-01-02,Dry,0,8,,,0,0,0,1,0,0,theirs\r\n");
+    const Run r =
+        run({QStringLiteral("import"), path("in.csv"), QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 1);
+    const QString in = path("in.csv");
+    QVERIFY2(r.err.contains(QLatin1String("1 day holds a different record")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(
+                 QLatin1String(
+                     "  2024-01-02\n    cervical fluid: Normal Bleeding in the journal, Dry in ") +
+                 in + QLatin1String("\n    love: no in the journal, yes in ") + in +
+                 QLatin1String("\n    note: \"mine\" in the journal, \"theirs\" in ") + in),
+             qPrintable(r.err));
+    // The temperature is the same on both sides, so it is not listed.
+    QVERIFY(!r.err.contains(QLatin1String("temperature:")));
+}
+
+void TestJournalCommands::settingsRoundTrip()
+{
+    {
+        Preferences preferences;
+        preferences.setCycleLength(31);
+        preferences.setMenstrualPeriod(4);
+        preferences.setFertilePeriod(6);
+        preferences.setLuterPhaseLength(13);
+        preferences.setBirthGoal(Preferences::AvoidPregnancy);
+        preferences.setTemperatureFormat(Preferences::Celsius);
+        preferences.setPassword(QStringLiteral("secret-code-4711"));
+    }
+    const QString journalPath = path("journal.ovd");
+    saveJournal(journalPath, {{QDate(2024, 1, 1), noted("mine")}}, QDate());
+    const QString exported = path("out.json");
+    Run r = run({QStringLiteral("export"), QStringLiteral("--format=json"), QStringLiteral("-o"),
+                 exported, QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+    QVERIFY(!bytes(exported).contains("secret-code-4711"));
+    QVERIFY(!bytes(exported).contains("4711"));
+    {
+        Preferences preferences; // a new computer: the defaults, and her own pass code
+        preferences.setCycleLength(28);
+        preferences.setMenstrualPeriod(5);
+        preferences.setFertilePeriod(5);
+        preferences.setLuterPhaseLength(14);
+        preferences.setBirthGoal(Preferences::ConceiveChild);
+        preferences.setTemperatureFormat(Preferences::Fahrenheit);
+        preferences.setPassword(QStringLiteral("other"));
+    }
+    // Without --settings the settings stay.
+    r = run({QStringLiteral("import"), exported, QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(Preferences().getCycleLength(), 28);
+    r = run({QStringLiteral("import"), exported, QStringLiteral("--settings"),
+             QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(QLatin1String("settings: cycle length 28 -> 31")), qPrintable(r.out));
+    Preferences restored;
+    restored.setSaveOnExit(false);
+    QCOMPARE(QList<int>({restored.getCycleLength(), restored.getMenstrualPeriod(),
+                         restored.getFertilePeriod(), restored.getLuterPhaseLength(),
+                         int(restored.getBirthGoal()), int(restored.getTemperatureFormat())}),
+             QList<int>({31, 4, 6, 13, 0, 0}));
+    QCOMPARE(restored.getPassword(), QStringLiteral("other"));
+    // A CSV carries none.
+    writeText(path("in.csv"), csvHeader);
+    r = run({QStringLiteral("import"), path("in.csv"), QStringLiteral("--settings"),
+             QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 1);
+    QVERIFY(r.err.contains(QLatin1String("carries no settings")));
+}
+
+void TestJournalCommands::dripImport()
+{
+    const QString journalPath = path("new.ovd");
+    Run r = run({QStringLiteral("import"), QStringLiteral(OVELA_TEST_DATA "/drip-schema3.csv"),
+                 QStringLiteral("--create"), QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.err.isEmpty());
+    for (const char *line :
+         {"20 days read\n17 added, 0 changed, 0 unchanged\n",
+          "3 skipped: 1 with nothing recorded; 2 with only mucus \"dry\" or \"nothing\"",
+          "8 noted: what has no field here was added to the day's note\n",
+          "temperatures: 1 marked excluded (kept in the note only)\n",
+          "1 bleeding marked excluded, stored as \"Intermenstrual\"",
+          "drip's cycle starts (isCycleStart) differ from the diary's bleeding rule on 1 day:\n"
+          "  2024-04-10: a start by the bleeding rule, not in drip\n"})
+        QVERIFY2(r.out.contains(QLatin1String(line)), qPrintable(r.out));
+    OvelaDatabase journal;
+    QVERIFY(load(journalPath, journal));
+    QCOMPARE(journal.entries().size(), 17);
+
+    // Out to drip and back in: nothing changes.
+    const QString exported = path("out.csv");
+    r = run({QStringLiteral("export"), QStringLiteral("--format=drip"), QStringLiteral("-o"),
+             exported, QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+    QVERIFY(!bytes(exported).endsWith('\n'));
+    r = run({QStringLiteral("import"), exported, QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(QLatin1String("0 added, 0 changed, 17 unchanged")), qPrintable(r.out));
+}
+
+void TestJournalCommands::plurals_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("one");
+    QTest::addColumn<QStringList>("two");
+    // "%n day(s) read", "%n added", "%n cycle(s) over %1 days ..." for 1 and for 2.
+    QTest::newRow("en") << "en"
+                        << QStringList{"1 day read", "1 added", "1 cycle over 90 days was taken"}
+                        << QStringList{"2 days read", "2 added",
+                                       "2 cycles over 90 days were taken"};
+    QTest::newRow("de") << "de"
+                        << QStringList{"1 Tag gelesen", "1 hinzugefügt",
+                                       "1 Zyklus über 90 Tage wurde"}
+                        << QStringList{"2 Tage gelesen", "2 hinzugefügt",
+                                       "2 Zyklen über 90 Tage wurden"};
+    QTest::newRow("fr") << "fr"
+                        << QStringList{"1 jour lu", "1 ajouté", "1 cycle de plus de 90 jours a été"}
+                        << QStringList{"2 jours lus", "2 ajoutés",
+                                       "2 cycles de plus de 90 jours ont été"};
+    QTest::newRow("es") << "es"
+                        << QStringList{"1 día leído", "1 añadido",
+                                       "1 ciclo de más de 90 días se tomó"}
+                        << QStringList{"2 días leídos", "2 añadidos",
+                                       "2 ciclos de más de 90 días se tomaron"};
+}
+
+void TestJournalCommands::plurals()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, one);
+    QFETCH(QStringList, two);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/ovelaZ_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+    auto texts = [](int n) {
+        return QStringList{
+            JournalText::tr("%n day(s) read", nullptr, n), JournalText::tr("%n added", nullptr, n),
+            JournalText::tr(
+                "%n cycle(s) over %1 days were taken for gaps in the record and left out.", nullptr,
+                n)
+                .arg(90)};
+    };
+    const QStringList forOne = texts(1);
+    const QStringList forTwo = texts(2);
+    QCoreApplication::removeTranslator(&translator);
+    for (int i = 0; i < one.size(); ++i) {
+        QVERIFY2(forOne[i].startsWith(one[i]), qPrintable(forOne[i]));
+        QVERIFY2(forTwo[i].startsWith(two[i]), qPrintable(forTwo[i]));
+        QVERIFY(!forOne[i].contains(QLatin1String("(s)")));
+    }
+}
+
+void TestJournalCommands::localeDecimals()
+{
+    const QString journalPath = path("journal.ovd");
+    QMap<QDate, OvelaRecordEntry> days;
+    for (int cycle = 0; cycle < 3; ++cycle)
+        days.insert(QDate(2024, 1, 1).addDays(28 * cycle), noted("", 2));
+    saveJournal(journalPath, days, QDate(2024, 1, 1));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const Run text = run({QStringLiteral("stats"), QStringLiteral("--journal"), journalPath});
+    const Run json = run({QStringLiteral("stats"), QStringLiteral("--json"),
+                          QStringLiteral("--journal"), journalPath});
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(text.status, 0);
+    QVERIFY2(text.out.contains(QLatin1String("mean length: 28,0 days")), qPrintable(text.out));
+    QVERIFY2(text.out.contains(QLatin1String("shortest: 28 days, longest: 28 days")),
+             qPrintable(text.out));
+    // Machine output stays in C.
+    QVERIFY2(json.out.contains(QLatin1String("\"mean\": 28")) &&
+                 !json.out.contains(QLatin1String("28,0")),
+             qPrintable(json.out));
 }
 
 OVELA_TEST_CORE_MAIN(TestJournalCommands)

@@ -124,13 +124,16 @@ class TestJournalIcs : public QObject
     Q_OBJECT
 private slots:
     void calendar();
+    void predictions_data();
+    void predictions();
     void folding_data();
     void folding();
 };
 
-void TestJournalIcs::calendar()
+namespace {
+
+void fill(OvelaCycleMethod &journal)
 {
-    OvelaCycleMethod journal;
     journal.setEntry(fluid(2), QDate(2024, 1, 1));
     journal.setEntry(fluid(3), QDate(2024, 1, 2));
     journal.setEntry(fluid(1), QDate(2024, 1, 3));
@@ -143,9 +146,26 @@ void TestJournalIcs::calendar()
     journal.setMenstrualPeriod(5);
     journal.setFertilePeriod(5);
     journal.setLuterPhaseLength(14);
+}
 
-    const QByteArray first = JournalIcs::write(journal, 2, QDate(2024, 2, 10),
-                                               QDateTime(QDate(2024, 2, 10), QTime(8, 0), Qt::UTC));
+JournalIcs::Options options(const QDate &today, const QDateTime &stamp, bool discreet = false)
+{
+    JournalIcs::Options o;
+    o.cycles = 2;
+    o.today = today;
+    o.stamp = stamp;
+    o.discreet = discreet;
+    return o;
+}
+
+} // namespace
+
+void TestJournalIcs::calendar()
+{
+    OvelaCycleMethod journal;
+    fill(journal);
+    const QByteArray first = JournalIcs::write(
+        journal, options(QDate(2024, 2, 10), QDateTime(QDate(2024, 2, 10), QTime(8, 0), Qt::UTC)));
     Component calendar;
     QString error = parse(first, &calendar);
     QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -159,7 +179,7 @@ void TestJournalIcs::calendar()
     const QStringList expected = {
         QStringLiteral("Period 20240101-20240104"),
         QStringLiteral("Period 20240129-20240131"),
-        QStringLiteral("Period (predicted) 20240129-20240203"),
+        // The current cycle's predicted period lies before today: left out.
         QStringLiteral("Fertile days (predicted) 20240208-20240213"),
         QStringLiteral("Period (predicted) 20240226-20240302"),
         QStringLiteral("Fertile days (predicted) 20240307-20240312"),
@@ -167,8 +187,16 @@ void TestJournalIcs::calendar()
     QCOMPARE(events, expected);
 
     // Written again later: the same UIDs, so a subscribing calendar updates its events.
-    const QByteArray second = JournalIcs::write(journal, 2, QDate(2024, 2, 10),
-                                                QDateTime(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC));
+    // A subscribing program fetches it again daily.
+    QCOMPARE(calendar.one(QStringLiteral("REFRESH-INTERVAL;VALUE=DURATION")),
+             QStringLiteral("P1D"));
+    QCOMPARE(calendar.one(QStringLiteral("X-PUBLISHED-TTL")), QStringLiteral("P1D"));
+
+    // Written again later, or discreetly: the same UIDs, so a subscribing calendar updates its
+    // events, wherever the journal is exported.
+    const QByteArray second = JournalIcs::write(
+        journal,
+        options(QDate(2024, 2, 10), QDateTime(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC), true));
     Component again;
     error = parse(second, &again);
     QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -177,6 +205,57 @@ void TestJournalIcs::calendar()
         QCOMPARE(again.children[i].one(QStringLiteral("UID")),
                  calendar.children[i].one(QStringLiteral("UID")));
     QVERIFY(first != second);
+}
+
+void TestJournalIcs::predictions_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<bool>("discreet");
+    QTest::addColumn<bool>("old");
+    QTest::newRow("a recent record") << QDate(2024, 2, 10) << false << false;
+    QTest::newRow("discreet") << QDate(2024, 2, 10) << true << false;
+    // The record ends on 30 January 2024: years later the predictions start from today.
+    QTest::newRow("a record years old") << QDate(2027, 6, 1) << false << true;
+}
+
+void TestJournalIcs::predictions()
+{
+    QFETCH(QDate, today);
+    QFETCH(bool, discreet);
+    QFETCH(bool, old);
+    OvelaCycleMethod journal;
+    fill(journal);
+    Component calendar;
+    const QString error =
+        parse(JournalIcs::write(journal,
+                                options(today, QDateTime(today, QTime(8, 0), Qt::UTC), discreet)),
+              &calendar);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    int predicted = 0;
+    for (const Component &event : calendar.children) {
+        const QString uid = event.one(QStringLiteral("UID"));
+        const QString summary = event.one(QStringLiteral("SUMMARY"));
+        const QString description = event.properties.value(QStringLiteral("DESCRIPTION"));
+        if (discreet)
+            QVERIFY2(summary == QLatin1String("P") || summary == QLatin1String("F"),
+                     qPrintable(summary));
+        if (uid.startsWith(QLatin1String("period-")))
+            continue;
+        // The first prediction lies in the cycle of today, not of the record's end.
+        if (predicted++ == 0)
+            QVERIFY(QDate::fromString(event.one(QStringLiteral("DTSTART;VALUE=DATE")),
+                                      QStringLiteral("yyyyMMdd")) <= today.addDays(28));
+        // Every prediction says what it is, discreet or not.
+        QVERIFY2(description.contains(QLatin1String("calendar method")) &&
+                     description.contains(QLatin1String("no contraception")),
+                 qPrintable(description));
+        QCOMPARE(description.contains(QLatin1String("The record ends on 2024-01-30")), old);
+        QVERIFY(QDate::fromString(event.one(QStringLiteral("DTEND;VALUE=DATE")),
+                                  QStringLiteral("yyyyMMdd")) > today);
+    }
+    QVERIFY(predicted >= 2);
+    QCOMPARE(calendar.one(QStringLiteral("X-WR-CALNAME")),
+             discreet ? QStringLiteral("Diary") : QStringLiteral("Cycle diary"));
 }
 
 void TestJournalIcs::folding_data()
