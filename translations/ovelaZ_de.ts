@@ -59,12 +59,12 @@ der Issue-Tracker von ovelaZ</translation>
         <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+643"/>
+        <location line="+647"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-740"/>
+        <location line="-744"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 lässt sich nicht als Journal laden; &quot;ovela-journal check %1&quot; nennt den Grund</translation>
     </message>
@@ -75,23 +75,23 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+362"/>
+        <location line="+366"/>
         <source>format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-360"/>
+        <location line="-364"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>In &lt;Datei&gt; statt in die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+563"/>
+        <location line="+567"/>
         <source>file</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="-560"/>
+        <location line="-564"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: so viele Zyklen ab dem aktuellen vorhersagen. Standard: 6.</translation>
     </message>
@@ -129,7 +129,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>ovela-journal: %1 kann nicht gesperrt werden; es wird ohne Sperre geschrieben</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. Es wurde nichts geschrieben.</translation>
@@ -202,7 +202,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Anzeigen, was sich ändern würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="-615"/>
+        <location line="-619"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
@@ -484,8 +484,13 @@ der Issue-Tracker von ovelaZ</translation>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1: kein solches Journal; es wurde nichts geschrieben. &quot;import --create&quot; legt dort ein neues an.</translation>
     </message>
+    <message>
+        <location line="+18"/>
+        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written.</source>
+        <translation>das Tagebuch ist vom Computer &quot;%1&quot; gesperrt (seit %2): es ist dort vielleicht geöffnet. Nichts wurde geschrieben.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+37"/>
+        <location line="+23"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n Tag hat in %1 und im Journal einen anderen Eintrag:</numerusform>
@@ -1303,12 +1308,22 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Eintrag %1 von %2: %3</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>der Zyklusbeginn nach den Einträgen ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+25"/>
+        <source>the records end at byte %1 and %2 more bytes follow (the record count may be damaged)</source>
+        <translation>die Einträge enden bei Byte %1, und danach folgen noch %2 Bytes (die Anzahl der Einträge ist vielleicht beschädigt)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>whole records found after them: %1</source>
+        <translation>danach gefundene vollständige Einträge: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>every record is whole, but %1</source>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
@@ -1433,45 +1448,68 @@ alle Daten dieses
     </message>
 </context>
 <context>
+    <name>OvelaJournalBackups</name>
+    <message>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <source>cannot create the backups folder %1</source>
+        <translation>der Ordner für Sicherungen %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>cannot write the backup %1: %2</source>
+        <translation>die Sicherung %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
+    </message>
+</context>
+<context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+173"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+62"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+92"/>
         <source>a note is too long to be stored</source>
         <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-73"/>
         <source>cannot create a file in %1: %2</source>
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-40"/>
+        <source>the journal was changed by another program or device</source>
+        <translation>das Tagebuch wurde von einem anderen Programm oder Gerät geändert</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location line="+25"/>
+        <location line="+52"/>
+        <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+4"/>
         <source>cannot sync %1: %2</source>
         <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
     </message>
@@ -1479,17 +1517,17 @@ alle Daten dieses
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
-        <location line="+297"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+56"/>
+        <location line="+382"/>
         <location line="+59"/>
-        <location line="+52"/>
+        <location line="+55"/>
         <location line="+44"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-433"/>
+        <location line="-520"/>
         <source>View</source>
         <translation>Ansicht</translation>
     </message>
@@ -1499,7 +1537,7 @@ alle Daten dieses
         <translation>Extras</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+23"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1516,17 +1554,57 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+322"/>
+        <location line="+415"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-301"/>
+        <location line="-394"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+25"/>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose between the versions of the days that differ</source>
+        <translation>Zwischen den Fassungen der abweichenden Tage wählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Merge the conflict copy into the diary</source>
+        <translation>Die Konfliktkopie ins Tagebuch übernehmen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
+        <translation>Ein Synchronisationsprogramm hat eine Konfliktkopie des Tagebuchs hinterlassen: %1. Führen Sie sie zusammen, um ihre Tage zu übernehmen; sie wird danach bei den Sicherungen aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a backup could not be made (%1); it is tried again at the next save</source>
+        <translation>eine Sicherung konnte nicht angelegt werden (%1); beim nächsten Speichern wird es erneut versucht</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Some days differ between this diary and another copy of it. They keep your version until you choose.</source>
+        <translation>Einige Tage unterscheiden sich zwischen diesem Tagebuch und einer anderen Kopie davon. Sie behalten Ihre Fassung, bis Sie wählen.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -1552,6 +1630,11 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>Restore from a backup...</source>
+        <translation>Aus einer Sicherung wiederherstellen...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Preferences ...</source>
         <translation>Einstellungen ...</translation>
     </message>
@@ -1602,6 +1685,11 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Go back to the journal as a backup holds it</source>
+        <translation>Zum Tagebuch zurückkehren, wie eine Sicherung es enthält</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Cycle lengths, goal, temperature scale and pass code</source>
         <translation>Zykluslängen, Ziel, Temperatureinheit und Zugangscode</translation>
     </message>
@@ -1635,7 +1723,12 @@ alle Daten aus Ihrem
  Tagebuch löschen?</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+28"/>
+        <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
+        <translation>Das Tagebuch ist vielleicht auch auf dem Computer &quot;%1&quot; geöffnet (seit %2). Was dort gespeichert wird, wird hier übernommen, sobald es ankommt.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>Das Tagebuch ist bereits in einem anderen Fenster geöffnet.
@@ -1676,7 +1769,7 @@ konnte nicht gelesen werden und bleibt unverändert.
 Neue Einträge werden nicht gespeichert.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+35"/>
         <source>Your latest entries could not be saved to
 %1
 %2</source>
@@ -1712,6 +1805,39 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Die Kopie konnte nicht gespeichert werden unter
 %1
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaOutsideChanges</name>
+    <message>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
+        <translation>Das Tagebuch auf der Festplatte wurde anderswo geändert und kann noch nicht gelesen werden; Ihre Einträge bleiben hier erhalten, und in einigen Sekunden wird es erneut versucht.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>another copy of the journal</source>
+        <translation>einer anderen Kopie des Tagebuchs</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
+        <translation>Übernommen aus %1: %2 Tage hinzugefügt oder geändert, %3 entfernt.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The start of the cycle is now %1.</source>
+        <translation>Der Zyklus beginnt jetzt am %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Days that differ on both sides keep your version until you choose.</source>
+        <translation>Tage, die sich auf beiden Seiten unterscheiden, behalten Ihre Fassung, bis Sie wählen.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>The conflict copy %1 could not be read; it is left where it is.</source>
+        <translation>Die Konfliktkopie %1 konnte nicht gelesen werden; sie bleibt, wo sie ist.</translation>
     </message>
 </context>
 <context>

@@ -124,7 +124,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+62"/>
+        <location line="+66"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n day holds a different record in %1 and in the journal:</numerusform>

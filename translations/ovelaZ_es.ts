@@ -59,12 +59,12 @@ el gestor de incidencias de ovelaZ</translation>
         <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+643"/>
+        <location line="+647"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-740"/>
+        <location line="-744"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 no se carga como diario; &quot;ovela-journal check %1&quot; indica por qué</translation>
     </message>
@@ -75,23 +75,23 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+362"/>
+        <location line="+366"/>
         <source>format</source>
         <translation>formato</translation>
     </message>
     <message>
-        <location line="-360"/>
+        <location line="-364"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Escribir en &lt;archivo&gt; en lugar de la salida estándar.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+563"/>
+        <location line="+567"/>
         <source>file</source>
         <translation>archivo</translation>
     </message>
     <message>
-        <location line="-560"/>
+        <location line="-564"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: número de ciclos que se prevén a partir del actual. Por omisión: 6.</translation>
     </message>
@@ -129,7 +129,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ovela-journal: no se puede bloquear %1; se escribe sin bloqueo</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. No se ha escrito nada.</translation>
@@ -202,7 +202,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Mostrar lo que cambiaría, sin escribir nada.</translation>
     </message>
     <message>
-        <location line="-615"/>
+        <location line="-619"/>
         <source>standard input</source>
         <translation>entrada estándar</translation>
     </message>
@@ -484,8 +484,13 @@ el gestor de incidencias de ovelaZ</translation>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1: no existe ese diario; no se escribió nada. &quot;import --create&quot; crea uno nuevo allí.</translation>
     </message>
+    <message>
+        <location line="+18"/>
+        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written.</source>
+        <translation>el diario está bloqueado por el ordenador «%1» (desde %2): puede estar abierto allí. No se ha escrito nada.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+37"/>
+        <location line="+23"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n día tiene un registro distinto en %1 y en el diario:</numerusform>
@@ -1303,12 +1308,22 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>registro %1 de %2: %3</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>la fecha de inicio del ciclo, detrás de los registros, está truncada</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+25"/>
+        <source>the records end at byte %1 and %2 more bytes follow (the record count may be damaged)</source>
+        <translation>los registros terminan en el byte %1 y siguen %2 bytes más (puede que el número de registros esté dañado)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>whole records found after them: %1</source>
+        <translation>registros completos encontrados después: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>every record is whole, but %1</source>
         <translation>todos los registros están íntegros, pero %1</translation>
     </message>
@@ -1433,45 +1448,68 @@ borrar todos los datos
     </message>
 </context>
 <context>
+    <name>OvelaJournalBackups</name>
+    <message>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <source>cannot create the backups folder %1</source>
+        <translation>no se puede crear la carpeta de copias de seguridad %1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>cannot write the backup %1: %2</source>
+        <translation>no se puede escribir la copia de seguridad %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation>no se puede copiar %1 a %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+173"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+62"/>
         <source>an unreadable journal is still at %1</source>
         <translation>todavía hay un diario ilegible en %1</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+92"/>
         <source>a note is too long to be stored</source>
         <translation>una nota es demasiado larga para guardarse</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-73"/>
         <source>cannot create a file in %1: %2</source>
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-40"/>
+        <source>the journal was changed by another program or device</source>
+        <translation>el diario fue modificado por otro programa o dispositivo</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location line="+25"/>
+        <location line="+52"/>
+        <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+4"/>
         <source>cannot sync %1: %2</source>
         <translation>no se puede sincronizar %1 con el disco: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 no se lee tal como se escribió (¿disco lleno?)</translation>
     </message>
@@ -1479,17 +1517,17 @@ borrar todos los datos
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
-        <location line="+297"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+56"/>
+        <location line="+382"/>
         <location line="+59"/>
-        <location line="+52"/>
+        <location line="+55"/>
         <location line="+44"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-433"/>
+        <location line="-520"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -1499,7 +1537,7 @@ borrar todos los datos
         <translation>Herramientas</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+23"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1516,17 +1554,57 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+322"/>
+        <location line="+415"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-301"/>
+        <location line="-394"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+25"/>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose between the versions of the days that differ</source>
+        <translation>Elegir entre las versiones de los días que difieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Merge the conflict copy into the diary</source>
+        <translation>Combinar la copia en conflicto con el diario</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
+        <translation>Un programa de sincronización dejó una copia en conflicto del diario: %1. Combínela para incorporar sus días; después se guarda con las copias de seguridad.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a backup could not be made (%1); it is tried again at the next save</source>
+        <translation>no se pudo hacer una copia de seguridad (%1); se vuelve a intentar al guardar la próxima vez</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Some days differ between this diary and another copy of it. They keep your version until you choose.</source>
+        <translation>Algunos días difieren entre este diario y otra copia. Conservan su versión hasta que usted elija.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -1552,6 +1630,11 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>Restore from a backup...</source>
+        <translation>Restaurar desde una copia de seguridad...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Preferences ...</source>
         <translation>Preferencias ...</translation>
     </message>
@@ -1602,6 +1685,11 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Go back to the journal as a backup holds it</source>
+        <translation>Volver al diario tal como lo guarda una copia de seguridad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Cycle lengths, goal, temperature scale and pass code</source>
         <translation>Duraciones del ciclo, objetivo, unidad de temperatura y código de acceso</translation>
     </message>
@@ -1635,7 +1723,12 @@ borrar todos los datos
  de su diario?</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+28"/>
+        <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
+        <translation>Puede que el diario también esté abierto en el ordenador «%1» (desde %2). Lo que se guarde allí se incorpora aquí cuando llegue.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>El diario ya está abierto en otra ventana.
@@ -1676,7 +1769,7 @@ no se ha podido leer y se ha dejado tal como está.
 Lo que anote ahora no se guardará.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+35"/>
         <source>Your latest entries could not be saved to
 %1
 %2</source>
@@ -1712,6 +1805,39 @@ Lo que anote ahora no se guardará.</translation>
         <translation>No se ha podido guardar la copia en
 %1
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaOutsideChanges</name>
+    <message>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
+        <translation>El diario en el disco se modificó en otro lugar y aún no se puede leer; sus entradas se conservan aquí y se vuelve a intentar en unos segundos.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>another copy of the journal</source>
+        <translation>otra copia del diario</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
+        <translation>Incorporado desde %1: %2 días añadidos o cambiados, %3 eliminados.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The start of the cycle is now %1.</source>
+        <translation>El ciclo empieza ahora el %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Days that differ on both sides keep your version until you choose.</source>
+        <translation>Los días que difieren en ambos lados conservan su versión hasta que usted elija.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>The conflict copy %1 could not be read; it is left where it is.</source>
+        <translation>No se pudo leer la copia en conflicto %1; se deja donde está.</translation>
     </message>
 </context>
 <context>

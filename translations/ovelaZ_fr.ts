@@ -59,12 +59,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+643"/>
+        <location line="+647"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="-740"/>
+        <location line="-744"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 ne se charge pas comme journal ; &quot;ovela-journal check %1&quot; en indique la raison</translation>
     </message>
@@ -75,23 +75,23 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+362"/>
+        <location line="+366"/>
         <source>format</source>
         <translation>format</translation>
     </message>
     <message>
-        <location line="-360"/>
+        <location line="-364"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Écrire dans &lt;fichier&gt; au lieu de la sortie standard.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+563"/>
+        <location line="+567"/>
         <source>file</source>
         <translation>fichier</translation>
     </message>
     <message>
-        <location line="-560"/>
+        <location line="-564"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics : prévoir ce nombre de cycles à partir du cycle en cours. Par défaut : 6.</translation>
     </message>
@@ -129,7 +129,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ovela-journal: impossible de verrouiller %1 ; écriture sans verrou</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <location line="+36"/>
         <source>. Nothing was written.</source>
         <translation>. Rien n&apos;a été écrit.</translation>
@@ -202,7 +202,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Montrer ce qui changerait ; ne rien écrire.</translation>
     </message>
     <message>
-        <location line="-615"/>
+        <location line="-619"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
@@ -484,8 +484,13 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1 : pas de tel journal ; rien n&apos;a été écrit. « import --create » en crée un nouveau à cet endroit.</translation>
     </message>
+    <message>
+        <location line="+18"/>
+        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written.</source>
+        <translation>le journal est verrouillé par l’ordinateur « %1 » (depuis %2) : le journal y est peut-être ouvert. Rien n’a été écrit.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+37"/>
+        <location line="+23"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal : %n jour a un relevé différent dans %1 et dans le journal :</numerusform>
@@ -1303,12 +1308,22 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>enregistrement %1 sur %2 : %3</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>la date de début de cycle après les enregistrements est tronquée</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+25"/>
+        <source>the records end at byte %1 and %2 more bytes follow (the record count may be damaged)</source>
+        <translation>les entrées se terminent à l’octet %1 et %2 octets suivent encore (le nombre d’entrées est peut-être endommagé)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>whole records found after them: %1</source>
+        <translation>entrées complètes trouvées après elles : %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>every record is whole, but %1</source>
         <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
@@ -1433,45 +1448,68 @@ effacer toutes les données
     </message>
 </context>
 <context>
+    <name>OvelaJournalBackups</name>
+    <message>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <source>cannot create the backups folder %1</source>
+        <translation>impossible de créer le dossier des sauvegardes %1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>cannot write the backup %1: %2</source>
+        <translation>impossible d’écrire la sauvegarde %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation>impossible de copier %1 vers %2 : %3</translation>
+    </message>
+</context>
+<context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+173"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+62"/>
         <source>an unreadable journal is still at %1</source>
         <translation>un journal illisible se trouve encore à %1</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+92"/>
         <source>a note is too long to be stored</source>
         <translation>une note est trop longue pour être enregistrée</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-73"/>
         <source>cannot create a file in %1: %2</source>
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-40"/>
+        <source>the journal was changed by another program or device</source>
+        <translation>le journal a été modifié par un autre programme ou appareil</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location line="+25"/>
+        <location line="+52"/>
+        <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+4"/>
         <source>cannot sync %1: %2</source>
         <translation>impossible de synchroniser %1 sur le disque : %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 ne se relit pas tel qu’il a été écrit (disque plein ?)</translation>
     </message>
@@ -1479,17 +1517,17 @@ effacer toutes les données
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
-        <location line="+297"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+56"/>
+        <location line="+382"/>
         <location line="+59"/>
-        <location line="+52"/>
+        <location line="+55"/>
         <location line="+44"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-433"/>
+        <location line="-520"/>
         <source>View</source>
         <translation>Affichage</translation>
     </message>
@@ -1499,7 +1537,7 @@ effacer toutes les données
         <translation>Outils</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+23"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1516,17 +1554,57 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+322"/>
+        <location line="+415"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-301"/>
+        <location line="-394"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+25"/>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose between the versions of the days that differ</source>
+        <translation>Choisir entre les versions des jours qui diffèrent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Merge the conflict copy into the diary</source>
+        <translation>Fusionner la copie en conflit dans le journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
+        <translation>Un programme de synchronisation a laissé une copie en conflit du journal : %1. Fusionnez-la pour en reprendre les jours ; elle est ensuite conservée avec les sauvegardes.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a backup could not be made (%1); it is tried again at the next save</source>
+        <translation>une sauvegarde n’a pas pu être faite (%1) ; nouvel essai au prochain enregistrement</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Some days differ between this diary and another copy of it. They keep your version until you choose.</source>
+        <translation>Certains jours diffèrent entre ce journal et une autre copie. Ils gardent votre version jusqu’à ce que vous choisissiez.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -1552,6 +1630,11 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>Restore from a backup...</source>
+        <translation>Restaurer une sauvegarde...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Preferences ...</source>
         <translation>Préférences ...</translation>
     </message>
@@ -1602,6 +1685,11 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Go back to the journal as a backup holds it</source>
+        <translation>Revenir au journal tel qu’une sauvegarde le contient</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Cycle lengths, goal, temperature scale and pass code</source>
         <translation>Durées du cycle, objectif, unité de température et code d&apos;accès</translation>
     </message>
@@ -1635,7 +1723,12 @@ effacer toutes les données
  de votre carnet&#xa0;?</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+28"/>
+        <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
+        <translation>Le journal est peut-être aussi ouvert sur l’ordinateur « %1 » (depuis %2). Ce qui y est enregistré est repris ici dès son arrivée.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>Le carnet est déjà ouvert dans une autre fenêtre.
@@ -1676,7 +1769,7 @@ n&apos;a pas pu être lu et reste tel quel.
 Les saisies faites maintenant ne seront pas enregistrées.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+35"/>
         <source>Your latest entries could not be saved to
 %1
 %2</source>
@@ -1712,6 +1805,39 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>La copie n&apos;a pas pu être enregistrée dans
 %1
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaOutsideChanges</name>
+    <message>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
+        <translation>Le journal sur le disque a été modifié ailleurs et ne peut pas encore être lu ; vos entrées sont gardées ici et un nouvel essai a lieu dans quelques secondes.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>another copy of the journal</source>
+        <translation>une autre copie du journal</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
+        <translation>Repris de %1 : %2 jours ajoutés ou modifiés, %3 supprimés.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The start of the cycle is now %1.</source>
+        <translation>Le cycle commence maintenant le %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Days that differ on both sides keep your version until you choose.</source>
+        <translation>Les jours qui diffèrent des deux côtés gardent votre version jusqu’à ce que vous choisissiez.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>The conflict copy %1 could not be read; it is left where it is.</source>
+        <translation>La copie en conflit %1 n’a pas pu être lue ; elle reste où elle est.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,8 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
             &OvelaJournalSaver::markChanged);
     connect(journalSaver, &OvelaJournalSaver::saveFailed, this,
             &OvelaMainWindow::showSaveFailure);
+    // Others may write the journal too (a sync program, the companion): never over them.
+    journalFile->guardUnseen(true);
     backups = std::make_unique<OvelaJournalBackups>(ovelaBackupsPath());
     outside = new OvelaOutsideChanges(*journalFile, *calculator, *journalSaver, *backups, this);
 

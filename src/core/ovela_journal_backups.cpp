@@ -1,5 +1,7 @@
 #include "core/ovela_journal_backups.h"
 
+#include "core/ovela_journal_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -97,6 +99,7 @@ QString OvelaJournalBackups::keep(const QString &journal, Kind kind)
         return QString();
     if (!prepareFolder())
         return QString();
+    OvelaJournalFile::ignoreFileSizeSignal();
     const QString target = newName(kind, QDateTime::currentDateTime());
     // Written whole under a temporary name and renamed: a backup is never half a journal.
     QSaveFile copy(target);

@@ -45,10 +45,12 @@ bool syncPath(const QString &path, bool folder)
     return ok;
 }
 
-// Writing beyond a file size limit raises SIGXFSZ, whose default action ends the process in the
-// middle of the write; ignored, the write fails with EFBIG and the old journal is kept.
-void ignoreFileSizeSignal()
+} // namespace
+
+void OvelaJournalFile::ignoreFileSizeSignal()
 {
+    // Writing beyond a file size limit raises SIGXFSZ, whose default action ends the process
+    // in the middle of the write; ignored, the write fails with EFBIG and the old file is kept.
     struct sigaction current {};
     if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
         struct sigaction ignore {};
@@ -57,8 +59,6 @@ void ignoreFileSizeSignal()
         sigaction(SIGXFSZ, &ignore, nullptr);
     }
 }
-
-} // namespace
 
 OvelaJournalFile::OvelaJournalFile(const QString &path)
     : filePath(path)
@@ -235,7 +235,7 @@ bool OvelaJournalFile::save(const QMap<QDate, OvelaRecordEntry> &records, const 
         return fail(tr("an unreadable journal is still at %1").arg(filePath));
     if (unseenOnDisk())
         return refuseUnseen();
-    ignoreFileSizeSignal();
+    OvelaJournalFile::ignoreFileSizeSignal();
 
     // A journal kept elsewhere through a symbolic link is replaced where it lives; the link
     // stays a link.
@@ -307,6 +307,8 @@ void OvelaJournalFile::rememberDiskFile()
 
 bool OvelaJournalFile::unseenOnDisk() const
 {
+    if (!guarded)
+        return false;
     DiskIdentity now;
     if (!diskIdentity(&now))
         return false; // nothing there (or nothing readable to lose)

@@ -77,10 +77,12 @@ public:
     // was loaded or saved yet, or the file was replaced or changed since.
     bool diskDiffers() const;
 
-    // Whether a journal is on disk that this object neither read nor wrote: one written by
-    // another device, program or session since. A save refuses to replace it (see
-    // changedOutside()); its records must be brought in first.
+    // Once guarded: whether a journal is on disk that this object neither read nor wrote, one
+    // written by another device, program or session since. A save then refuses to replace it
+    // (see changedOutside()): its records must be brought in first. Unguarded (a copy she
+    // saves where she chose), nothing is unseen and a save replaces whatever is there.
     bool unseenOnDisk() const;
+    void guardUnseen(bool on) { guarded = on; }
     // After a failed save: it failed because the journal on disk was unseen.
     bool changedOutside() const { return unseenRefused; }
     // From now on, the file on disk counts as seen (after its records were brought in, or to
@@ -94,6 +96,9 @@ public:
     QString lockPath() const { return realPath() + QLatin1String(".lock"); }
     // The first free name among <path>.unreadable, <path>.unreadable.1, .2, ...
     QString unreadableName() const;
+    // So that a write beyond a file size limit fails instead of ending the process.
+    static void ignoreFileSizeSignal();
+
     // What went wrong in the last failed save or load.
     QString errorString() const { return error; }
 
@@ -114,6 +119,7 @@ private:
     QString ownerHost;
     QDateTime ownerSince;
     bool unseenRefused = false;
+    bool guarded = false;
     bool replaceBlocked = false; // an unreadable file we could not move is still in the way
     void rememberDiskFile();
     struct DiskIdentity {

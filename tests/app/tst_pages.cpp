@@ -111,7 +111,8 @@ void TstPages::menusAndToolBarRead()
     QCOMPARE(texts(menus.at(0)->actions()),
              QStringList({"Calendar", "--", "Temperature chart", "Temperature history"}));
     QCOMPARE(texts(menus.at(1)->actions()),
-             QStringList({"Goto Today", "Clear Database", "Preferences ...", "--", "About ..."}));
+             QStringList({"Goto Today", "Clear Database", "Restore from a backup...",
+                          "Preferences ...", "--", "About ..."}));
 
     // The menu bar first, then the seven buttons in order, each with an icon.
     QToolBar *bar = w.window->findChild<QPEToolBar *>();

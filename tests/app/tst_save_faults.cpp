@@ -17,12 +17,10 @@
 #include <random>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <linux/audit.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <sched.h>
-#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -279,9 +277,9 @@ void TstSaveFaults::folderIsReadOnly()
 
 void TstSaveFaults::killedWhileSaving()
 {
-    // The real program loads `after` and will write it at exit; once it has read the file, the
-    // test puts `before` in its place. SIGTERM starts the save, SIGKILL cuts it off at a random
-    // moment. The file on disk must then be `before` (not yet replaced) or `after` (replaced),
+    // The real program loads `before` and records a day in its window; SIGTERM, sent at once,
+    // starts the save at exit of that change (`edited`), SIGKILL cuts it off at a random
+    // moment. The file on disk must then be `before` (not yet replaced) or `edited` (replaced),
     // never anything between.
     const QString program = QStringLiteral(OVELA_BINARY_DIR "/src/app/ovelaZ");
     QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
@@ -291,48 +289,44 @@ void TstSaveFaults::killedWhileSaving()
 
     QDir(folder()).removeRecursively();
     QVERIFY(QDir().mkpath(folder()));
-    const QString afterFile = TestHome::home().path() + QLatin1String("/after.ovd");
     const QString beforeFile = TestHome::home().path() + QLatin1String("/before.ovd");
-    QVERIFY(OvelaJournalFile(afterFile).save(after));
     QVERIFY(OvelaJournalFile(beforeFile).save(before));
+    // What the edit in the program makes of it: today recorded with "Dr's apt.".
+    OvelaDatabase edited;
+    for (auto it = before.entries().cbegin(); it != before.entries().cend(); ++it)
+        edited.setEntry(it.value(), it.key());
+    edited.setStartCycleDate(before.getStartCycleDate());
+    OvelaRecordEntry today = edited.getEntry(QDate::currentDate());
+    today.setDoctor(true);
+    edited.setEntry(today, QDate::currentDate());
 
     // One run: returns the time from SIGTERM to the end, or -1; kills after `killAfterUs`
     // microseconds when that is not negative.
     const auto run = [&](qint64 killAfterUs, bool *killed, int *exitCode) -> qint64 {
         QFile::remove(journal());
-        if (!QFile::copy(afterFile, journal()))
-            return -1;
-        const int watch = inotify_init1(IN_CLOEXEC);
-        if (watch < 0 || inotify_add_watch(watch, QFile::encodeName(journal()).constData(),
-                                           IN_CLOSE_NOWRITE)
-                < 0)
+        if (!QFile::copy(beforeFile, journal()))
             return -1;
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(OVELA_EDIT_IN_PROGRAM));
         process.setProcessEnvironment(env);
         // Its warnings from the offscreen platform are noise here; its own lines are kept.
         process.setProcessChannelMode(QProcess::SeparateChannels);
         process.start(program, {});
-        if (!process.waitForStarted()) {
-            ::close(watch);
+        if (!process.waitForStarted())
             return -1;
-        }
-        // The program closes the journal once it has read it: nothing else opens that file.
-        alignas(inotify_event) char events[4096];
-        pollfd pfd{watch, POLLIN, 0};
-        const bool read = ::poll(&pfd, 1, 60000) == 1 && ::read(watch, events, sizeof events) > 0;
-        ::close(watch);
-        if (!read) {
+        // Sent as soon as the day is recorded, well within the half second before the change
+        // would be saved as she goes: the save at exit writes it.
+        QElapsedTimer waited;
+        waited.start();
+        while (!process.canReadLine() && waited.elapsed() < 60000)
+            process.waitForReadyRead(20);
+        if (process.readLine() != "edited\n") {
             process.kill();
             process.waitForFinished();
             return -1;
         }
-        // Put the old journal in place atomically, as the previous run would have left it.
-        const QString swap = journal() + QLatin1String(".swap");
-        QFile::copy(beforeFile, swap);
-        ::rename(QFile::encodeName(swap).constData(), QFile::encodeName(journal()).constData());
-
         QElapsedTimer clock;
         clock.start();
         ::kill(pid_t(process.processId()), SIGTERM);
@@ -358,7 +352,7 @@ void TstSaveFaults::killedWhileSaving()
         const qint64 took = run(-1, &killed, &exitCode);
         QVERIFY2(took >= 0, "the program did not start, load and end");
         QCOMPARE(exitCode, 0);
-        verifyOnDisk(after, "undisturbed run");
+        verifyOnDisk(edited, "undisturbed run");
         saveUs = qMax(saveUs, took);
     }
 
@@ -377,14 +371,14 @@ void TstSaveFaults::killedWhileSaving()
         QVERIFY2(loadFile(journal(), onDisk), where + ": the journal does not load");
         if (sameJournal(onDisk, before))
             ++endedBefore;
-        else if (sameJournal(onDisk, after))
+        else if (sameJournal(onDisk, edited))
             ++endedAfter;
         else
             QFAIL(where + ": the journal is neither the old nor the new one");
         if (!killed) {
             // It ended on its own before the kill: then it saved, completely, and said so.
             QVERIFY2(exitCode == 0, where);
-            QVERIFY2(sameJournal(onDisk, after), where + ": ended well but kept the old journal");
+            QVERIFY2(sameJournal(onDisk, edited), where + ": ended well but kept the old journal");
         }
         for (const QString &name : filesIn(folder()))
             if (name.endsWith(QLatin1String(".new")))
