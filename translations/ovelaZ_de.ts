@@ -522,7 +522,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>eine Markierung ist 0 oder 1, nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+65"/>
         <source>byte offset %1: not UTF-8 text</source>
         <translation>Byte-Offset %1: kein UTF-8-Text</translation>
     </message>
@@ -561,7 +561,7 @@ der Issue-Tracker von ovelaZ</translation>
     <message>
         <location line="-96"/>
         <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+161"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 kommt ein zweites Mal vor</translation>
     </message>
@@ -766,7 +766,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Kalender: kein Zyklusbeginn festgelegt</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-147"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, Feld &quot;%1&quot;: </translation>
     </message>
@@ -816,7 +816,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>kein Text</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+53"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>kein Journal-Export (&quot;format&quot;: &quot;%1&quot; fehlt)</translation>
     </message>
@@ -866,48 +866,47 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>der gzip-Datenstrom ist beschädigt: %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>abgeschnitten</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>seine Notiz hat eine ungerade Anzahl Bytes</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>seine Notiz ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>die Datei ist länger als %1 Bytes; nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>kein Journal: die Datei beginnt nicht mit OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>der Kopf des Journals ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>Eintrag %1 von %2: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>der Zyklusbeginn nach den Einträgen ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>every record is whole, but %1</source>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
@@ -928,9 +927,9 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -974,9 +973,55 @@ alle Daten dieses
     </message>
 </context>
 <context>
+    <name>OvelaDateBookMonth</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+704"/>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days of the month</source>
+        <translation>Tage des Monats</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaDateBookMonthHeader</name>
+    <message>
+        <location line="-168"/>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location line="-440"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -1013,7 +1058,7 @@ alle Daten dieses
     <message>
         <location line="+1"/>
         <source>protection</source>
-        <translation>Verhütung</translation>
+        <translation>geschützter Verkehr</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1034,22 +1079,22 @@ alle Daten dieses
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+89"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+103"/>
         <source>a note is too long to be stored</source>
         <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-86"/>
         <source>cannot create a file in %1: %2</source>
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
@@ -1059,23 +1104,18 @@ alle Daten dieses
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+46"/>
+        <location line="+25"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>cannot sync %1: %2</source>
         <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
     </message>
@@ -1083,27 +1123,17 @@ alle Daten dieses
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+118"/>
+        <location line="+403"/>
+        <location line="+60"/>
         <location line="+52"/>
-        <location line="+44"/>
+        <location line="+45"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
-        <source>View</source>
-        <translation>Ansicht</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Tools</source>
-        <translation>Extras</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="-496"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1119,68 +1149,124 @@ kann nicht geschrieben werden.
 Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+272"/>
+        <location line="+35"/>
+        <location line="+410"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-389"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Calendar</source>
-        <translation>Kalender</translation>
+        <location line="-102"/>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Day</source>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Save warning</source>
+        <translation>Speicherwarnung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your entries are not saved</source>
+        <translation>Ihre Einträge sind nicht gespeichert</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Try to save the diary again</source>
+        <translation>Das Tagebuch erneut speichern</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Temperature chart</source>
+        <translation>&amp;Temperaturkurve</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Temperature &amp;history</source>
+        <translation>Temperatur&amp;liste</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Previous Month</source>
+        <translation>&amp;Vorheriger Monat</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Next Month</source>
+        <translation>&amp;Nächster Monat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Goto Today</source>
+        <translation>&amp;Zu heute springen</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>Temperature chart</source>
-        <translation>Temperaturkurve</translation>
+        <source>C&amp;lear Database</source>
+        <translation>Tagebuch &amp;leeren</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Temperature history</source>
-        <translation>Temperaturliste</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Goto Today</source>
-        <translation>Zu heute springen</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Clear Database</source>
-        <translation>Tagebuch leeren</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Preferences ...</source>
-        <translation>Einstellungen ...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>About ...</source>
-        <translation>Über ...</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Set Start Cycle Date</source>
-        <translation>Zyklusbeginn festlegen</translation>
+        <source>&amp;Preferences ...</source>
+        <translation>&amp;Einstellungen ...</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>&amp;About ...</source>
+        <translation>&amp;Über ...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Set Start Cycle Date</source>
+        <translation>&amp;Zyklusbeginn festlegen</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Show the month calendar</source>
         <translation>Monatskalender anzeigen</translation>
     </message>
@@ -1193,6 +1279,16 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <location line="+1"/>
         <source>List the month&apos;s temperatures</source>
         <translation>Temperaturen des Monats auflisten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month before</source>
+        <translation>Den Vormonat zeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month after</source>
+        <translation>Den Folgemonat zeigen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1216,6 +1312,11 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Close the diary</source>
+        <translation>Das Tagebuch schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Record the selected day</source>
         <translation>Einträge für den ausgewählten Tag erfassen</translation>
     </message>
@@ -1230,7 +1331,12 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>Den ausgewählten Tag als ersten Tag des aktuellen Zyklus festlegen</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+5"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+69"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1345,7 @@ alle Daten aus Ihrem
  Tagebuch löschen?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>Das Tagebuch ist bereits in einem anderen Fenster geöffnet.
@@ -1251,7 +1357,7 @@ Dieses Fenster wird jetzt geschlossen.</translation>
         <translation>Zugangscode eingeben:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Invalid password code. Application 
 will now exit</source>
         <translation>Ungültiger Zugangscode. Das Programm 
@@ -1299,7 +1405,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Ohne Speichern schließen</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Save a copy as</source>
         <translation>Kopie speichern unter</translation>
     </message>
@@ -1428,11 +1534,30 @@ Neue Einträge werden nicht gespeichert.</translation>
         <source>Fahrenheit F</source>
         <translation>Fahrenheit F</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <location line="+6"/>
+        <source>First Day of the Week</source>
+        <translation>Erster Wochentag</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaPreferencesBaseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesBase.cpp" line="+43"/>
+        <source>As in my region</source>
+        <translation>Wie in meiner Region</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Security and Other</source>
+        <translation>Sicherheit und Sonstiges</translation>
+    </message>
 </context>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+91"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Quorin</source>
@@ -1461,19 +1586,19 @@ zwischen 1 und 8 Tagen lang sein!</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-51"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>Die Lutealphase muss 
 zwischen 12 und 16 Tagen lang sein!</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>Enter password code</source>
         <translation>Zugangscode eingeben</translation>
     </message>
@@ -1575,7 +1700,7 @@ must match!</source>
     <message>
         <location line="+8"/>
         <source>Protection</source>
-        <translation>Verhütung</translation>
+        <translation>Geschützter Verkehr</translation>
     </message>
     <message>
         <location line="+7"/>

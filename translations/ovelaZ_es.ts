@@ -522,7 +522,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>una marca vale 0 o 1, no &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+65"/>
         <source>byte offset %1: not UTF-8 text</source>
         <translation>posición de byte %1: no es texto UTF-8</translation>
     </message>
@@ -561,7 +561,7 @@ el gestor de incidencias de ovelaZ</translation>
     <message>
         <location line="-96"/>
         <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+161"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 aparece por segunda vez</translation>
     </message>
@@ -766,7 +766,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>calendario: sin fecha de inicio del ciclo</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-147"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, campo &quot;%1&quot;: </translation>
     </message>
@@ -816,7 +816,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>no es un texto</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+53"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>no es una exportación del diario (falta &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
@@ -866,48 +866,47 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>el flujo gzip está dañado: %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>truncado</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>su nota tiene un número impar de bytes</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>su nota está truncada</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>el archivo ocupa más de %1 bytes; no se lee más</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>no es un diario: no empieza por OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>la cabecera del diario está truncada</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>registro %1 de %2: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>la fecha de inicio del ciclo, detrás de los registros, está truncada</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>every record is whole, but %1</source>
         <translation>todos los registros están íntegros, pero %1</translation>
     </message>
@@ -928,9 +927,9 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -974,9 +973,55 @@ borrar todos los datos
     </message>
 </context>
 <context>
+    <name>OvelaDateBookMonth</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+704"/>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaDateBookMonthHeader</name>
+    <message>
+        <location line="-168"/>
+        <source>January</source>
+        <translation>Enero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>Diciembre</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location line="-440"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -1013,7 +1058,7 @@ borrar todos los datos
     <message>
         <location line="+1"/>
         <source>protection</source>
-        <translation>protección</translation>
+        <translation>relación protegida</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1034,22 +1079,22 @@ borrar todos los datos
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+89"/>
         <source>an unreadable journal is still at %1</source>
         <translation>todavía hay un diario ilegible en %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+103"/>
         <source>a note is too long to be stored</source>
         <translation>una nota es demasiado larga para guardarse</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-86"/>
         <source>cannot create a file in %1: %2</source>
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
@@ -1059,23 +1104,18 @@ borrar todos los datos
         <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+46"/>
+        <location line="+25"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>cannot sync %1: %2</source>
         <translation>no se puede sincronizar %1 con el disco: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 no se lee tal como se escribió (¿disco lleno?)</translation>
     </message>
@@ -1083,27 +1123,17 @@ borrar todos los datos
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+118"/>
+        <location line="+403"/>
+        <location line="+60"/>
         <location line="+52"/>
-        <location line="+44"/>
+        <location line="+45"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
-        <source>View</source>
-        <translation>Ver</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Tools</source>
-        <translation>Herramientas</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="-496"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1119,68 +1149,124 @@ no se puede escribir.
 Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+272"/>
+        <location line="+35"/>
+        <location line="+410"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-389"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Calendar</source>
-        <translation>Calendario</translation>
+        <location line="-102"/>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation>Órdenes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Day</source>
+        <translation>&amp;Día</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Save warning</source>
+        <translation>Aviso de guardado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your entries are not saved</source>
+        <translation>Sus anotaciones no están guardadas</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Try to save the diary again</source>
+        <translation>Volver a intentar guardar el diario</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Temperature chart</source>
+        <translation>&amp;Gráfica de temperatura</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Temperature &amp;history</source>
+        <translation>&amp;Historial de temperaturas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Previous Month</source>
+        <translation>Mes &amp;anterior</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Next Month</source>
+        <translation>Mes &amp;siguiente</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Goto Today</source>
+        <translation>&amp;Ir a hoy</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>Temperature chart</source>
-        <translation>Gráfica de temperatura</translation>
+        <source>C&amp;lear Database</source>
+        <translation>&amp;Borrar todos los datos</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Temperature history</source>
-        <translation>Historial de temperaturas</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Goto Today</source>
-        <translation>Ir a hoy</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Clear Database</source>
-        <translation>Borrar todos los datos</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Preferences ...</source>
-        <translation>Preferencias ...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>About ...</source>
-        <translation>Acerca de ...</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Set Start Cycle Date</source>
-        <translation>Marcar inicio del ciclo</translation>
+        <source>&amp;Preferences ...</source>
+        <translation>&amp;Preferencias ...</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>&amp;About ...</source>
+        <translation>Acerca &amp;de ...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Set Start Cycle Date</source>
+        <translation>&amp;Marcar inicio del ciclo</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Show the month calendar</source>
         <translation>Mostrar el calendario del mes</translation>
     </message>
@@ -1193,6 +1279,16 @@ Lo que anote ahora no se podrá guardar.</translation>
         <location line="+1"/>
         <source>List the month&apos;s temperatures</source>
         <translation>Listar las temperaturas del mes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month before</source>
+        <translation>Mostrar el mes anterior</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month after</source>
+        <translation>Mostrar el mes siguiente</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1216,6 +1312,11 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Close the diary</source>
+        <translation>Cerrar el diario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Record the selected day</source>
         <translation>Anotar el día seleccionado</translation>
     </message>
@@ -1230,7 +1331,12 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Marcar el día seleccionado como primer día del ciclo actual</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+5"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+69"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1345,7 @@ borrar todos los datos
  de su diario?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>El diario ya está abierto en otra ventana.
@@ -1251,7 +1357,7 @@ Esta ventana se cerrará ahora.</translation>
         <translation>Introduzca el código de acceso:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Invalid password code. Application 
 will now exit</source>
         <translation>Código de acceso incorrecto. La aplicación 
@@ -1299,7 +1405,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Cerrar sin guardar</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Save a copy as</source>
         <translation>Guardar una copia como</translation>
     </message>
@@ -1428,11 +1534,30 @@ Lo que anote ahora no se guardará.</translation>
         <source>Fahrenheit F</source>
         <translation>Fahrenheit (°F)</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <location line="+6"/>
+        <source>First Day of the Week</source>
+        <translation>Primer día de la semana</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaPreferencesBaseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesBase.cpp" line="+43"/>
+        <source>As in my region</source>
+        <translation>Como en mi región</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Security and Other</source>
+        <translation>Seguridad y otros</translation>
+    </message>
 </context>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+91"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Quorin</source>
@@ -1461,19 +1586,19 @@ estar entre 1 y 8 días!</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-51"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>¡La duración de la fase lútea debe 
 estar entre 12 y 16 días!</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>Enter password code</source>
         <translation>Introduzca el código de acceso</translation>
     </message>
@@ -1486,7 +1611,7 @@ estar entre 12 y 16 días!</translation>
         <location line="+7"/>
         <source>Sorry, but your passwords 
 must match!</source>
-        <translation>¡Lo sentimos, pero los códigos 
+        <translation>¡Lo sentimos, pero los códigos de acceso 
 deben coincidir!</translation>
     </message>
 </context>
@@ -1575,7 +1700,7 @@ deben coincidir!</translation>
     <message>
         <location line="+8"/>
         <source>Protection</source>
-        <translation>Protección</translation>
+        <translation>Relación protegida</translation>
     </message>
     <message>
         <location line="+7"/>

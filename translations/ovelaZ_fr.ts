@@ -522,7 +522,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>un marqueur vaut 0 ou 1, pas &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+65"/>
         <source>byte offset %1: not UTF-8 text</source>
         <translation>octet %1 : ce n&apos;est pas du texte UTF-8</translation>
     </message>
@@ -561,7 +561,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
     <message>
         <location line="-96"/>
         <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+161"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 apparaît une deuxième fois</translation>
     </message>
@@ -766,7 +766,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>calendrier : aucune date de début de cycle définie</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-147"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, champ &quot;%1&quot; : </translation>
     </message>
@@ -816,7 +816,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>pas un texte</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+53"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>pas un export de journal (pas de &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
@@ -866,48 +866,47 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>le flux gzip est endommagé : %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>tronqué</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>sa note a un nombre impair d&apos;octets</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>sa note est tronquée</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>le fichier dépasse %1 octets ; lecture interrompue</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>pas un journal : il ne commence pas par OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>l&apos;en-tête du journal est tronqué</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>enregistrement %1 sur %2 : %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>la date de début de cycle après les enregistrements est tronquée</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>every record is whole, but %1</source>
         <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
@@ -928,9 +927,9 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -974,9 +973,55 @@ effacer toutes les données
     </message>
 </context>
 <context>
+    <name>OvelaDateBookMonth</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+704"/>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaDateBookMonthHeader</name>
+    <message>
+        <location line="-168"/>
+        <source>January</source>
+        <translation>Janvier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>Décembre</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location line="-440"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -1013,7 +1058,7 @@ effacer toutes les données
     <message>
         <location line="+1"/>
         <source>protection</source>
-        <translation>protection</translation>
+        <translation>rapport protégé</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1034,22 +1079,22 @@ effacer toutes les données
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+157"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+89"/>
         <source>an unreadable journal is still at %1</source>
         <translation>un journal illisible se trouve encore à %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+103"/>
         <source>a note is too long to be stored</source>
         <translation>une note est trop longue pour être enregistrée</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-86"/>
         <source>cannot create a file in %1: %2</source>
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
@@ -1059,23 +1104,18 @@ effacer toutes les données
         <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>impossible d’écrire %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+46"/>
+        <location line="+25"/>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>cannot sync %1: %2</source>
         <translation>impossible de synchroniser %1 sur le disque : %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 ne se relit pas tel qu’il a été écrit (disque plein ?)</translation>
     </message>
@@ -1083,27 +1123,17 @@ effacer toutes les données
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+118"/>
+        <location line="+403"/>
+        <location line="+60"/>
         <location line="+52"/>
-        <location line="+44"/>
+        <location line="+45"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
-        <source>View</source>
-        <translation>Affichage</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Tools</source>
-        <translation>Outils</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="-496"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1119,68 +1149,124 @@ n&apos;est pas accessible en écriture.
 Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+272"/>
+        <location line="+35"/>
+        <location line="+410"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-389"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Calendar</source>
-        <translation>Calendrier</translation>
+        <location line="-102"/>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Day</source>
+        <translation>&amp;Jour</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Save warning</source>
+        <translation>Avertissement d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your entries are not saved</source>
+        <translation>Vos saisies ne sont pas enregistrées</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Try to save the diary again</source>
+        <translation>Réessayer d&apos;enregistrer le carnet</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Temperature chart</source>
+        <translation>Courbe de &amp;température</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Temperature &amp;history</source>
+        <translation>&amp;Historique des températures</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Previous Month</source>
+        <translation>Mois &amp;précédent</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Next Month</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Goto Today</source>
+        <translation>&amp;Aller à aujourd&apos;hui</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>Temperature chart</source>
-        <translation>Courbe de température</translation>
+        <source>C&amp;lear Database</source>
+        <translation>&amp;Vider le carnet</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Temperature history</source>
-        <translation>Historique des températures</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Goto Today</source>
-        <translation>Aller à aujourd&apos;hui</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Clear Database</source>
-        <translation>Vider le carnet</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Preferences ...</source>
-        <translation>Préférences ...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>About ...</source>
-        <translation>À propos ...</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Set Start Cycle Date</source>
-        <translation>Définir le début du cycle</translation>
+        <source>&amp;Preferences ...</source>
+        <translation>&amp;Préférences ...</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>&amp;About ...</source>
+        <translation>À pr&amp;opos ...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Set Start Cycle Date</source>
+        <translation>&amp;Définir le début du cycle</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Show the month calendar</source>
         <translation>Afficher le calendrier du mois</translation>
     </message>
@@ -1193,6 +1279,16 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <location line="+1"/>
         <source>List the month&apos;s temperatures</source>
         <translation>Lister les températures du mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month before</source>
+        <translation>Afficher le mois précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month after</source>
+        <translation>Afficher le mois suivant</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1216,6 +1312,11 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Close the diary</source>
+        <translation>Fermer le carnet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Record the selected day</source>
         <translation>Renseigner le jour sélectionné</translation>
     </message>
@@ -1230,7 +1331,12 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>Le jour sélectionné est le premier jour du cycle en cours</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+5"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+69"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1345,7 @@ effacer toutes les données
  de votre carnet&#xa0;?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>Le carnet est déjà ouvert dans une autre fenêtre.
@@ -1251,7 +1357,7 @@ Celle-ci va maintenant se fermer.</translation>
         <translation>Saisissez le code d&apos;accès&#xa0;:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Invalid password code. Application 
 will now exit</source>
         <translation>Code d&apos;accès incorrect. L&apos;application 
@@ -1299,7 +1405,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Fermer sans enregistrer</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Save a copy as</source>
         <translation>Enregistrer une copie sous</translation>
     </message>
@@ -1401,17 +1507,17 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
     <message>
         <location line="+27"/>
         <source>Change passcode</source>
-        <translation>Changer le code</translation>
+        <translation>Changer le code d&apos;accès</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Clear passcode</source>
-        <translation>Supprimer le code</translation>
+        <translation>Supprimer le code d&apos;accès</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Require pass code at startup</source>
-        <translation>Demander le code au démarrage</translation>
+        <translation>Demander le code d&apos;accès au démarrage</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1428,11 +1534,30 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <source>Fahrenheit F</source>
         <translation>Fahrenheit (°F)</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <location line="+6"/>
+        <source>First Day of the Week</source>
+        <translation>Premier jour de la semaine</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaPreferencesBaseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesBase.cpp" line="+43"/>
+        <source>As in my region</source>
+        <translation>Comme dans ma région</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Security and Other</source>
+        <translation>Sécurité et divers</translation>
+    </message>
 </context>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+91"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Quorin</source>
@@ -1461,19 +1586,19 @@ be between 1 and 8 days!</source>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-51"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>La durée de la phase lutéale doit 
 être comprise entre 12 et 16 jours&#xa0;!</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>Enter password code</source>
         <translation>Saisissez le code d&apos;accès</translation>
     </message>
@@ -1486,7 +1611,7 @@ be between 12 and 16 days!</source>
         <location line="+7"/>
         <source>Sorry, but your passwords 
 must match!</source>
-        <translation>Désolé, les deux codes 
+        <translation>Désolé, les deux codes d&apos;accès 
 doivent être identiques&#xa0;!</translation>
     </message>
 </context>
@@ -1575,7 +1700,7 @@ doivent être identiques&#xa0;!</translation>
     <message>
         <location line="+8"/>
         <source>Protection</source>
-        <translation>Protection</translation>
+        <translation>Rapport protégé</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -17,6 +17,7 @@ class QCloseEvent;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPEMenuBar;
 class QPEToolBar;
 class QStackedWidget;
 
@@ -86,6 +87,8 @@ private:
     void showSaveFailure(const QString &reason);
     bool saveCopyAs();
     void createActions();
+    // Shows the month before (step < 0) or after on the page in view.
+    void stepMonth(int step);
     void raiseLastWidget();
     void showPage(int id);
 
@@ -104,6 +107,8 @@ private:
     QPEToolBar *toolBar = nullptr;
     QMenu *viewMenu = nullptr;
     QMenu *toolsMenu = nullptr;
+    QMenu *dayMenu = nullptr;
+    QPEMenuBar *mainMenuBar = nullptr;
     OvelaCentralWidget *calendarWidget = nullptr;
     // Made on first need (see ensurePage), also from the const accessors.
     mutable OvelaTempChartWidget *tempChartWidget = nullptr;
@@ -115,6 +120,9 @@ private:
     QAction *clearDatabaseAction = nullptr;
     QAction *preferencesAction = nullptr;
     QAction *aboutAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *previousMonthAction = nullptr;
+    QAction *nextMonthAction = nullptr;
     QAction *editAction = nullptr;
     QAction *deleteAction = nullptr;
     QAction *startCycleAction = nullptr;

@@ -9,6 +9,8 @@
 #include "support/testhome.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QScreen>
 #include <QCheckBox>
 #include <QTabWidget>
 #include <QLabel>
@@ -136,6 +138,8 @@ private slots:
     void nothingClipped();
     void tabOrder_data();
     void tabOrder();
+    void fitsAPhone_data();
+    void fitsAPhone();
 };
 
 void TstDialogLayout::initTestCase()
@@ -195,7 +199,7 @@ void TstDialogLayout::tabOrder_data()
                        "Cancel"};
     QTest::newRow("preferences, second page")
         << "preferences 2"
-        << QStringList{"btnFarenheit", "qt_tabwidget_tabbar", "btnChangePasscode", "btnClearPasscode",
+        << QStringList{"btnFarenheit", "cbFirstWeekday", "qt_tabwidget_tabbar", "btnChangePasscode", "btnClearPasscode",
                        "cbPasscodeStartup", "OK", "Cancel"};
 }
 
@@ -220,6 +224,72 @@ void TstDialogLayout::tabOrder()
     });
     QPEApplication::execDialog(dialog.get()); // adds the OK and Cancel strip, as callers do
     QCOMPARE(seen.join(u' '), chain.join(u' '));
+}
+
+void TstDialogLayout::fitsAPhone_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<qreal>("scale");
+    for (const char *which : {"day", "preferences", "preferences 2", "about"}) {
+        QTest::addRow("%s dialog", which) << QString::fromLatin1(which) << 1.0;
+        // What QT_FONT_DPI=168 makes of the default font.
+        QTest::addRow("%s dialog, large font", which) << QString::fromLatin1(which) << 1.75;
+    }
+}
+
+// On a 360 x 720 phone screen every dialog lies on the screen, and every control in it can be
+// seen: inside the dialog, or inside a part of it that scrolls.
+void TstDialogLayout::fitsAPhone()
+{
+    QFETCH(QString, which);
+    QFETCH(qreal, scale);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (screen.size() != QSize(360, 720)) {
+        QTest::qSkip("runs on the phone-sized screen (tst_dialoglayout_phone)", __FILE__,
+                     __LINE__);
+        return;
+    }
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * scale);
+    QApplication::setFont(large);
+    Preferences preferences;
+    OvelaRecordEntry entry;
+    std::unique_ptr<QDialog> dialog =
+        makeDialog(which.section(QLatin1Char(' '), 0, 0), preferences, entry);
+    QStringList outside;
+    QRect shown;
+    Modal::answer([&](QWidget *w) {
+        auto *d = qobject_cast<QDialog *>(w);
+        if (which.endsWith(QLatin1String(" 2")))
+            d->findChild<QTabWidget *>()->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        shown = d->frameGeometry();
+        for (QWidget *child : d->findChildren<QWidget *>()) {
+            if (!child->isVisibleTo(d) || child->objectName().startsWith(QLatin1String("qt_"))
+                || child->isWindow())
+                continue;
+            // Inside the dialog, or in the content of a scroll area (reached by scrolling).
+            QWidget *clip = child->parentWidget();
+            while (clip && clip != d && !qobject_cast<QAbstractScrollArea *>(clip->parentWidget()))
+                clip = clip->parentWidget();
+            if (clip != d)
+                continue;
+            const QRect place(child->mapTo(d, QPoint()), child->size());
+            if (!d->rect().contains(place))
+                outside << child->objectName() + QLatin1Char(' ')
+                        + QString::fromLatin1(child->metaObject()->className());
+        }
+        d->reject();
+    });
+    QPEApplication::execDialog(dialog.get());
+    QApplication::setFont(normal);
+    QVERIFY2(screen.contains(shown), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                   .arg(shown.x())
+                                                   .arg(shown.y())
+                                                   .arg(shown.width())
+                                                   .arg(shown.height())));
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
 }
 
 OVELA_TEST_GUI_MAIN(TstDialogLayout)
