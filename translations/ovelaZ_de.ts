@@ -975,7 +975,7 @@ alle Daten dieses
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+704"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -988,7 +988,7 @@ alle Daten dieses
 <context>
     <name>OvelaDateBookMonthHeader</name>
     <message>
-        <location line="-168"/>
+        <location line="-207"/>
         <source>January</source>
         <translation>Januar</translation>
     </message>
@@ -1021,7 +1021,7 @@ alle Daten dieses
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-440"/>
+        <location line="-444"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -1124,7 +1124,7 @@ alle Daten dieses
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+118"/>
-        <location line="+403"/>
+        <location line="+410"/>
         <location line="+60"/>
         <location line="+52"/>
         <location line="+45"/>
@@ -1133,7 +1133,7 @@ alle Daten dieses
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-496"/>
+        <location line="-500"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1149,7 +1149,7 @@ kann nicht geschrieben werden.
 Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <location line="+410"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
@@ -1160,7 +1160,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-109"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Befehle</translation>
@@ -1186,7 +1186,12 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>&amp;Tag</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+18"/>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>Save warning</source>
         <translation>Speicherwarnung</translation>
     </message>
@@ -1739,7 +1744,12 @@ must match!</source>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+53"/>
+        <source>Temperature history</source>
+        <translation>Temperaturliste</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>

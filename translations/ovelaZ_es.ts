@@ -975,7 +975,7 @@ borrar todos los datos
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+704"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -988,7 +988,7 @@ borrar todos los datos
 <context>
     <name>OvelaDateBookMonthHeader</name>
     <message>
-        <location line="-168"/>
+        <location line="-207"/>
         <source>January</source>
         <translation>Enero</translation>
     </message>
@@ -1021,7 +1021,7 @@ borrar todos los datos
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-440"/>
+        <location line="-444"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -1124,7 +1124,7 @@ borrar todos los datos
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+118"/>
-        <location line="+403"/>
+        <location line="+410"/>
         <location line="+60"/>
         <location line="+52"/>
         <location line="+45"/>
@@ -1133,7 +1133,7 @@ borrar todos los datos
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-496"/>
+        <location line="-500"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1149,7 +1149,7 @@ no se puede escribir.
 Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <location line="+410"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
@@ -1160,7 +1160,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-109"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
@@ -1186,7 +1186,12 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>&amp;Día</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+18"/>
+        <source>More commands</source>
+        <translation>Más órdenes</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>Save warning</source>
         <translation>Aviso de guardado</translation>
     </message>
@@ -1739,7 +1744,12 @@ deben coincidir!</translation>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+53"/>
+        <source>Temperature history</source>
+        <translation>Historial de temperaturas</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>

@@ -975,7 +975,7 @@ effacer toutes les données
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+704"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -988,7 +988,7 @@ effacer toutes les données
 <context>
     <name>OvelaDateBookMonthHeader</name>
     <message>
-        <location line="-168"/>
+        <location line="-207"/>
         <source>January</source>
         <translation>Janvier</translation>
     </message>
@@ -1021,7 +1021,7 @@ effacer toutes les données
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-440"/>
+        <location line="-444"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -1124,7 +1124,7 @@ effacer toutes les données
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+118"/>
-        <location line="+403"/>
+        <location line="+410"/>
         <location line="+60"/>
         <location line="+52"/>
         <location line="+45"/>
@@ -1133,7 +1133,7 @@ effacer toutes les données
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-496"/>
+        <location line="-500"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1149,7 +1149,7 @@ n&apos;est pas accessible en écriture.
 Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <location line="+410"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
@@ -1160,7 +1160,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-109"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Commandes</translation>
@@ -1186,7 +1186,12 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>&amp;Jour</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+18"/>
+        <source>More commands</source>
+        <translation>Autres commandes</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>Save warning</source>
         <translation>Avertissement d&apos;enregistrement</translation>
     </message>
@@ -1739,7 +1744,12 @@ doivent être identiques&#xa0;!</translation>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+53"/>
+        <source>Temperature history</source>
+        <translation>Historique des températures</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>

@@ -164,8 +164,11 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
         if (button->defaultAction() && !button->defaultAction()->menu())
             button->setFocusPolicy(Qt::TabFocus);
     }
-    // After the tool bar, so that the warning takes a row of its own below the commands.
+    // Along the bottom edge, below the pages (see createSaveWarning).
     createSaveWarning();
+    // The tool bars' own button for the commands that do not fit, named for a screen reader.
+    for (QToolButton *more : findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More commands"));
 
     // The journal read since before the application was made (see startReadingJournal), which
     // had the building of the window to finish, or read here when it was not started.

@@ -69,6 +69,14 @@ public:
         case CT_ToolButton:
             return result.expandedTo(QSize(target, target));
         case CT_PushButton:
+            // A handheld's row of keys or buttons shares a narrow screen: no wider than the
+            // text needs (the desktop styles' least width would push the last ones off it).
+            if (QPEApplication::isHandheldScreen()) {
+                const int padding = 2 * (pixelMetric(PM_ButtonMargin, option, widget)
+                                         + pixelMetric(PM_DefaultFrameWidth, option, widget));
+                result.setWidth(qMin(result.width(), size.width() + padding));
+            }
+            return result.expandedTo(QSize(target, target));
         case CT_CheckBox:
         case CT_RadioButton:
         case CT_ComboBox:
