@@ -4,7 +4,9 @@
 
 #include "settings/Preferences.h"
 #include "core/ovela_record_entry.h"
+#include "platform/password.h"
 #include "platform/qpeapplication.h"
+#include "platform/qpetoolbar.h"
 #include "support/modal.h"
 #include "support/testhome.h"
 
@@ -144,6 +146,8 @@ private slots:
 
 void TstDialogLayout::initTestCase()
 {
+    // The program's own style, as the window sets it before any dialog opens.
+    QPEToolBar::prepareStyle();
     // The font Qt picks on a Debian desktop without a platform theme.
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     if (QFontInfo(QApplication::font()).family() != QLatin1String("DejaVu Sans")) {
@@ -230,7 +234,7 @@ void TstDialogLayout::fitsAPhone_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<qreal>("scale");
-    for (const char *which : {"day", "preferences", "preferences 2", "about"}) {
+    for (const char *which : {"day", "preferences", "preferences 2", "about", "passcode"}) {
         QTest::addRow("%s dialog", which) << QString::fromLatin1(which) << 1.0;
         // What QT_FONT_DPI=168 makes of the default font.
         QTest::addRow("%s dialog, large font", which) << QString::fromLatin1(which) << 1.75;
@@ -243,8 +247,11 @@ void TstDialogLayout::fitsAPhone()
 {
     QFETCH(QString, which);
     QFETCH(qreal, scale);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    if (screen.size() != QSize(360, 720)) {
+    const QScreen *phone = QGuiApplication::primaryScreen();
+    const QRect screen = phone->availableGeometry();
+    // 360 x 720 device pixels, at 1x or with every size scaled as QT_FONT_DPI=168 scales it.
+    const QSizeF device = QSizeF(screen.size()) * phone->devicePixelRatio();
+    if (qAbs(device.width() - 360) > 2 || qAbs(device.height() - 720) > 2) {
         QTest::qSkip("runs on the phone-sized screen (tst_dialoglayout_phone)", __FILE__,
                      __LINE__);
         return;
@@ -255,8 +262,9 @@ void TstDialogLayout::fitsAPhone()
     QApplication::setFont(large);
     Preferences preferences;
     OvelaRecordEntry entry;
+    const bool passcode = which == QLatin1String("passcode");
     std::unique_ptr<QDialog> dialog =
-        makeDialog(which.section(QLatin1Char(' '), 0, 0), preferences, entry);
+        passcode ? nullptr : makeDialog(which.section(QLatin1Char(' '), 0, 0), preferences, entry);
     QStringList outside;
     QRect shown;
     Modal::answer([&](QWidget *w) {
@@ -282,7 +290,10 @@ void TstDialogLayout::fitsAPhone()
         }
         d->reject();
     });
-    QPEApplication::execDialog(dialog.get());
+    if (passcode)
+        Password::getPassword(QStringLiteral("Enter password code"));
+    else
+        QPEApplication::execDialog(dialog.get());
     QApplication::setFont(normal);
     QVERIFY2(screen.contains(shown), qPrintable(QStringLiteral("%1,%2 %3x%4")
                                                    .arg(shown.x())
