@@ -273,6 +273,13 @@ void TstDialogLayout::fitsAPhone()
             d->findChild<QTabWidget *>()->setCurrentIndex(1);
         QCoreApplication::processEvents();
         shown = d->frameGeometry();
+        // What its layout needs fits in it: a window manager would not squeeze it smaller,
+        // it would leave the rest off the screen.
+        const QSize needed = d->minimumSizeHint();
+        if (needed.width() > d->width() || needed.height() > d->height())
+            outside << QStringLiteral("the dialog needs %1x%2")
+                           .arg(needed.width())
+                           .arg(needed.height());
         for (QWidget *child : d->findChildren<QWidget *>()) {
             if (!child->isVisibleTo(d) || child->objectName().startsWith(QLatin1String("qt_"))
                 || child->isWindow())
