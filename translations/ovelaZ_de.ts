@@ -1344,9 +1344,9 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1390,9 +1390,55 @@ alle Daten dieses
     </message>
 </context>
 <context>
+    <name>OvelaDateBookMonth</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days of the month</source>
+        <translation>Tage des Monats</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaDateBookMonthHeader</name>
+    <message>
+        <location line="-207"/>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
+        <location line="-444"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -1429,7 +1475,7 @@ alle Daten dieses
     <message>
         <location line="+1"/>
         <source>protection</source>
-        <translation>Verhütung</translation>
+        <translation>geschützter Verkehr</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1450,12 +1496,12 @@ alle Daten dieses
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>der Ordner für Sicherungen %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>cannot write the backup %1: %2</source>
         <translation>die Sicherung %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1478,12 +1524,12 @@ alle Daten dieses
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+94"/>
         <source>a note is too long to be stored</source>
         <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-75"/>
         <source>cannot create a file in %1: %2</source>
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
@@ -1498,7 +1544,7 @@ alle Daten dieses
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
@@ -1517,27 +1563,17 @@ alle Daten dieses
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+56"/>
-        <location line="+382"/>
-        <location line="+59"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+84"/>
+        <location line="+496"/>
+        <location line="+60"/>
         <location line="+55"/>
-        <location line="+44"/>
+        <location line="+45"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-520"/>
-        <source>View</source>
-        <translation>Ansicht</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Tools</source>
-        <translation>Extras</translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location line="-592"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1553,18 +1589,18 @@ kann nicht geschrieben werden.
 Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+415"/>
+        <location line="+39"/>
+        <location line="+502"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-394"/>
+        <location line="-481"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>Choose...</source>
         <translation>Auswählen...</translation>
     </message>
@@ -1604,62 +1640,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>Einige Tage unterscheiden sich zwischen diesem Tagebuch und einer anderen Kopie davon. Sie behalten Ihre Fassung, bis Sie wählen.</translation>
     </message>
     <message>
-        <location line="+73"/>
-        <source>Calendar</source>
-        <translation>Kalender</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Temperature chart</source>
-        <translation>Temperaturkurve</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Temperature history</source>
-        <translation>Temperaturliste</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Goto Today</source>
-        <translation>Zu heute springen</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Clear Database</source>
-        <translation>Tagebuch leeren</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Restore from a backup...</source>
-        <translation>Aus einer Sicherung wiederherstellen...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Preferences ...</source>
-        <translation>Einstellungen ...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>About ...</source>
-        <translation>Über ...</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Set Start Cycle Date</source>
-        <translation>Zyklusbeginn festlegen</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+191"/>
         <source>Show the month calendar</source>
         <translation>Monatskalender anzeigen</translation>
     </message>
@@ -1674,7 +1655,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>Temperaturen des Monats auflisten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Go to today in the calendar</source>
         <translation>Im Kalender zum heutigen Tag springen</translation>
     </message>
@@ -1699,7 +1680,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>Über dieses Programm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Record the selected day</source>
         <translation>Einträge für den ausgewählten Tag erfassen</translation>
     </message>
@@ -1714,7 +1695,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>Den ausgewählten Tag als ersten Tag des aktuellen Zyklus festlegen</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+74"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1740,7 +1721,7 @@ Dieses Fenster wird jetzt geschlossen.</translation>
         <translation>Zugangscode eingeben:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Invalid password code. Application 
 will now exit</source>
         <translation>Ungültiger Zugangscode. Das Programm 
@@ -1788,7 +1769,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Ohne Speichern schließen</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Save a copy as</source>
         <translation>Kopie speichern unter</translation>
     </message>
@@ -1805,6 +1786,142 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Die Kopie konnte nicht gespeichert werden unter
 %1
 %2</translation>
+    </message>
+    <message>
+        <location line="-626"/>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Day</source>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Save warning</source>
+        <translation>Speicherwarnung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your entries are not saved</source>
+        <translation>Ihre Einträge sind nicht gespeichert</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Try to save the diary again</source>
+        <translation>Das Tagebuch erneut speichern</translation>
+    </message>
+    <message>
+        <location line="+181"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Temperature chart</source>
+        <translation>&amp;Temperaturkurve</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Temperature &amp;history</source>
+        <translation>Temperatur&amp;liste</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Previous Month</source>
+        <translation>&amp;Vorheriger Monat</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Next Month</source>
+        <translation>&amp;Nächster Monat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Goto Today</source>
+        <translation>&amp;Zu heute springen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>C&amp;lear Database</source>
+        <translation>Tagebuch &amp;leeren</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Restore from a backup...</source>
+        <translation>Aus einer Sicherung &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Preferences ...</source>
+        <translation>&amp;Einstellungen ...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;About ...</source>
+        <translation>&amp;Über ...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Set Start Cycle Date</source>
+        <translation>&amp;Zyklusbeginn festlegen</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Show the month before</source>
+        <translation>Den Vormonat zeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month after</source>
+        <translation>Den Folgemonat zeigen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Close the diary</source>
+        <translation>Das Tagebuch schließen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1950,11 +2067,30 @@ Neue Einträge werden nicht gespeichert.</translation>
         <source>Fahrenheit F</source>
         <translation>Fahrenheit F</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <location line="+6"/>
+        <source>First Day of the Week</source>
+        <translation>Erster Wochentag</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaPreferencesBaseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesBase.cpp" line="+43"/>
+        <source>As in my region</source>
+        <translation>Wie in meiner Region</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Security and Other</source>
+        <translation>Sicherheit und Sonstiges</translation>
+    </message>
 </context>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+91"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Quorin</source>
@@ -1983,19 +2119,19 @@ zwischen 1 und 8 Tagen lang sein!</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-51"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>Die Lutealphase muss 
 zwischen 12 und 16 Tagen lang sein!</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>Enter password code</source>
         <translation>Zugangscode eingeben</translation>
     </message>
@@ -2097,7 +2233,7 @@ must match!</source>
     <message>
         <location line="+8"/>
         <source>Protection</source>
-        <translation>Verhütung</translation>
+        <translation>Geschützter Verkehr</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2136,7 +2272,7 @@ must match!</source>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+86"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -2149,6 +2285,11 @@ must match!</source>
         <location line="+0"/>
         <source>Temperature C</source>
         <translation>Temperatur C</translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>Temperature history</source>
+        <translation>Temperaturliste</translation>
     </message>
 </context>
 <context>

@@ -1344,9 +1344,9 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1390,9 +1390,55 @@ borrar todos los datos
     </message>
 </context>
 <context>
+    <name>OvelaDateBookMonth</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaDateBookMonthHeader</name>
+    <message>
+        <location line="-207"/>
+        <source>January</source>
+        <translation>Enero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>Diciembre</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
+        <location line="-444"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -1429,7 +1475,7 @@ borrar todos los datos
     <message>
         <location line="+1"/>
         <source>protection</source>
-        <translation>protección</translation>
+        <translation>relación protegida</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1450,12 +1496,12 @@ borrar todos los datos
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>no se puede crear la carpeta de copias de seguridad %1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>cannot write the backup %1: %2</source>
         <translation>no se puede escribir la copia de seguridad %1: %2</translation>
     </message>
@@ -1478,12 +1524,12 @@ borrar todos los datos
         <translation>todavía hay un diario ilegible en %1</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+94"/>
         <source>a note is too long to be stored</source>
         <translation>una nota es demasiado larga para guardarse</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-75"/>
         <source>cannot create a file in %1: %2</source>
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
@@ -1498,7 +1544,7 @@ borrar todos los datos
         <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
@@ -1517,27 +1563,17 @@ borrar todos los datos
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+56"/>
-        <location line="+382"/>
-        <location line="+59"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+84"/>
+        <location line="+496"/>
+        <location line="+60"/>
         <location line="+55"/>
-        <location line="+44"/>
+        <location line="+45"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-520"/>
-        <source>View</source>
-        <translation>Ver</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Tools</source>
-        <translation>Herramientas</translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location line="-592"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1553,18 +1589,18 @@ no se puede escribir.
 Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+415"/>
+        <location line="+39"/>
+        <location line="+502"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-394"/>
+        <location line="-481"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>Choose...</source>
         <translation>Elegir...</translation>
     </message>
@@ -1604,62 +1640,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Algunos días difieren entre este diario y otra copia. Conservan su versión hasta que usted elija.</translation>
     </message>
     <message>
-        <location line="+73"/>
-        <source>Calendar</source>
-        <translation>Calendario</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Temperature chart</source>
-        <translation>Gráfica de temperatura</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Temperature history</source>
-        <translation>Historial de temperaturas</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Goto Today</source>
-        <translation>Ir a hoy</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Clear Database</source>
-        <translation>Borrar todos los datos</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Restore from a backup...</source>
-        <translation>Restaurar desde una copia de seguridad...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Preferences ...</source>
-        <translation>Preferencias ...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>About ...</source>
-        <translation>Acerca de ...</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Set Start Cycle Date</source>
-        <translation>Marcar inicio del ciclo</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+191"/>
         <source>Show the month calendar</source>
         <translation>Mostrar el calendario del mes</translation>
     </message>
@@ -1674,7 +1655,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Listar las temperaturas del mes</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Go to today in the calendar</source>
         <translation>Ir al día de hoy en el calendario</translation>
     </message>
@@ -1699,7 +1680,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Acerca de este programa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Record the selected day</source>
         <translation>Anotar el día seleccionado</translation>
     </message>
@@ -1714,7 +1695,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Marcar el día seleccionado como primer día del ciclo actual</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+74"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1740,7 +1721,7 @@ Esta ventana se cerrará ahora.</translation>
         <translation>Introduzca el código de acceso:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Invalid password code. Application 
 will now exit</source>
         <translation>Código de acceso incorrecto. La aplicación 
@@ -1788,7 +1769,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Cerrar sin guardar</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Save a copy as</source>
         <translation>Guardar una copia como</translation>
     </message>
@@ -1805,6 +1786,142 @@ Lo que anote ahora no se guardará.</translation>
         <translation>No se ha podido guardar la copia en
 %1
 %2</translation>
+    </message>
+    <message>
+        <location line="-626"/>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation>Órdenes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Day</source>
+        <translation>&amp;Día</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>More commands</source>
+        <translation>Más órdenes</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Save warning</source>
+        <translation>Aviso de guardado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your entries are not saved</source>
+        <translation>Sus anotaciones no están guardadas</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Try to save the diary again</source>
+        <translation>Volver a intentar guardar el diario</translation>
+    </message>
+    <message>
+        <location line="+181"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Temperature chart</source>
+        <translation>&amp;Gráfica de temperatura</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Temperature &amp;history</source>
+        <translation>&amp;Historial de temperaturas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Previous Month</source>
+        <translation>Mes &amp;anterior</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Next Month</source>
+        <translation>Mes &amp;siguiente</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Goto Today</source>
+        <translation>&amp;Ir a hoy</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>C&amp;lear Database</source>
+        <translation>&amp;Borrar todos los datos</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Restore from a backup...</source>
+        <translation>&amp;Restaurar desde una copia de seguridad...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Preferences ...</source>
+        <translation>&amp;Preferencias ...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;About ...</source>
+        <translation>Acerca &amp;de ...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Set Start Cycle Date</source>
+        <translation>&amp;Marcar inicio del ciclo</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Show the month before</source>
+        <translation>Mostrar el mes anterior</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month after</source>
+        <translation>Mostrar el mes siguiente</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Close the diary</source>
+        <translation>Cerrar el diario</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1950,11 +2067,30 @@ Lo que anote ahora no se guardará.</translation>
         <source>Fahrenheit F</source>
         <translation>Fahrenheit (°F)</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <location line="+6"/>
+        <source>First Day of the Week</source>
+        <translation>Primer día de la semana</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaPreferencesBaseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesBase.cpp" line="+43"/>
+        <source>As in my region</source>
+        <translation>Como en mi región</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Security and Other</source>
+        <translation>Seguridad y otros</translation>
+    </message>
 </context>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+91"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Quorin</source>
@@ -1983,19 +2119,19 @@ estar entre 1 y 8 días!</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-51"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>¡La duración de la fase lútea debe 
 estar entre 12 y 16 días!</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>Enter password code</source>
         <translation>Introduzca el código de acceso</translation>
     </message>
@@ -2008,7 +2144,7 @@ estar entre 12 y 16 días!</translation>
         <location line="+7"/>
         <source>Sorry, but your passwords 
 must match!</source>
-        <translation>¡Lo sentimos, pero los códigos 
+        <translation>¡Lo sentimos, pero los códigos de acceso 
 deben coincidir!</translation>
     </message>
 </context>
@@ -2097,7 +2233,7 @@ deben coincidir!</translation>
     <message>
         <location line="+8"/>
         <source>Protection</source>
-        <translation>Protección</translation>
+        <translation>Relación protegida</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2136,7 +2272,7 @@ deben coincidir!</translation>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+86"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
@@ -2149,6 +2285,11 @@ deben coincidir!</translation>
         <location line="+0"/>
         <source>Temperature C</source>
         <translation>Temperatura °C</translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>Temperature history</source>
+        <translation>Historial de temperaturas</translation>
     </message>
 </context>
 <context>

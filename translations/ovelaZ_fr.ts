@@ -1344,9 +1344,9 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+84"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1390,9 +1390,55 @@ effacer toutes les données
     </message>
 </context>
 <context>
+    <name>OvelaDateBookMonth</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaDateBookMonthHeader</name>
+    <message>
+        <location line="-207"/>
+        <source>January</source>
+        <translation>Janvier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>Décembre</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
+        <location line="-444"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -1429,7 +1475,7 @@ effacer toutes les données
     <message>
         <location line="+1"/>
         <source>protection</source>
-        <translation>protection</translation>
+        <translation>rapport protégé</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1450,12 +1496,12 @@ effacer toutes les données
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>impossible de créer le dossier des sauvegardes %1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>cannot write the backup %1: %2</source>
         <translation>impossible d’écrire la sauvegarde %1 : %2</translation>
     </message>
@@ -1478,12 +1524,12 @@ effacer toutes les données
         <translation>un journal illisible se trouve encore à %1</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+94"/>
         <source>a note is too long to be stored</source>
         <translation>une note est trop longue pour être enregistrée</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-75"/>
         <source>cannot create a file in %1: %2</source>
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
@@ -1498,7 +1544,7 @@ effacer toutes les données
         <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
@@ -1517,27 +1563,17 @@ effacer toutes les données
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+56"/>
-        <location line="+382"/>
-        <location line="+59"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+84"/>
+        <location line="+496"/>
+        <location line="+60"/>
         <location line="+55"/>
-        <location line="+44"/>
+        <location line="+45"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-520"/>
-        <source>View</source>
-        <translation>Affichage</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Tools</source>
-        <translation>Outils</translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location line="-592"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1553,18 +1589,18 @@ n&apos;est pas accessible en écriture.
 Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+415"/>
+        <location line="+39"/>
+        <location line="+502"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-394"/>
+        <location line="-481"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>Choose...</source>
         <translation>Choisir...</translation>
     </message>
@@ -1604,62 +1640,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>Certains jours diffèrent entre ce journal et une autre copie. Ils gardent votre version jusqu’à ce que vous choisissiez.</translation>
     </message>
     <message>
-        <location line="+73"/>
-        <source>Calendar</source>
-        <translation>Calendrier</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Temperature chart</source>
-        <translation>Courbe de température</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Temperature history</source>
-        <translation>Historique des températures</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Goto Today</source>
-        <translation>Aller à aujourd&apos;hui</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Clear Database</source>
-        <translation>Vider le carnet</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Restore from a backup...</source>
-        <translation>Restaurer une sauvegarde...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Preferences ...</source>
-        <translation>Préférences ...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>About ...</source>
-        <translation>À propos ...</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Set Start Cycle Date</source>
-        <translation>Définir le début du cycle</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+191"/>
         <source>Show the month calendar</source>
         <translation>Afficher le calendrier du mois</translation>
     </message>
@@ -1674,7 +1655,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>Lister les températures du mois</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Go to today in the calendar</source>
         <translation>Aller à aujourd&apos;hui dans le calendrier</translation>
     </message>
@@ -1699,7 +1680,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>À propos de ce programme</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Record the selected day</source>
         <translation>Renseigner le jour sélectionné</translation>
     </message>
@@ -1714,7 +1695,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>Le jour sélectionné est le premier jour du cycle en cours</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+74"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1740,7 +1721,7 @@ Celle-ci va maintenant se fermer.</translation>
         <translation>Saisissez le code d&apos;accès&#xa0;:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Invalid password code. Application 
 will now exit</source>
         <translation>Code d&apos;accès incorrect. L&apos;application 
@@ -1788,7 +1769,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Fermer sans enregistrer</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Save a copy as</source>
         <translation>Enregistrer une copie sous</translation>
     </message>
@@ -1805,6 +1786,142 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>La copie n&apos;a pas pu être enregistrée dans
 %1
 %2</translation>
+    </message>
+    <message>
+        <location line="-626"/>
+        <location line="+1"/>
+        <source>Commands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Day</source>
+        <translation>&amp;Jour</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>More commands</source>
+        <translation>Autres commandes</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Save warning</source>
+        <translation>Avertissement d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your entries are not saved</source>
+        <translation>Vos saisies ne sont pas enregistrées</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Try to save the diary again</source>
+        <translation>Réessayer d&apos;enregistrer le carnet</translation>
+    </message>
+    <message>
+        <location line="+181"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Temperature chart</source>
+        <translation>Courbe de &amp;température</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Temperature &amp;history</source>
+        <translation>&amp;Historique des températures</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Previous Month</source>
+        <translation>Mois &amp;précédent</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Next Month</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Goto Today</source>
+        <translation>&amp;Aller à aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>C&amp;lear Database</source>
+        <translation>&amp;Vider le carnet</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Restore from a backup...</source>
+        <translation>&amp;Restaurer une sauvegarde...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Preferences ...</source>
+        <translation>&amp;Préférences ...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;About ...</source>
+        <translation>À pr&amp;opos ...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Set Start Cycle Date</source>
+        <translation>&amp;Définir le début du cycle</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Show the month before</source>
+        <translation>Afficher le mois précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month after</source>
+        <translation>Afficher le mois suivant</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Close the diary</source>
+        <translation>Fermer le carnet</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1923,17 +2040,17 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
     <message>
         <location line="+27"/>
         <source>Change passcode</source>
-        <translation>Changer le code</translation>
+        <translation>Changer le code d&apos;accès</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Clear passcode</source>
-        <translation>Supprimer le code</translation>
+        <translation>Supprimer le code d&apos;accès</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Require pass code at startup</source>
-        <translation>Demander le code au démarrage</translation>
+        <translation>Demander le code d&apos;accès au démarrage</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1950,11 +2067,30 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <source>Fahrenheit F</source>
         <translation>Fahrenheit (°F)</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <location line="+6"/>
+        <source>First Day of the Week</source>
+        <translation>Premier jour de la semaine</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaPreferencesBaseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesBase.cpp" line="+43"/>
+        <source>As in my region</source>
+        <translation>Comme dans ma région</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Security and Other</source>
+        <translation>Sécurité et divers</translation>
+    </message>
 </context>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+91"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Quorin</source>
@@ -1983,19 +2119,19 @@ be between 1 and 8 days!</source>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Ovela</source>
-        <translation>Ovela</translation>
+        <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-51"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>La durée de la phase lutéale doit 
 être comprise entre 12 et 16 jours&#xa0;!</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>Enter password code</source>
         <translation>Saisissez le code d&apos;accès</translation>
     </message>
@@ -2008,7 +2144,7 @@ be between 12 and 16 days!</source>
         <location line="+7"/>
         <source>Sorry, but your passwords 
 must match!</source>
-        <translation>Désolé, les deux codes 
+        <translation>Désolé, les deux codes d&apos;accès 
 doivent être identiques&#xa0;!</translation>
     </message>
 </context>
@@ -2097,7 +2233,7 @@ doivent être identiques&#xa0;!</translation>
     <message>
         <location line="+8"/>
         <source>Protection</source>
-        <translation>Protection</translation>
+        <translation>Rapport protégé</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2136,7 +2272,7 @@ doivent être identiques&#xa0;!</translation>
 <context>
     <name>OvelaTempHistoryWidget</name>
     <message>
-        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+83"/>
+        <location filename="../src/charts/ovela_temphistory_widget.cpp" line="+86"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
@@ -2149,6 +2285,11 @@ doivent être identiques&#xa0;!</translation>
         <location line="+0"/>
         <source>Temperature C</source>
         <translation>Température (°C)</translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>Temperature history</source>
+        <translation>Historique des températures</translation>
     </message>
 </context>
 <context>

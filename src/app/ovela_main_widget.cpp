@@ -2,6 +2,7 @@
 
 #include "settings/Preferences.h"
 #include "calendar/ovela_central_widget.h"
+#include "calendar/ovela_datebookmonth.h"
 #include "charts/ovela_tempchart_widget.h"
 #include "charts/ovela_temphistory_widget.h"
 #include "app/ovela_outside_changes.h"
@@ -17,8 +18,11 @@
 #include "platform/resource.h"
 #include "settings/ovela_journal_location.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -29,8 +33,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -43,6 +49,28 @@ bool quitRequested()
 {
     const QPEApplication *app = QPEApplication::instance();
     return app && app->quitRequested();
+}
+
+// A screen reader reads the save warning as an alert, not as a plain frame.
+QAccessibleInterface *saveWarningAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("QFrame")
+        || object->objectName() != QLatin1String("saveWarning"))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+}
+
+// The buttons of a box one above the other when side by side they would not fit the screen:
+// long texts are cut otherwise, and on a phone the choice that loses data and the one that
+// keeps it could no longer be told apart.
+void stackButtonsOnNarrowScreen(QMessageBox &box)
+{
+    const QScreen *screen = box.screen();
+    auto *buttons = box.findChild<QDialogButtonBox *>();
+    if (!screen || !buttons)
+        return;
+    if (box.sizeHint().width() > screen->availableGeometry().width() * 9 / 10)
+        buttons->setOrientation(Qt::Vertical);
 }
 
 } // namespace
@@ -83,16 +111,34 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     createPages();
 
     toolBar = new QPEToolBar(this);
-    auto *menuBar = new QPEMenuBar(toolBar);
-    viewMenu = new QMenu(tr("View"), this);
-    toolsMenu = new QMenu(tr("Tools"), this);
+    toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    toolBar->setWindowTitle(tr("Commands"));
+    toolBar->setAccessibleName(tr("Commands"));
+    mainMenuBar = new QPEMenuBar(toolBar);
+    mainMenuBar->setObjectName(QStringLiteral("mainMenuBar"));
+    mainMenuBar->setAccessibleName(tr("Menu"));
+    viewMenu = new QMenu(tr("&View"), this);
+    toolsMenu = new QMenu(tr("&Tools"), this);
+    dayMenu = new QMenu(tr("&Day"), this);
+    viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    toolsMenu->setObjectName(QStringLiteral("toolsMenu"));
+    dayMenu->setObjectName(QStringLiteral("dayMenu"));
     createActions();
-    menuBar->addMenu(viewMenu);
-    menuBar->addMenu(toolsMenu);
+    mainMenuBar->addMenu(viewMenu);
+    mainMenuBar->addMenu(toolsMenu);
+    mainMenuBar->addMenu(dayMenu);
     addToolBar(Qt::TopToolBarArea, toolBar);
-    // After the tool bar, so that the warning takes a row of its own below the commands.
+    // Every tool bar command can be reached with Tab as well as through the menus.
+    for (QToolButton *button : toolBar->findChildren<QToolButton *>()) {
+        if (button->defaultAction() && !button->defaultAction()->menu())
+            button->setFocusPolicy(Qt::TabFocus);
+    }
+    // Along the bottom edge, below the pages (see createSaveWarning).
     createSaveWarning();
     createNotice();
+    // The tool bars' own button for the commands that do not fit, named for a screen reader.
+    for (QToolButton *more : findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More commands"));
 
     OvelaDatabase loaded;
     const OvelaJournalFile::LoadResult loadResult = journalFile->load(loaded);
@@ -117,7 +163,13 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
 
 void OvelaMainWindow::createSaveWarning()
 {
-    // A bar of its own under the tool bar, where it cannot be missed; hidden while saving works.
+    // A bar of its own along the bottom edge, hidden while saving works. Below the pages
+    // rather than above them: shown, it must not push the calendar down under her finger.
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(saveWarningAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("saveWarningBar"));
     bar->setMovable(false);
@@ -125,8 +177,10 @@ void OvelaMainWindow::createSaveWarning()
     // It shows itself when a save fails; the user must not be able to hide it.
     bar->toggleViewAction()->setVisible(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setWindowTitle(tr("Save warning"));
     saveWarningBar = new QFrame(bar);
     saveWarningBar->setObjectName(QStringLiteral("saveWarning"));
+    saveWarningBar->setAccessibleName(tr("Your entries are not saved"));
     saveWarningBar->setFrameShape(QFrame::StyledPanel);
     saveWarningBar->setAutoFillBackground(true);
     // Its own colours, readable under a light or a dark desktop palette alike.
@@ -149,10 +203,10 @@ void OvelaMainWindow::createSaveWarning()
             journalSaver->markChanged();
         journalSaver->saveNow();
     });
+    retry->setAccessibleDescription(tr("Try to save the diary again"));
     saveWarningBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(saveWarningBar);
-    addToolBarBreak(Qt::TopToolBarArea);
-    addToolBar(Qt::TopToolBarArea, bar);
+    addToolBar(Qt::BottomToolBarArea, bar);
     bar->hide();
     connect(journalSaver, &OvelaJournalSaver::saved, bar, &QWidget::hide);
 }
@@ -164,7 +218,14 @@ void OvelaMainWindow::showSaveFailure(const QString &reason)
     saveWarningText->setText(tr("Your entries are not saved. The diary %1 could not be written: "
                                 "%2")
                                  .arg(journalFile->path(), reason));
+    saveWarningBar->setAccessibleDescription(saveWarningText->text());
+    const bool wasShown = !saveWarningBar->parentWidget()->isHidden();
     saveWarningBar->parentWidget()->show();
+    // Announced once when it appears, not again with each retry that fails.
+    if (!wasShown) {
+        QAccessibleEvent alert(saveWarningBar, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void OvelaMainWindow::createNotice()
@@ -303,86 +364,165 @@ QStackedWidget *OvelaMainWindow::pageStack() const
 void OvelaMainWindow::createActions()
 {
     // Each action goes into its menu before its tool bar button; the menu bar (placed in the
-    // tool bar when it was made) heads the buttons.
-    auto make = [this](const QString &text, const char *icon, bool toggle) {
+    // tool bar when it was made) heads the buttons. Every command has a menu entry with a
+    // mnemonic, and those used often a shortcut of their own.
+    auto make = [this](const QString &text, const char *icon, bool toggle, const char *name) {
         auto *action = new QAction(text, this);
         if (icon)
             action->setIcon(QIcon(Resource::loadPixmap(QLatin1String(icon))));
         action->setCheckable(toggle);
+        action->setObjectName(QLatin1String(name));
+        // The tool bar shows the command's name without its mnemonic.
+        action->setIconText(QString(text).remove(QLatin1Char('&')));
         return action;
     };
+    // The desktop's own key where it has one, else ours.
+    auto keys = [](QKeySequence::StandardKey standard, const QKeySequence &fallback) {
+        QList<QKeySequence> sequences = QKeySequence::keyBindings(standard);
+        if (sequences.isEmpty())
+            sequences << fallback;
+        return sequences;
+    };
 
-    calendarAction = make(tr("Calendar"), "ovelaZ/calendar-view", true);
+    calendarAction = make(tr("&Calendar"), "ovelaZ/calendar-view", true, "calendarAction");
+    calendarAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     connect(calendarAction, &QAction::triggered, this, &OvelaMainWindow::raiseCalendar);
     viewMenu->addAction(calendarAction);
     toolBar->addAction(calendarAction);
     viewMenu->addSeparator();
 
-    tempChartAction = make(tr("Temperature chart"), "ovelaZ/chart-view", true);
+    tempChartAction = make(tr("&Temperature chart"), "ovelaZ/chart-view", true, "tempChartAction");
+    tempChartAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     connect(tempChartAction, &QAction::triggered, this, &OvelaMainWindow::raiseTempChart);
     viewMenu->addAction(tempChartAction);
     toolBar->addAction(tempChartAction);
 
-    tempHistoryAction = make(tr("Temperature history"), "ovelaZ/history-view", true);
+    tempHistoryAction =
+        make(tr("Temperature &history"), "ovelaZ/history-view", true, "tempHistoryAction");
+    tempHistoryAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
     connect(tempHistoryAction, &QAction::triggered, this, &OvelaMainWindow::raiseTempHistory);
     viewMenu->addAction(tempHistoryAction);
     toolBar->addAction(tempHistoryAction);
+    viewMenu->addSeparator();
 
-    gotoTodayAction = make(tr("Goto Today"), "ovelaZ/gototoday", false);
+    // The month shown on the page in view, whichever page it is.
+    previousMonthAction = make(tr("&Previous Month"), nullptr, false, "previousMonthAction");
+    previousMonthAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    connect(previousMonthAction, &QAction::triggered, this, [this] { stepMonth(-1); });
+    viewMenu->addAction(previousMonthAction);
+    nextMonthAction = make(tr("&Next Month"), nullptr, false, "nextMonthAction");
+    nextMonthAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    connect(nextMonthAction, &QAction::triggered, this, [this] { stepMonth(1); });
+    viewMenu->addAction(nextMonthAction);
+
+    gotoTodayAction = make(tr("&Goto Today"), "ovelaZ/gototoday", false, "gotoTodayAction");
+    gotoTodayAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(gotoTodayAction, &QAction::triggered, calendarWidget, &OvelaCentralWidget::onGotoToday);
     toolsMenu->addAction(gotoTodayAction);
     toolBar->addAction(gotoTodayAction);
 
-    clearDatabaseAction = make(tr("Clear Database"), nullptr, false);
+    clearDatabaseAction = make(tr("C&lear Database"), nullptr, false, "clearDatabaseAction");
     connect(clearDatabaseAction, &QAction::triggered, this, &OvelaMainWindow::onClearDatabase);
     toolsMenu->addAction(clearDatabaseAction);
 
-    restoreAction = make(tr("Restore from a backup..."), nullptr, false);
-    restoreAction->setObjectName(QStringLiteral("restoreAction"));
+    restoreAction = make(tr("&Restore from a backup..."), nullptr, false, "restoreAction");
     connect(restoreAction, &QAction::triggered, this, &OvelaMainWindow::restoreBackup);
     toolsMenu->addAction(restoreAction);
 
-    preferencesAction = make(tr("Preferences ..."), "ovelaZ/preferences", false);
+    preferencesAction =
+        make(tr("&Preferences ..."), "ovelaZ/preferences", false, "preferencesAction");
+    preferencesAction->setShortcuts(
+        keys(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
+    preferencesAction->setMenuRole(QAction::PreferencesRole);
     connect(preferencesAction, &QAction::triggered, calendarWidget,
             &OvelaCentralWidget::onPreferences);
     toolsMenu->addAction(preferencesAction);
     toolsMenu->addSeparator();
 
-    aboutAction = make(tr("About ..."), nullptr, false);
+    aboutAction = make(tr("&About ..."), nullptr, false, "aboutAction");
+    // The program's only help is its About box.
+    aboutAction->setShortcuts(keys(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)));
     connect(aboutAction, &QAction::triggered, this, &OvelaMainWindow::onAbout);
     toolsMenu->addAction(aboutAction);
+    toolsMenu->addSeparator();
 
-    editAction = make(tr("Edit"), "ovelaZ/pencil", false);
+    quitAction = make(tr("&Quit"), nullptr, false, "quitAction");
+    quitAction->setShortcuts(keys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    quitAction->setMenuRole(QAction::QuitRole);
+    // Through the window's close, which asks first when the last save failed.
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    toolsMenu->addAction(quitAction);
+
+    editAction = make(tr("&Edit"), "ovelaZ/pencil", false, "editAction");
+    editAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(editAction, &QAction::triggered, calendarWidget, &OvelaCentralWidget::onEdit);
+    dayMenu->addAction(editAction);
     toolBar->addAction(editAction);
 
-    deleteAction = make(tr("Delete"), "trash", false);
+    deleteAction = make(tr("&Delete"), "trash", false, "deleteAction");
+    deleteAction->setShortcut(QKeySequence::Delete);
+    // Only while the calendar has the keyboard: elsewhere Delete belongs to the text she edits.
+    deleteAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    calendarWidget->addAction(deleteAction);
     connect(deleteAction, &QAction::triggered, calendarWidget, &OvelaCentralWidget::onDelete);
+    dayMenu->addAction(deleteAction);
     toolBar->addAction(deleteAction);
 
-    startCycleAction = make(tr("Set Start Cycle Date"), "ovelaZ/startcycle", false);
+    startCycleAction =
+        make(tr("&Set Start Cycle Date"), "ovelaZ/startcycle", false, "startCycleAction");
     connect(startCycleAction, &QAction::triggered, calendarWidget,
             &OvelaCentralWidget::onStartCycleDate);
+    dayMenu->addSeparator();
+    dayMenu->addAction(startCycleAction);
     toolBar->addAction(startCycleAction);
 
     deleteAction->setEnabled(false);
+
+    // F10 opens the first menu, as on other desktops; Alt alone and Alt with a menu's
+    // mnemonic reach the menu bar through the style.
+    auto *openMenus = new QAction(this);
+    openMenus->setObjectName(QStringLiteral("openMenusAction"));
+    openMenus->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(openMenus, &QAction::triggered, this, [this] {
+        mainMenuBar->setFocus(Qt::ShortcutFocusReason);
+        mainMenuBar->setActiveAction(viewMenu->menuAction());
+    });
+    addAction(openMenus);
 
     // What a tool tip and a screen reader say of each command, beside its name.
     const QPair<QAction *, QString> tips[] = {
         {calendarAction, tr("Show the month calendar")},
         {tempChartAction, tr("Show the month's temperatures as a chart")},
         {tempHistoryAction, tr("List the month's temperatures")},
+        {previousMonthAction, tr("Show the month before")},
+        {nextMonthAction, tr("Show the month after")},
         {gotoTodayAction, tr("Go to today in the calendar")},
         {clearDatabaseAction, tr("Delete every day of the diary")},
         {restoreAction, tr("Go back to the journal as a backup holds it")},
         {preferencesAction, tr("Cycle lengths, goal, temperature scale and pass code")},
         {aboutAction, tr("About this program")},
+        {quitAction, tr("Close the diary")},
         {editAction, tr("Record the selected day")},
         {deleteAction, tr("Delete what the selected day holds")},
         {startCycleAction, tr("The selected day is the first day of the current cycle")},
     };
-    for (const auto &[action, tip] : tips)
-        action->setToolTip(tip);
+    for (const auto &[action, tip] : tips) {
+        // The tip names the key too, so the tool bar teaches it.
+        const QString key = action->shortcut().toString(QKeySequence::NativeText);
+        action->setToolTip(key.isEmpty() ? tip : tr("%1 (%2)").arg(tip, key));
+    }
+}
+
+void OvelaMainWindow::stepMonth(int step)
+{
+    QWidget *page = widgetStack->currentWidget();
+    auto *header = page ? page->findChild<OvelaDateBookMonthHeader *>() : nullptr;
+    if (!header)
+        return;
+    if (step < 0)
+        header->monthBack();
+    else
+        header->monthForward();
 }
 
 void OvelaMainWindow::raiseLastWidget()
@@ -494,8 +634,9 @@ bool OvelaMainWindow::authenticate(const Preferences &preferences)
         return true;
     const QString answer = Password::getPassword(tr("Enter password code:"));
     if (answer != stored) {
-        // A quit that ended the entry is not a wrong answer.
-        if (!quitRequested())
+        // A quit that ended the entry is not a wrong answer, and neither is Cancel: she chose
+        // not to open the diary, and the window closes without blaming a code she never gave.
+        if (!quitRequested() && !answer.isNull())
             QMessageBox::critical(nullptr, tr("Quorin"),
                                   tr("Invalid password code. Application \nwill now exit"));
         return false;
@@ -565,6 +706,7 @@ void OvelaMainWindow::closeEvent(QCloseEvent *event)
         discard->setObjectName(QStringLiteral("discardButton"));
         box.setDefaultButton(retry);
         box.setEscapeButton(cancel);
+        stackButtonsOnNarrowScreen(box);
         box.exec();
         if (box.clickedButton() == retry) {
             journalSaver->markChanged();

@@ -20,6 +20,7 @@ class QCloseEvent;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPEMenuBar;
 class QPEToolBar;
 class QStackedWidget;
 
@@ -94,6 +95,8 @@ private:
     void showSaveFailure(const QString &reason);
     bool saveCopyAs();
     void createActions();
+    // Shows the month before (step < 0) or after on the page in view.
+    void stepMonth(int step);
     void raiseLastWidget();
     void showPage(int id);
 
@@ -109,6 +112,8 @@ private:
     QPEToolBar *toolBar = nullptr;
     QMenu *viewMenu = nullptr;
     QMenu *toolsMenu = nullptr;
+    QMenu *dayMenu = nullptr;
+    QPEMenuBar *mainMenuBar = nullptr;
     OvelaCentralWidget *calendarWidget = nullptr;
     // Made on first need (see ensurePage), also from the const accessors.
     mutable OvelaTempChartWidget *tempChartWidget = nullptr;
@@ -120,6 +125,9 @@ private:
     QAction *clearDatabaseAction = nullptr;
     QAction *preferencesAction = nullptr;
     QAction *aboutAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *previousMonthAction = nullptr;
+    QAction *nextMonthAction = nullptr;
     QAction *editAction = nullptr;
     QAction *deleteAction = nullptr;
     QAction *startCycleAction = nullptr;

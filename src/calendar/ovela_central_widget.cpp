@@ -24,6 +24,8 @@ OvelaCentralWidget::OvelaCentralWidget(OvelaCalendar *cal, Preferences &prefs, Q
     copyPeriodLengths();
 
     month = new OvelaDateBookMonth(this, "OvelaDateBookMonth", calendar, false);
+    // The diary's own first weekday, or the locale's until she chooses one.
+    month->slotWeekChange(preferences.weekStartsMonday());
     layout->addWidget(month);
 
     connect(calendar, &OvelaDatabase::onClearDatabase, this, &OvelaCentralWidget::onClearDatabase);
@@ -100,6 +102,7 @@ void OvelaCentralWidget::onPreferences()
     if (dialog.validate())
         dialog.setupPreferences(preferences);
     copyPeriodLengths();
+    month->slotWeekChange(preferences.weekStartsMonday());
     month->redraw();
 }
 

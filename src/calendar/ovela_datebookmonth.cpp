@@ -8,10 +8,14 @@
 #include "platform/resource.h"
 #include "settings/Preferences.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -21,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStyleOptionHeader>
 #include <QToolButton>
@@ -366,7 +371,11 @@ OvelaDayItemMonth *OvelaDateBookMonthTable::dayItem(int row, int col) const
 
 QSize OvelaDateBookMonthTable::minimumSizeHint() const
 {
-    return sizeHint();
+    // On a narrow screen (a phone upright, large text) the seven columns share what there is.
+    QSize hint = sizeHint();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        hint.setWidth(qMin(hint.width(), screen->availableGeometry().width() - 8));
+    return hint;
 }
 
 void OvelaDateBookMonthTable::keyPressEvent(QKeyEvent *e)
@@ -522,21 +531,25 @@ OvelaDateBookMonthHeader::OvelaDateBookMonthHeader(QWidget *parent, const char *
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto makeButton = [this, layout](const char *buttonName) {
+    // Tab reaches the arrows too; a screen reader names them by what they do.
+    auto makeButton = [this, layout](const char *buttonName, const QString &name) {
         auto *button = new QToolButton(this);
         button->setObjectName(QLatin1String(buttonName));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setAutoRaise(true);
+        button->setAccessibleName(name);
+        button->setToolTip(name);
         layout->addWidget(button);
         return button;
     };
 
-    firstButton = makeButton("firstButton");
-    backButton = makeButton("backButton");
+    firstButton = makeButton("firstButton", tr("January"));
+    backButton = makeButton("backButton", tr("Previous month"));
 
     monthCombo = new QComboBox(this);
     monthCombo->setObjectName(QStringLiteral("monthCombo"));
     monthCombo->setEditable(false);
+    monthCombo->setAccessibleName(tr("Month"));
     for (int m = 1; m <= 12; ++m)
         monthCombo->addItem(Calendar::nameOfMonth(m));
     layout->addWidget(monthCombo, 1);
@@ -545,13 +558,44 @@ OvelaDateBookMonthHeader::OvelaDateBookMonthHeader(QWidget *parent, const char *
     yearSpin->setObjectName(QStringLiteral("yearSpin"));
     yearSpin->setRange(1970, 2037);
     yearSpin->setSingleStep(1);
+    yearSpin->setAccessibleName(tr("Year"));
     layout->addWidget(yearSpin);
 
-    forwardButton = makeButton("forwardButton");
-    lastButton = makeButton("lastButton");
+    forwardButton = makeButton("forwardButton", tr("Next month"));
+    lastButton = makeButton("lastButton", tr("December"));
     paintArrows();
+    // Big enough for a finger on a phone or a touch screen.
+    const int target = QPEApplication::touchTargetSize();
     for (QToolButton *button : {firstButton, backButton, forwardButton, lastButton})
-        button->setFixedSize(button->sizeHint());
+        button->setFixedSize(button->sizeHint().expandedTo(QSize(target, target)));
+    if (target > 0) {
+        monthCombo->setMinimumHeight(target);
+        yearSpin->setMinimumHeight(target);
+        // Its arrows would be half a finger high; the month arrows beside it cross the years.
+        yearSpin->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        yearSpin->setAlignment(Qt::AlignCenter);
+    }
+    // A phone held upright with large text has no room for the strip on one row: the month
+    // and its arrows above, the year and the year's ends below.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && layout->minimumSize().width() > screen->availableGeometry().width() - 8) {
+        delete layout;
+        auto *rows = new QGridLayout(this);
+        rows->setContentsMargins(0, 0, 0, 0);
+        rows->setSpacing(0);
+        rows->addWidget(backButton, 0, 0);
+        rows->addWidget(monthCombo, 0, 1);
+        rows->addWidget(forwardButton, 0, 2);
+        rows->addWidget(firstButton, 1, 0);
+        rows->addWidget(yearSpin, 1, 1);
+        rows->addWidget(lastButton, 1, 2);
+        rows->setColumnStretch(1, 1);
+        QWidget::setTabOrder(backButton, monthCombo);
+        QWidget::setTabOrder(monthCombo, forwardButton);
+        QWidget::setTabOrder(forwardButton, firstButton);
+        QWidget::setTabOrder(firstButton, yearSpin);
+        QWidget::setTabOrder(yearSpin, lastButton);
+    }
 
     connect(monthCombo, &QComboBox::activated, this, &OvelaDateBookMonthHeader::updateDate);
     connect(yearSpin, &QSpinBox::valueChanged, this, &OvelaDateBookMonthHeader::updateDate);
@@ -660,6 +704,19 @@ void OvelaDateBookMonthHeader::monthForward()
 
 // ---------------------------------------------------------------------------------------------
 
+namespace {
+
+// The month view holds the keyboard for its grid; a screen reader reads it as a group named
+// "Calendar", its description the selected day, rather than as a nameless client area.
+QAccessibleInterface *monthViewAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("OvelaDateBookMonth"))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+}
+
+} // namespace
+
 OvelaDateBookMonth::OvelaDateBookMonth(QWidget *parent, const char *name, OvelaCalendar *calendar,
                                        bool autoClose)
     : QWidget(parent)
@@ -686,6 +743,18 @@ OvelaDateBookMonth::OvelaDateBookMonth(QWidget *parent, const char *name, OvelaC
 
     header->setFocusPolicy(Qt::NoFocus);
     table->setFocusPolicy(Qt::NoFocus);
+    // The view takes the keys for the grid: a screen reader reads it by name with the day.
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(monthViewAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
+    setAccessibleName(tr("Calendar"));
+    table->setAccessibleName(tr("Days of the month"));
+    setAccessibleDescription(QLocale().toString(selectedDate(), QLocale::LongFormat));
+    connect(this, &OvelaDateBookMonth::selectedDateChanged, this, [this](const QDate &date) {
+        setAccessibleDescription(QLocale().toString(date, QLocale::LongFormat));
+    });
 
     connect(header, &OvelaDateBookMonthHeader::dateChanged, this,
             qOverload<int, int>(&OvelaDateBookMonth::setDate));

@@ -141,6 +141,10 @@ public:
 
     void setDate(int year, int month);
 
+    // The month before and after, across the turn of the year (the arrows' commands).
+    void monthBack();
+    void monthForward();
+
 signals:
     void dateChanged(int year, int month);
 
@@ -153,8 +157,6 @@ private:
     void updateDate();
     void firstMonth();
     void lastMonth();
-    void monthBack();
-    void monthForward();
 
     QToolButton *firstButton = nullptr;
     QToolButton *backButton = nullptr;

@@ -48,6 +48,9 @@ OvelaTempHistoryWidget::OvelaTempHistoryWidget(OvelaCalendar *calendar, Preferen
             table->setItem(row, column, new QTableWidgetItem);
     }
     table->setWordWrap(false);
+    // Tab leaves the list for the next control; the arrow keys move through its cells.
+    table->setTabKeyNavigation(false);
+    table->setAccessibleName(tr("Temperature history"));
     box->addWidget(table, 1);
 
     connect(header, &OvelaDateBookMonthHeader::dateChanged, this,

@@ -1,5 +1,6 @@
 #include "dialogs/OvelaPreferencesBase.h"
 
+#include <QLocale>
 #include <QTabBar>
 
 #include <iterator>
@@ -29,14 +30,23 @@ OvelaPreferencesBaseDialog::OvelaPreferencesBaseDialog(QWidget *parent, const ch
     QWidget *const order[] = {ebCyclePeriod,     ebFertilePeriod,   ebMenstrualPeriod,
                               ebLuterPhaseLength, btnAvoidPregnancy, btnConceiveChild,
                               btnConceiveGirl,   btnConceiveBoy,    btnCelsius,
-                              btnFarenheit,      TabWidget4->tabBar(), btnChangePasscode,
-                              btnClearPasscode,  cbPasscodeStartup};
+                              btnFarenheit,      cbFirstWeekday,    TabWidget4->tabBar(),
+                              btnChangePasscode, btnClearPasscode,  cbPasscodeStartup};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
     // The tab widget itself, ahead of its pages in the chain, would hand Tab to its bar a second
     // time: the bar is the only stop (a policy set through the proxy would reach the bar too).
     TabWidget4->setFocusProxy(nullptr);
     TabWidget4->setFocusPolicy(Qt::NoFocus);
+
+    // Until she chooses, the calendar follows the locale's first day of the week.
+    cbFirstWeekday->addItem(tr("As in my region"), 0);
+    cbFirstWeekday->addItem(QLocale().dayName(Qt::Monday), int(Qt::Monday));
+    cbFirstWeekday->addItem(QLocale().dayName(Qt::Sunday), int(Qt::Sunday));
+
+    // The page's label shows its ampersand doubled and two blanks; a screen reader reads words.
+    TabWidget4->tabBar()->setAccessibleTabName(TabWidget4->indexOf(tab_2),
+                                               tr("Security and Other"));
 }
 
 OvelaPreferencesBaseDialog::~OvelaPreferencesBaseDialog() = default;

@@ -73,6 +73,8 @@ void OvelaPreferencesDialog::setupFromPreferences(const Preferences &p)
     if (goal)
         grpMyGoalButtons->button(grpMyGoalButtons->id(goal))->setChecked(true);
 
+    cbFirstWeekday->setCurrentIndex(qMax(0, cbFirstWeekday->findData(p.getFirstWeekday())));
+
     password = p.getPassword();
     cbPasscodeStartup->setChecked(p.getRequirePassword());
     cbPasscodeStartup->setEnabled(!password.isEmpty());
@@ -126,6 +128,8 @@ void OvelaPreferencesDialog::setupPreferences(Preferences &p)
         p.setBirthGoal(Preferences::ConceiveBoy);
     else
         p.setBirthGoal(Preferences::ConceiveChild);
+
+    p.setFirstWeekday(cbFirstWeekday->currentData().toInt());
 
     p.setPassword(password);
     p.setRequirePassword(cbPasscodeStartup->isChecked());

@@ -9,12 +9,16 @@
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QInputDevice>
 #include <QLocale>
 #include <QMetaObject>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QSocketNotifier>
 #include <QWidget>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 
@@ -79,6 +83,17 @@ bool QPEApplication::isHandheldScreen()
         return true;
     const QSize size = screen->availableGeometry().size();
     return qMin(size.width(), size.height()) <= 600;
+}
+
+int QPEApplication::touchTargetSize()
+{
+    if (isHandheldScreen())
+        return 48;
+    const auto devices = QInputDevice::devices();
+    const bool touch = std::any_of(devices.cbegin(), devices.cend(), [](const QInputDevice *d) {
+        return d->type() == QInputDevice::DeviceType::TouchScreen;
+    });
+    return touch ? 40 : 0;
 }
 
 namespace {
@@ -221,6 +236,55 @@ private:
     }
 };
 
+// A form taller or wider than the screen (a phone, a large font) scrolls inside the dialog,
+// the OK and Cancel strip staying in sight below it. Only forms laid out by a box layout.
+void scrollFormOnSmallScreen(QDialog *dialog, const QSize &room)
+{
+    auto *form = qobject_cast<QBoxLayout *>(dialog->layout());
+    if (!form || dialog->findChild<QScrollArea *>(QStringLiteral("qpeDialogScroll")))
+        return;
+    const QSize needed = form->totalMinimumSize();
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return;
+    auto *scroll = new QScrollArea(dialog);
+    scroll->setObjectName(QStringLiteral("qpeDialogScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto *content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("qpeDialogContent"));
+    auto *inner = new QVBoxLayout(content);
+    inner->setContentsMargins(form->contentsMargins());
+    inner->setSpacing(form->spacing());
+    QWidget *strip = dialog->findChild<QDialogButtonBox *>(QStringLiteral("qpeDialogButtons"));
+    // Everything but the strip moves into the scrolled part, in its order.
+    for (int i = 0; i < form->count();) {
+        QLayoutItem *item = form->itemAt(i);
+        if (item->widget() && item->widget() == strip) {
+            ++i;
+            continue;
+        }
+        const int stretch = form->stretch(i);
+        item = form->takeAt(i);
+        if (QWidget *w = item->widget()) {
+            inner->addWidget(w, stretch, item->alignment());
+            delete item;
+        } else if (QLayout *l = item->layout()) {
+            l->setParent(nullptr);
+            inner->addLayout(l, stretch);
+        } else {
+            inner->addItem(item);
+        }
+    }
+    scroll->setWidget(content);
+    form->insertWidget(0, scroll, 1);
+    // The control Tab reaches is scrolled into sight.
+    QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll, content](QWidget *, QWidget *now) {
+        if (now && content->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now);
+    });
+}
+
 } // namespace
 
 int QPEApplication::execDialog(QDialog *dialog)
@@ -229,6 +293,10 @@ int QPEApplication::execDialog(QDialog *dialog)
         return QDialog::Rejected;
     if (!dialog->findChild<QDialogButtonBox *>(QStringLiteral("qpeDialogButtons")))
         new DialogControls(dialog);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        // Room for the window manager's title bar and frame.
+        scrollFormOnSmallScreen(dialog, screen->availableGeometry().size() - QSize(16, 48));
+    }
     if (isHandheldScreen()) {
         dialog->setWindowState(dialog->windowState() | Qt::WindowMaximized);
         return dialog->exec();

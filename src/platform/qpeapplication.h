@@ -32,6 +32,10 @@ public:
     // True when the screen is no bigger than a handheld's.
     static bool isHandheldScreen();
 
+    // The least height and width, in logical pixels, of a control to be tapped: 48 on a
+    // handheld-sized screen, 40 with a touch screen, 0 (the style's own size) otherwise.
+    static int touchTargetSize();
+
     // The application object of this program, or null when there is none (plain QApplication
     // in some tests).
     static QPEApplication *instance();

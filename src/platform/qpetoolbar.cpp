@@ -1,5 +1,6 @@
 #include "platform/qpetoolbar.h"
 
+#include "platform/qpeapplication.h"
 #include "platform/resource.h"
 
 #include <QAction>
@@ -45,6 +46,53 @@ public:
                 return images;
         }
         return QProxyStyle::standardIcon(icon, option, widget);
+    }
+
+    // Alt alone, and Alt with a menu's mnemonic, reach the menu bar in every style.
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // On a phone or a touch screen every control is big enough for a finger.
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        const int target = QPEApplication::touchTargetSize();
+        if (target <= 0)
+            return result;
+        switch (type) {
+        case CT_ToolButton:
+            return result.expandedTo(QSize(target, target));
+        case CT_PushButton:
+            // A handheld's row of keys or buttons shares a narrow screen: no wider than the
+            // text needs (the desktop styles' least width would push the last ones off it).
+            if (QPEApplication::isHandheldScreen()) {
+                const int padding = 2 * (pixelMetric(PM_ButtonMargin, option, widget)
+                                         + pixelMetric(PM_DefaultFrameWidth, option, widget));
+                result.setWidth(qMin(result.width(), size.width() + padding));
+            }
+            return result.expandedTo(QSize(target, target));
+        case CT_CheckBox:
+        case CT_RadioButton:
+        case CT_ComboBox:
+        case CT_SpinBox:
+        case CT_LineEdit:
+        case CT_TabBarTab:
+        case CT_MenuItem:
+            if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+                item && item->menuItemType == QStyleOptionMenuItem::Separator)
+                return result;
+            return result.expandedTo(QSize(0, target));
+        case CT_MenuBarItem:
+            return result.expandedTo(QSize(0, target));
+        default:
+            return result;
+        }
     }
 
 private:

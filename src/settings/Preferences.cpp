@@ -26,13 +26,16 @@ void Preferences::load()
     fertilePeriod = config.readNumEntry(QStringLiteral("FertilePeriod"), 5);
     menstrualPeriod = config.readNumEntry(QStringLiteral("MenstrualPeriod"), 5);
     luterPhaseLength = config.readNumEntry(QStringLiteral("Luteal Phase"), 14);
-    // Out-of-range values are kept as stored; readers treat anything but 1 as Celsius.
-    temperatureFormat =
-        TemperatureFormat(config.readNumEntry(QStringLiteral("Temperature Format"), 1));
+    // Out-of-range values are kept as stored; readers treat anything but 1 as Celsius. A diary
+    // that never stored one takes its locale's.
+    temperatureFormat = TemperatureFormat(config.readNumEntry(
+        QStringLiteral("Temperature Format"), defaultTemperatureFormat(QLocale())));
     birthGoal = BirthGoal(config.readNumEntry(QStringLiteral("Birth Goal"), 1));
     lastViewId = config.readNumEntry(QStringLiteral("Last View Id"), 0);
     password = config.readEntryCrypt(QStringLiteral("PreferencesMain"), QString());
     requirePassword = config.readNumEntry(QStringLiteral("Startup"), 0) != 0;
+    firstWeekday = 0;
+    setFirstWeekday(config.readNumEntry(QStringLiteral("First Weekday"), 0));
 }
 
 void Preferences::save()
@@ -48,6 +51,41 @@ void Preferences::save()
     config.writeEntry(QStringLiteral("Last View Id"), lastViewId);
     config.writeEntryCrypt(QStringLiteral("PreferencesMain"), password);
     config.writeEntry(QStringLiteral("Startup"), requirePassword ? 1 : 0);
+    config.writeEntry(QStringLiteral("First Weekday"), firstWeekday);
+}
+
+void Preferences::setFirstWeekday(int day)
+{
+    // The calendar starts its weeks on Monday or Sunday; anything else follows the locale.
+    firstWeekday = (day == Qt::Monday || day == Qt::Sunday) ? day : 0;
+}
+
+bool Preferences::weekStartsMonday() const
+{
+    if (firstWeekday != 0)
+        return firstWeekday == Qt::Monday;
+    return QLocale().firstDayOfWeek() == Qt::Monday;
+}
+
+Preferences::TemperatureFormat Preferences::defaultTemperatureFormat(const QLocale &locale)
+{
+    switch (locale.territory()) {
+    // Their locales measure in metres, their thermometers in Fahrenheit.
+    case QLocale::PuertoRico:
+    case QLocale::Guam:
+    case QLocale::UnitedStatesVirginIslands:
+    case QLocale::AmericanSamoa:
+    case QLocale::NorthernMarianaIslands:
+    case QLocale::UnitedStatesOutlyingIslands:
+        return Fahrenheit;
+    // Their locales count as US-imperial, yet body temperatures are taken in Celsius.
+    case QLocale::Liberia:
+    case QLocale::Myanmar:
+        return Celsius;
+    default:
+        // The measurement system follows LC_MEASUREMENT where the system sets it apart.
+        return locale.measurementSystem() == QLocale::ImperialUSSystem ? Fahrenheit : Celsius;
+    }
 }
 
 void Preferences::setTemperatureFormat(Preferences::TemperatureFormat format)

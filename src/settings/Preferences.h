@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QLocale>
 #include <QString>
 
 // The user's settings for one run: loaded from the "ovelaZ" store when constructed, written
@@ -40,6 +41,16 @@ public:
     bool getRequirePassword() const { return requirePassword; }
     void setRequirePassword(bool value) { requirePassword = value; }
 
+    // The first column of the calendar: Qt::Monday or Qt::Sunday as she chose it, or 0 while
+    // she has not chosen, when it follows the locale.
+    int getFirstWeekday() const { return firstWeekday; }
+    void setFirstWeekday(int day);
+    bool weekStartsMonday() const;
+
+    // What a new diary starts with in this locale: Fahrenheit in the United States and its
+    // territories, Celsius elsewhere.
+    static TemperatureFormat defaultTemperatureFormat(const QLocale &locale);
+
     // False after a run that must leave the store untouched (a wrong pass code at start-up).
     void setSaveOnExit(bool value) { saveOnExit = value; }
 
@@ -52,10 +63,11 @@ private:
     int fertilePeriod = 5;
     int menstrualPeriod = 5;
     int luterPhaseLength = 14;
-    TemperatureFormat temperatureFormat = Fahrenheit;
+    TemperatureFormat temperatureFormat = Celsius;
     BirthGoal birthGoal = ConceiveChild;
     QString password;
     int lastViewId = 0;
     bool requirePassword = false;
+    int firstWeekday = 0;
     bool saveOnExit = true;
 };

@@ -58,7 +58,7 @@ private slots:
             if (!action || action->menu())
                 continue;
             ++buttons;
-            QCOMPARE(accessible(button, QAccessible::Name), action->text());
+            QCOMPARE(accessible(button, QAccessible::Name), action->iconText());
             const QString description = accessible(button, QAccessible::Description);
             QVERIFY2(!description.isEmpty() && description != action->text(),
                      qPrintable(action->text()));

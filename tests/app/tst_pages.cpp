@@ -79,14 +79,14 @@ private:
         QAction *button(const QString &text) const
         {
             for (QAction *a : toolButtons())
-                if (a->text() == text)
+                if (a->iconText() == text)
                     return a;
             return nullptr;
         }
         QAction *tool(const QString &text) const
         {
             for (QAction *a : menus().at(1)->actions())
-                if (a->text() == text)
+                if (a->iconText() == text)
                     return a;
             return nullptr;
         }
@@ -97,7 +97,7 @@ static QStringList texts(const QList<QAction *> &actions)
 {
     QStringList list;
     for (QAction *a : actions)
-        list << (a->isSeparator() ? QStringLiteral("--") : a->text());
+        list << (a->isSeparator() ? QStringLiteral("--") : a->iconText()); // without its mnemonic
     return list;
 }
 
@@ -105,14 +105,19 @@ void TstPages::menusAndToolBarRead()
 {
     Window w;
     const QList<QMenu *> menus = w.menus();
-    QCOMPARE(menus.size(), 2);
-    QCOMPARE(menus.at(0)->title(), QStringLiteral("View"));
-    QCOMPARE(menus.at(1)->title(), QStringLiteral("Tools"));
+    // The two menus of old, each with a mnemonic, and the day's commands in a third.
+    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus.at(0)->title(), QStringLiteral("&View"));
+    QCOMPARE(menus.at(1)->title(), QStringLiteral("&Tools"));
+    QCOMPARE(menus.at(2)->title(), QStringLiteral("&Day"));
     QCOMPARE(texts(menus.at(0)->actions()),
-             QStringList({"Calendar", "--", "Temperature chart", "Temperature history"}));
+             QStringList({"Calendar", "--", "Temperature chart", "Temperature history", "--",
+                          "Previous Month", "Next Month"}));
     QCOMPARE(texts(menus.at(1)->actions()),
              QStringList({"Goto Today", "Clear Database", "Restore from a backup...",
-                          "Preferences ...", "--", "About ..."}));
+                          "Preferences ...", "--", "About ...", "--", "Quit"}));
+    QCOMPARE(texts(menus.at(2)->actions()),
+             QStringList({"Edit", "Delete", "--", "Set Start Cycle Date"}));
 
     // The menu bar first, then the seven buttons in order, each with an icon.
     QToolBar *bar = w.window->findChild<QPEToolBar *>();

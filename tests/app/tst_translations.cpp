@@ -34,14 +34,16 @@ private slots:
         QStringList menus;
         for (QAction *menu : window.findChild<QPEMenuBar *>()->actions())
             menus << menu->text();
-        QCOMPARE(menus, (QStringList{QStringLiteral("Ansicht"), QStringLiteral("Extras")}));
+        QCOMPARE(menus, (QStringList{QStringLiteral("&Ansicht"), QStringLiteral("E&xtras"),
+                                     QStringLiteral("&Tag")}));
 
         QAction *edit = nullptr;
         for (QAction *a : window.findChild<QPEToolBar *>()->actions())
-            if (a->text() == QStringLiteral("Bearbeiten"))
+            if (a->iconText() == QStringLiteral("Bearbeiten"))
                 edit = a;
         QVERIFY(edit);
-        QCOMPARE(edit->toolTip(), QStringLiteral("Einträge für den ausgewählten Tag erfassen"));
+        // The tip names the key in German too.
+        QCOMPARE(edit->toolTip(), QStringLiteral("Einträge für den ausgewählten Tag erfassen (Strg+E)"));
 
         // The day dialog: its labels, its date line in the long German form, Qt's own Cancel.
         QString date;

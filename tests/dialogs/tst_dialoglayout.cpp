@@ -4,11 +4,15 @@
 
 #include "settings/Preferences.h"
 #include "core/ovela_record_entry.h"
+#include "platform/password.h"
 #include "platform/qpeapplication.h"
+#include "platform/qpetoolbar.h"
 #include "support/modal.h"
 #include "support/testhome.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QScreen>
 #include <QCheckBox>
 #include <QTabWidget>
 #include <QLabel>
@@ -136,10 +140,14 @@ private slots:
     void nothingClipped();
     void tabOrder_data();
     void tabOrder();
+    void fitsAPhone_data();
+    void fitsAPhone();
 };
 
 void TstDialogLayout::initTestCase()
 {
+    // The program's own style, as the window sets it before any dialog opens.
+    QPEToolBar::prepareStyle();
     // The font Qt picks on a Debian desktop without a platform theme.
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     if (QFontInfo(QApplication::font()).family() != QLatin1String("DejaVu Sans")) {
@@ -195,7 +203,7 @@ void TstDialogLayout::tabOrder_data()
                        "Cancel"};
     QTest::newRow("preferences, second page")
         << "preferences 2"
-        << QStringList{"btnFarenheit", "qt_tabwidget_tabbar", "btnChangePasscode", "btnClearPasscode",
+        << QStringList{"btnFarenheit", "cbFirstWeekday", "qt_tabwidget_tabbar", "btnChangePasscode", "btnClearPasscode",
                        "cbPasscodeStartup", "OK", "Cancel"};
 }
 
@@ -220,6 +228,86 @@ void TstDialogLayout::tabOrder()
     });
     QPEApplication::execDialog(dialog.get()); // adds the OK and Cancel strip, as callers do
     QCOMPARE(seen.join(u' '), chain.join(u' '));
+}
+
+void TstDialogLayout::fitsAPhone_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<qreal>("scale");
+    for (const char *which : {"day", "preferences", "preferences 2", "about", "passcode"}) {
+        QTest::addRow("%s dialog", which) << QString::fromLatin1(which) << 1.0;
+        // What QT_FONT_DPI=168 makes of the default font.
+        QTest::addRow("%s dialog, large font", which) << QString::fromLatin1(which) << 1.75;
+    }
+}
+
+// On a 360 x 720 phone screen every dialog lies on the screen, and every control in it can be
+// seen: inside the dialog, or inside a part of it that scrolls.
+void TstDialogLayout::fitsAPhone()
+{
+    QFETCH(QString, which);
+    QFETCH(qreal, scale);
+    const QScreen *phone = QGuiApplication::primaryScreen();
+    const QRect screen = phone->availableGeometry();
+    // 360 x 720 device pixels, at 1x or with every size scaled as QT_FONT_DPI=168 scales it.
+    const QSizeF device = QSizeF(screen.size()) * phone->devicePixelRatio();
+    if (qAbs(device.width() - 360) > 2 || qAbs(device.height() - 720) > 2) {
+        QTest::qSkip("runs on the phone-sized screen (tst_dialoglayout_phone)", __FILE__,
+                     __LINE__);
+        return;
+    }
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * scale);
+    QApplication::setFont(large);
+    Preferences preferences;
+    OvelaRecordEntry entry;
+    const bool passcode = which == QLatin1String("passcode");
+    std::unique_ptr<QDialog> dialog =
+        passcode ? nullptr : makeDialog(which.section(QLatin1Char(' '), 0, 0), preferences, entry);
+    QStringList outside;
+    QRect shown;
+    Modal::answer([&](QWidget *w) {
+        auto *d = qobject_cast<QDialog *>(w);
+        if (which.endsWith(QLatin1String(" 2")))
+            d->findChild<QTabWidget *>()->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        shown = d->frameGeometry();
+        // What its layout needs fits in it: a window manager would not squeeze it smaller,
+        // it would leave the rest off the screen.
+        const QSize needed = d->minimumSizeHint();
+        if (needed.width() > d->width() || needed.height() > d->height())
+            outside << QStringLiteral("the dialog needs %1x%2")
+                           .arg(needed.width())
+                           .arg(needed.height());
+        for (QWidget *child : d->findChildren<QWidget *>()) {
+            if (!child->isVisibleTo(d) || child->objectName().startsWith(QLatin1String("qt_"))
+                || child->isWindow())
+                continue;
+            // Inside the dialog, or in the content of a scroll area (reached by scrolling).
+            QWidget *clip = child->parentWidget();
+            while (clip && clip != d && !qobject_cast<QAbstractScrollArea *>(clip->parentWidget()))
+                clip = clip->parentWidget();
+            if (clip != d)
+                continue;
+            const QRect place(child->mapTo(d, QPoint()), child->size());
+            if (!d->rect().contains(place))
+                outside << child->objectName() + QLatin1Char(' ')
+                        + QString::fromLatin1(child->metaObject()->className());
+        }
+        d->reject();
+    });
+    if (passcode)
+        Password::getPassword(QStringLiteral("Enter password code"));
+    else
+        QPEApplication::execDialog(dialog.get());
+    QApplication::setFont(normal);
+    QVERIFY2(screen.contains(shown), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                   .arg(shown.x())
+                                                   .arg(shown.y())
+                                                   .arg(shown.width())
+                                                   .arg(shown.height())));
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
 }
 
 OVELA_TEST_GUI_MAIN(TstDialogLayout)

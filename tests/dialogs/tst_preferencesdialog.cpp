@@ -249,6 +249,7 @@ void TstPreferencesDialog::toPreferences()
 {
     Preferences preferences;
     preferences.setPassword(Password::digest(QStringLiteral("1111")));
+    preferences.setTemperatureFormat(Preferences::Fahrenheit); // so Celsius below is a change
     OvelaPreferencesDialog dialog;
     dialog.setupFromPreferences(preferences);
 

@@ -28,7 +28,11 @@ static QString storePath()
 
 void TstPreferences::firstRunDefaults()
 {
+    // In the United States; elsewhere a new diary starts in Celsius (see tst_access).
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Preferences p;
+    QLocale::setDefault(previous);
     QCOMPARE(p.getCycleLength(), 28);
     QCOMPARE(p.getFertilePeriod(), 5);
     QCOMPARE(p.getMenstrualPeriod(), 5);
@@ -38,6 +42,7 @@ void TstPreferences::firstRunDefaults()
     QCOMPARE(p.getLastViewId(), 0);
     QCOMPARE(p.getRequirePassword(), false);
     QVERIFY(p.getPassword().isEmpty());
+    QCOMPARE(p.getFirstWeekday(), 0); // the locale's until she chooses
 }
 
 void TstPreferences::roundTripThroughTheStore()
@@ -152,6 +157,7 @@ void TstPreferences::storedValuesAreTakenUnchecked()
 void TstPreferences::changeSignals()
 {
     Preferences p;
+    p.setTemperatureFormat(Preferences::Fahrenheit);
     QSignalSpy formatSpy(&p, &Preferences::temperatureFormatChanged);
     QSignalSpy goalSpy(&p, &Preferences::birthGoalChanged);
     Preferences::TemperatureFormat seen = Preferences::Fahrenheit;
@@ -179,7 +185,7 @@ void TstPreferences::everythingWrittenAtEveryOrderlyEnd()
     raw.beginGroup(QStringLiteral("Preferenes"));
     QStringList keys = raw.childKeys();
     keys.sort();
-    QStringList expected = {"Birth Goal", "CycleLength", "FertilePeriod", "Last View Id",
+    QStringList expected = {"Birth Goal", "CycleLength", "FertilePeriod", "First Weekday", "Last View Id",
                             "Luteal Phase", "MenstrualPeriod", "PreferencesMain", "Startup",
                             "Temperature Format"};
     QCOMPARE(keys, expected);
