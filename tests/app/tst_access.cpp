@@ -171,7 +171,7 @@ private slots:
         }
         withoutKey.sort();
         QCOMPARE(withoutKey,
-                 (QStringList{"clearDatabaseAction", "startCycleAction"}));
+                 (QStringList{"clearDatabaseAction", "restoreAction", "startCycleAction"}));
     }
 
     // Tab goes round every control of each page, and each one it stops at has a name and a
