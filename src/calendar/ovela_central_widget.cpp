@@ -95,12 +95,13 @@ void OvelaCentralWidget::onPreferences()
 {
     OvelaPreferencesDialog dialog(this, "PreferencesDialog", true);
     dialog.setupFromPreferences(preferences);
+    // Accepted only with every field valid; refused fields kept the dialog open.
     if (QPEApplication::execDialog(&dialog) != QDialog::Accepted)
         return;
-    // An invalid dialog has shown its message already; the settings keep their old values but
-    // the month is still redrawn.
-    if (dialog.validate())
-        dialog.setupPreferences(preferences);
+    dialog.setupPreferences(preferences);
+    // On disk before anything else happens: a crash or a kill must not take back her OK, a
+    // new pass code above all.
+    preferences.save();
     copyPeriodLengths();
     month->slotWeekChange(preferences.weekStartsMonday());
     month->redraw();

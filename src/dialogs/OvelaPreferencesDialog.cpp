@@ -89,23 +89,45 @@ bool OvelaPreferencesDialog::validate()
 
     QString caption;
     QString message;
+    QLineEdit *wrong = nullptr;
     if (cycle < 23 || cycle > 35) {
         caption = tr("Quorin");
         message = tr("Cycle period length must \nbe between 23 and 35 days!");
+        wrong = ebCyclePeriod;
     } else if (fertile < 1 || fertile > 8) {
         caption = tr("Quorin");
         message = tr("Fertile period length must \nbe between 1 and 8 days!");
+        wrong = ebFertilePeriod;
     } else if (menstrual < 1 || menstrual > 8) {
         caption = tr("Quorin");
         message = tr("Menstrual period length must \nbe between 1 and 8 days!");
+        wrong = ebMenstrualPeriod;
     } else if (luteal < 12 || luteal > 16) {
         caption = tr("Ovela");
         message = tr("Luter Phase length must \nbe between 12 and 16 days!");
+        wrong = ebLuterPhaseLength;
     } else {
         return true;
     }
     QMessageBox::critical(this, caption, message);
+    // Back to the field to mend, on its page.
+    for (QWidget *page = wrong; page; page = page->parentWidget()) {
+        if (TabWidget4->indexOf(page) >= 0) {
+            TabWidget4->setCurrentWidget(page);
+            break;
+        }
+    }
+    wrong->setFocus();
+    wrong->selectAll();
     return false;
+}
+
+void OvelaPreferencesDialog::accept()
+{
+    // A refused field keeps the dialog open with every entry she made, the new pass code
+    // included: closing first would throw them all away.
+    if (validate())
+        OvelaPreferencesBaseDialog::accept();
 }
 
 void OvelaPreferencesDialog::setupPreferences(Preferences &p)

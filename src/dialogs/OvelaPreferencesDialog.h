@@ -8,7 +8,7 @@ class Preferences;
 class QIntValidator;
 
 // Edits the settings. Changes stay in the dialog, the pass code included, until the caller
-// has validated them and calls setupPreferences.
+// calls setupPreferences; it is accepted only with every field valid.
 class OvelaPreferencesDialog : public OvelaPreferencesBaseDialog
 {
     Q_OBJECT
@@ -18,11 +18,16 @@ public:
     ~OvelaPreferencesDialog() override;
 
     void setupFromPreferences(const Preferences &preferences);
+    // Says which field is out of range, and puts the focus there.
     bool validate();
     void setupPreferences(Preferences &preferences);
 
     // The pass code that accepting would store (a digest, never the code itself).
     const QString &pendingPassword() const { return password; }
+
+public slots:
+    // Only with every field in range.
+    void accept() override;
 
 private slots:
     void onClearPasscode();
