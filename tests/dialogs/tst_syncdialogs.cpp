@@ -1,0 +1,523 @@
+#include "dialogs/OvelaBackupsModel.h"
+#include "dialogs/OvelaConflictDialog.h"
+#include "dialogs/OvelaConflictModel.h"
+#include "dialogs/OvelaRestoreDialog.h"
+
+#include "core/ovela_journal_backups.h"
+#include "core/ovela_record_database.h"
+#include "core/qzipfile.h"
+#include "settings/Preferences.h"
+#include "support/testhome.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QTableView>
+
+#include <algorithm>
+#include <iterator>
+#include <memory>
+
+Q_DECLARE_METATYPE(OvelaRecordEntry)
+
+// The conflict and restore dialogs. The whole program runs on a 360x720 phone screen with
+// fonts at 168 dpi (see main below), where both must fit.
+
+namespace {
+
+const QDate day1(2026, 11, 2);
+const QDate day2(2026, 11, 3);
+const QDate day3(2026, 11, 5);
+
+OvelaRecordEntry record(int fluid, int temperature, bool cramps = false,
+                        const QString &note = QString())
+{
+    OvelaRecordEntry entry;
+    entry.setCervicalFluid(fluid);
+    entry.setTemperature(temperature);
+    entry.setCramps(cramps);
+    entry.setNote(note);
+    return entry;
+}
+
+// Three days that differ, and the start-cycle date, as the window would pass them.
+std::unique_ptr<OvelaConflictDialog> threeDays(const Preferences &preferences)
+{
+    const QList<OvelaDayDifference> days{
+        {day1, true, record(2, 11), true, record(0, 0)},
+        {day2, true, record(3, 12, true, QStringLiteral("headache")), true,
+         record(3, 12, false, QStringLiteral("headache, then a long walk in the rain"))},
+        {day3, false, OvelaRecordEntry(), true, record(1, 0)},
+    };
+    return std::make_unique<OvelaConflictDialog>(days, true, QDate(2026, 10, 30),
+                                                 QDate(2026, 11, 1), preferences,
+                                                 QStringLiteral("journal.sync-conflict.ovd"));
+}
+
+QList<QDate> dates(const QStringList &names)
+{
+    QList<QDate> result;
+    for (const QString &name : names)
+        result << (name == QLatin1String("day1")   ? day1
+                   : name == QLatin1String("day2") ? day2
+                                                   : day3);
+    return result;
+}
+
+// Writes a journal of `days` consecutive days ending on `last` into the backups folder under
+// a backup's name.
+void writeBackup(const QString &folder, const QString &name, int days, const QDate &last)
+{
+    OvelaDatabase journal;
+    for (int i = 0; i < days; ++i)
+        journal.setEntry(record(1, 5), last.addDays(-i));
+    QZipFile file(folder + QLatin1Char('/') + name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(journal.save(&file));
+    file.close();
+    QVERIFY(!file.hasWriteError());
+}
+
+void copyFixture(const QString &fixture, const QString &folder, const QString &name)
+{
+    QVERIFY(QFile::copy(QStringLiteral(OVELA_TEST_DATA "/") + fixture,
+                        folder + QLatin1Char('/') + name));
+}
+
+QRect buttonTextRoom(QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+}
+
+// Shown as the window shows it on a phone (maximized): on the screen, nothing sticking out of
+// its parent, every text in the room its widget gives it, and no list or page to scroll
+// sideways.
+void verifyFits(QDialog *dialog)
+{
+    dialog->setWindowState(Qt::WindowMaximized);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    const QRect screen = dialog->screen()->availableGeometry();
+    QVERIFY2(screen.contains(dialog->frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2 on a %3x%4 screen")
+                            .arg(dialog->width())
+                            .arg(dialog->height())
+                            .arg(screen.width())
+                            .arg(screen.height())));
+    QVERIFY(dialog->minimumSizeHint().width() <= screen.width());
+    QVERIFY(dialog->minimumSizeHint().height() <= screen.height());
+    for (QWidget *w : dialog->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(dialog) || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QString name = w->metaObject()->className() + QLatin1Char(' ') + w->objectName();
+        // A scrolling page is as tall as it needs (its width is checked below).
+        if (w->parentWidget()->objectName() != QLatin1String("qt_scrollarea_viewport"))
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()),
+                     qPrintable(name + QStringLiteral(" sticks out of its parent")));
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(name + QStringLiteral(" is too low for its text")));
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            const int needs = button->fontMetrics().horizontalAdvance(
+                QString(button->text()).remove(QLatin1Char('&')));
+            QVERIFY2(needs <= buttonTextRoom(button).width(),
+                     qPrintable(name + QStringLiteral(" is too narrow for its text")));
+        } else if (auto *table = qobject_cast<QTableView *>(w)) {
+            QVERIFY2(table->horizontalHeader()->length() <= table->viewport()->width(),
+                     qPrintable(name + QStringLiteral(" scrolls sideways")));
+            const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+            QFont bold = table->horizontalHeader()->font(); // the current column's is bold
+            bold.setBold(true);
+            const QFontMetrics headerMetrics(bold);
+            for (int column = 0; column < table->model()->columnCount(); ++column) {
+                const QString text = table->model()->headerData(column, Qt::Horizontal).toString();
+                QVERIFY2(headerMetrics.horizontalAdvance(text) + 2 * margin <=
+                             table->horizontalHeader()->sectionSize(column),
+                         qPrintable(name + QStringLiteral(" cuts its header")));
+            }
+            // Each cell's text, wrapped at its width as the delegate wraps it, in its cell.
+            for (int row = 0; row < table->model()->rowCount(); ++row) {
+                for (int column = 0; column < table->model()->columnCount(); ++column) {
+                    const QModelIndex index = table->model()->index(row, column);
+                    const QRect room = table->visualRect(index).adjusted(margin, 0, -margin, 0);
+                    const QRect needs = table->fontMetrics().boundingRect(
+                        QRect(0, 0, room.width(), 100000), Qt::TextWordWrap,
+                        index.data().toString());
+                    QVERIFY2(
+                        needs.width() <= room.width() && needs.height() <= room.height(),
+                        qPrintable(name + QStringLiteral(" cuts row %1 column %2: %3x%4 in %5x%6")
+                                              .arg(row)
+                                              .arg(column)
+                                              .arg(needs.width())
+                                              .arg(needs.height())
+                                              .arg(room.width())
+                                              .arg(room.height())));
+                }
+            }
+        } else if (auto *scroll = qobject_cast<QScrollArea *>(w)) {
+            QVERIFY2(scroll->widget()->width() <= scroll->viewport()->width(),
+                     qPrintable(name + QStringLiteral(" scrolls sideways")));
+        }
+    }
+}
+
+// Alt and the letter, as she presses it; the button it names clicks once it has shown itself
+// pressed.
+void pressMnemonic(QDialog *dialog, char letter)
+{
+    QTest::keyClick(QApplication::focusWidget(), letter, Qt::AltModifier);
+    const auto buttons = dialog->findChildren<QPushButton *>();
+    QTRY_VERIFY(std::none_of(buttons.cbegin(), buttons.cend(),
+                             [](const QPushButton *b) { return b->isDown(); }));
+}
+
+// The names of the controls Tab visits from the focused one, once round.
+QStringList tabChain(QWidget *dialog)
+{
+    QStringList names;
+    QWidget *first = QApplication::focusWidget();
+    QWidget *w = first;
+    for (int i = 0; w && i < 20; ++i) {
+        names << w->objectName();
+        QTest::keyClick(w, Qt::Key_Tab);
+        w = QApplication::focusWidget();
+        if (w == first || !dialog->isAncestorOf(w))
+            break;
+    }
+    return names;
+}
+
+} // namespace
+
+class TstSyncDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void conflictShowsDifferingFields_data();
+    void conflictShowsDifferingFields();
+    void conflictChoices_data();
+    void conflictChoices();
+
+    void restoreListsBackups();
+    void restoreChoosesOnlyReadable();
+
+    void fitsPhone_data();
+    void fitsPhone();
+
+private:
+    std::unique_ptr<Preferences> preferences;
+};
+
+void TstSyncDialogs::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(360, 720) / 1.75);
+}
+
+void TstSyncDialogs::init()
+{
+    TestHome::wipe();
+    preferences = std::make_unique<Preferences>();
+    preferences->setSaveOnExit(false);
+    preferences->setTemperatureFormat(Preferences::Celsius);
+}
+
+void TstSyncDialogs::conflictShowsDifferingFields_data()
+{
+    QTest::addColumn<bool>("mineExists");
+    QTest::addColumn<OvelaRecordEntry>("mine");
+    QTest::addColumn<bool>("theirsExists");
+    QTest::addColumn<OvelaRecordEntry>("theirs");
+    QTest::addColumn<bool>("fahrenheit");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("fluid and temperature")
+        << true << record(2, 11) << true << record(0, 0) << false
+        << QStringList{"Cervical Fluid: Normal Bleeding / Dry", "Basal Temp: 36.50 °C / none"};
+    QTest::newRow("temperature in Fahrenheit")
+        << true << record(6, 1) << true << record(6, 41) << true
+        << QStringList{"Basal Temp: 96.80 °F / 100.80 °F"};
+    OvelaRecordEntry love = record(5, 3, true, QStringLiteral("first line\nsecond"));
+    love.setSex(true);
+    QTest::newRow("a mark and a note")
+        << true << love << true << record(5, 3, true, QStringLiteral("other")) << false
+        << QStringList{"Love: yes / no", "Note: first line \u21b5 second / other"};
+    QTest::newRow("a note only one side has")
+        << true << record(0, 0, false, QStringLiteral("spotting")) << true << record(0, 0) << false
+        << QStringList{"Note: spotting / none"};
+    QTest::newRow("no record here")
+        << false << OvelaRecordEntry() << true << record(4, 21, true) << false
+        << QStringList{"Cervical Fluid: no record / Intermenstrual",
+                       "Basal Temp: no record / 37.00 °C", "Cramps: no record / yes"};
+    QTest::newRow("no record there") << true << record(1, 0) << false << OvelaRecordEntry() << false
+                                     << QStringList{"Cervical Fluid: Slight Bleeding / no record"};
+    QTest::newRow("an empty record against none")
+        << true << OvelaRecordEntry() << false << OvelaRecordEntry() << false
+        << QStringList{"an empty record / no record"};
+    QTest::newRow("codes outside the lists")
+        << true << record(7, 42) << true << record(-1, -5) << false
+        << QStringList{"Cervical Fluid: unknown (7) / unknown (-1)",
+                       "Basal Temp: unknown (42) / unknown (-5)"};
+}
+
+void TstSyncDialogs::conflictShowsDifferingFields()
+{
+    QFETCH(bool, mineExists);
+    QFETCH(OvelaRecordEntry, mine);
+    QFETCH(bool, theirsExists);
+    QFETCH(OvelaRecordEntry, theirs);
+    QFETCH(bool, fahrenheit);
+    QFETCH(QStringList, lines);
+    preferences->setTemperatureFormat(fahrenheit ? Preferences::Fahrenheit : Preferences::Celsius);
+    const QDate day(2026, 12, 24);
+    OvelaConflictDialog dialog({{day, mineExists, mine, theirsExists, theirs}}, false, QDate(),
+                               QDate(), *preferences, QStringLiteral("phone"));
+    const QAbstractItemModel *model = dialog.findChild<QTableView *>("tblDays")->model();
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(model->index(0, 0).data().toString(),
+             QStringLiteral("24/12/2026: Undecided\n") + lines.join(u'\n'));
+}
+
+void TstSyncDialogs::conflictChoices_data()
+{
+    // Rows: 0 the start-cycle date, 1..3 the days. A step selects rows ("rows 1 3") or presses
+    // a button by name, or a key with Alt.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<int>("start"); // 0 undecided, 1 kept, 2 taken
+
+    QTest::newRow("nothing chosen") << QStringList{} << QStringList{} << QStringList{} << 0;
+    QTest::newRow("per day, one left open")
+        << QStringList{"rows 1", "btnTakeOther", "rows 3", "btnKeepMine"} << QStringList{"day1"}
+        << QStringList{"day3"} << 0;
+    QTest::newRow("several rows at once") << QStringList{"rows 0 2 3", "btnTakeOther"}
+                                          << QStringList{"day2", "day3"} << QStringList{} << 2;
+    QTest::newRow("all the other") << QStringList{"btnTakeAllOther"}
+                                   << QStringList{"day1", "day2", "day3"} << QStringList{} << 2;
+    QTest::newRow("all mine, then one changed")
+        << QStringList{"btnKeepAllMine", "rows 2", "btnTakeOther"} << QStringList{"day2"}
+        << QStringList{"day1", "day3"} << 1;
+    QTest::newRow("by keyboard") << QStringList{"key down", "key alt+t", "key alt+a", "key alt+k"}
+                                 << QStringList{} << QStringList{"day1", "day2", "day3"} << 1;
+    QTest::newRow("by keyboard, the selected only")
+        << QStringList{"key down", "key down", "key alt+m"} << QStringList{} << QStringList{"day2"}
+        << 0;
+}
+
+void TstSyncDialogs::conflictChoices()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, taken);
+    QFETCH(QStringList, kept);
+    QFETCH(int, start);
+    std::unique_ptr<OvelaConflictDialog> dialog = threeDays(*preferences);
+    auto *table = dialog->findChild<QTableView *>("tblDays");
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    for (const QString &step : std::as_const(steps)) {
+        const QStringList words = step.split(u' ');
+        if (words.first() == QLatin1String("rows")) {
+            table->clearSelection();
+            for (const QString &row : words.mid(1))
+                table->selectionModel()->select(table->model()->index(row.toInt(), 0),
+                                                QItemSelectionModel::Select |
+                                                    QItemSelectionModel::Rows);
+        } else if (words.first() == QLatin1String("key")) {
+            if (words[1] == QLatin1String("down"))
+                QTest::keyClick(table, Qt::Key_Down);
+            else
+                pressMnemonic(dialog.get(), words[1].back().toLatin1());
+        } else {
+            auto *button = dialog->findChild<QPushButton *>(step);
+            QVERIFY2(button && button->isEnabled(), qPrintable(step));
+            button->click();
+        }
+    }
+    dialog->findChild<QPushButton *>("btnClose")->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->takenFromOther(), dates(taken));
+    QCOMPARE(dialog->keptMine(), dates(kept));
+    QCOMPARE(dialog->startKept(), start == 1);
+    QCOMPARE(dialog->startTakenFromOther(), start == 2);
+    // What the list shows follows the choice.
+    for (const QDate &day : dates(taken)) {
+        const int row = int(QList<QDate>{day1, day2, day3}.indexOf(day)) + 1;
+        QVERIFY(table->model()
+                    ->index(row, 0)
+                    .data()
+                    .toString()
+                    .section(u'\n', 0, 0)
+                    .endsWith(QLatin1String(": Take the other")));
+    }
+}
+
+void TstSyncDialogs::restoreListsBackups()
+{
+    const QString folder = TestHome::dataHome() + QStringLiteral("/ovelaZ/backups");
+    QVERIFY(QDir().mkpath(folder));
+    writeBackup(folder, QStringLiteral("journal-20261201-100000-session.ovd"), 3,
+                QDate(2026, 11, 30));
+    writeBackup(folder, QStringLiteral("journal-20261204-080000-companion.ovd"), 40,
+                QDate(2026, 12, 3));
+    copyFixture(QStringLiteral("empty.ovd"), folder,
+                QStringLiteral("journal-20261205-090000-daily.ovd"));
+    copyFixture(QStringLiteral("truncated-gzip.ovd"), folder,
+                QStringLiteral("journal-20261203-120000-merge.ovd"));
+    copyFixture(QStringLiteral("one-entry.ovd"), folder,
+                QStringLiteral("journal-20261202-070000-conflict.ovd"));
+
+    OvelaJournalBackups backups(folder);
+    OvelaRestoreDialog dialog(backups);
+    const QAbstractItemModel *model = dialog.findChild<QTableView *>("tblBackups")->model();
+    struct Expected
+    {
+        const char *file;
+        const char *made;
+        bool readable;
+        int days;
+        QDate last;
+        const char *holds;
+    };
+    const Expected expected[] = {
+        {"20261205-090000-daily", "05/12/2026 09:00\nA daily copy", true, 0, QDate(), "No days"},
+        {"20261204-080000-companion", "04/12/2026 08:00\nBefore a change by ovela-journal", true,
+         40, QDate(2026, 12, 3), "40 days\nlast: 03/12/2026"},
+        {"20261203-120000-merge", "03/12/2026 12:00\nBefore a merge from outside", false, 0,
+         QDate(), "Cannot be read"},
+        {"20261202-070000-conflict", "02/12/2026 07:00\nA sync program's conflict copy", true, 1,
+         QDate(2000, 1, 1), "1 day\nlast: 01/01/2000"},
+        {"20261201-100000-session", "01/12/2026 10:00\nThe start of a session", true, 3,
+         QDate(2026, 11, 30), "3 days\nlast: 30/11/2026"},
+    };
+    QCOMPARE(model->rowCount(), int(std::size(expected)));
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const Expected &e = expected[row];
+        const QModelIndex made = model->index(row, OvelaBackupsModel::MadeColumn);
+        const QModelIndex holds = model->index(row, OvelaBackupsModel::ContentColumn);
+        QVERIFY(made.data(OvelaBackupsModel::PathRole).toString().contains(QLatin1String(e.file)));
+        QCOMPARE(made.data().toString(), QString::fromUtf8(e.made));
+        QCOMPARE(holds.data().toString(), QString::fromUtf8(e.holds));
+        QCOMPARE(made.data(OvelaBackupsModel::ReadableRole).toBool(), e.readable);
+        QCOMPARE(made.data(OvelaBackupsModel::DayCountRole).toInt(), e.days);
+        QCOMPARE(made.data(OvelaBackupsModel::LastDayRole).toDate(), e.last);
+    }
+}
+
+void TstSyncDialogs::restoreChoosesOnlyReadable()
+{
+    const QString folder = TestHome::dataHome() + QStringLiteral("/ovelaZ/backups");
+    QVERIFY(QDir().mkpath(folder));
+    copyFixture(QStringLiteral("wrong-magic.ovd"), folder,
+                QStringLiteral("journal-20261205-090000-daily.ovd"));
+    copyFixture(QStringLiteral("one-entry.ovd"), folder,
+                QStringLiteral("journal-20261204-090000-session.ovd"));
+    copyFixture(QStringLiteral("empty.ovd"), folder,
+                QStringLiteral("journal-20261203-090000-session.ovd"));
+    const QString older = folder + QStringLiteral("/journal-20261203-090000-session.ovd");
+    OvelaJournalBackups backups(folder);
+
+    // Newest readable one chosen at first; a click on the unreadable one does not choose it.
+    {
+        OvelaRestoreDialog dialog(backups);
+        auto *table = dialog.findChild<QTableView *>("tblBackups");
+        auto *restore = dialog.findChild<QPushButton *>("btnRestore");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(restore->isEnabled());
+        const QRect unreadable = table->visualRect(table->model()->index(0, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, unreadable.center());
+        restore->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenPath(),
+                 folder + QStringLiteral("/journal-20261204-090000-session.ovd"));
+    }
+    // Another one chosen by the keyboard; Cancel chooses none.
+    for (const bool cancel : {false, true}) {
+        OvelaRestoreDialog dialog(backups);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        if (cancel)
+            dialog.findChild<QPushButton *>("btnCancel")->click();
+        else
+            pressMnemonic(&dialog, 'r');
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.chosenPath(), cancel ? QString() : older);
+    }
+    // Nothing readable: nothing to restore.
+    QVERIFY(QFile::remove(older));
+    QVERIFY(QFile::remove(folder + QStringLiteral("/journal-20261204-090000-session.ovd")));
+    OvelaRestoreDialog dialog(backups);
+    QVERIFY(!dialog.findChild<QPushButton *>("btnRestore")->isEnabled());
+}
+
+void TstSyncDialogs::fitsPhone_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QStringList>("chain");
+    QTest::newRow("conflict") << "conflict"
+                              << QStringList{"tblDays",        "btnKeepMine",     "btnTakeOther",
+                                             "btnKeepAllMine", "btnTakeAllOther", "btnClose"};
+    QTest::newRow("restore") << "restore" << QStringList{"tblBackups", "btnRestore", "btnCancel"};
+}
+
+// Both on the phone, with the longest texts they show, reached by Tab alone, every control
+// named for a screen reader.
+void TstSyncDialogs::fitsPhone()
+{
+    QFETCH(QString, which);
+    QFETCH(QStringList, chain);
+    std::unique_ptr<QDialog> dialog;
+    const QString folder = TestHome::dataHome() + QStringLiteral("/ovelaZ/backups");
+    QVERIFY(QDir().mkpath(folder));
+    OvelaJournalBackups backups(folder);
+    if (which == QLatin1String("conflict")) {
+        dialog = threeDays(*preferences);
+    } else {
+        writeBackup(folder, QStringLiteral("journal-20261204-080000-companion.ovd"), 1200,
+                    QDate(2026, 12, 3));
+        copyFixture(QStringLiteral("truncated-gzip.ovd"), folder,
+                    QStringLiteral("journal-20261203-120000-conflict.ovd"));
+        dialog = std::make_unique<OvelaRestoreDialog>(backups);
+    }
+    verifyFits(dialog.get());
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), chain.first());
+    QCOMPARE(tabChain(dialog.get()), chain);
+    for (const QString &name : std::as_const(chain)) {
+        auto *w = dialog->findChild<QWidget *>(name);
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(name));
+        if (auto *button = qobject_cast<QPushButton *>(w);
+            button && name != QLatin1String("btnCancel"))
+            QVERIFY2(button->text().contains(QLatin1Char('&')), qPrintable(name));
+    }
+}
+
+int main(int argc, char **argv)
+{
+    // A 360x720 phone with its fonts at 168 dpi: Qt scales by 1.75, the dialogs get 205x411.
+    qputenv("QT_FONT_DPI", "168");
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" OVELA_DIALOGS_TEST_DATA "/phone-screen.json");
+    TestHome::setUp();
+    QApplication app(argc, argv);
+    TstSyncDialogs test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_syncdialogs.moc"
