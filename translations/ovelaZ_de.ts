@@ -522,7 +522,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>eine Markierung ist 0 oder 1, nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+65"/>
         <source>byte offset %1: not UTF-8 text</source>
         <translation>Byte-Offset %1: kein UTF-8-Text</translation>
     </message>
@@ -561,7 +561,7 @@ der Issue-Tracker von ovelaZ</translation>
     <message>
         <location line="-96"/>
         <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+161"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 kommt ein zweites Mal vor</translation>
     </message>
@@ -766,7 +766,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Kalender: kein Zyklusbeginn festgelegt</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-147"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, Feld &quot;%1&quot;: </translation>
     </message>
@@ -816,7 +816,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>kein Text</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+53"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>kein Journal-Export (&quot;format&quot;: &quot;%1&quot; fehlt)</translation>
     </message>
@@ -866,48 +866,57 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>der gzip-Datenstrom ist beschädigt: %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>abgeschnitten</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>seine Notiz hat eine ungerade Anzahl Bytes</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>seine Notiz ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>die Datei ist länger als %1 Bytes; nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>kein Journal: die Datei beginnt nicht mit OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>der Kopf des Journals ist abgeschnitten</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>Eintrag %1 von %2: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>der Zyklusbeginn nach den Einträgen ist abgeschnitten</translation>
     </message>
     <message>
+        <location line="+25"/>
+        <source>the records end at byte %1 and %2 more bytes follow (the record count may be damaged)</source>
+        <translation>die Einträge enden bei Byte %1, danach folgen noch %2 Bytes (die Zahl der Einträge ist vielleicht beschädigt)</translation>
+    </message>
+    <message>
         <location line="+5"/>
+        <source>whole records found after them: %1</source>
+        <translation>Vollständige Einträge danach: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>every record is whole, but %1</source>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
@@ -923,6 +932,75 @@ der Issue-Tracker von ovelaZ</translation>
         <location line="+2"/>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaBackupsModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <source>The start of a session</source>
+        <translation>Beginn einer Sitzung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A daily copy</source>
+        <translation>Tägliche Kopie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a change by ovela-journal</source>
+        <translation>Vor einer Änderung durch ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a merge from outside</source>
+        <translation>Vor dem Einfügen einer Kopie von außen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a restore</source>
+        <translation>Vor einer Wiederherstellung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A sync program&apos;s conflict copy</source>
+        <translation>Konfliktkopie eines Sync-Programms</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No days</source>
+        <translation>Keine Tage</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day, last: %1</source>
+        <translation>
+            <numerusform>%n Tag, zuletzt: %1</numerusform>
+            <numerusform>%n Tage, zuletzt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n days, last: %1</source>
+        <translation>
+            <numerusform>%n Tag, zuletzt: %1</numerusform>
+            <numerusform>%n Tage, zuletzt: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
     </message>
 </context>
 <context>
@@ -974,9 +1052,170 @@ alle Daten dieses
     </message>
 </context>
 <context>
+    <name>OvelaConflictDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictDialog.cpp" line="+41"/>
+        <source>The other copy: %1</source>
+        <translation>Die andere Kopie: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>These days differ between this diary and the other copy. Choose which version stays. A day left undecided keeps your version and is asked again later.</source>
+        <translation>An diesen Tagen unterscheiden sich dieses Tagebuch und die andere Kopie. Wählen Sie, welche Fassung bleibt. Ein offener Tag behält Ihre Fassung und wird später erneut gefragt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep &amp;mine</source>
+        <translation>&amp;Meine behalten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of the selected days</source>
+        <translation>Behält für die gewählten Tage die Fassung dieses Tagebuchs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Take the other</source>
+        <translation>&amp;Die andere übernehmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of the selected days</source>
+        <translation>Übernimmt für die gewählten Tage die Fassung der anderen Kopie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Keep all mine</source>
+        <translation>&amp;Alle meine behalten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of every day</source>
+        <translation>Behält für alle Tage die Fassung dieses Tagebuchs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take &amp;all the other</source>
+        <translation>Alle a&amp;nderen übernehmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of every day</source>
+        <translation>Übernimmt für alle Tage die Fassung der anderen Kopie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Closes; undecided days are asked again later</source>
+        <translation>Schließt; offene Tage werden später erneut gefragt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days changed in two places</source>
+        <translation>An zwei Orten geänderte Tage</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Days that differ</source>
+        <translation>Abweichende Tage</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+48"/>
+        <source>%1: %2 / %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+20"/>
+        <location line="+43"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <location line="+61"/>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <location line="+21"/>
+        <source>unknown (%1)</source>
+        <translation>unbekannt (%1)</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>%1 °F</source>
+        <translation>%1 °F</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no record</source>
+        <translation>kein Eintrag</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+1"/>
+        <source>an empty record</source>
+        <translation>ein leerer Eintrag</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Keep mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Take the other</source>
+        <translation>Die andere übernehmen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Undecided</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cycle start</source>
+        <translation>Zyklusbeginn</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Mine / the other copy</source>
+        <translation>Meine / andere</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -1032,24 +1271,42 @@ alle Daten dieses
     </message>
 </context>
 <context>
+    <name>OvelaJournalBackups</name>
+    <message>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <source>cannot create the backups folder %1</source>
+        <translation>der Ordner für Sicherungen %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>cannot write the backup %1: %2</source>
+        <translation>die Sicherung %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
+    </message>
+</context>
+<context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+154"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+76"/>
         <source>a note is too long to be stored</source>
         <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-59"/>
         <source>cannot create a file in %1: %2</source>
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
@@ -1059,23 +1316,18 @@ alle Daten dieses
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+44"/>
+        <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>cannot sync %1: %2</source>
         <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
     </message>
@@ -1083,9 +1335,9 @@ alle Daten dieses
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
+        <location line="+297"/>
+        <location line="+59"/>
         <location line="+52"/>
         <location line="+44"/>
         <location line="+9"/>
@@ -1093,7 +1345,7 @@ alle Daten dieses
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
+        <location line="-433"/>
         <source>View</source>
         <translation>Ansicht</translation>
     </message>
@@ -1103,7 +1355,7 @@ alle Daten dieses
         <translation>Extras</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1120,17 +1372,17 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+272"/>
+        <location line="+322"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-301"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+67"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -1230,7 +1482,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>Den ausgewählten Tag als ersten Tag des aktuellen Zyklus festlegen</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1491,7 @@ alle Daten aus Ihrem
  Tagebuch löschen?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>Das Tagebuch ist bereits in einem anderen Fenster geöffnet.
@@ -1509,11 +1761,13 @@ must match!</source>
     </message>
     <message>
         <location line="+27"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-148"/>
         <source>Love</source>
         <translation>Sex</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Dr&apos;s apt.</source>
         <translation>Arzttermin</translation>
     </message>
@@ -1534,56 +1788,67 @@ must match!</source>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+5"/>
         <source>Secret</source>
         <translation>Geheim</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-21"/>
         <source>Dry</source>
         <translation>Trocken</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Slight Bleeding</source>
         <translation>Leichte Blutung</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Normal Bleeding</source>
         <translation>Normale Blutung</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Heavy Bleeding</source>
         <translation>Starke Blutung</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Intermenstrual</source>
         <translation>Zwischenblutung</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Cloudy, Sticky</source>
         <translation>Trüb, klebrig</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Strechy, White</source>
         <translation>Spinnbar, weißlich</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+14"/>
         <source>Protection</source>
         <translation>Verhütung</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-2"/>
         <source>PMS</source>
         <translation>PMS</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-1"/>
         <source>Cramps</source>
         <translation>Krämpfe</translation>
     </message>
@@ -1609,6 +1874,50 @@ must match!</source>
         <location line="+3"/>
         <source>None</source>
         <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaRestoreDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
+        <translation>Wählen Sie die Kopie des Tagebuchs, zu der Sie zurückkehren möchten. Vor dem Wiederherstellen wird das jetzige Tagebuch als Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There are no backups yet.</source>
+        <translation>Es gibt noch keine Sicherungen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Zurückholen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+30"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Restore from a backup</source>
+        <translation>Aus einer Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restores the selected backup</source>
+        <translation>Stellt die gewählte Sicherung wieder her</translation>
     </message>
 </context>
 <context>

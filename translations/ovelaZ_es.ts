@@ -522,7 +522,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>una marca vale 0 o 1, no &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+65"/>
         <source>byte offset %1: not UTF-8 text</source>
         <translation>posición de byte %1: no es texto UTF-8</translation>
     </message>
@@ -561,7 +561,7 @@ el gestor de incidencias de ovelaZ</translation>
     <message>
         <location line="-96"/>
         <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+161"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 aparece por segunda vez</translation>
     </message>
@@ -766,7 +766,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>calendario: sin fecha de inicio del ciclo</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-147"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, campo &quot;%1&quot;: </translation>
     </message>
@@ -816,7 +816,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>no es un texto</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+53"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>no es una exportación del diario (falta &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
@@ -866,48 +866,57 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>el flujo gzip está dañado: %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>truncado</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>su nota tiene un número impar de bytes</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>su nota está truncada</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>el archivo ocupa más de %1 bytes; no se lee más</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>no es un diario: no empieza por OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>la cabecera del diario está truncada</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>registro %1 de %2: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>la fecha de inicio del ciclo, detrás de los registros, está truncada</translation>
     </message>
     <message>
+        <location line="+25"/>
+        <source>the records end at byte %1 and %2 more bytes follow (the record count may be damaged)</source>
+        <translation>los registros terminan en el byte %1 y siguen %2 bytes más (puede que el número de registros esté dañado)</translation>
+    </message>
+    <message>
         <location line="+5"/>
+        <source>whole records found after them: %1</source>
+        <translation>registros íntegros encontrados después: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>every record is whole, but %1</source>
         <translation>todos los registros están íntegros, pero %1</translation>
     </message>
@@ -923,6 +932,75 @@ el gestor de incidencias de ovelaZ</translation>
         <location line="+2"/>
         <source>No</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaBackupsModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <source>The start of a session</source>
+        <translation>Inicio de una sesión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A daily copy</source>
+        <translation>Copia diaria</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a change by ovela-journal</source>
+        <translation>Antes de un cambio de ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a merge from outside</source>
+        <translation>Antes de una fusión desde fuera</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a restore</source>
+        <translation>Antes de una restauración</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A sync program&apos;s conflict copy</source>
+        <translation>Copia en conflicto de un programa de sincronización</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot be read</source>
+        <translation>No se puede leer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No days</source>
+        <translation>Ningún día</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day, last: %1</source>
+        <translation>
+            <numerusform>%n día, último: %1</numerusform>
+            <numerusform>%n días, último: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n days, last: %1</source>
+        <translation>
+            <numerusform>%n día, último: %1</numerusform>
+            <numerusform>%n días, último: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Backup</source>
+        <translation>Copia</translation>
     </message>
 </context>
 <context>
@@ -974,9 +1052,170 @@ borrar todos los datos
     </message>
 </context>
 <context>
+    <name>OvelaConflictDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictDialog.cpp" line="+41"/>
+        <source>The other copy: %1</source>
+        <translation>La otra copia: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>These days differ between this diary and the other copy. Choose which version stays. A day left undecided keeps your version and is asked again later.</source>
+        <translation>Estos días difieren entre este diario y la otra copia. Elija qué versión se queda. Un día sin decidir conserva su versión y se le volverá a preguntar más tarde.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep &amp;mine</source>
+        <translation>Conservar la &amp;mía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of the selected days</source>
+        <translation>Conserva la versión de este diario en los días elegidos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Take the other</source>
+        <translation>&amp;Tomar la otra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of the selected days</source>
+        <translation>Toma la versión de la otra copia en los días elegidos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Keep all mine</source>
+        <translation>&amp;Conservar todas las mías</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of every day</source>
+        <translation>Conserva la versión de este diario en todos los días</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take &amp;all the other</source>
+        <translation>Tomar tod&amp;as las otras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of every day</source>
+        <translation>Toma la versión de la otra copia en todos los días</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Closes; undecided days are asked again later</source>
+        <translation>Cierra; los días sin decidir se preguntarán más tarde</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days changed in two places</source>
+        <translation>Días cambiados en dos sitios</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Days that differ</source>
+        <translation>Días que difieren</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+48"/>
+        <source>%1: %2 / %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+20"/>
+        <location line="+43"/>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <location line="+61"/>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <location line="+21"/>
+        <source>unknown (%1)</source>
+        <translation>desconocido (%1)</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>%1 °F</source>
+        <translation>%1 °F</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no record</source>
+        <translation>sin registro</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+1"/>
+        <source>an empty record</source>
+        <translation>un registro vacío</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Keep mine</source>
+        <translation>Conservar la mía</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Take the other</source>
+        <translation>Tomar la otra</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Undecided</source>
+        <translation>Sin decidir</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cycle start</source>
+        <translation>Inicio del ciclo</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Mine / the other copy</source>
+        <translation>La mía / la otra copia</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -1032,24 +1271,42 @@ borrar todos los datos
     </message>
 </context>
 <context>
+    <name>OvelaJournalBackups</name>
+    <message>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <source>cannot create the backups folder %1</source>
+        <translation>no se puede crear la carpeta de copias de seguridad %1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>cannot write the backup %1: %2</source>
+        <translation>no se puede escribir la copia de seguridad %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation>no se puede copiar %1 a %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+154"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>an unreadable journal is still at %1</source>
         <translation>todavía hay un diario ilegible en %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+76"/>
         <source>a note is too long to be stored</source>
         <translation>una nota es demasiado larga para guardarse</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-59"/>
         <source>cannot create a file in %1: %2</source>
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
@@ -1059,23 +1316,18 @@ borrar todos los datos
         <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+44"/>
+        <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>cannot sync %1: %2</source>
         <translation>no se puede sincronizar %1 con el disco: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 no se lee tal como se escribió (¿disco lleno?)</translation>
     </message>
@@ -1083,9 +1335,9 @@ borrar todos los datos
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
+        <location line="+297"/>
+        <location line="+59"/>
         <location line="+52"/>
         <location line="+44"/>
         <location line="+9"/>
@@ -1093,7 +1345,7 @@ borrar todos los datos
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
+        <location line="-433"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -1103,7 +1355,7 @@ borrar todos los datos
         <translation>Herramientas</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1120,17 +1372,17 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+272"/>
+        <location line="+322"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-301"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+67"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -1230,7 +1482,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Marcar el día seleccionado como primer día del ciclo actual</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1491,7 @@ borrar todos los datos
  de su diario?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>El diario ya está abierto en otra ventana.
@@ -1509,11 +1761,13 @@ deben coincidir!</translation>
     </message>
     <message>
         <location line="+27"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-148"/>
         <source>Love</source>
         <translation>Relaciones</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Dr&apos;s apt.</source>
         <translation>Cita médica</translation>
     </message>
@@ -1534,56 +1788,67 @@ deben coincidir!</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+5"/>
         <source>Secret</source>
         <translation>Secreto</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-21"/>
         <source>Dry</source>
         <translation>Seco</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Slight Bleeding</source>
         <translation>Sangrado leve</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Normal Bleeding</source>
         <translation>Sangrado normal</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Heavy Bleeding</source>
         <translation>Sangrado abundante</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Intermenstrual</source>
         <translation>Sangrado intermenstrual</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Cloudy, Sticky</source>
         <translation>Turbio, pegajoso</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Strechy, White</source>
         <translation>Elástico, blanco</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+14"/>
         <source>Protection</source>
         <translation>Protección</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-2"/>
         <source>PMS</source>
         <translation>SPM</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-1"/>
         <source>Cramps</source>
         <translation>Cólicos</translation>
     </message>
@@ -1609,6 +1874,50 @@ deben coincidir!</translation>
         <location line="+3"/>
         <source>None</source>
         <translation>Ninguna</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaRestoreDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
+        <translation>Elija la copia del diario a la que volver. Al restaurar, el diario actual se guarda antes como copia de seguridad.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There are no backups yet.</source>
+        <translation>Todavía no hay copias de seguridad.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+30"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Restore from a backup</source>
+        <translation>Restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restores the selected backup</source>
+        <translation>Restaura la copia elegida</translation>
     </message>
 </context>
 <context>

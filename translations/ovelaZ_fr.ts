@@ -522,7 +522,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>un marqueur vaut 0 ou 1, pas &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+65"/>
         <source>byte offset %1: not UTF-8 text</source>
         <translation>octet %1 : ce n&apos;est pas du texte UTF-8</translation>
     </message>
@@ -561,7 +561,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
     <message>
         <location line="-96"/>
         <location line="+99"/>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+171"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="+161"/>
         <source>: %1 appears a second time</source>
         <translation>: %1 apparaît une deuxième fois</translation>
     </message>
@@ -766,7 +766,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>calendrier : aucune date de début de cycle définie</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-157"/>
+        <location filename="../src/journaltool/ovela_journal_json.cpp" line="-147"/>
         <source>, field &quot;%1&quot;: </source>
         <translation>, champ &quot;%1&quot; : </translation>
     </message>
@@ -816,7 +816,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>pas un texte</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+53"/>
         <source>not a journal export (no &quot;format&quot;: &quot;%1&quot;)</source>
         <translation>pas un export de journal (pas de &quot;format&quot;: &quot;%1&quot;)</translation>
     </message>
@@ -866,48 +866,57 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>le flux gzip est endommagé : %1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+17"/>
         <source>cut off</source>
         <translation>tronqué</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>its note has an odd byte count</source>
         <translation>sa note a un nombre impair d&apos;octets</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>its note is cut off</source>
         <translation>sa note est tronquée</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+22"/>
         <source>the file is longer than %1 bytes; read no further</source>
         <translation>le fichier dépasse %1 octets ; lecture interrompue</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>not a journal: it does not begin with OVELACYCLE</source>
         <translation>pas un journal : il ne commence pas par OVELACYCLE</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
         <source>the journal&apos;s header is cut off</source>
         <translation>l&apos;en-tête du journal est tronqué</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>record %1 of %2: %3</source>
         <translation>enregistrement %1 sur %2 : %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the start-cycle date after the records is cut off</source>
         <translation>la date de début de cycle après les enregistrements est tronquée</translation>
     </message>
     <message>
+        <location line="+25"/>
+        <source>the records end at byte %1 and %2 more bytes follow (the record count may be damaged)</source>
+        <translation>les enregistrements se terminent à l’octet %1 et %2 octets de plus suivent (le nombre d’enregistrements est peut-être endommagé)</translation>
+    </message>
+    <message>
         <location line="+5"/>
+        <source>whole records found after them: %1</source>
+        <translation>enregistrements intacts trouvés après eux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>every record is whole, but %1</source>
         <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
@@ -923,6 +932,75 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <location line="+2"/>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaBackupsModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <source>The start of a session</source>
+        <translation>Début d’une session</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A daily copy</source>
+        <translation>Copie quotidienne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a change by ovela-journal</source>
+        <translation>Avant une modification par ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a merge from outside</source>
+        <translation>Avant une fusion venue de l’extérieur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a restore</source>
+        <translation>Avant une restauration</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A sync program&apos;s conflict copy</source>
+        <translation>Copie de conflit d’un programme de synchronisation</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No days</source>
+        <translation>Aucun jour</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day, last: %1</source>
+        <translation>
+            <numerusform>%n jour, dernier&#xa0;: %1</numerusform>
+            <numerusform>%n jours, dernier&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n days, last: %1</source>
+        <translation>
+            <numerusform>%n jour, dernier&#xa0;: %1</numerusform>
+            <numerusform>%n jours, dernier&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
     </message>
 </context>
 <context>
@@ -974,9 +1052,170 @@ effacer toutes les données
     </message>
 </context>
 <context>
+    <name>OvelaConflictDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictDialog.cpp" line="+41"/>
+        <source>The other copy: %1</source>
+        <translation>L’autre copie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>These days differ between this diary and the other copy. Choose which version stays. A day left undecided keeps your version and is asked again later.</source>
+        <translation>Ces jours diffèrent entre ce journal et l’autre copie. Choisissez la version qui reste. Un jour non décidé garde votre version et vous sera de nouveau demandé plus tard.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep &amp;mine</source>
+        <translation>Garder la &amp;mienne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of the selected days</source>
+        <translation>Garde la version de ce journal pour les jours choisis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Take the other</source>
+        <translation>&amp;Prendre l’autre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of the selected days</source>
+        <translation>Prend la version de l’autre copie pour les jours choisis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Keep all mine</source>
+        <translation>&amp;Garder toutes les miennes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of every day</source>
+        <translation>Garde la version de ce journal pour tous les jours</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take &amp;all the other</source>
+        <translation>Prendre &amp;toutes les autres</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of every day</source>
+        <translation>Prend la version de l’autre copie pour tous les jours</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Closes; undecided days are asked again later</source>
+        <translation>Ferme&#xa0;; les jours non décidés seront redemandés plus tard</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days changed in two places</source>
+        <translation>Jours modifiés à deux endroits</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Days that differ</source>
+        <translation>Jours qui diffèrent</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+48"/>
+        <source>%1: %2 / %3</source>
+        <translation>%1&#xa0;: %2 / %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+20"/>
+        <location line="+43"/>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <location line="+61"/>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <location line="+21"/>
+        <source>unknown (%1)</source>
+        <translation>inconnu (%1)</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>%1 °F</source>
+        <translation>%1&#xa0;°F</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 °C</source>
+        <translation>%1&#xa0;°C</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no record</source>
+        <translation>aucun enregistrement</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+1"/>
+        <source>an empty record</source>
+        <translation>un enregistrement vide</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Keep mine</source>
+        <translation>Garder la mienne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Take the other</source>
+        <translation>Prendre l’autre</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Undecided</source>
+        <translation>Non décidé</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cycle start</source>
+        <translation>Début du cycle</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Mine / the other copy</source>
+        <translation>Mienne / autre</translation>
+    </message>
+</context>
+<context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+91"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+116"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -1032,24 +1271,42 @@ effacer toutes les données
     </message>
 </context>
 <context>
+    <name>OvelaJournalBackups</name>
+    <message>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+75"/>
+        <source>cannot create the backups folder %1</source>
+        <translation>impossible de créer le dossier des sauvegardes %1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>cannot write the backup %1: %2</source>
+        <translation>impossible d’écrire la sauvegarde %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation>impossible de copier %1 vers %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+178"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+154"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>an unreadable journal is still at %1</source>
         <translation>un journal illisible se trouve encore à %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+76"/>
         <source>a note is too long to be stored</source>
         <translation>une note est trop longue pour être enregistrée</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-59"/>
         <source>cannot create a file in %1: %2</source>
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
@@ -1059,23 +1316,18 @@ effacer toutes les données
         <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write %1</source>
-        <translation>impossible d’écrire %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+3"/>
+        <location line="+44"/>
+        <location line="+6"/>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>cannot sync %1: %2</source>
         <translation>impossible de synchroniser %1 sur le disque : %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 ne se relit pas tel qu’il a été écrit (disque plein ?)</translation>
     </message>
@@ -1083,9 +1335,9 @@ effacer toutes les données
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+51"/>
-        <location line="+243"/>
-        <location line="+48"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+90"/>
+        <location line="+297"/>
+        <location line="+59"/>
         <location line="+52"/>
         <location line="+44"/>
         <location line="+9"/>
@@ -1093,7 +1345,7 @@ effacer toutes les données
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-368"/>
+        <location line="-433"/>
         <source>View</source>
         <translation>Affichage</translation>
     </message>
@@ -1103,7 +1355,7 @@ effacer toutes les données
         <translation>Outils</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1120,17 +1372,17 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+272"/>
+        <location line="+322"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-301"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+67"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -1230,7 +1482,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>Le jour sélectionné est le premier jour du cycle en cours</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -1239,7 +1491,7 @@ effacer toutes les données
  de votre carnet&#xa0;?</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+43"/>
         <source>The diary is already open in another window.
 This one will now close.</source>
         <translation>Le carnet est déjà ouvert dans une autre fenêtre.
@@ -1509,11 +1761,13 @@ doivent être identiques&#xa0;!</translation>
     </message>
     <message>
         <location line="+27"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-148"/>
         <source>Love</source>
         <translation>Rapport</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Dr&apos;s apt.</source>
         <translation>RDV médical</translation>
     </message>
@@ -1534,56 +1788,67 @@ doivent être identiques&#xa0;!</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+5"/>
         <source>Secret</source>
         <translation>Secret</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-21"/>
         <source>Dry</source>
         <translation>Sèche</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Slight Bleeding</source>
         <translation>Saignement léger</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Normal Bleeding</source>
         <translation>Saignement normal</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Heavy Bleeding</source>
         <translation>Saignement abondant</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Intermenstrual</source>
         <translation>Saignement intermenstruel</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Cloudy, Sticky</source>
         <translation>Trouble, collante</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Strechy, White</source>
         <translation>Filante, blanche</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+14"/>
         <source>Protection</source>
         <translation>Protection</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-2"/>
         <source>PMS</source>
         <translation>SPM</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-1"/>
         <source>Cramps</source>
         <translation>Crampes</translation>
     </message>
@@ -1609,6 +1874,50 @@ doivent être identiques&#xa0;!</translation>
         <location line="+3"/>
         <source>None</source>
         <translation>Aucune</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaRestoreDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
+        <translation>Choisissez la copie du journal à laquelle revenir. La restauration garde d’abord le journal actuel comme sauvegarde.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There are no backups yet.</source>
+        <translation>Il n’y a pas encore de sauvegarde.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+30"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Restore from a backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restores the selected backup</source>
+        <translation>Restaure la sauvegarde choisie</translation>
     </message>
 </context>
 <context>

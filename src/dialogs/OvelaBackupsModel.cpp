@@ -56,7 +56,7 @@ int OvelaBackupsModel::rowCount(const QModelIndex &parent) const
 
 int OvelaBackupsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : 1;
 }
 
 QVariant OvelaBackupsModel::data(const QModelIndex &index, int role) const
@@ -67,19 +67,20 @@ QVariant OvelaBackupsModel::data(const QModelIndex &index, int role) const
     const QLocale locale;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        if (index.column() == MadeColumn)
-            return locale.toString(row.backup.made, QLocale::ShortFormat) + QLatin1Char('\n') +
-                   kindText(row.backup.kind);
+    case Qt::AccessibleTextRole: {
+        const QString made = tr("%1: %2").arg(
+            locale.toString(row.backup.made, QLocale::ShortFormat), kindText(row.backup.kind));
+        QString holds;
         if (!row.readable)
-            return tr("Cannot be read");
-        if (row.days == 0)
-            return tr("No days");
-        // English has no translation of its own to give the singular.
-        return (row.days == 1 ? tr("%n day", nullptr, row.days)
-                              : tr("%n days", nullptr, row.days)) +
-               QLatin1Char('\n') +
-               tr("last: %1").arg(locale.toString(row.lastDay, QLocale::ShortFormat));
+            holds = tr("Cannot be read");
+        else if (row.days == 0)
+            holds = tr("No days");
+        else // English has no translation of its own to give the singular.
+            holds = (row.days == 1 ? tr("%n day, last: %1", nullptr, row.days)
+                                   : tr("%n days, last: %1", nullptr, row.days))
+                        .arg(locale.toString(row.lastDay, QLocale::ShortFormat));
+        return made + QLatin1Char('\n') + holds;
+    }
     case PathRole:
         return row.backup.path;
     case ReadableRole:
@@ -99,7 +100,7 @@ QVariant OvelaBackupsModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == MadeColumn ? tr("Made") : tr("Holds");
+    return section == 0 ? tr("Backup") : QVariant();
 }
 
 Qt::ItemFlags OvelaBackupsModel::flags(const QModelIndex &index) const

@@ -8,13 +8,12 @@
 
 // The diary's backups, newest first, each read once to tell how many days it holds and the
 // last day it records; a backup that does not read as a journal is listed, marked so, and
-// cannot be selected. Two columns, so that a phone's narrow screen shows a whole row: when and
-// why it was made, and what it holds.
+// cannot be selected. One column, so that a phone's narrow screen shows a whole row: when and
+// why it was made, then what it holds.
 class OvelaBackupsModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { MadeColumn, ContentColumn, ColumnCount };
     enum Role {
         PathRole = Qt::UserRole,
         ReadableRole, // bool

@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTableView>
+#include <QTranslator>
 
 #include <algorithm>
 #include <iterator>
@@ -386,34 +387,34 @@ void TstSyncDialogs::restoreListsBackups()
     struct Expected
     {
         const char *file;
-        const char *made;
+        const char *text;
         bool readable;
         int days;
         QDate last;
-        const char *holds;
     };
     const Expected expected[] = {
-        {"20261205-090000-daily", "05/12/2026 09:00\nA daily copy", true, 0, QDate(), "No days"},
-        {"20261204-080000-companion", "04/12/2026 08:00\nBefore a change by ovela-journal", true,
-         40, QDate(2026, 12, 3), "40 days\nlast: 03/12/2026"},
-        {"20261203-120000-merge", "03/12/2026 12:00\nBefore a merge from outside", false, 0,
-         QDate(), "Cannot be read"},
-        {"20261202-070000-conflict", "02/12/2026 07:00\nA sync program's conflict copy", true, 1,
-         QDate(2000, 1, 1), "1 day\nlast: 01/01/2000"},
-        {"20261201-100000-session", "01/12/2026 10:00\nThe start of a session", true, 3,
-         QDate(2026, 11, 30), "3 days\nlast: 30/11/2026"},
+        {"20261205-090000-daily", "05/12/2026 09:00: A daily copy\nNo days", true, 0, QDate()},
+        {"20261204-080000-companion",
+         "04/12/2026 08:00: Before a change by ovela-journal\n40 days, last: 03/12/2026", true, 40,
+         QDate(2026, 12, 3)},
+        {"20261203-120000-merge", "03/12/2026 12:00: Before a merge from outside\nCannot be read",
+         false, 0, QDate()},
+        {"20261202-070000-conflict",
+         "02/12/2026 07:00: A sync program's conflict copy\n1 day, last: 01/01/2000", true, 1,
+         QDate(2000, 1, 1)},
+        {"20261201-100000-session",
+         "01/12/2026 10:00: The start of a session\n3 days, last: 30/11/2026", true, 3,
+         QDate(2026, 11, 30)},
     };
     QCOMPARE(model->rowCount(), int(std::size(expected)));
     for (int row = 0; row < model->rowCount(); ++row) {
         const Expected &e = expected[row];
-        const QModelIndex made = model->index(row, OvelaBackupsModel::MadeColumn);
-        const QModelIndex holds = model->index(row, OvelaBackupsModel::ContentColumn);
-        QVERIFY(made.data(OvelaBackupsModel::PathRole).toString().contains(QLatin1String(e.file)));
-        QCOMPARE(made.data().toString(), QString::fromUtf8(e.made));
-        QCOMPARE(holds.data().toString(), QString::fromUtf8(e.holds));
-        QCOMPARE(made.data(OvelaBackupsModel::ReadableRole).toBool(), e.readable);
-        QCOMPARE(made.data(OvelaBackupsModel::DayCountRole).toInt(), e.days);
-        QCOMPARE(made.data(OvelaBackupsModel::LastDayRole).toDate(), e.last);
+        const QModelIndex index = model->index(row, 0);
+        QVERIFY(index.data(OvelaBackupsModel::PathRole).toString().contains(QLatin1String(e.file)));
+        QCOMPARE(index.data().toString(), QString::fromUtf8(e.text));
+        QCOMPARE(index.data(OvelaBackupsModel::ReadableRole).toBool(), e.readable);
+        QCOMPARE(index.data(OvelaBackupsModel::DayCountRole).toInt(), e.days);
+        QCOMPARE(index.data(OvelaBackupsModel::LastDayRole).toDate(), e.last);
     }
 }
 
@@ -468,11 +469,15 @@ void TstSyncDialogs::restoreChoosesOnlyReadable()
 void TstSyncDialogs::fitsPhone_data()
 {
     QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("chain");
-    QTest::newRow("conflict") << "conflict"
-                              << QStringList{"tblDays",        "btnKeepMine",     "btnTakeOther",
-                                             "btnKeepAllMine", "btnTakeAllOther", "btnClose"};
-    QTest::newRow("restore") << "restore" << QStringList{"tblBackups", "btnRestore", "btnCancel"};
+    const QStringList conflict{"tblDays",        "btnKeepMine",     "btnTakeOther",
+                               "btnKeepAllMine", "btnTakeAllOther", "btnClose"};
+    const QStringList restore{"tblBackups", "btnRestore", "btnCancel"};
+    for (const char *language : {"en", "de", "fr", "es"}) {
+        QTest::addRow("conflict, %s", language) << "conflict" << language << conflict;
+        QTest::addRow("restore, %s", language) << "restore" << language << restore;
+    }
 }
 
 // Both on the phone, with the longest texts they show, reached by Tab alone, every control
@@ -480,7 +485,14 @@ void TstSyncDialogs::fitsPhone_data()
 void TstSyncDialogs::fitsPhone()
 {
     QFETCH(QString, which);
+    QFETCH(QString, language);
     QFETCH(QStringList, chain);
+    // The program's own translations, longer than the English texts.
+    QTranslator translator;
+    if (language != QLatin1String("en")) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/ovelaZ_") + language));
+        QCoreApplication::installTranslator(&translator);
+    }
     std::unique_ptr<QDialog> dialog;
     const QString folder = TestHome::dataHome() + QStringLiteral("/ovelaZ/backups");
     QVERIFY(QDir().mkpath(folder));
