@@ -1134,18 +1134,18 @@ alle Daten dieses
     <message>
         <location line="+6"/>
         <location line="+20"/>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location line="-51"/>
-        <location line="+61"/>
+        <location line="-52"/>
+        <location line="+63"/>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-53"/>
         <location line="+21"/>
         <source>unknown (%1)</source>
         <translation>unbekannt (%1)</translation>
@@ -1166,7 +1166,7 @@ alle Daten dieses
         <translation>kein Eintrag</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
@@ -1176,7 +1176,7 @@ alle Daten dieses
         <translation>nein</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+1"/>
         <source>an empty record</source>
         <translation>ein leerer Eintrag</translation>
@@ -1756,12 +1756,13 @@ must match!</source>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-62"/>
         <source>Note</source>
         <translation>Notiz</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-148"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-88"/>
         <source>Love</source>
         <translation>Sex</translation>
     </message>
@@ -1773,11 +1774,13 @@ must match!</source>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+70"/>
         <source>Basal Temp</source>
         <translation>Basaltemp.</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Cervical Fluid</source>
         <translation>Zervixschleim</translation>
     </message>
@@ -1788,7 +1791,7 @@ must match!</source>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-62"/>
         <source>Secret</source>
         <translation>Geheim</translation>
     </message>

@@ -97,10 +97,11 @@ QStringList OvelaConflictModel::differences(const OvelaDayDifference &day) const
                                                               : tr("unknown (%1)").arg(code);
     };
     if (mine.getCervicalFluid() != theirs.getCervicalFluid())
-        lines << pair(dayForm("Cervical Fluid"), fluid(mine.getCervicalFluid()),
-                      fluid(theirs.getCervicalFluid()));
+        lines << pair(dayForm(QT_TRANSLATE_NOOP("OvelaRecordEntryBase", "Cervical Fluid")),
+                      fluid(mine.getCervicalFluid()), fluid(theirs.getCervicalFluid()));
     if (mine.getTemperature() != theirs.getTemperature())
-        lines << pair(dayForm("Basal Temp"), temperatureText(mine.getTemperature()),
+        lines << pair(dayForm(QT_TRANSLATE_NOOP("OvelaRecordEntryBase", "Basal Temp")),
+                      temperatureText(mine.getTemperature()),
                       temperatureText(theirs.getTemperature()));
     const QString yes = tr("yes");
     const QString no = tr("no");
@@ -120,7 +121,8 @@ QStringList OvelaConflictModel::differences(const OvelaDayDifference &day) const
             shown.replace(QLatin1Char('\n'), QStringLiteral(" \u21b5 "));
             return shown;
         };
-        lines << pair(dayForm("Note"), note(mine.getNote()), note(theirs.getNote()));
+        lines << pair(dayForm(QT_TRANSLATE_NOOP("OvelaRecordEntryBase", "Note")),
+                      note(mine.getNote()), note(theirs.getNote()));
     }
     // A record that holds nothing against no record at all.
     if (lines.isEmpty())
