@@ -54,9 +54,9 @@ std::unique_ptr<OvelaConflictDialog> threeDays(const Preferences &preferences)
          record(3, 12, false, QStringLiteral("headache, then a long walk in the rain"))},
         {day3, false, OvelaRecordEntry(), true, record(1, 0)},
     };
-    return std::make_unique<OvelaConflictDialog>(days, true, QDate(2026, 10, 30),
-                                                 QDate(2026, 11, 1), preferences,
-                                                 QStringLiteral("journal.sync-conflict.ovd"));
+    return std::make_unique<OvelaConflictDialog>(
+        days, true, QDate(2026, 10, 30), QDate(2026, 11, 1), preferences,
+        QStringLiteral("/home/her/Sync/journal.sync-conflict-20261210-101010-ABCDEFG.ovd"));
 }
 
 QString backupPath(const char *stem)
