@@ -1342,6 +1342,75 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaBackupsModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <source>The start of a session</source>
+        <translation>Beginn einer Sitzung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A daily copy</source>
+        <translation>Tägliche Kopie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a change by ovela-journal</source>
+        <translation>Vor einer Änderung durch ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a merge from outside</source>
+        <translation>Vor dem Einfügen einer Kopie von außen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a restore</source>
+        <translation>Vor einer Wiederherstellung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A sync program&apos;s conflict copy</source>
+        <translation>Konfliktkopie eines Sync-Programms</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No days</source>
+        <translation>Keine Tage</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day, last: %1</source>
+        <translation>
+            <numerusform>%n Tag, zuletzt: %1</numerusform>
+            <numerusform>%n Tage, zuletzt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n days, last: %1</source>
+        <translation>
+            <numerusform>%n Tag, zuletzt: %1</numerusform>
+            <numerusform>%n Tage, zuletzt: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
         <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
@@ -1387,6 +1456,167 @@ alle Daten dieses
         <location line="+13"/>
         <source>Temp</source>
         <translation>Temp.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictDialog.cpp" line="+41"/>
+        <source>The other copy: %1</source>
+        <translation>Die andere Kopie: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>These days differ between this diary and the other copy. Choose which version stays. A day left undecided keeps your version and is asked again later.</source>
+        <translation>An diesen Tagen unterscheiden sich dieses Tagebuch und die andere Kopie. Wählen Sie, welche Fassung bleibt. Ein offener Tag behält Ihre Fassung und wird später erneut gefragt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep &amp;mine</source>
+        <translation>&amp;Meine behalten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of the selected days</source>
+        <translation>Behält für die gewählten Tage die Fassung dieses Tagebuchs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Take the other</source>
+        <translation>&amp;Die andere übernehmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of the selected days</source>
+        <translation>Übernimmt für die gewählten Tage die Fassung der anderen Kopie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Keep all mine</source>
+        <translation>&amp;Alle meine behalten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of every day</source>
+        <translation>Behält für alle Tage die Fassung dieses Tagebuchs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take &amp;all the other</source>
+        <translation>Alle a&amp;nderen übernehmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of every day</source>
+        <translation>Übernimmt für alle Tage die Fassung der anderen Kopie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Closes; undecided days are asked again later</source>
+        <translation>Schließt; offene Tage werden später erneut gefragt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days changed in two places</source>
+        <translation>An zwei Orten geänderte Tage</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Days that differ</source>
+        <translation>Abweichende Tage</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+48"/>
+        <source>%1: %2 / %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+20"/>
+        <location line="+44"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <location line="+63"/>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <location line="+21"/>
+        <source>unknown (%1)</source>
+        <translation>unbekannt (%1)</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>%1 °F</source>
+        <translation>%1 °F</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no record</source>
+        <translation>kein Eintrag</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+1"/>
+        <source>an empty record</source>
+        <translation>ein leerer Eintrag</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Keep mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Take the other</source>
+        <translation>Die andere übernehmen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Undecided</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cycle start</source>
+        <translation>Zyklusbeginn</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Mine / the other copy</source>
+        <translation>Meine / andere</translation>
     </message>
 </context>
 <context>
@@ -2090,48 +2320,48 @@ Neue Einträge werden nicht gespeichert.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location line="+4"/>
+        <location line="+4"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-7"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>Die Zykluslänge muss 
 zwischen 23 und 35 Tagen liegen!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Fertile period length must 
 be between 1 and 8 days!</source>
         <translation>Die fruchtbare Phase muss 
 zwischen 1 und 8 Tagen lang sein!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Menstrual period length must 
 be between 1 and 8 days!</source>
         <translation>Die Menstruation muss 
 zwischen 1 und 8 Tagen lang sein!</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+52"/>
+        <location line="+3"/>
+        <location line="+70"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-69"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>Die Lutealphase muss 
 zwischen 12 und 16 Tagen lang sein!</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+61"/>
         <source>Enter password code</source>
         <translation>Zugangscode eingeben</translation>
     </message>
@@ -2162,26 +2392,31 @@ must match!</source>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-62"/>
         <source>Note</source>
         <translation>Notiz</translation>
     </message>
     <message>
         <location line="+27"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-88"/>
         <source>Love</source>
         <translation>Sex</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Dr&apos;s apt.</source>
         <translation>Arzttermin</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+70"/>
         <source>Basal Temp</source>
         <translation>Basaltemp.</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Cervical Fluid</source>
         <translation>Zervixschleim</translation>
     </message>
@@ -2192,56 +2427,67 @@ must match!</source>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-62"/>
         <source>Secret</source>
         <translation>Geheim</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-21"/>
         <source>Dry</source>
         <translation>Trocken</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Slight Bleeding</source>
         <translation>Leichte Blutung</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Normal Bleeding</source>
         <translation>Normale Blutung</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Heavy Bleeding</source>
         <translation>Starke Blutung</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Intermenstrual</source>
         <translation>Zwischenblutung</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Cloudy, Sticky</source>
         <translation>Trüb, klebrig</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Strechy, White</source>
         <translation>Spinnbar, weißlich</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+14"/>
         <source>Protection</source>
         <translation>Geschützter Verkehr</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-2"/>
         <source>PMS</source>
         <translation>PMS</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-1"/>
         <source>Cramps</source>
         <translation>Krämpfe</translation>
     </message>
@@ -2267,6 +2513,50 @@ must match!</source>
         <location line="+3"/>
         <source>None</source>
         <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaRestoreDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
+        <translation>Wählen Sie die Kopie des Tagebuchs, zu der Sie zurückkehren möchten. Vor dem Wiederherstellen wird das jetzige Tagebuch als Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There are no backups yet.</source>
+        <translation>Es gibt noch keine Sicherungen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Zurückholen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+30"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Restore from a backup</source>
+        <translation>Aus einer Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restores the selected backup</source>
+        <translation>Stellt die gewählte Sicherung wieder her</translation>
     </message>
 </context>
 <context>

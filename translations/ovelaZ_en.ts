@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>OvelaBackupsModel</name>
+    <message numerus="yes">
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+79"/>
+        <source>%n day, last: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n days, last: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OvelaChartWidget</name>
     <message numerus="yes">
         <location filename="../src/charts/ovela_chart.cpp" line="+152"/>

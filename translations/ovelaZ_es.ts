@@ -1342,6 +1342,75 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaBackupsModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <source>The start of a session</source>
+        <translation>Inicio de una sesión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A daily copy</source>
+        <translation>Copia diaria</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a change by ovela-journal</source>
+        <translation>Antes de un cambio de ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a merge from outside</source>
+        <translation>Antes de una fusión desde fuera</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a restore</source>
+        <translation>Antes de una restauración</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A sync program&apos;s conflict copy</source>
+        <translation>Copia en conflicto de un programa de sincronización</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot be read</source>
+        <translation>No se puede leer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No days</source>
+        <translation>Ningún día</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day, last: %1</source>
+        <translation>
+            <numerusform>%n día, último: %1</numerusform>
+            <numerusform>%n días, último: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n days, last: %1</source>
+        <translation>
+            <numerusform>%n día, último: %1</numerusform>
+            <numerusform>%n días, último: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Backup</source>
+        <translation>Copia</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
         <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
@@ -1387,6 +1456,167 @@ borrar todos los datos
         <location line="+13"/>
         <source>Temp</source>
         <translation>Temp.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictDialog.cpp" line="+41"/>
+        <source>The other copy: %1</source>
+        <translation>La otra copia: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>These days differ between this diary and the other copy. Choose which version stays. A day left undecided keeps your version and is asked again later.</source>
+        <translation>Estos días difieren entre este diario y la otra copia. Elija qué versión se queda. Un día sin decidir conserva su versión y se le volverá a preguntar más tarde.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep &amp;mine</source>
+        <translation>Conservar la &amp;mía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of the selected days</source>
+        <translation>Conserva la versión de este diario en los días elegidos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Take the other</source>
+        <translation>&amp;Tomar la otra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of the selected days</source>
+        <translation>Toma la versión de la otra copia en los días elegidos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Keep all mine</source>
+        <translation>&amp;Conservar todas las mías</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of every day</source>
+        <translation>Conserva la versión de este diario en todos los días</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take &amp;all the other</source>
+        <translation>Tomar tod&amp;as las otras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of every day</source>
+        <translation>Toma la versión de la otra copia en todos los días</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Closes; undecided days are asked again later</source>
+        <translation>Cierra; los días sin decidir se preguntarán más tarde</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days changed in two places</source>
+        <translation>Días cambiados en dos sitios</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Days that differ</source>
+        <translation>Días que difieren</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+48"/>
+        <source>%1: %2 / %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+20"/>
+        <location line="+44"/>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <location line="+63"/>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <location line="+21"/>
+        <source>unknown (%1)</source>
+        <translation>desconocido (%1)</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>%1 °F</source>
+        <translation>%1 °F</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no record</source>
+        <translation>sin registro</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+1"/>
+        <source>an empty record</source>
+        <translation>un registro vacío</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Keep mine</source>
+        <translation>Conservar la mía</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Take the other</source>
+        <translation>Tomar la otra</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Undecided</source>
+        <translation>Sin decidir</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cycle start</source>
+        <translation>Inicio del ciclo</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Mine / the other copy</source>
+        <translation>La mía / la otra copia</translation>
     </message>
 </context>
 <context>
@@ -2090,48 +2320,48 @@ Lo que anote ahora no se guardará.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location line="+4"/>
+        <location line="+4"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-7"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>¡La duración del ciclo debe 
 estar entre 23 y 35 días!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Fertile period length must 
 be between 1 and 8 days!</source>
         <translation>¡La duración del periodo fértil debe 
 estar entre 1 y 8 días!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Menstrual period length must 
 be between 1 and 8 days!</source>
         <translation>¡La duración de la menstruación debe 
 estar entre 1 y 8 días!</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+52"/>
+        <location line="+3"/>
+        <location line="+70"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-69"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>¡La duración de la fase lútea debe 
 estar entre 12 y 16 días!</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+61"/>
         <source>Enter password code</source>
         <translation>Introduzca el código de acceso</translation>
     </message>
@@ -2162,26 +2392,31 @@ deben coincidir!</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-62"/>
         <source>Note</source>
         <translation>Nota</translation>
     </message>
     <message>
         <location line="+27"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-88"/>
         <source>Love</source>
         <translation>Relaciones</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Dr&apos;s apt.</source>
         <translation>Cita médica</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+70"/>
         <source>Basal Temp</source>
         <translation>Temp. basal</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Cervical Fluid</source>
         <translation>Flujo cervical</translation>
     </message>
@@ -2192,56 +2427,67 @@ deben coincidir!</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-62"/>
         <source>Secret</source>
         <translation>Secreto</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-21"/>
         <source>Dry</source>
         <translation>Seco</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Slight Bleeding</source>
         <translation>Sangrado leve</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Normal Bleeding</source>
         <translation>Sangrado normal</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Heavy Bleeding</source>
         <translation>Sangrado abundante</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Intermenstrual</source>
         <translation>Sangrado intermenstrual</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Cloudy, Sticky</source>
         <translation>Turbio, pegajoso</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Strechy, White</source>
         <translation>Elástico, blanco</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+14"/>
         <source>Protection</source>
         <translation>Relación protegida</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-2"/>
         <source>PMS</source>
         <translation>SPM</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-1"/>
         <source>Cramps</source>
         <translation>Cólicos</translation>
     </message>
@@ -2267,6 +2513,50 @@ deben coincidir!</translation>
         <location line="+3"/>
         <source>None</source>
         <translation>Ninguna</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaRestoreDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
+        <translation>Elija la copia del diario a la que volver. Al restaurar, el diario actual se guarda antes como copia de seguridad.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There are no backups yet.</source>
+        <translation>Todavía no hay copias de seguridad.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+30"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Restore from a backup</source>
+        <translation>Restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restores the selected backup</source>
+        <translation>Restaura la copia elegida</translation>
     </message>
 </context>
 <context>

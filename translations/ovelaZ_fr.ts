@@ -1342,6 +1342,75 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaBackupsModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <source>The start of a session</source>
+        <translation>Début d’une session</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A daily copy</source>
+        <translation>Copie quotidienne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a change by ovela-journal</source>
+        <translation>Avant une modification par ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a merge from outside</source>
+        <translation>Avant une fusion venue de l’extérieur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before a restore</source>
+        <translation>Avant une restauration</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A sync program&apos;s conflict copy</source>
+        <translation>Copie de conflit d’un programme de synchronisation</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No days</source>
+        <translation>Aucun jour</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day, last: %1</source>
+        <translation>
+            <numerusform>%n jour, dernier&#xa0;: %1</numerusform>
+            <numerusform>%n jours, dernier&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n days, last: %1</source>
+        <translation>
+            <numerusform>%n jour, dernier&#xa0;: %1</numerusform>
+            <numerusform>%n jours, dernier&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
         <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
@@ -1387,6 +1456,167 @@ effacer toutes les données
         <location line="+13"/>
         <source>Temp</source>
         <translation>Temp.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictDialog.cpp" line="+41"/>
+        <source>The other copy: %1</source>
+        <translation>L’autre copie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>These days differ between this diary and the other copy. Choose which version stays. A day left undecided keeps your version and is asked again later.</source>
+        <translation>Ces jours diffèrent entre ce journal et l’autre copie. Choisissez la version qui reste. Un jour non décidé garde votre version et vous sera de nouveau demandé plus tard.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep &amp;mine</source>
+        <translation>Garder la &amp;mienne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of the selected days</source>
+        <translation>Garde la version de ce journal pour les jours choisis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Take the other</source>
+        <translation>&amp;Prendre l’autre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of the selected days</source>
+        <translation>Prend la version de l’autre copie pour les jours choisis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Keep all mine</source>
+        <translation>&amp;Garder toutes les miennes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps this diary&apos;s version of every day</source>
+        <translation>Garde la version de ce journal pour tous les jours</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take &amp;all the other</source>
+        <translation>Prendre &amp;toutes les autres</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Takes the other copy&apos;s version of every day</source>
+        <translation>Prend la version de l’autre copie pour tous les jours</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Closes; undecided days are asked again later</source>
+        <translation>Ferme&#xa0;; les jours non décidés seront redemandés plus tard</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days changed in two places</source>
+        <translation>Jours modifiés à deux endroits</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Days that differ</source>
+        <translation>Jours qui diffèrent</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaConflictModel</name>
+    <message>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+48"/>
+        <source>%1: %2 / %3</source>
+        <translation>%1&#xa0;: %2 / %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+20"/>
+        <location line="+44"/>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <location line="+63"/>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <location line="+21"/>
+        <source>unknown (%1)</source>
+        <translation>inconnu (%1)</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>%1 °F</source>
+        <translation>%1&#xa0;°F</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 °C</source>
+        <translation>%1&#xa0;°C</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no record</source>
+        <translation>aucun enregistrement</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+1"/>
+        <source>an empty record</source>
+        <translation>un enregistrement vide</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Keep mine</source>
+        <translation>Garder la mienne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Take the other</source>
+        <translation>Prendre l’autre</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Undecided</source>
+        <translation>Non décidé</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cycle start</source>
+        <translation>Début du cycle</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Mine / the other copy</source>
+        <translation>Mienne / autre</translation>
     </message>
 </context>
 <context>
@@ -2090,48 +2320,48 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+93"/>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location line="+4"/>
+        <location line="+4"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-7"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>La durée du cycle doit 
 être comprise entre 23 et 35 jours&#xa0;!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Fertile period length must 
 be between 1 and 8 days!</source>
         <translation>La durée de la période fertile doit 
 être comprise entre 1 et 8 jours&#xa0;!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Menstrual period length must 
 be between 1 and 8 days!</source>
         <translation>La durée des règles doit 
 être comprise entre 1 et 8 jours&#xa0;!</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+52"/>
+        <location line="+3"/>
+        <location line="+70"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-69"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>La durée de la phase lutéale doit 
 être comprise entre 12 et 16 jours&#xa0;!</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+61"/>
         <source>Enter password code</source>
         <translation>Saisissez le code d&apos;accès</translation>
     </message>
@@ -2162,26 +2392,31 @@ doivent être identiques&#xa0;!</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-62"/>
         <source>Note</source>
         <translation>Note</translation>
     </message>
     <message>
         <location line="+27"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-88"/>
         <source>Love</source>
         <translation>Rapport</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Dr&apos;s apt.</source>
         <translation>RDV médical</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+70"/>
         <source>Basal Temp</source>
         <translation>Temp. basale</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-3"/>
         <source>Cervical Fluid</source>
         <translation>Glaire cervicale</translation>
     </message>
@@ -2192,56 +2427,67 @@ doivent être identiques&#xa0;!</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-62"/>
         <source>Secret</source>
         <translation>Secret</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-21"/>
         <source>Dry</source>
         <translation>Sèche</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Slight Bleeding</source>
         <translation>Saignement léger</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Normal Bleeding</source>
         <translation>Saignement normal</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Heavy Bleeding</source>
         <translation>Saignement abondant</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Intermenstrual</source>
         <translation>Saignement intermenstruel</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Cloudy, Sticky</source>
         <translation>Trouble, collante</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+1"/>
         <source>Strechy, White</source>
         <translation>Filante, blanche</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="+14"/>
         <source>Protection</source>
         <translation>Rapport protégé</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-2"/>
         <source>PMS</source>
         <translation>SPM</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../src/dialogs/OvelaConflictModel.cpp" line="-1"/>
         <source>Cramps</source>
         <translation>Crampes</translation>
     </message>
@@ -2267,6 +2513,50 @@ doivent être identiques&#xa0;!</translation>
         <location line="+3"/>
         <source>None</source>
         <translation>Aucune</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaRestoreDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
+        <translation>Choisissez la copie du journal à laquelle revenir. La restauration garde d’abord le journal actuel comme sauvegarde.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There are no backups yet.</source>
+        <translation>Il n’y a pas encore de sauvegarde.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+30"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Restore from a backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restores the selected backup</source>
+        <translation>Restaure la sauvegarde choisie</translation>
     </message>
 </context>
 <context>
