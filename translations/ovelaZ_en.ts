@@ -177,17 +177,17 @@
     <message numerus="yes">
         <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+79"/>
         <source>%n day, last: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n day, last: %1</numerusform>
+            <numerusform>%n days, last: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n days, last: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n day, last: %1</numerusform>
+            <numerusform>%n days, last: %1</numerusform>
         </translation>
     </message>
 </context>
