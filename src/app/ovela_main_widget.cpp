@@ -11,6 +11,8 @@
 #include "core/ovela_journal_saver.h"
 #include "cycle/ovela_calendar.h"
 #include "dialogs/About.h"
+#include "dialogs/OvelaConflictDialog.h"
+#include "dialogs/OvelaRestoreDialog.h"
 #include "platform/messagebox.h"
 #include "platform/password.h"
 #include "platform/qpeapplication.h"
@@ -39,11 +41,25 @@
 #include <QToolButton>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 // Stack ids of the pages, which are also the settings' last view ids.
 enum PageId { CalendarPage = 0, ChartPage = 1, HistoryPage = 2 };
+
+// The window whose journal is written if the program ends through exit() without returning
+// from its event loop, as Qt's X11 plugin ends it when the connection to the display is lost
+// (a logout, a crashed compositor).
+OvelaMainWindow *windowToSaveAtExit = nullptr;
+
+void saveAtExit()
+{
+    if (OvelaMainWindow *window = windowToSaveAtExit) {
+        windowToSaveAtExit = nullptr;
+        window->saveBeforeExit();
+    }
+}
 
 bool quitRequested()
 {
@@ -147,6 +163,9 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     outside->start();
     if (!foreignLock.isEmpty())
         showNotice(foreignLock);
+    static const bool registered = std::atexit(saveAtExit) == 0;
+    if (registered)
+        windowToSaveAtExit = this;
 
     raiseLastWidget();
     if (calculator->containsEntry(QDate::currentDate()))
@@ -213,7 +232,7 @@ void OvelaMainWindow::createSaveWarning()
 
 void OvelaMainWindow::showSaveFailure(const QString &reason)
 {
-    if (!saveWarningBar)
+    if (!saveWarningBar || leaving)
         return;
     saveWarningText->setText(tr("Your entries are not saved. The diary %1 could not be written: "
                                 "%2")
@@ -289,6 +308,8 @@ void OvelaMainWindow::createNotice()
 
 void OvelaMainWindow::showNotice(const QString &text)
 {
+    if (leaving)
+        return;
     noticeText->setText(text);
     updateNoticeButtons();
     noticeFrame->parentWidget()->show();
@@ -306,10 +327,42 @@ void OvelaMainWindow::updateNoticeButtons()
 
 void OvelaMainWindow::chooseConflicts()
 {
+    OvelaConflictDialog dialog(outside->pendingConflicts(), outside->startConflictPending(),
+                               calculator->getStartCycleDate(), outside->otherStart(), settings,
+                               tr("another copy of the journal"), this);
+    QPEApplication::execDialog(&dialog);
+    // Close keeps what she chose so far; the rest waits, still hers.
+    outside->resolve(dialog.takenFromOther(), dialog.keptMine(),
+                     dialog.startTakenFromOther() || dialog.startKept(),
+                     dialog.startTakenFromOther());
+    if (outside->pendingConflicts().isEmpty() && !outside->startConflictPending())
+        noticeFrame->parentWidget()->hide();
 }
 
 void OvelaMainWindow::restoreBackup()
 {
+    OvelaRestoreDialog dialog(*backups, this);
+    if (QPEApplication::execDialog(&dialog) != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return;
+    OvelaDatabase restored;
+    OvelaJournalFile chosen(dialog.chosenPath());
+    if (chosen.read(restored) != OvelaJournalFile::LoadResult::Loaded) {
+        showCritical(tr("The backup\n%1\ncould not be read.").arg(dialog.chosenPath()));
+        return;
+    }
+    // What she had a moment ago stays within reach: restoring is undone by restoring that.
+    const QString kept = backups->keep(journalFile->realPath(), OvelaJournalBackups::Kind::Restore);
+    if (kept.isEmpty() && !backups->errorString().isEmpty()) {
+        showCritical(tr("The journal as it is could not be kept as a backup, so nothing was "
+                        "restored:\n%1").arg(backups->errorString()));
+        return;
+    }
+    calculator->takeOver(restored);
+    journalSaver->markChanged();
+    journalSaver->saveNow();
+    showNotice(tr("The backup of %1 is restored; the journal as it was is kept as a backup.")
+                   .arg(QLocale().toString(QFileInfo(dialog.chosenPath()).lastModified(),
+                                           QLocale::ShortFormat)));
 }
 
 void OvelaMainWindow::createPages()
@@ -590,8 +643,17 @@ void OvelaMainWindow::onAbout()
     QPEApplication::execDialog(&dialog);
 }
 
+void OvelaMainWindow::saveBeforeExit()
+{
+    // The display is gone: nothing may be shown any more, only written.
+    leaving = true;
+    closeDatabase();
+}
+
 OvelaMainWindow::~OvelaMainWindow()
 {
+    if (windowToSaveAtExit == this)
+        windowToSaveAtExit = nullptr;
     closeDatabase();
     // Before the journal file and the journal go: it waits for a save still running on them.
     delete journalSaver;

@@ -51,6 +51,9 @@ public:
     // nothing. False when the write failed (the file on disk then holds the journal as it was
     // last saved); the changes that are lost are named on standard error.
     bool closeDatabase();
+    // closeDatabase() when the program ends without returning from its event loop (the display
+    // was lost): shows nothing, writes what is pending.
+    void saveBeforeExit();
 
     // Saves the journal as the user goes; null when the window was not built.
     OvelaJournalSaver *saver() const { return journalSaver; }
@@ -145,5 +148,6 @@ private:
     bool lockUnavailable = false;
     bool discardUnsaved = false; // the user chose to close without saving
     bool databaseOpen = false;
+    bool leaving = false; // the display is gone: nothing more is shown
     StartState state = StartState::Ready;
 };

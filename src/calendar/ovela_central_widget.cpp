@@ -83,8 +83,10 @@ void OvelaCentralWidget::onEdit()
 
 void OvelaCentralWidget::onDelete()
 {
+    // "No" answers Enter and Escape: Delete then Enter must not take a day away.
     if (MessageBox::warningYesNo(this, tr("Ovela"),
-                                 tr("Are you sure, you want \nto delete all data \n for this day?"))
+                                 tr("Are you sure, you want \nto delete all data \n for this day?"),
+                                 1)
         != 0)
         return;
     calendar->removeEntry(month->selectedDate());

@@ -154,16 +154,24 @@ private slots:
         QTRY_VERIFY(!window.saver()->isPending());
     }
 
-    void clearDatabaseDefaultsToNo()
+    // Emptying the diary and deleting a day both ask, and one key answers No.
+    void deleteQuestionsDefaultToNo()
     {
         Preferences preferences;
         preferences.setSaveOnExit(false);
         OvelaMainWindow window(preferences);
-        window.calendar()->setEntry(OvelaRecordEntry(), QDate(2026, 1, 1));
+        const QDate day(2026, 1, 1);
+        OvelaRecordEntry entry;
+        entry.setCramps(true);
+        window.calendar()->setEntry(entry, day);
+        window.calendarPage()->monthView()->setDate(day);
         for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
             Modal::answer([key](QWidget *box) { QTest::keyClick(box, Qt::Key(key)); });
             window.onClearDatabase();
-            QVERIFY2(window.calendar()->containsEntry(QDate(2026, 1, 1)), "one key emptied it");
+            QVERIFY2(window.calendar()->containsEntry(day), "one key emptied it");
+            Modal::answer([key](QWidget *box) { QTest::keyClick(box, Qt::Key(key)); });
+            window.calendarPage()->onDelete();
+            QVERIFY2(window.calendar()->containsEntry(day), "one key deleted the day");
         }
     }
 

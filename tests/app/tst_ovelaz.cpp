@@ -7,6 +7,7 @@
 #include "support/testhome.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <csignal>
@@ -168,6 +169,49 @@ private slots:
         QCOMPARE(program.readLine(), QByteArray("edited\n"));
         QTest::qWait(1000);
         QVERIFY(endWith(program, SIGKILL));
+
+        OvelaDatabase db;
+        QZipFile file(journal());
+        QVERIFY2(file.open(QIODevice::ReadOnly) && db.load(&file), "no whole journal on disk");
+        QCOMPARE(db.entries().size(), 1);
+        QVERIFY(db.entries().first().getDoctor());
+    }
+
+    // The display goes away (a logout, a crashed compositor) right after a day is recorded:
+    // the toolkit ends the program at once, and the day is still written.
+    void lostDisplayStillSaves()
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        QVERIFY2(!xvfb.isEmpty(), "needs Xvfb, which scripts/install-deps installs");
+        QProcess server;
+        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                            QStringLiteral("-screen"), QStringLiteral("0"),
+                            QStringLiteral("640x800x24"), QStringLiteral("-nolisten"),
+                            QStringLiteral("tcp")});
+        QVERIFY(server.waitForStarted());
+        QElapsedTimer clock;
+        clock.start();
+        while (!server.canReadLine() && clock.elapsed() < 20000)
+            server.waitForReadyRead(100);
+        const QByteArray display = server.readLine().trimmed();
+        QVERIFY2(!display.isEmpty(), "the X server did not start");
+
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display));
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(OVELA_EDIT_IN_PROGRAM));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(OVELAZ_BINARY), {});
+        QVERIFY(program.waitForStarted());
+        clock.restart();
+        while (!program.canReadLine() && clock.elapsed() < 20000)
+            program.waitForReadyRead(50);
+        QCOMPARE(program.readLine(), QByteArray("edited\n"));
+        // Long before the change would be saved as she goes.
+        server.kill();
+        server.waitForFinished();
+        QVERIFY(program.waitForFinished(20000));
 
         OvelaDatabase db;
         QZipFile file(journal());
