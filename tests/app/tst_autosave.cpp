@@ -5,6 +5,7 @@
 #include "core/ovela_journal_saver.h"
 #include "core/qzipfile.h"
 #include "cycle/ovela_calendar.h"
+#include "dialogs/OvelaPreferencesDialog.h"
 #include "dialogs/OvelaRecordEntry.h"
 #include "platform/qpeapplication.h"
 #include "platform/qpetoolbar.h"
@@ -72,9 +73,28 @@ void makeWritable(const QString &path)
 
 // The child session of killedAtRandomMoments: a window on the journal that records one day
 // after another, each a new note, and says on stdout which it has recorded.
+// The child session of settingsSurviveAKillRightAfterOK: OK in the preferences with a new
+// cycle length and goal, then killed before anything else runs.
+int preferencesSession()
+{
+    Preferences preferences;
+    OvelaMainWindow window(preferences);
+    if (!window.isReady())
+        return 2;
+    Modal::run<OvelaPreferencesDialog>([](OvelaPreferencesDialog *d) {
+        d->ebCyclePeriod->setText(QStringLiteral("31"));
+        d->btnConceiveGirl->setChecked(true);
+    }, true);
+    window.calendarPage()->onPreferences();
+    ::raise(SIGKILL);
+    return 3;
+}
+
 int childSession(int &argc, char **argv)
 {
     QPEApplication app(argc, argv);
+    if (qEnvironmentVariable("OVELA_CHILD_SESSION") == QLatin1String("preferences"))
+        return preferencesSession();
     Preferences preferences;
     OvelaMainWindow window(preferences);
     if (!window.isReady())
@@ -312,6 +332,21 @@ private slots:
         QVERIFY(loadFile(journal(), onDisk));
         QCOMPARE(onDisk.getEntry(QDate(2026, 3, 2)).getNote(), QStringLiteral("second"));
         saver.gate.release(1); // nothing may wait at the gate when the saver goes
+    }
+
+    void settingsSurviveAKillRightAfterOK()
+    {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("OVELA_CHILD_SESSION"), QStringLiteral("preferences"));
+        env.insert(QStringLiteral("OVELA_CHILD_HOME"), TestHome::home().path());
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit); // killed, as intended
+        Preferences stored;
+        QCOMPARE(stored.getCycleLength(), 31);
+        QCOMPARE(stored.getBirthGoal(), Preferences::ConceiveGirl);
     }
 
     void bigSaveRunsBesideTheWindow()

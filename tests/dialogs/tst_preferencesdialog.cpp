@@ -175,16 +175,26 @@ void TstPreferencesDialog::validate()
 
     Modal::MessageBoxes boxes;
     QCOMPARE(dialog.validate(), valid);
+
+    // OK is refused while a field is wrong: the dialog stays with every entry she made, its
+    // focus on the field to mend.
+    dialog.setResult(QDialog::Rejected);
+    dialog.accept();
+    QCOMPARE(dialog.result() == QDialog::Accepted, valid);
+    for (int i = 0; i < edits.size(); ++i)
+        QCOMPARE(edits.at(i)->text(), fields.at(i));
     if (valid) {
         QCOMPARE(boxes.seen.size(), 0);
         return;
     }
-    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.size(), 2);
     const Modal::BoxSeen &box = boxes.seen.first();
     QCOMPARE(box.title, caption);
     QCOMPARE(box.text, message);
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    const QStringList messages {cycleMessage, fertileMessage, menstrualMessage, lutealMessage};
+    QCOMPARE(dialog.focusWidget(), edits.at(messages.indexOf(message)));
 }
 
 void TstPreferencesDialog::fromPreferences_data()
