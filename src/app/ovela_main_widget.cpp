@@ -311,8 +311,8 @@ void OvelaMainWindow::showNotice(const QString &text)
     if (leaving)
         return;
     noticeText->setText(text);
-    updateNoticeButtons();
     noticeFrame->parentWidget()->show();
+    updateNoticeButtons();
 }
 
 void OvelaMainWindow::updateNoticeButtons()
@@ -320,6 +320,7 @@ void OvelaMainWindow::updateNoticeButtons()
     const bool conflicts = !outside->pendingConflicts().isEmpty() || outside->startConflictPending();
     chooseButton->setVisible(conflicts);
     mergeCopyButton->setVisible(!outside->conflictCopies().isEmpty());
+    // A choice waiting is never out of sight, even after its message was put away.
     if (conflicts && noticeFrame->parentWidget()->isHidden())
         showNotice(tr("Some days differ between this diary and another copy of it. They keep "
                       "your version until you choose."));
