@@ -40,8 +40,8 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
-        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
+        <location line="+365"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>keine</translation>
@@ -59,12 +59,12 @@ der Issue-Tracker von ovelaZ</translation>
         <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+647"/>
+        <location line="+814"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-744"/>
+        <location line="-911"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 lässt sich nicht als Journal laden; &quot;ovela-journal check %1&quot; nennt den Grund</translation>
     </message>
@@ -75,23 +75,23 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+366"/>
+        <location line="+359"/>
         <source>format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-364"/>
+        <location line="-357"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>In &lt;Datei&gt; statt in die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+567"/>
+        <location line="+734"/>
         <source>file</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="-564"/>
+        <location line="-731"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: so viele Zyklen ab dem aktuellen vorhersagen. Standard: 6.</translation>
     </message>
@@ -119,28 +119,29 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="-409"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>das Tagebuch ist geöffnet (Prozess %1 hält %2); schließen Sie es und versuchen Sie es erneut. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: %1 kann nicht gesperrt werden; es wird ohne Sperre geschrieben</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+459"/>
         <location line="+36"/>
+        <location line="+323"/>
         <source>. Nothing was written.</source>
         <translation>. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-341"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Es wurde nichts geschrieben. Legen Sie mit --prefer-journal oder der jeweils anderen --prefer-Option fest, welche Seite Vorrang hat.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>added</source>
         <translation>hinzugefügt</translation>
     </message>
@@ -165,18 +166,19 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zyklusbeginn: %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+265"/>
+        <location line="+11"/>
+        <location line="+309"/>
+        <location line="+139"/>
         <source>%1 was not written: %2</source>
         <translation>%1 wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-436"/>
         <source>Dry run: nothing was written.</source>
         <translation>Probelauf: Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+23"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv oder json, wie export sie schreibt, oder drip (der CSV-Export der App drip). Standard: anhand der Datei erkannt.</translation>
     </message>
@@ -197,17 +199,47 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>Show what would change; write nothing.</source>
         <translation>Anzeigen, was sich ändern würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="-619"/>
+        <location line="-711"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+12"/>
+        <source>an unknown time</source>
+        <translation>einem unbekannten Zeitpunkt</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>ovela-journal: the journal may be open on the computer &quot;%1&quot; (locked since %2); checking it as last saved</source>
+        <translation>ovela-journal: das Journal ist vielleicht auf dem Computer &quot;%1&quot; geöffnet (gesperrt seit %2); geprüft wird der zuletzt gespeicherte Stand</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ovela-journal: the journal may be open on the computer &quot;%1&quot; (locked since %2); reading it as last saved</source>
+        <translation>ovela-journal: das Journal ist vielleicht auf dem Computer &quot;%1&quot; geöffnet (gesperrt seit %2); gelesen wird der zuletzt gespeicherte Stand</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>ovela-journal: the journal is locked by the computer &quot;%1&quot; (since %2); writing anyway, as --ignore-foreign-lock asks</source>
+        <translation>ovela-journal: das Journal ist vom Computer &quot;%1&quot; gesperrt (seit %2); es wird trotzdem geschrieben, wie --ignore-foreign-lock verlangt</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written. When it is not (the lock came with a sync program, or a crash there left it), --ignore-foreign-lock writes all the same.</source>
+        <translation>das Journal ist vom Computer &quot;%1&quot; gesperrt (seit %2): das Tagebuch ist dort vielleicht geöffnet. Es wurde nichts geschrieben. Ist es das nicht (die Sperre kam mit einem Synchronisationsprogramm, oder ein Absturz dort hat sie hinterlassen), schreibt --ignore-foreign-lock trotzdem.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no backup of the journal could be made (%1). Nothing was written.</source>
+        <translation>es konnte keine Sicherung des Journals angelegt werden (%1). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>standard input: %1</source>
         <translation>Standardeingabe: %1</translation>
     </message>
@@ -484,13 +516,8 @@ der Issue-Tracker von ovelaZ</translation>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1: kein solches Journal; es wurde nichts geschrieben. &quot;import --create&quot; legt dort ein neues an.</translation>
     </message>
-    <message>
-        <location line="+18"/>
-        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written.</source>
-        <translation>das Tagebuch ist vom Computer &quot;%1&quot; gesperrt (seit %2): es ist dort vielleicht geöffnet. Nichts wurde geschrieben.</translation>
-    </message>
     <message numerus="yes">
-        <location line="+23"/>
+        <location line="+22"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n Tag hat in %1 und im Journal einen anderen Eintrag:</numerusform>
@@ -503,12 +530,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>damit blieben %1 der %2 Tage des Journals übrig; fügen Sie --yes hinzu, wenn Sie das wollen</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>A real run refuses: %1.</source>
         <translation>Ein echter Lauf lehnt ab: %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>settings: %1</source>
         <translation>Einstellungen: %1</translation>
     </message>
@@ -519,16 +546,28 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location line="+310"/>
         <source>%1 was made.</source>
         <translation>%1 wurde angelegt.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-308"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>Das Journal enthielt bereits alles; es wurde nichts hineingeschrieben.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+3"/>
+        <location line="+303"/>
+        <source>the journal as it was is kept as %1</source>
+        <translation>das Journal, wie es war, ist aufbewahrt als %1</translation>
+    </message>
+    <message>
+        <location line="-295"/>
+        <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
+        <translation>Schreiben, obwohl die Sperre eines anderen Computers auf dem Journal liegt (von einem Synchronisationsprogramm mitgebracht oder nach einem Absturz dort zurückgeblieben).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Make the journal when it does not exist yet.</source>
         <translation>Das Journal anlegen, wenn es noch nicht existiert.</translation>
     </message>
@@ -543,7 +582,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>json: auch die Einstellungen der Datei wiederherstellen (Längen, Ziel, Einheit).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>import takes one file (&quot;-&quot; for standard input)</source>
         <translation>import erwartet genau eine Datei (&quot;-&quot; für die Standardeingabe)</translation>
     </message>
@@ -588,7 +627,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Bei abweichenden Tagen den Eintrag dieses Journals behalten.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>merge takes one other journal</source>
         <translation>merge erwartet genau ein anderes Journal</translation>
     </message>
@@ -599,21 +638,103 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+29"/>
+        <source>session start</source>
+        <translation>Sitzungsbeginn</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>daily</source>
+        <translation>täglich</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before ovela-journal</source>
+        <translation>vor ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before a merge</source>
+        <translation>vor einer Zusammenführung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before a restore</source>
+        <translation>vor einer Wiederherstellung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>conflict copy</source>
+        <translation>Konfliktkopie</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+158"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Reines JSON statt einer Tabelle ausgeben.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="-105"/>
+        <source>No backups yet in %1.</source>
+        <translation>Noch keine Sicherungen in %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Backups in %1, newest first:</source>
+        <translation>Sicherungen in %1, die neueste zuerst:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>does not load</source>
+        <translation>lässt sich nicht laden</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day(s), the last %1</source>
+        <translation>
+            <numerusform>%n Tag, der letzte %1</numerusform>
+            <numerusform>%n Tage, der letzte %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no days</source>
+        <translation>keine Tage</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;ovela-journal restore N&quot; brings back number N; the journal as it is now is kept first.</source>
+        <translation>&quot;ovela-journal restore N&quot; holt Nummer N zurück; das Journal, wie es jetzt ist, wird vorher aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>restore takes one backup: its number in &quot;ovela-journal backups&quot;, or its path</source>
+        <translation>restore erwartet genau eine Sicherung: ihre Nummer in &quot;ovela-journal backups&quot; oder ihren Pfad</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>restored %1: no days</source>
+        <translation>%1 wiederhergestellt: keine Tage</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>restored %1: %n day(s), the last %2</source>
+        <translation>
+            <numerusform>%1 wiederhergestellt: %n Tag, der letzte %2</numerusform>
+            <numerusform>%1 wiederhergestellt: %n Tage, der letzte %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>check takes at most one file</source>
         <translation>check erwartet höchstens eine Datei</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-903"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; geprüft wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+920"/>
         <source>%1: loads</source>
         <translation>%1: lässt sich laden</translation>
     </message>
@@ -633,13 +754,22 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Letzter Tag: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-65"/>
+        <location line="+66"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>Zyklusbeginn: %1</translation>
     </message>
+    <message numerus="yes">
+        <location line="-121"/>
+        <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
+        <translation>
+            <numerusform>es gibt keine Sicherung Nummer %1; &quot;ovela-journal backups&quot; listet %n Sicherung auf. Es wurde nichts geschrieben.</numerusform>
+            <numerusform>es gibt keine Sicherung Nummer %1; &quot;ovela-journal backups&quot; listet %n Sicherungen auf. Es wurde nichts geschrieben.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="-12"/>
+        <location line="+109"/>
         <source>%1: does not load</source>
         <translation>%1: lässt sich nicht laden</translation>
     </message>
@@ -715,7 +845,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+38"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: kein solches Journal; es wurde nichts gelesen</translation>
     </message>
@@ -730,12 +860,27 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Das Journal als csv, json, drips csv oder ics schreiben.</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+12"/>
+        <source>List the diary&apos;s backups, newest first, with their days.</source>
+        <translation>Die Sicherungen des Tagebuchs auflisten, die neueste zuerst, mit ihren Tagen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bring back a backup as the journal, keeping the journal as it is first.</source>
+        <translation>Eine Sicherung als Journal zurückholen; das Journal, wie es ist, wird vorher aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>N is a number that &quot;ovela-journal backups&quot; shows; PATH is a backup file (a file named by digits alone is written ./NAME).</source>
+        <translation>N ist eine Nummer, die &quot;ovela-journal backups&quot; zeigt; PATH ist eine Sicherungsdatei (eine Datei, deren Name nur aus Ziffern besteht, wird als ./NAME geschrieben).</translation>
+    </message>
+    <message>
+        <location line="+109"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 erwartet keinen Dateinamen (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-195"/>
+        <location line="-205"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>Der Zyklusbeginn ging verloren; legen Sie ihn im Tagebuch neu fest</translation>
     </message>
@@ -755,12 +900,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl. Jeder Befehl arbeitet mit dem Journal des Tagebuchs, sofern --journal kein anderes angibt.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-1011"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; gelesen wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+1078"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Einträge aus csv, json oder der CSV-Datei von drip übernehmen.</translation>
     </message>
@@ -770,7 +915,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Die Einträge einer anderen Journaldatei übernehmen.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+15"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Prüfen, ob sich eine Journaldatei laden lässt, und wenn nicht, bis wohin.</translation>
     </message>
@@ -785,12 +930,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Die erfassten Zyklen auflisten, jeweils mit ihrem Temperaturanstieg.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Cycle statistics and the next period starts the record suggests.</source>
         <translation>Zyklusstatistik und der nach den Aufzeichnungen zu erwartende Beginn der nächsten Perioden.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Die Daten des Tagebuchs exportieren, importieren, zusammenführen, prüfen und retten, ohne sein Fenster zu öffnen.</translation>
     </message>
@@ -805,7 +950,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Pfad</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>What to do (see below).</source>
         <translation>Was zu tun ist (siehe unten).</translation>
     </message>

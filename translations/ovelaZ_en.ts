@@ -4,7 +4,7 @@
 <context>
     <name>JournalText</name>
     <message numerus="yes">
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+396"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+500"/>
         <source>%n day(s) read</source>
         <translation>
             <numerusform>%n day read</numerusform>
@@ -124,7 +124,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+66"/>
+        <location line="+47"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n day holds a different record in %1 and in the journal:</numerusform>
@@ -132,7 +132,31 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+319"/>
+        <location line="+300"/>
+        <source>%n day(s), the last %1</source>
+        <translation>
+            <numerusform>%n day, the last %1</numerusform>
+            <numerusform>%n days, the last %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+36"/>
+        <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
+        <translation>
+            <numerusform>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup. Nothing was written.</numerusform>
+            <numerusform>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backups. Nothing was written.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>restored %1: %n day(s), the last %2</source>
+        <translation>
+            <numerusform>restored %1: %n day, the last %2</numerusform>
+            <numerusform>restored %1: %n days, the last %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+136"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 is whole: its %n record kept</numerusform>

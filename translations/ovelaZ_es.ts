@@ -40,8 +40,8 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
-        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
+        <location line="+365"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>ninguna</translation>
@@ -59,12 +59,12 @@ el gestor de incidencias de ovelaZ</translation>
         <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+647"/>
+        <location line="+814"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-744"/>
+        <location line="-911"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 no se carga como diario; &quot;ovela-journal check %1&quot; indica por qué</translation>
     </message>
@@ -75,23 +75,23 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+366"/>
+        <location line="+359"/>
         <source>format</source>
         <translation>formato</translation>
     </message>
     <message>
-        <location line="-364"/>
+        <location line="-357"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Escribir en &lt;archivo&gt; en lugar de la salida estándar.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+567"/>
+        <location line="+734"/>
         <source>file</source>
         <translation>archivo</translation>
     </message>
     <message>
-        <location line="-564"/>
+        <location line="-731"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: número de ciclos que se prevén a partir del actual. Por omisión: 6.</translation>
     </message>
@@ -119,28 +119,29 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="-409"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>el diario está abierto (el proceso %1 tiene %2); ciérrelo y vuelva a intentarlo. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: no se puede bloquear %1; se escribe sin bloqueo</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+459"/>
         <location line="+36"/>
+        <location line="+323"/>
         <source>. Nothing was written.</source>
         <translation>. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-341"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>No se ha escrito nada. Elija qué lado prevalece con --prefer-journal o con la otra opción --prefer.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>added</source>
         <translation>añadido</translation>
     </message>
@@ -165,18 +166,19 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>fecha de inicio del ciclo: %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+265"/>
+        <location line="+11"/>
+        <location line="+309"/>
+        <location line="+139"/>
         <source>%1 was not written: %2</source>
         <translation>no se pudo escribir %1: %2</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-436"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulación: no se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+23"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv o json tal como los escribe export, o drip (la exportación CSV de la aplicación drip). Por omisión: según el archivo.</translation>
     </message>
@@ -197,17 +199,47 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>Show what would change; write nothing.</source>
         <translation>Mostrar lo que cambiaría, sin escribir nada.</translation>
     </message>
     <message>
-        <location line="-619"/>
+        <location line="-711"/>
         <source>standard input</source>
         <translation>entrada estándar</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+12"/>
+        <source>an unknown time</source>
+        <translation>un momento desconocido</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>ovela-journal: the journal may be open on the computer &quot;%1&quot; (locked since %2); checking it as last saved</source>
+        <translation>ovela-journal: el diario puede estar abierto en el ordenador &quot;%1&quot; (bloqueado desde %2); se comprueba tal como se guardó por última vez</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ovela-journal: the journal may be open on the computer &quot;%1&quot; (locked since %2); reading it as last saved</source>
+        <translation>ovela-journal: el diario puede estar abierto en el ordenador &quot;%1&quot; (bloqueado desde %2); se lee tal como se guardó por última vez</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>ovela-journal: the journal is locked by the computer &quot;%1&quot; (since %2); writing anyway, as --ignore-foreign-lock asks</source>
+        <translation>ovela-journal: el diario está bloqueado por el ordenador &quot;%1&quot; (desde %2); se escribe de todos modos, como pide --ignore-foreign-lock</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written. When it is not (the lock came with a sync program, or a crash there left it), --ignore-foreign-lock writes all the same.</source>
+        <translation>el diario está bloqueado por el ordenador &quot;%1&quot; (desde %2): puede estar abierto allí. No se escribió nada. Si no lo está (el bloqueo llegó con un programa de sincronización, o lo dejó un fallo allí), --ignore-foreign-lock escribe de todos modos.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no backup of the journal could be made (%1). Nothing was written.</source>
+        <translation>no se pudo hacer una copia de seguridad del diario (%1). No se escribió nada.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>standard input: %1</source>
         <translation>entrada estándar: %1</translation>
     </message>
@@ -484,13 +516,8 @@ el gestor de incidencias de ovelaZ</translation>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1: no existe ese diario; no se escribió nada. &quot;import --create&quot; crea uno nuevo allí.</translation>
     </message>
-    <message>
-        <location line="+18"/>
-        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written.</source>
-        <translation>el diario está bloqueado por el ordenador «%1» (desde %2): puede estar abierto allí. No se ha escrito nada.</translation>
-    </message>
     <message numerus="yes">
-        <location line="+23"/>
+        <location line="+22"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n día tiene un registro distinto en %1 y en el diario:</numerusform>
@@ -503,12 +530,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>quedarían %1 de los %2 días del diario; añada --yes si es lo que quiere</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>A real run refuses: %1.</source>
         <translation>Una ejecución real se niega: %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>settings: %1</source>
         <translation>ajustes: %1</translation>
     </message>
@@ -519,16 +546,28 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location line="+310"/>
         <source>%1 was made.</source>
         <translation>%1 se ha creado.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-308"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>El diario ya lo contenía todo; no se escribió nada en él.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+3"/>
+        <location line="+303"/>
+        <source>the journal as it was is kept as %1</source>
+        <translation>el diario tal como estaba se guarda como %1</translation>
+    </message>
+    <message>
+        <location line="-295"/>
+        <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
+        <translation>Escribir aunque el diario tenga el bloqueo de otro ordenador (traído por un programa de sincronización o dejado por un fallo allí).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Make the journal when it does not exist yet.</source>
         <translation>Crear el diario si aún no existe.</translation>
     </message>
@@ -543,7 +582,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>json: restaurar también los ajustes del archivo (duraciones, objetivo, unidad).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>import takes one file (&quot;-&quot; for standard input)</source>
         <translation>import espera un solo archivo (&quot;-&quot; para la entrada estándar)</translation>
     </message>
@@ -588,7 +627,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Si un día difiere, conservar el registro de este diario.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>merge takes one other journal</source>
         <translation>merge admite un único diario adicional</translation>
     </message>
@@ -599,21 +638,103 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+29"/>
+        <source>session start</source>
+        <translation>inicio de sesión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>daily</source>
+        <translation>diaria</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before ovela-journal</source>
+        <translation>antes de ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before a merge</source>
+        <translation>antes de una fusión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before a restore</source>
+        <translation>antes de una restauración</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>conflict copy</source>
+        <translation>copia de conflicto</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+158"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Mostrar solo JSON en lugar de una tabla.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="-105"/>
+        <source>No backups yet in %1.</source>
+        <translation>Aún no hay copias de seguridad en %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Backups in %1, newest first:</source>
+        <translation>Copias de seguridad en %1, la más reciente primero:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>does not load</source>
+        <translation>no se carga</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day(s), the last %1</source>
+        <translation>
+            <numerusform>%n día, el último %1</numerusform>
+            <numerusform>%n días, el último %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no days</source>
+        <translation>ningún día</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;ovela-journal restore N&quot; brings back number N; the journal as it is now is kept first.</source>
+        <translation>&quot;ovela-journal restore N&quot; recupera el número N; el diario tal como está ahora se guarda antes.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>restore takes one backup: its number in &quot;ovela-journal backups&quot;, or its path</source>
+        <translation>restore espera una copia de seguridad: su número en &quot;ovela-journal backups&quot;, o su ruta</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>restored %1: no days</source>
+        <translation>%1 restaurado: ningún día</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>restored %1: %n day(s), the last %2</source>
+        <translation>
+            <numerusform>%1 restaurado: %n día, el último %2</numerusform>
+            <numerusform>%1 restaurado: %n días, el último %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>check takes at most one file</source>
         <translation>check admite como máximo un archivo</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-903"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se comprueba el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+920"/>
         <source>%1: loads</source>
         <translation>%1: se carga correctamente</translation>
     </message>
@@ -633,13 +754,22 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>último: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-65"/>
+        <location line="+66"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>fecha de inicio del ciclo: %1</translation>
     </message>
+    <message numerus="yes">
+        <location line="-121"/>
+        <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
+        <translation>
+            <numerusform>no hay copia de seguridad número %1; &quot;ovela-journal backups&quot; lista %n copia. No se escribió nada.</numerusform>
+            <numerusform>no hay copia de seguridad número %1; &quot;ovela-journal backups&quot; lista %n copias. No se escribió nada.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="-12"/>
+        <location line="+109"/>
         <source>%1: does not load</source>
         <translation>%1: no se carga</translation>
     </message>
@@ -715,7 +845,7 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+38"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: no existe ese diario; no se leyó nada</translation>
     </message>
@@ -730,12 +860,27 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Escribir el diario como csv, json, csv de drip o ics.</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+12"/>
+        <source>List the diary&apos;s backups, newest first, with their days.</source>
+        <translation>Listar las copias de seguridad del diario, la más reciente primero, con sus días.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bring back a backup as the journal, keeping the journal as it is first.</source>
+        <translation>Recuperar una copia de seguridad como diario, guardando antes el diario tal como está.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>N is a number that &quot;ovela-journal backups&quot; shows; PATH is a backup file (a file named by digits alone is written ./NAME).</source>
+        <translation>N es un número que muestra &quot;ovela-journal backups&quot;; PATH es un archivo de copia (un archivo cuyo nombre son solo cifras se escribe ./NOMBRE).</translation>
+    </message>
+    <message>
+        <location line="+109"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 no espera ningún nombre de archivo (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-195"/>
+        <location line="-205"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>se ha perdido la fecha de inicio del ciclo; vuelva a fijarla en el diario</translation>
     </message>
@@ -755,12 +900,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden. Todas las órdenes trabajan con el diario de la aplicación, salvo que --journal indique otro.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-1011"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se lee el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+1078"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Incorporar registros desde csv, json o el csv de drip.</translation>
     </message>
@@ -770,7 +915,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Incorporar los registros de otro archivo de diario.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+15"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Indicar si un archivo de diario se carga y, si no, hasta dónde.</translation>
     </message>
@@ -785,12 +930,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Listar los ciclos que muestran los registros, con el ascenso de temperatura de cada uno.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Cycle statistics and the next period starts the record suggests.</source>
         <translation>Estadísticas de los ciclos y próximos inicios de la regla según los registros.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Exportar, importar, fusionar, comprobar y rescatar los datos del diario, sin abrir su ventana.</translation>
     </message>
@@ -805,7 +950,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ruta</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>What to do (see below).</source>
         <translation>Qué hacer (véase más abajo).</translation>
     </message>

@@ -40,8 +40,8 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+56"/>
-        <location line="+267"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
+        <location line="+365"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>aucune</translation>
@@ -59,12 +59,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <location line="+40"/>
         <location line="+22"/>
         <location line="+4"/>
-        <location line="+647"/>
+        <location line="+814"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="-744"/>
+        <location line="-911"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 ne se charge pas comme journal ; &quot;ovela-journal check %1&quot; en indique la raison</translation>
     </message>
@@ -75,23 +75,23 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+366"/>
+        <location line="+359"/>
         <source>format</source>
         <translation>format</translation>
     </message>
     <message>
-        <location line="-364"/>
+        <location line="-357"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Écrire dans &lt;fichier&gt; au lieu de la sortie standard.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+567"/>
+        <location line="+734"/>
         <source>file</source>
         <translation>fichier</translation>
     </message>
     <message>
-        <location line="-564"/>
+        <location line="-731"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics : prévoir ce nombre de cycles à partir du cycle en cours. Par défaut : 6.</translation>
     </message>
@@ -119,28 +119,29 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="-409"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>le carnet est ouvert (le processus %1 détient %2) ; fermez-le et réessayez. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>ovela-journal: cannot lock %1; writing without the lock</source>
         <translation>ovela-journal: impossible de verrouiller %1 ; écriture sans verrou</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+459"/>
         <location line="+36"/>
+        <location line="+323"/>
         <source>. Nothing was written.</source>
         <translation>. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-341"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Rien n&apos;a été écrit. Choisissez quelle version l&apos;emporte avec --prefer-journal ou l&apos;autre option --prefer.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>added</source>
         <translation>ajouté</translation>
     </message>
@@ -165,18 +166,19 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>date de début de cycle : %1 -&gt; %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+265"/>
+        <location line="+11"/>
+        <location line="+309"/>
+        <location line="+139"/>
         <source>%1 was not written: %2</source>
         <translation>%1 n&apos;a pas été écrit : %2</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-436"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulation : rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+23"/>
         <source>csv or json as export writes them, or drip (the CSV export of the drip app). Default: from the file.</source>
         <translation>csv ou json tels qu&apos;export les écrit, ou drip (l&apos;export CSV de l&apos;application drip). Par défaut : d&apos;après le fichier.</translation>
     </message>
@@ -197,17 +199,47 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>Show what would change; write nothing.</source>
         <translation>Montrer ce qui changerait ; ne rien écrire.</translation>
     </message>
     <message>
-        <location line="-619"/>
+        <location line="-711"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+12"/>
+        <source>an unknown time</source>
+        <translation>un moment inconnu</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>ovela-journal: the journal may be open on the computer &quot;%1&quot; (locked since %2); checking it as last saved</source>
+        <translation>ovela-journal : le journal est peut-être ouvert sur l&apos;ordinateur &quot;%1&quot; (verrouillé depuis %2) ; vérification du journal tel qu&apos;enregistré en dernier</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ovela-journal: the journal may be open on the computer &quot;%1&quot; (locked since %2); reading it as last saved</source>
+        <translation>ovela-journal : le journal est peut-être ouvert sur l&apos;ordinateur &quot;%1&quot; (verrouillé depuis %2) ; lecture du journal tel qu&apos;enregistré en dernier</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>ovela-journal: the journal is locked by the computer &quot;%1&quot; (since %2); writing anyway, as --ignore-foreign-lock asks</source>
+        <translation>ovela-journal : le journal est verrouillé par l&apos;ordinateur &quot;%1&quot; (depuis %2) ; écriture malgré tout, comme le demande --ignore-foreign-lock</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written. When it is not (the lock came with a sync program, or a crash there left it), --ignore-foreign-lock writes all the same.</source>
+        <translation>le journal est verrouillé par l&apos;ordinateur &quot;%1&quot; (depuis %2) : le journal intime y est peut-être ouvert. Rien n&apos;a été écrit. S&apos;il ne l&apos;est pas (le verrou est venu avec un programme de synchronisation, ou un plantage là-bas l&apos;a laissé), --ignore-foreign-lock écrit quand même.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no backup of the journal could be made (%1). Nothing was written.</source>
+        <translation>aucune sauvegarde du journal n&apos;a pu être faite (%1). Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>standard input: %1</source>
         <translation>entrée standard : %1</translation>
     </message>
@@ -484,13 +516,8 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <source>%1: no such journal; nothing was written. &quot;import --create&quot; makes a new one there.</source>
         <translation>%1 : pas de tel journal ; rien n&apos;a été écrit. « import --create » en crée un nouveau à cet endroit.</translation>
     </message>
-    <message>
-        <location line="+18"/>
-        <source>the journal is locked by the computer &quot;%1&quot; (since %2): the diary may be open there. Nothing was written.</source>
-        <translation>le journal est verrouillé par l’ordinateur « %1 » (depuis %2) : le journal y est peut-être ouvert. Rien n’a été écrit.</translation>
-    </message>
     <message numerus="yes">
-        <location line="+23"/>
+        <location line="+22"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal : %n jour a un relevé différent dans %1 et dans le journal :</numerusform>
@@ -503,12 +530,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>il ne resterait que %1 des %2 jours du journal ; ajoutez --yes si c&apos;est bien ce que vous voulez</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>A real run refuses: %1.</source>
         <translation>Une exécution réelle refuse : %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>settings: %1</source>
         <translation>réglages : %1</translation>
     </message>
@@ -519,16 +546,28 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location line="+310"/>
         <source>%1 was made.</source>
         <translation>%1 a été créé.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-308"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>Le journal contenait déjà tout ; rien n&apos;y a été écrit.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+3"/>
+        <location line="+303"/>
+        <source>the journal as it was is kept as %1</source>
+        <translation>le journal tel qu&apos;il était est conservé sous %1</translation>
+    </message>
+    <message>
+        <location line="-295"/>
+        <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
+        <translation>Écrire bien qu&apos;un autre ordinateur ait verrouillé le journal (verrou apporté par un programme de synchronisation, ou laissé par un plantage là-bas).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Make the journal when it does not exist yet.</source>
         <translation>Créer le journal s&apos;il n&apos;existe pas encore.</translation>
     </message>
@@ -543,7 +582,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>json : restaurer aussi les réglages du fichier (durées, objectif, unité).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>import takes one file (&quot;-&quot; for standard input)</source>
         <translation>import attend un seul fichier (« - » pour l&apos;entrée standard)</translation>
     </message>
@@ -588,7 +627,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Là où un jour diffère, garder l&apos;enregistrement de ce journal.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>merge takes one other journal</source>
         <translation>merge attend un seul autre journal</translation>
     </message>
@@ -599,21 +638,103 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+29"/>
+        <source>session start</source>
+        <translation>début de session</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>daily</source>
+        <translation>quotidienne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before ovela-journal</source>
+        <translation>avant ovela-journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before a merge</source>
+        <translation>avant une fusion</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>before a restore</source>
+        <translation>avant une restauration</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>conflict copy</source>
+        <translation>copie de conflit</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+158"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Afficher du JSON pur au lieu d&apos;un tableau.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="-105"/>
+        <source>No backups yet in %1.</source>
+        <translation>Pas encore de sauvegarde dans %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Backups in %1, newest first:</source>
+        <translation>Sauvegardes dans %1, la plus récente d&apos;abord :</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>does not load</source>
+        <translation>ne se charge pas</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day(s), the last %1</source>
+        <translation>
+            <numerusform>%n jour, le dernier %1</numerusform>
+            <numerusform>%n jours, le dernier %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no days</source>
+        <translation>aucun jour</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;ovela-journal restore N&quot; brings back number N; the journal as it is now is kept first.</source>
+        <translation>&quot;ovela-journal restore N&quot; ramène le numéro N ; le journal tel qu&apos;il est maintenant est conservé d&apos;abord.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>restore takes one backup: its number in &quot;ovela-journal backups&quot;, or its path</source>
+        <translation>restore attend une sauvegarde : son numéro dans &quot;ovela-journal backups&quot;, ou son chemin</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>restored %1: no days</source>
+        <translation>%1 restauré : aucun jour</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>restored %1: %n day(s), the last %2</source>
+        <translation>
+            <numerusform>%1 restauré : %n jour, le dernier %2</numerusform>
+            <numerusform>%1 restauré : %n jours, le dernier %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>check takes at most one file</source>
         <translation>check attend au plus un fichier</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-903"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; vérification du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+920"/>
         <source>%1: loads</source>
         <translation>%1 : se charge correctement</translation>
     </message>
@@ -633,13 +754,22 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>dernier : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-65"/>
+        <location line="+66"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>date de début de cycle : %1</translation>
     </message>
+    <message numerus="yes">
+        <location line="-121"/>
+        <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
+        <translation>
+            <numerusform>il n&apos;y a pas de sauvegarde numéro %1 ; &quot;ovela-journal backups&quot; en liste %n. Rien n&apos;a été écrit.</numerusform>
+            <numerusform>il n&apos;y a pas de sauvegarde numéro %1 ; &quot;ovela-journal backups&quot; en liste %n. Rien n&apos;a été écrit.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="-12"/>
+        <location line="+109"/>
         <source>%1: does not load</source>
         <translation>%1 : ne se charge pas</translation>
     </message>
@@ -715,7 +845,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+38"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1 : pas de tel journal ; rien n&apos;a été lu</translation>
     </message>
@@ -730,12 +860,27 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Écrire le journal en csv, json, csv de drip ou ics.</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+12"/>
+        <source>List the diary&apos;s backups, newest first, with their days.</source>
+        <translation>Lister les sauvegardes du journal, la plus récente d&apos;abord, avec leurs jours.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bring back a backup as the journal, keeping the journal as it is first.</source>
+        <translation>Ramener une sauvegarde comme journal, en conservant d&apos;abord le journal tel qu&apos;il est.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>N is a number that &quot;ovela-journal backups&quot; shows; PATH is a backup file (a file named by digits alone is written ./NAME).</source>
+        <translation>N est un numéro que montre &quot;ovela-journal backups&quot; ; PATH est un fichier de sauvegarde (un fichier nommé seulement de chiffres s&apos;écrit ./NOM).</translation>
+    </message>
+    <message>
+        <location line="+109"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 n&apos;attend pas de nom de fichier (« %2 »)</translation>
     </message>
     <message>
-        <location line="-195"/>
+        <location line="-205"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>la date de début de cycle a été perdue ; définissez-la à nouveau dans le carnet</translation>
     </message>
@@ -755,12 +900,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>&quot;ovela-journal COMMANDE --help&quot; décrit une commande. Chaque commande travaille sur le journal du carnet, sauf si --journal en désigne un autre.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-1011"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; lecture du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+1078"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Importer des enregistrements depuis du csv, du json ou le csv de drip.</translation>
     </message>
@@ -770,7 +915,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Importer les enregistrements d&apos;un autre fichier journal.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+15"/>
         <source>Tell whether a journal file loads, and how far if not.</source>
         <translation>Indiquer si un fichier journal se charge et, sinon, jusqu&apos;où.</translation>
     </message>
@@ -785,12 +930,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Lister les cycles visibles dans les relevés, avec la montée de température de chacun.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Cycle statistics and the next period starts the record suggests.</source>
         <translation>Statistiques des cycles et prochains débuts de règles suggérés par les relevés.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Les données du carnet exportées, importées, fusionnées, vérifiées et récupérées, sans sa fenêtre.</translation>
     </message>
@@ -805,7 +950,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>chemin</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>What to do (see below).</source>
         <translation>Ce qu&apos;il faut faire (voir ci-dessous).</translation>
     </message>

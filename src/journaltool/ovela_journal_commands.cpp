@@ -2,6 +2,7 @@
 #include "journaltool/ovela_journal_text.h"
 #include "journaltool/ovela_journal_insight.h"
 
+#include "core/ovela_journal_backups.h"
 #include "core/ovela_journal_file.h"
 #include "core/qzipfile.h"
 #include "cycle/ovela_cycle_method.h"
@@ -18,6 +19,9 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSysInfo>
@@ -42,6 +46,8 @@ const QString discreetOption = QStringLiteral("discreet");
 const QString periodSummaryOption = QStringLiteral("period-summary");
 const QString fertileSummaryOption = QStringLiteral("fertile-summary");
 const QString cyclesOption = QStringLiteral("cycles");
+const QString ignoreForeignLockOption = QStringLiteral("ignore-foreign-lock");
+const QString jsonOption = QStringLiteral("json");
 
 // A journal of more days than this is not cut to less than half without --yes.
 constexpr int GuardedJournalDays = 30;
@@ -56,10 +62,108 @@ QString isoDate(const QDate &date)
     return date.isValid() ? date.toString(Qt::ISODate) : JournalText::tr("none");
 }
 
+// A moment as people read it, to the second.
+QString isoTime(const QDateTime &time)
+{
+    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                          : JournalText::tr("an unknown time");
+}
+
 QString canonical(const QString &path)
 {
     const QString resolved = QFileInfo(path).canonicalFilePath();
     return resolved.isEmpty() ? QFileInfo(path).absoluteFilePath() : resolved;
+}
+
+// Whether the lock at `lockPath` names another computer (a sync program carried it, or the
+// diary is open or crashed there): its name, and since when.
+bool foreignLock(const QString &lockPath, QString *host, QDateTime *since)
+{
+    QLockFile lock(lockPath);
+    qint64 pid = 0;
+    if (!lock.getLockInfo(&pid, host, nullptr) || host->isEmpty() ||
+        *host == QSysInfo::machineHostName())
+        return false;
+    *since = QFileInfo(lockPath).lastModified();
+    return true;
+}
+
+// A reader says on standard error when it may not read what the open diary holds.
+void noteOpenDiary(JournalToolContext &c, const QString &journal, bool checking)
+{
+    const QString lockPath = OvelaJournalFile(journal).lockPath();
+    QString host;
+    QDateTime since;
+    if (foreignLock(lockPath, &host, &since))
+        c.err << (checking ? JournalText::tr("ovela-journal: the journal may be open on the "
+                                             "computer \"%1\" (locked since %2); checking it as "
+                                             "last saved")
+                           : JournalText::tr("ovela-journal: the journal may be open on the "
+                                             "computer \"%1\" (locked since %2); reading it as "
+                                             "last saved"))
+                         .arg(host, isoTime(since))
+              << '\n';
+    else if (journalLockHeld(lockPath))
+        c.err << (checking ? JournalText::tr(
+                                 "ovela-journal: the diary is open; checking the journal as last "
+                                 "saved")
+                           : JournalText::tr(
+                                 "ovela-journal: the diary is open; reading the journal as last "
+                                 "saved"))
+              << '\n';
+}
+
+// Takes the journal's lock before a write. A refusal is said on `err`, and false returned.
+bool lockForWriting(JournalToolContext &c, OvelaJournalFile &file)
+{
+    switch (file.lock()) {
+    case OvelaJournalFile::LockResult::HeldElsewhere:
+        c.fail(JournalText::tr("the diary is open (process %1 holds %2); close it and try again. "
+                               "Nothing was written.")
+                   .arg(file.lockOwner())
+                   .arg(file.lockPath()));
+        return false;
+    case OvelaJournalFile::LockResult::Unavailable:
+        c.err << JournalText::tr("ovela-journal: cannot lock %1; writing without the lock")
+                     .arg(c.journalPath)
+              << '\n';
+        return true;
+    case OvelaJournalFile::LockResult::HeldOnAnotherComputer:
+        // Nothing here can tell whether it is still open there: she decides, by name.
+        if (c.parser.isSet(ignoreForeignLockOption)) {
+            c.err << JournalText::tr("ovela-journal: the journal is locked by the computer "
+                                     "\"%1\" (since %2); writing anyway, as "
+                                     "--ignore-foreign-lock asks")
+                         .arg(file.lockHost(), isoTime(file.lockedSince()))
+                  << '\n';
+            return true;
+        }
+        c.fail(JournalText::tr("the journal is locked by the computer \"%1\" (since %2): the "
+                               "diary may be open there. Nothing was written. When it is not "
+                               "(the lock came with a sync program, or a crash there left it), "
+                               "--ignore-foreign-lock writes all the same.")
+                   .arg(file.lockHost(), isoTime(file.lockedSince())));
+        return false;
+    case OvelaJournalFile::LockResult::Locked:
+        break;
+    }
+    return true;
+}
+
+// Keeps the journal as it is in the diary's backups before a write; false, said on `err`,
+// when no backup could be made. `kept` is empty when there was no journal to keep.
+bool keepBackup(JournalToolContext &c, const OvelaJournalFile &file,
+                OvelaJournalBackups::Kind kind, QString *kept)
+{
+    OvelaJournalBackups backups(ovelaBackupsPath());
+    *kept = backups.keep(file.realPath(), kind);
+    if (kept->isEmpty() && !backups.errorString().isEmpty()) {
+        c.fail(JournalText::tr("no backup of the journal could be made (%1). Nothing was "
+                               "written.")
+                   .arg(backups.errorString()));
+        return false;
+    }
+    return true;
 }
 
 enum class Loaded { Yes, Missing, Failed };
@@ -468,27 +572,8 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
                             "makes a new one there.")
                 .arg(c.journalPath));
     OvelaJournalFile file(c.journalPath);
-    if (!dryRun) {
-        switch (file.lock()) {
-        case OvelaJournalFile::LockResult::HeldElsewhere:
-            return c.fail(
-                JournalText::tr("the diary is open (process %1 holds %2); close it and try again. "
-                                "Nothing was written.")
-                    .arg(file.lockOwner())
-                    .arg(file.lockPath()));
-        case OvelaJournalFile::LockResult::Unavailable:
-            c.err << JournalText::tr("ovela-journal: cannot lock %1; writing without the lock")
-                         .arg(c.journalPath)
-                  << '\n';
-            break;
-        case OvelaJournalFile::LockResult::HeldOnAnotherComputer:
-            return c.fail(JournalText::tr("the journal is locked by the computer \"%1\" (since %2): "
-                                          "the diary may be open there. Nothing was written.")
-                              .arg(file.lockHost(), file.lockedSince().toString(Qt::ISODate)));
-        case OvelaJournalFile::LockResult::Locked:
-            break;
-        }
-    }
+    if (!dryRun && !lockForWriting(c, file))
+        return 1;
 
     OvelaCycleMethod journal;
     QString error;
@@ -535,6 +620,7 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
             .arg(before);
     if (guarded && !dryRun && !c.parser.isSet(yesOption))
         return c.fail(guard + JournalText::tr(". Nothing was written."));
+    QString kept;
 
     Preferences preferences;
     preferences.setSaveOnExit(false);
@@ -553,6 +639,8 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
         if (guarded && !c.parser.isSet(yesOption))
             c.out << JournalText::tr("A real run refuses: %1.").arg(guard) << '\n';
     } else if (plan.changesJournal() || (missing && create)) {
+        if (!keepBackup(c, file, OvelaJournalBackups::Kind::Companion, &kept))
+            return 1;
         JournalMerge::apply(journal, incoming.data.records, plan);
         if (!file.save(journal))
             return c.fail(
@@ -574,8 +662,17 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     else if (!plan.changesJournal())
         c.out << JournalText::tr("The journal already held all of it; nothing was written to it.")
               << '\n';
+    if (!kept.isEmpty())
+        c.out << JournalText::tr("the journal as it was is kept as %1").arg(kept) << '\n';
     c.out.flush();
     return 0;
+}
+
+void addForeignLockOption(QCommandLineParser &parser)
+{
+    parser.addOption({ignoreForeignLockOption,
+                      JournalText::tr("Write although another computer's lock is on the journal "
+                                      "(one a sync program carried, or a crash there left).")});
 }
 
 void importOptions(QCommandLineParser &parser)
@@ -600,6 +697,7 @@ void importOptions(QCommandLineParser &parser)
         {settingsOption, JournalText::tr("json: also restore the settings the file carries "
                                          "(lengths, goal, unit).")});
     parser.addOption({dryRunOption, JournalText::tr("Show what would change; write nothing.")});
+    addForeignLockOption(parser);
 }
 
 int importCommand(JournalToolContext &c)
@@ -668,6 +766,7 @@ void mergeOptions(QCommandLineParser &parser)
     parser.addOption(
         {preferJournalOption, JournalText::tr("Where a day differs, keep this journal's record.")});
     parser.addOption({dryRunOption, JournalText::tr("Show what would change; write nothing.")});
+    addForeignLockOption(parser);
 }
 
 int mergeCommand(JournalToolContext &c)
@@ -697,6 +796,181 @@ int mergeCommand(JournalToolContext &c)
                         : preferJournal ? JournalMerge::Prefer::Journal
                                         : JournalMerge::Prefer::Nobody;
     return bringIn(c, incoming, prefer, false, false, false);
+}
+
+// ---- backups and restore
+
+QString kindText(OvelaJournalBackups::Kind kind)
+{
+    using Kind = OvelaJournalBackups::Kind;
+    switch (kind) {
+    case Kind::Session:
+        return JournalText::tr("session start");
+    case Kind::Daily:
+        return JournalText::tr("daily");
+    case Kind::Companion:
+        return JournalText::tr("before ovela-journal");
+    case Kind::Merge:
+        return JournalText::tr("before a merge");
+    case Kind::Restore:
+        return JournalText::tr("before a restore");
+    case Kind::ConflictCopy:
+        return JournalText::tr("conflict copy");
+    }
+    return QString();
+}
+
+void backupsOptions(QCommandLineParser &parser)
+{
+    parser.addOption({jsonOption, JournalText::tr("Print pure JSON instead of a table.")});
+}
+
+int backupsCommand(JournalToolContext &c)
+{
+    const OvelaJournalBackups backups(ovelaBackupsPath());
+    const QList<OvelaJournalBackups::Entry> entries = backups.list();
+    struct Row
+    {
+        bool loads = false;
+        qsizetype days = 0;
+        QDate lastDay;
+    };
+    QList<Row> rows;
+    for (const OvelaJournalBackups::Entry &entry : entries) {
+        OvelaDatabase journal;
+        QString error;
+        Row row;
+        row.loads = loadFile(entry.path, journal, &error) == Loaded::Yes;
+        if (row.loads) {
+            row.days = journal.entries().size();
+            if (row.days > 0)
+                row.lastDay = journal.entries().lastKey();
+        }
+        rows << row;
+    }
+
+    if (c.parser.isSet(jsonOption)) {
+        QJsonArray array;
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const Row &row = rows.at(i);
+            QJsonObject object{
+                {QStringLiteral("number"), int(i + 1)},
+                {QStringLiteral("made"), entries.at(i).made.toString(Qt::ISODate)},
+                {QStringLiteral("kind"), OvelaJournalBackups::kindName(entries.at(i).kind)},
+                {QStringLiteral("path"), entries.at(i).path},
+                {QStringLiteral("loads"), row.loads}};
+            if (row.loads) {
+                object.insert(QStringLiteral("days"), int(row.days));
+                object.insert(QStringLiteral("lastDay"),
+                              row.lastDay.isValid() ? QJsonValue(row.lastDay.toString(Qt::ISODate))
+                                                    : QJsonValue());
+            }
+            array.append(object);
+        }
+        c.out << QJsonDocument(QJsonObject{{QStringLiteral("folder"), backups.folder()},
+                                           {QStringLiteral("backups"), array}})
+                     .toJson(QJsonDocument::Indented);
+        c.out.flush();
+        return 0;
+    }
+
+    if (entries.isEmpty()) {
+        c.out << JournalText::tr("No backups yet in %1.").arg(backups.folder()) << '\n';
+        c.out.flush();
+        return 0;
+    }
+    c.out << JournalText::tr("Backups in %1, newest first:").arg(backups.folder()) << '\n';
+    int kindWidth = 0;
+    for (const OvelaJournalBackups::Entry &entry : entries)
+        kindWidth = qMax(kindWidth, int(kindText(entry.kind).size()));
+    const int numberWidth = int(QString::number(entries.size()).size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Row &row = rows.at(i);
+        QString what;
+        if (!row.loads)
+            what = JournalText::tr("does not load");
+        else if (row.lastDay.isValid())
+            what = JournalText::tr("%n day(s), the last %1", nullptr, int(row.days))
+                       .arg(isoDate(row.lastDay));
+        else
+            what = JournalText::tr("no days");
+        c.out << QStringLiteral("%1  %2  %3  %4")
+                     .arg(QString::number(i + 1).rightJustified(numberWidth),
+                          isoTime(entries.at(i).made),
+                          kindText(entries.at(i).kind).leftJustified(kindWidth), what)
+              << '\n';
+    }
+    c.out << JournalText::tr("\"ovela-journal restore N\" brings back number N; the journal as "
+                             "it is now is kept first.")
+          << '\n';
+    c.out.flush();
+    return 0;
+}
+
+void restoreOptions(QCommandLineParser &parser)
+{
+    addForeignLockOption(parser);
+}
+
+int restoreCommand(JournalToolContext &c)
+{
+    if (c.arguments.size() != 1)
+        return c.usage(
+            JournalText::tr("restore takes one backup: its number in \"ovela-journal backups\", "
+                            "or its path"));
+    QString source = c.arguments.first();
+    // A number is a place in the list; a file named by digits alone is given as ./NAME.
+    bool isNumber = false;
+    const int number = source.toInt(&isNumber);
+    if (isNumber && !source.startsWith(QLatin1Char('+')) && !source.startsWith(QLatin1Char('-'))) {
+        const QList<OvelaJournalBackups::Entry> entries =
+            OvelaJournalBackups(ovelaBackupsPath()).list();
+        if (number < 1 || number > entries.size())
+            return c.fail(JournalText::tr("there is no backup number %1; \"ovela-journal "
+                                          "backups\" lists %n backup(s). Nothing was written.",
+                                          nullptr, int(entries.size()))
+                              .arg(number));
+        source = entries.at(number - 1).path;
+    }
+
+    // Read whole before anything is written: the backup kept next may prune the folder.
+    QByteArray bytes;
+    QTemporaryFile copy;
+    QString loadPath;
+    if (!readJournalInput(c, source, &bytes, &copy, &loadPath))
+        return 1;
+    OvelaDatabase restored;
+    QString error;
+    if (loadFile(loadPath, restored, &error, shown(source)) != Loaded::Yes)
+        return c.fail(error + JournalText::tr(". Nothing was written."));
+
+    OvelaJournalFile file(c.journalPath);
+    if (!lockForWriting(c, file))
+        return 1;
+    const bool existed = QFileInfo::exists(c.journalPath);
+    QString kept;
+    if (!keepBackup(c, file, OvelaJournalBackups::Kind::Restore, &kept))
+        return 1;
+    if (!file.save(restored))
+        return c.fail(
+            JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
+
+    const auto &records = restored.entries();
+    if (records.isEmpty())
+        c.out << JournalText::tr("restored %1: no days").arg(shown(source)) << '\n';
+    else
+        c.out << JournalText::tr("restored %1: %n day(s), the last %2", nullptr,
+                                 int(records.size()))
+                     .arg(shown(source), isoDate(records.lastKey()))
+              << '\n';
+    c.out << JournalText::tr("start-cycle date: %1").arg(isoDate(restored.getStartCycleDate()))
+          << '\n';
+    if (!kept.isEmpty())
+        c.out << JournalText::tr("the journal as it was is kept as %1").arg(kept) << '\n';
+    else if (!existed)
+        c.out << JournalText::tr("%1 was made.").arg(c.journalPath) << '\n';
+    c.out.flush();
+    return 0;
 }
 
 // ---- check and salvage
@@ -736,11 +1010,8 @@ int checkCommand(JournalToolContext &c)
         return c.usage(JournalText::tr("check takes at most one file"));
     const QString path = c.arguments.isEmpty() ? c.journalPath : c.arguments.first();
     const QString name = shown(path);
-    if (path != QLatin1String("-") && canonical(path) == canonical(c.journalPath) &&
-        journalLockHeld(OvelaJournalFile(path).lockPath()))
-        c.err << JournalText::tr(
-                     "ovela-journal: the diary is open; checking the journal as last saved")
-              << '\n';
+    if (path != QLatin1String("-") && canonical(path) == canonical(c.journalPath))
+        noteOpenDiary(c, path, true);
     QByteArray bytes;
     QTemporaryFile copy;
     QString loadPath;
@@ -858,10 +1129,7 @@ QString programHelp(const QCommandLineParser &parser)
 
 bool JournalToolContext::loadForReading(OvelaCycleMethod &journal)
 {
-    if (journalLockHeld(OvelaJournalFile(journalPath).lockPath()))
-        err << JournalText::tr(
-                   "ovela-journal: the diary is open; reading the journal as last saved")
-            << '\n';
+    noteOpenDiary(*this, journalPath, false);
     applySettings(journal);
     QString error;
     switch (loadFile(journalPath, journal, &error)) {
@@ -915,30 +1183,42 @@ const QList<JournalCommand> &journalCommands()
         {QStringLiteral("export"),
          JournalText::tr("Write the journal as csv, json, drip's csv or ics."), QString(),
          QStringLiteral("ovela-journal export --format ics --discreet -o cycle.ics"), exportOptions,
-         exportCommand},
+         exportCommand, QString()},
         {QStringLiteral("import"),
          JournalText::tr("Bring in records from csv, json or drip's csv."), QStringLiteral("FILE"),
          QStringLiteral("ovela-journal import --dry-run drip-export.csv"), importOptions,
-         importCommand},
+         importCommand, QString()},
         {QStringLiteral("merge"), JournalText::tr("Bring in the records of another journal file."),
          QStringLiteral("OTHER.ovd"),
          QStringLiteral("ovela-journal merge --prefer-journal laptop.ovd"), mergeOptions,
-         mergeCommand},
+         mergeCommand, QString()},
+        {QStringLiteral("backups"),
+         JournalText::tr("List the diary's backups, newest first, with their days."), QString(),
+         QStringLiteral("ovela-journal backups"), backupsOptions, backupsCommand, QString()},
+        {QStringLiteral("restore"),
+         JournalText::tr("Bring back a backup as the journal, keeping the journal as it is "
+                         "first."),
+         QStringLiteral("N|PATH"), QStringLiteral("ovela-journal restore 2"), restoreOptions,
+         restoreCommand,
+         JournalText::tr("N is a number that \"ovela-journal backups\" shows; PATH is a backup "
+                         "file (a file named by digits alone is written ./NAME).")},
         {QStringLiteral("check"),
          JournalText::tr("Tell whether a journal file loads, and how far if not."),
          QStringLiteral("[PATH]"), QStringLiteral("ovela-journal check backup.ovd"), noOptions,
-         checkCommand},
+         checkCommand, QString()},
         {QStringLiteral("salvage"),
          JournalText::tr("Keep every whole record of a damaged journal in a new one."),
          QStringLiteral("DAMAGED"),
          QStringLiteral("ovela-journal salvage damaged.ovd -o rescued.ovd"), salvageOptions,
-         salvageCommand},
+         salvageCommand, QString()},
         {QStringLiteral("cycles"),
          JournalText::tr("List the cycles the record shows, with the temperature shift of each."),
-         QString(), QStringLiteral("ovela-journal cycles --json"), insightOptions, cyclesCommand},
+         QString(), QStringLiteral("ovela-journal cycles --json"), insightOptions, cyclesCommand,
+         QString()},
         {QStringLiteral("stats"),
          JournalText::tr("Cycle statistics and the next period starts the record suggests."),
-         QString(), QStringLiteral("ovela-journal stats"), insightOptions, statsCommand},
+         QString(), QStringLiteral("ovela-journal stats"), insightOptions, statsCommand,
+         QString()},
     };
     return commands;
 }
@@ -979,7 +1259,8 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
     if (command) {
         parser.addPositionalArgument(command->name, command->summary);
         if (!command->arguments.isEmpty())
-            parser.addPositionalArgument(command->arguments, QString(), command->arguments);
+            parser.addPositionalArgument(command->arguments, command->argumentsHelp,
+                                         command->arguments);
         command->addOptions(parser);
     } else {
         parser.addPositionalArgument(QStringLiteral("command"),

@@ -44,6 +44,7 @@ struct JournalCommand
     QString example;   // a whole command line, shown by the command's --help
     void (*addOptions)(QCommandLineParser &parser);
     int (*run)(JournalToolContext &context);
+    QString argumentsHelp; // what the arguments are, when their name does not say it
 };
 
 const QList<JournalCommand> &journalCommands();

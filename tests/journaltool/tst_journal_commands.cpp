@@ -1,15 +1,20 @@
+#include "core/ovela_journal_backups.h"
 #include "core/ovela_journal_file.h"
 #include "core/ovela_record_database.h"
 #include "core/qzipfile.h"
 #include "journaltool/ovela_journal_commands.h"
 #include "journaltool/ovela_journal_text.h"
 #include "settings/Preferences.h"
+#include "settings/ovela_journal_location.h"
 
 #include "support/gzip.h"
 #include "support/testhome.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTranslator>
 #include <QtTest>
 
@@ -74,6 +79,30 @@ bool load(const QString &file, OvelaDatabase &journal)
     return device.open(QIODevice::ReadOnly) && journal.load(&device);
 }
 
+using Kind = OvelaJournalBackups::Kind;
+
+QList<OvelaJournalBackups::Entry> backups()
+{
+    return OvelaJournalBackups(ovelaBackupsPath()).list();
+}
+
+// A backup as the diary names it, made `secondsAgo` before now.
+QString backupFile(qint64 secondsAgo, const char *kind)
+{
+    QDir().mkpath(ovelaBackupsPath());
+    return ovelaBackupsPath() + QLatin1String("/journal-") +
+           QDateTime::currentDateTime().addSecs(-secondsAgo).toString(
+               QStringLiteral("yyyyMMdd-HHmmss")) +
+           QLatin1Char('-') + QLatin1String(kind) + QLatin1String(".ovd");
+}
+
+// A lock as the diary leaves it on a computer called `host`.
+void lockFromAnotherComputer(const QString &journalPath, const char *host)
+{
+    writeText(OvelaJournalFile(journalPath).lockPath(),
+              QByteArray("4242\novelaZ\n") + host + QByteArray("\n"));
+}
+
 const QByteArray csvHeader = "date,cervical_fluid,cervical_fluid_code,temperature_code,"
                              "temperature_c,temperature_f,doctor,cramps,pms,love,protection,"
                              "secret,note\r\n";
@@ -88,6 +117,13 @@ private slots:
     void importRules_data();
     void importRules();
     void lockRefusal();
+    void backupBeforeWrite_data();
+    void backupBeforeWrite();
+    void listBackups();
+    void restore_data();
+    void restore();
+    void foreignLock_data();
+    void foreignLock();
     void merge();
     void exportImportRoundTrip_data();
     void exportImportRoundTrip();
@@ -200,12 +236,14 @@ void TestJournalCommands::lockRefusal()
         QCOMPARE(diary.lock(), OvelaJournalFile::LockResult::Locked);
         for (const QStringList &command :
              {QStringList{QStringLiteral("import"), path("in.csv")},
-              QStringList{QStringLiteral("merge"), path("other.ovd")}}) {
+              QStringList{QStringLiteral("merge"), path("other.ovd")},
+              QStringList{QStringLiteral("restore"), path("other.ovd")}}) {
             const Run r = run(QStringList{QStringLiteral("--journal"), journalPath} + command);
             QCOMPARE(r.status, 1);
             QVERIFY2(r.err.contains(QLatin1String("the diary is open")), qPrintable(r.err));
             QCOMPARE(bytes(journalPath), before);
         }
+        QVERIFY(backups().isEmpty());
         // Reading goes on, and says what it reads.
         const Run r = run({QStringLiteral("--journal"), journalPath, QStringLiteral("export")});
         QCOMPARE(r.status, 0);
@@ -216,6 +254,211 @@ void TestJournalCommands::lockRefusal()
         run({QStringLiteral("--journal"), journalPath, QStringLiteral("import"), path("in.csv")});
     QCOMPARE(r.status, 0);
     QVERIFY(bytes(journalPath) != before);
+}
+
+void TestJournalCommands::backupBeforeWrite_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<bool>("noFolder"); // the backups folder cannot be made
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("kept");
+    const QString import = QStringLiteral("import");
+    QTest::newRow("import --replace")
+        << QStringList{import, path("in.csv"), QStringLiteral("--replace")} << false << 0 << true;
+    QTest::newRow("merge") << QStringList{QStringLiteral("merge"), path("other.ovd")} << false << 0
+                           << true;
+    QTest::newRow("a dry run keeps nothing")
+        << QStringList{import, path("in.csv"), QStringLiteral("--dry-run")} << false << 0 << false;
+    QTest::newRow("no backup, no write")
+        << QStringList{import, path("in.csv"), QStringLiteral("--replace")} << true << 1 << false;
+}
+
+void TestJournalCommands::backupBeforeWrite()
+{
+    QFETCH(QStringList, command);
+    QFETCH(bool, noFolder);
+    QFETCH(int, status);
+    QFETCH(bool, kept);
+    const QString journalPath = path("journal.ovd");
+    saveJournal(journalPath, {{QDate(2024, 1, 1), noted("mine")}, {QDate(2024, 1, 2), noted("b")}},
+                QDate());
+    saveJournal(path("other.ovd"), {{QDate(2024, 2, 1), noted("theirs")}}, QDate());
+    writeText(path("in.csv"), csvHeader + "2024-01-09,Dry,0,0,,,0,0,0,0,0,0,x\r\n");
+    if (noFolder)
+        writeText(ovelaBackupsPath(), "a file where the folder belongs");
+    const QByteArray before = bytes(journalPath);
+
+    const Run r = run(QStringList{QStringLiteral("--journal"), journalPath} + command);
+    QCOMPARE(r.status, status);
+    if (noFolder) {
+        QVERIFY2(r.err.contains(QLatin1String("no backup of the journal could be made")),
+                 qPrintable(r.err));
+        QCOMPARE(bytes(journalPath), before);
+        return;
+    }
+    const auto list = backups();
+    QCOMPARE(list.size(), kept ? 1 : 0);
+    if (!kept)
+        return;
+    QCOMPARE(list.first().kind, Kind::Companion);
+    QCOMPARE(bytes(list.first().path), before);
+    QCOMPARE(QFile::permissions(list.first().path) & 0x00FF, QFileDevice::Permissions());
+    QVERIFY2(r.out.contains(QLatin1String("the journal as it was is kept as ") +
+                            list.first().path + QLatin1Char('\n')),
+             qPrintable(r.out));
+    QVERIFY(bytes(journalPath) != before);
+}
+
+void TestJournalCommands::listBackups()
+{
+    Run r = run({QStringLiteral("backups")});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.startsWith(QLatin1String("No backups yet")), qPrintable(r.out));
+
+    const QString newest = backupFile(3600, "companion");
+    const QString middle = backupFile(86400, "session");
+    const QString oldest = backupFile(2 * 86400, "daily");
+    saveJournal(newest,
+                {{QDate(2024, 3, 1), noted("a")},
+                 {QDate(2024, 3, 3), noted("c")},
+                 {QDate(2024, 2, 1), noted("b")}},
+                QDate());
+    saveJournal(middle, {}, QDate());
+    writeText(oldest, "not a journal");
+    const QString when = QDateTime::currentDateTime().addSecs(-3600).toString(
+        QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+
+    r = run({QStringLiteral("backups")});
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(QLatin1Char('\n'));
+    QVERIFY2(lines.size() >= 4, qPrintable(r.out));
+    QCOMPARE(lines[0], QLatin1String("Backups in ") + ovelaBackupsPath() +
+                           QLatin1String(", newest first:"));
+    QCOMPARE(lines[1].simplified(), QLatin1String("1 ") + when +
+                                        QLatin1String(" before ovela-journal 3 days, the last "
+                                                      "2024-03-03"));
+    QVERIFY2(lines[2].startsWith(QLatin1String("2  ")) &&
+                 lines[2].contains(QLatin1String("session start")) &&
+                 lines[2].endsWith(QLatin1String("no days")),
+             qPrintable(lines[2]));
+    QVERIFY2(lines[3].startsWith(QLatin1String("3  ")) &&
+                 lines[3].contains(QLatin1String("daily")) &&
+                 lines[3].endsWith(QLatin1String("does not load")),
+             qPrintable(lines[3]));
+
+    r = run({QStringLiteral("backups"), QStringLiteral("--json")});
+    QCOMPARE(r.status, 0);
+    QJsonParseError error;
+    const QJsonObject all = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonArray list = all.value(QLatin1String("backups")).toArray();
+    QCOMPARE(list.size(), 3);
+    const QJsonObject first = list.at(0).toObject();
+    QCOMPARE(first.value(QLatin1String("number")).toInt(), 1);
+    QCOMPARE(first.value(QLatin1String("kind")).toString(), QStringLiteral("companion"));
+    QCOMPARE(first.value(QLatin1String("path")).toString(), newest);
+    QCOMPARE(first.value(QLatin1String("made")).toString(), QString(when).replace(QLatin1Char(' '), QLatin1Char('T')));
+    QCOMPARE(first.value(QLatin1String("days")).toInt(), 3);
+    QCOMPARE(first.value(QLatin1String("lastDay")).toString(), QStringLiteral("2024-03-03"));
+    QVERIFY(list.at(1).toObject().value(QLatin1String("lastDay")).isNull());
+    QCOMPARE(list.at(2).toObject().value(QLatin1String("loads")).toBool(), false);
+}
+
+void TestJournalCommands::restore_data()
+{
+    QTest::addColumn<QString>("backup"); // "older" stands for that backup's path
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("by number") << "2" << 0 << "1 day, the last 2024-01-05";
+    QTest::newRow("by path") << "older" << 0 << "1 day, the last 2024-01-05";
+    QTest::newRow("a number past the list") << "3" << 1 << "there is no backup number 3";
+    QTest::newRow("a file that does not load")
+        << path("bad.ovd") << 1 << "does not load as a journal";
+}
+
+void TestJournalCommands::restore()
+{
+    QFETCH(QString, backup);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    const QString journalPath = path("journal.ovd");
+    saveJournal(journalPath,
+                {{QDate(2024, 1, 5), noted("now")},
+                 {QDate(2024, 1, 6), noted("now")},
+                 {QDate(2024, 1, 7), noted("now")}},
+                QDate(2024, 1, 6));
+    const QString older = backupFile(7200, "session");
+    saveJournal(older, {{QDate(2024, 1, 5), noted("then")}}, QDate(2024, 1, 1));
+    saveJournal(backupFile(60, "companion"),
+                {{QDate(2024, 1, 5), noted("later")}, {QDate(2024, 1, 6), noted("later")}},
+                QDate());
+    writeText(path("bad.ovd"), "not a journal");
+    const QByteArray before = bytes(journalPath);
+    if (backup == QLatin1String("older"))
+        backup = older;
+
+    const Run r =
+        run({QStringLiteral("restore"), backup, QStringLiteral("--journal"), journalPath});
+    QCOMPARE(r.status, status);
+    QVERIFY2((r.out + r.err).contains(said), qPrintable(r.out + r.err));
+    const auto list = backups();
+    if (status != 0) {
+        QCOMPARE(bytes(journalPath), before);
+        QCOMPARE(list.size(), 2);
+        return;
+    }
+    OvelaDatabase after;
+    QVERIFY(load(journalPath, after));
+    QCOMPARE(after.entries().keys(), QList<QDate>{QDate(2024, 1, 5)});
+    QCOMPARE(after.getEntry(QDate(2024, 1, 5)).getNote(), QStringLiteral("then"));
+    QCOMPARE(after.getStartCycleDate(), QDate(2024, 1, 1));
+    // The journal as it was is now the newest backup, and the output says where.
+    QCOMPARE(list.size(), 3);
+    QCOMPARE(list.first().kind, Kind::Restore);
+    QCOMPARE(bytes(list.first().path), before);
+    QVERIFY2(r.out.contains(QLatin1String("the journal as it was is kept as ") +
+                            list.first().path),
+             qPrintable(r.out));
+}
+
+void TestJournalCommands::foreignLock_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::newRow("import") << QStringList{QStringLiteral("import"), path("in.csv")};
+    QTest::newRow("merge") << QStringList{QStringLiteral("merge"), path("other.ovd")};
+    QTest::newRow("restore") << QStringList{QStringLiteral("restore"), path("other.ovd")};
+}
+
+void TestJournalCommands::foreignLock()
+{
+    QFETCH(QStringList, command);
+    const QString journalPath = path("journal.ovd");
+    saveJournal(journalPath, {{QDate(2024, 1, 1), noted("mine")}}, QDate());
+    saveJournal(path("other.ovd"), {{QDate(2024, 2, 1), noted("theirs")}}, QDate());
+    writeText(path("in.csv"), csvHeader + "2024-01-09,Dry,0,0,,,0,0,0,0,0,0,x\r\n");
+    lockFromAnotherComputer(journalPath, "faraway-laptop");
+    const QByteArray before = bytes(journalPath);
+    const QStringList journal{QStringLiteral("--journal"), journalPath};
+
+    Run r = run(journal + command);
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(QLatin1String("locked by the computer \"faraway-laptop\" (since ")) &&
+                 r.err.contains(QLatin1String("--ignore-foreign-lock")),
+             qPrintable(r.err));
+    QCOMPARE(bytes(journalPath), before);
+    QVERIFY(backups().isEmpty());
+
+    // Reading goes on, and says where the journal may be open.
+    r = run(journal + QStringList{QStringLiteral("export")});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.err.contains(QLatin1String("may be open on the computer \"faraway-laptop\"")),
+             qPrintable(r.err));
+
+    r = run(journal + command + QStringList{QStringLiteral("--ignore-foreign-lock")});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.err.contains(QLatin1String("writing anyway")), qPrintable(r.err));
+    QVERIFY(bytes(journalPath) != before);
+    QCOMPARE(backups().size(), 1);
 }
 
 void TestJournalCommands::merge()
@@ -390,6 +633,9 @@ void TestJournalCommands::wrongCommandLines_data()
         {QStringLiteral("salvage"), QStringLiteral("-o"), path("new.ovd")});
     row("cycles with a file", {QStringLiteral("cycles"), in});
     row("stats with a file", {QStringLiteral("stats"), in});
+    row("backups with a file", {QStringLiteral("backups"), in});
+    row("restore without a backup", {QStringLiteral("restore")});
+    row("restore of two backups", {QStringLiteral("restore"), in, in});
 }
 
 void TestJournalCommands::wrongCommandLines()
