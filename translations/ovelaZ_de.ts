@@ -1558,7 +1558,7 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1889,12 +1889,12 @@ alle Daten dieses
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+173"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+174"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+65"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
@@ -1909,12 +1909,32 @@ alle Daten dieses
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-158"/>
+        <source>ovelaZ: cannot create the lock file %1; running without it</source>
+        <translation>ovelaZ: die Sperrdatei %1 kann nicht angelegt werden; es geht ohne sie weiter</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>ovelaZ: %1; it will not be replaced</source>
+        <translation>ovelaZ: %1; es wird nicht ersetzt</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
+        <translation>ovelaZ: das Tagebuch %1 konnte nicht gelesen werden; aufbewahrt als %2</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>the journal was changed by another program or device</source>
         <translation>das Tagebuch wurde von einem anderen Programm oder Gerät geändert</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+8"/>
+        <source>ovelaZ: the journal was not saved: %1</source>
+        <translation>ovelaZ: das Tagebuch wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
@@ -1938,17 +1958,17 @@ alle Daten dieses
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+84"/>
-        <location line="+496"/>
-        <location line="+60"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
+        <location line="+534"/>
+        <location line="+69"/>
         <location line="+55"/>
-        <location line="+45"/>
+        <location line="+51"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-592"/>
+        <location line="-642"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1965,12 +1985,12 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+502"/>
+        <location line="+546"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-481"/>
+        <location line="-525"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -2010,12 +2030,38 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>eine Sicherung konnte nicht angelegt werden (%1); beim nächsten Speichern wird es erneut versucht</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>Some days differ between this diary and another copy of it. They keep your version until you choose.</source>
         <translation>Einige Tage unterscheiden sich zwischen diesem Tagebuch und einer anderen Kopie davon. Sie behalten Ihre Fassung, bis Sie wählen.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+8"/>
+        <source>another copy of the journal</source>
+        <translation>einer anderen Kopie des Tagebuchs</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The backup
+%1
+could not be read.</source>
+        <translation>Die Sicherung
+%1
+konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The journal as it is could not be kept as a backup, so nothing was restored:
+%1</source>
+        <translation>Das Tagebuch konnte in seinem jetzigen Zustand nicht gesichert werden, darum wurde nichts wiederhergestellt:
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The backup of %1 is restored; the journal as it was is kept as a backup.</source>
+        <translation>Die Sicherung vom %1 ist wiederhergestellt; das Tagebuch, wie es war, ist als Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+184"/>
         <source>Show the month calendar</source>
         <translation>Monatskalender anzeigen</translation>
     </message>
@@ -2079,7 +2125,7 @@ alle Daten aus Ihrem
  Tagebuch löschen?</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+37"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Das Tagebuch ist vielleicht auch auf dem Computer &quot;%1&quot; geöffnet (seit %2). Was dort gespeichert wird, wird hier übernommen, sobald es ankommt.</translation>
     </message>
@@ -2144,17 +2190,17 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Ohne Speichern schließen</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>Save a copy as</source>
         <translation>Kopie speichern unter</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Diary files (*.ovd)</source>
         <translation>Tagebuchdateien (*.ovd)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2163,7 +2209,7 @@ Neue Einträge werden nicht gespeichert.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-626"/>
+        <location line="-679"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Befehle</translation>
@@ -2194,7 +2240,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Weitere Befehle</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>Save warning</source>
         <translation>Speicherwarnung</translation>
     </message>
@@ -2209,7 +2255,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Das Tagebuch erneut speichern</translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+216"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Kalender</translation>
     </message>

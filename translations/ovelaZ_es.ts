@@ -1558,7 +1558,7 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1889,12 +1889,12 @@ borrar todos los datos
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+173"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+174"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+65"/>
         <source>an unreadable journal is still at %1</source>
         <translation>todavía hay un diario ilegible en %1</translation>
     </message>
@@ -1909,12 +1909,32 @@ borrar todos los datos
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-158"/>
+        <source>ovelaZ: cannot create the lock file %1; running without it</source>
+        <translation>ovelaZ: no se puede crear el archivo de bloqueo %1; se continúa sin él</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>ovelaZ: %1; it will not be replaced</source>
+        <translation>ovelaZ: %1; no se reemplazará</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
+        <translation>ovelaZ: no se pudo leer el diario %1; se guarda como %2</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>the journal was changed by another program or device</source>
         <translation>el diario fue modificado por otro programa o dispositivo</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+8"/>
+        <source>ovelaZ: the journal was not saved: %1</source>
+        <translation>ovelaZ: el diario no se guardó: %1</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
@@ -1938,17 +1958,17 @@ borrar todos los datos
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+84"/>
-        <location line="+496"/>
-        <location line="+60"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
+        <location line="+534"/>
+        <location line="+69"/>
         <location line="+55"/>
-        <location line="+45"/>
+        <location line="+51"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-592"/>
+        <location line="-642"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1965,12 +1985,12 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+502"/>
+        <location line="+546"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-481"/>
+        <location line="-525"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
@@ -2010,12 +2030,37 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>no se pudo hacer una copia de seguridad (%1); se vuelve a intentar al guardar la próxima vez</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>Some days differ between this diary and another copy of it. They keep your version until you choose.</source>
         <translation>Algunos días difieren entre este diario y otra copia. Conservan su versión hasta que usted elija.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+8"/>
+        <source>another copy of the journal</source>
+        <translation>otra copia del diario</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The backup
+%1
+could not be read.</source>
+        <translation>No se pudo leer la copia de seguridad
+%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The journal as it is could not be kept as a backup, so nothing was restored:
+%1</source>
+        <translation>No se pudo guardar una copia del diario actual, así que no se restauró nada:
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The backup of %1 is restored; the journal as it was is kept as a backup.</source>
+        <translation>Se restauró la copia del %1; el diario tal como estaba se guarda como copia de seguridad.</translation>
+    </message>
+    <message>
+        <location line="+184"/>
         <source>Show the month calendar</source>
         <translation>Mostrar el calendario del mes</translation>
     </message>
@@ -2079,7 +2124,7 @@ borrar todos los datos
  de su diario?</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+37"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Puede que el diario también esté abierto en el ordenador «%1» (desde %2). Lo que se guarde allí se incorpora aquí cuando llegue.</translation>
     </message>
@@ -2144,17 +2189,17 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Cerrar sin guardar</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>Save a copy as</source>
         <translation>Guardar una copia como</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Diary files (*.ovd)</source>
         <translation>Archivos de diario (*.ovd)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2163,7 +2208,7 @@ Lo que anote ahora no se guardará.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-626"/>
+        <location line="-679"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
@@ -2194,7 +2239,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Más órdenes</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>Save warning</source>
         <translation>Aviso de guardado</translation>
     </message>
@@ -2209,7 +2254,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Volver a intentar guardar el diario</translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+216"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Calendario</translation>
     </message>

@@ -1558,7 +1558,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+86"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1889,12 +1889,12 @@ effacer toutes les données
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+173"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+174"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+65"/>
         <source>an unreadable journal is still at %1</source>
         <translation>un journal illisible se trouve encore à %1</translation>
     </message>
@@ -1909,12 +1909,32 @@ effacer toutes les données
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-158"/>
+        <source>ovelaZ: cannot create the lock file %1; running without it</source>
+        <translation>ovelaZ : impossible de créer le fichier de verrou %1 ; le programme continue sans lui</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>ovelaZ: %1; it will not be replaced</source>
+        <translation>ovelaZ : %1 ; il ne sera pas remplacé</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
+        <translation>ovelaZ : le journal %1 n’a pas pu être lu ; conservé sous %2</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>the journal was changed by another program or device</source>
         <translation>le journal a été modifié par un autre programme ou appareil</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+8"/>
+        <source>ovelaZ: the journal was not saved: %1</source>
+        <translation>ovelaZ : le journal n’a pas été enregistré : %1</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
@@ -1938,17 +1958,17 @@ effacer toutes les données
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+84"/>
-        <location line="+496"/>
-        <location line="+60"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
+        <location line="+534"/>
+        <location line="+69"/>
         <location line="+55"/>
-        <location line="+45"/>
+        <location line="+51"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-592"/>
+        <location line="-642"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1965,12 +1985,12 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+502"/>
+        <location line="+546"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-481"/>
+        <location line="-525"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
@@ -2010,12 +2030,38 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>une sauvegarde n’a pas pu être faite (%1) ; nouvel essai au prochain enregistrement</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>Some days differ between this diary and another copy of it. They keep your version until you choose.</source>
         <translation>Certains jours diffèrent entre ce journal et une autre copie. Ils gardent votre version jusqu’à ce que vous choisissiez.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+8"/>
+        <source>another copy of the journal</source>
+        <translation>une autre copie du journal</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The backup
+%1
+could not be read.</source>
+        <translation>La sauvegarde
+%1
+n’a pas pu être lue.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The journal as it is could not be kept as a backup, so nothing was restored:
+%1</source>
+        <translation>Le journal actuel n’a pas pu être sauvegardé, rien n’a donc été restauré :
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The backup of %1 is restored; the journal as it was is kept as a backup.</source>
+        <translation>La sauvegarde du %1 est restaurée ; le journal tel qu’il était est conservé comme sauvegarde.</translation>
+    </message>
+    <message>
+        <location line="+184"/>
         <source>Show the month calendar</source>
         <translation>Afficher le calendrier du mois</translation>
     </message>
@@ -2079,7 +2125,7 @@ effacer toutes les données
  de votre carnet&#xa0;?</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+37"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Le journal est peut-être aussi ouvert sur l’ordinateur « %1 » (depuis %2). Ce qui y est enregistré est repris ici dès son arrivée.</translation>
     </message>
@@ -2144,17 +2190,17 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Fermer sans enregistrer</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>Save a copy as</source>
         <translation>Enregistrer une copie sous</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Diary files (*.ovd)</source>
         <translation>Fichiers de carnet (*.ovd)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2163,7 +2209,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-626"/>
+        <location line="-679"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Commandes</translation>
@@ -2194,7 +2240,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Autres commandes</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>Save warning</source>
         <translation>Avertissement d&apos;enregistrement</translation>
     </message>
@@ -2209,7 +2255,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Réessayer d&apos;enregistrer le carnet</translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+216"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Calendrier</translation>
     </message>

@@ -792,11 +792,17 @@ void OvelaMainWindow::closeEvent(QCloseEvent *event)
 
 bool OvelaMainWindow::saveCopyAs()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save a copy as"), QDir::homePath() + QLatin1String("/journal-copy.ovd"),
-        tr("Diary files (*.ovd)"));
-    if (path.isEmpty())
+    // Shown as every dialog of the program is: maximized on a handheld, so that Save is on
+    // the screen.
+    QFileDialog dialog(this, tr("Save a copy as"),
+                       QDir::homePath() + QLatin1String("/journal-copy.ovd"),
+                       tr("Diary files (*.ovd)"));
+    dialog.setObjectName(QStringLiteral("saveCopyDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("ovd"));
+    if (QPEApplication::execDialog(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
+    const QString path = dialog.selectedFiles().first();
     OvelaJournalFile copy(path);
     if (copy.save(*calculator))
         return true;

@@ -157,9 +157,22 @@ QList<OvelaJournalBackups::Entry> OvelaJournalBackups::list() const
             entries << entry;
         }
     }
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return a.made != b.made ? a.made > b.made : a.path > b.path;
-    });
+    // Names tell the second; within one, the file's own time and then the name's number
+    // ("-2", "-3", ...) tell which was made later.
+    const auto later = [](const Entry &a, const Entry &b) {
+        if (a.made != b.made)
+            return a.made > b.made;
+        const qint64 ta = QFileInfo(a.path).lastModified().toMSecsSinceEpoch();
+        const qint64 tb = QFileInfo(b.path).lastModified().toMSecsSinceEpoch();
+        if (ta != tb)
+            return ta > tb;
+        const auto number = [](const QString &path) {
+            const QStringList parts = QFileInfo(path).completeBaseName().split(QLatin1Char('-'));
+            return parts.size() > 4 ? parts.at(4).toInt() : 1;
+        };
+        return number(a.path) > number(b.path);
+    };
+    std::stable_sort(entries.begin(), entries.end(), later);
     return entries;
 }
 

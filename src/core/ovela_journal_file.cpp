@@ -96,8 +96,9 @@ OvelaJournalFile::LockResult OvelaJournalFile::lock()
         return LockResult::HeldElsewhere;
     }
     lockFile.reset();
-    std::fprintf(stderr, "ovelaZ: cannot create the lock file %s; running without it\n",
-                 qPrintable(lockPath()));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(tr("ovelaZ: cannot create the lock file %1; running without it")
+                                .arg(lockPath())));
     return LockResult::Unavailable;
 }
 
@@ -171,15 +172,17 @@ OvelaJournalFile::LoadResult OvelaJournalFile::setAside()
     if (!QFile::rename(filePath, aside)) {
         replaceBlocked = true;
         error = tr("cannot move the unreadable journal %1 aside").arg(filePath);
-        std::fprintf(stderr, "ovelaZ: %s; it will not be replaced\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("ovelaZ: %1; it will not be replaced").arg(error)));
         return LoadResult::Unreadable;
     }
     if (!QFileInfo(aside).isSymLink())
         QFile::setPermissions(aside, privateFile);
     syncPath(info.absolutePath(), true);
     asidePath = aside;
-    std::fprintf(stderr, "ovelaZ: the journal %s could not be read; kept as %s\n",
-                 qPrintable(filePath), qPrintable(aside));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(tr("ovelaZ: the journal %1 could not be read; kept as %2")
+                                .arg(filePath, aside)));
     return LoadResult::MovedAside;
 }
 
@@ -218,7 +221,8 @@ bool OvelaJournalFile::refuseUnseen()
 bool OvelaJournalFile::fail(const QString &message)
 {
     error = message;
-    std::fprintf(stderr, "ovelaZ: the journal was not saved: %s\n", qPrintable(message));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(tr("ovelaZ: the journal was not saved: %1").arg(message)));
     return false;
 }
 

@@ -3,7 +3,6 @@
 #include "core/ovela_journal_file.h"
 #include "core/ovela_record_database.h"
 
-#include <QThread>
 
 OvelaJournalSaver::OvelaJournalSaver(OvelaJournalFile &journalFile, const OvelaDatabase &db,
                                      QObject *parent)
@@ -20,10 +19,8 @@ OvelaJournalSaver::OvelaJournalSaver(OvelaJournalFile &journalFile, const OvelaD
 
 OvelaJournalSaver::~OvelaJournalSaver()
 {
-    if (worker) {
-        worker->wait();
-        delete worker;
-    }
+    if (worker.joinable())
+        worker.join();
 }
 
 void OvelaJournalSaver::markChanged()
@@ -43,7 +40,7 @@ void OvelaJournalSaver::saveNow()
 void OvelaJournalSaver::startSave()
 {
     // A running save is followed by another when it ends (collect), with the newest state.
-    if (worker || !isPending())
+    if (worker.joinable() || !isPending())
         return;
     if (file.unseenOnDisk()) {
         emit changedOnDisk();
@@ -55,18 +52,19 @@ void OvelaJournalSaver::startSave()
     savingChanges = changes;
     workerRecords = journal.entries();
     workerStart = journal.getStartCycleDate();
-    worker = QThread::create([this] {
+    // A plain thread, joined before anything it wrote is read: the joining is what makes its
+    // results visible here (and what a thread checker sees).
+    worker = std::thread([this, number = ++saveNumber] {
         workerOk = write(workerRecords, workerStart);
         workerRefused = !workerOk && file.changedOutside();
         workerError = workerOk ? QString() : file.errorString();
+        // finish() may have collected this save already; its late call must not make the GUI
+        // thread wait for a newer one.
+        QMetaObject::invokeMethod(this, [this, number] {
+            if (number == saveNumber)
+                collect();
+        }, Qt::QueuedConnection);
     });
-    // finish() may have collected this save already; its late signal must not make the GUI
-    // thread wait for a newer one.
-    connect(worker, &QThread::finished, this, [this, number = ++saveNumber] {
-        if (number == saveNumber)
-            collect();
-    });
-    worker->start();
 }
 
 bool OvelaJournalSaver::write(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start)
@@ -77,11 +75,9 @@ bool OvelaJournalSaver::write(const QMap<QDate, OvelaRecordEntry> &records, cons
 void OvelaJournalSaver::collect()
 {
     // Also reached from finish(), before the queued signal arrives.
-    if (!worker)
+    if (!worker.joinable())
         return;
-    worker->wait();
-    delete worker;
-    worker = nullptr;
+    worker.join();
     if (workerOk) {
         savedRecords = std::move(workerRecords);
         savedStart = workerStart;

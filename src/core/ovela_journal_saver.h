@@ -8,9 +8,10 @@
 #include <QString>
 #include <QTimer>
 
+#include <thread>
+
 class OvelaDatabase;
 class OvelaJournalFile;
-class QThread;
 
 // Saves the journal as the user goes: a change is on disk within about a second (changes close
 // together are written once), off the calling thread, through the journal file's safe save.
@@ -28,7 +29,7 @@ public:
 
     // Changes not yet on disk (also while the save that holds them runs).
     bool isPending() const { return changes != savedChanges; }
-    bool isSaving() const { return worker != nullptr; }
+    bool isSaving() const { return worker.joinable(); }
     bool lastSaveFailed() const { return failed; }
     QString lastError() const { return error; }
 
@@ -67,7 +68,7 @@ private:
     OvelaJournalFile &file;
     const OvelaDatabase &journal;
     QTimer delay;
-    QThread *worker = nullptr;
+    std::thread worker;
     quint64 changes = 0;      // every change counts one
     quint64 savedChanges = 0; // the count the file on disk holds
     quint64 savingChanges = 0; // the count the running save holds
