@@ -152,6 +152,9 @@ bool OvelaOutsideChanges::bringIn()
 void OvelaOutsideChanges::bringInBeforeExit()
 {
     settle.stop();
+    // The file is the saver's while it saves (and what a save reports may start another).
+    while (saver.isSaving())
+        saver.waitForSave();
     for (int attempt = 0; attempt < 3 && file.unseenOnDisk(); ++attempt) {
         if (bringIn())
             return;

@@ -37,6 +37,8 @@ public:
     // everything, when the file on disk is not the one last loaded or saved). True when the
     // journal on disk holds every change.
     bool finish();
+    // Waits for a running save and reports it; the journal file is free to use afterwards.
+    void waitForSave() { collect(); }
 
 public slots:
     void markChanged();
