@@ -142,8 +142,10 @@ OvelaJournalFile::LoadResult OvelaJournalFile::read(OvelaDatabase &journal)
 {
     asidePath.clear();
     error.clear();
+    // A link to a journal not made yet (a sync folder's, before the first save) is no journal
+    // either: the first save makes it where the link points, and the link stays.
     const QFileInfo info(filePath);
-    if (!info.exists() && !info.isSymLink())
+    if (!info.exists())
         return LoadResult::Missing;
 
     // Taken before reading: a file replaced while it is read then counts as different, and

@@ -234,7 +234,7 @@ void TstCentralWidget::deleteAsksFirst()
         QVERIFY(box);
         caption = box->windowTitle();
         text = box->text();
-        QCOMPARE(box->defaultButton()->objectName(), QStringLiteral("yesButton"));
+        QCOMPARE(box->defaultButton()->objectName(), QStringLiteral("noButton"));
         box->findChild<QAbstractButton *>(button)->click();
     });
     page->onDelete();
@@ -247,18 +247,21 @@ void TstCentralWidget::deleteAsksFirst()
 
 void TstCentralWidget::invalidPreferencesWriteNothingButRedraw()
 {
-    // The calculator is changed behind the page's back; after the dialog it must mirror the
-    // settings again, which the refused values did not reach.
-    cal->setCycleLength(99);
+    // OK with a refused value keeps the dialog open; cancelled then, nothing is written.
     QString message;
+    bool stillOpen = false;
     Modal::run<OvelaPreferencesDialog>(
         [&](OvelaPreferencesDialog *d) {
             d->ebCyclePeriod->setText(QStringLiteral("40"));
             d->ebFertilePeriod->setText(QStringLiteral("3"));
-            Modal::answer([&](QWidget *w) {
+            Modal::answer([&, d](QWidget *w) {
                 if (auto *box = qobject_cast<QMessageBox *>(w)) {
                     message = box->text();
                     box->accept();
+                    QTimer::singleShot(0, d, [&, d] {
+                        stillOpen = d->isVisible() && d->ebFertilePeriod->text() == QLatin1String("3");
+                        d->reject();
+                    });
                 }
             });
         },
@@ -266,9 +269,10 @@ void TstCentralWidget::invalidPreferencesWriteNothingButRedraw()
     page->onPreferences();
 
     QCOMPARE(message, QStringLiteral("Cycle period length must \nbe between 23 and 35 days!"));
+    QVERIFY(stillOpen);
     QCOMPARE(prefs->getCycleLength(), 30);
     QCOMPARE(prefs->getFertilePeriod(), 6);
-    QCOMPARE(cal->getCycleLength(), 30); // copied from the unchanged settings
+    QCOMPARE(cal->getCycleLength(), 30);
 }
 
 void TstCentralWidget::validPreferencesReachTheCalculator()
