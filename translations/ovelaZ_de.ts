@@ -1871,17 +1871,12 @@ alle Daten dieses
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
         <source>cannot create the backups folder %1</source>
         <translation>der Ordner für Sicherungen %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write the backup %1: %2</source>
-        <translation>die Sicherung %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+28"/>
         <source>cannot copy %1 to %2: %3</source>
         <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
     </message>
@@ -1889,7 +1884,7 @@ alle Daten dieses
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+174"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
@@ -1909,12 +1904,12 @@ alle Daten dieses
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
     <message>
-        <location line="-158"/>
+        <location line="-160"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ: die Sperrdatei %1 kann nicht angelegt werden; es geht ohne sie weiter</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ: %1; es wird nicht ersetzt</translation>
     </message>
@@ -2358,7 +2353,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>einer anderen Kopie des Tagebuchs</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+44"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Übernommen aus %1: %2 Tage hinzugefügt oder geändert, %3 entfernt.</translation>
     </message>

@@ -1871,17 +1871,12 @@ borrar todos los datos
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
         <source>cannot create the backups folder %1</source>
         <translation>no se puede crear la carpeta de copias de seguridad %1</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write the backup %1: %2</source>
-        <translation>no se puede escribir la copia de seguridad %1: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+28"/>
         <source>cannot copy %1 to %2: %3</source>
         <translation>no se puede copiar %1 a %2: %3</translation>
     </message>
@@ -1889,7 +1884,7 @@ borrar todos los datos
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+174"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
@@ -1909,12 +1904,12 @@ borrar todos los datos
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
     <message>
-        <location line="-158"/>
+        <location line="-160"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ: no se puede crear el archivo de bloqueo %1; se continúa sin él</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ: %1; no se reemplazará</translation>
     </message>
@@ -2357,7 +2352,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>otra copia del diario</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+44"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Incorporado desde %1: %2 días añadidos o cambiados, %3 eliminados.</translation>
     </message>

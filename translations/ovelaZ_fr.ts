@@ -1871,17 +1871,12 @@ effacer toutes les données
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
         <source>cannot create the backups folder %1</source>
         <translation>impossible de créer le dossier des sauvegardes %1</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <source>cannot write the backup %1: %2</source>
-        <translation>impossible d’écrire la sauvegarde %1 : %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+28"/>
         <source>cannot copy %1 to %2: %3</source>
         <translation>impossible de copier %1 vers %2 : %3</translation>
     </message>
@@ -1889,7 +1884,7 @@ effacer toutes les données
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+174"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
@@ -1909,12 +1904,12 @@ effacer toutes les données
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
     <message>
-        <location line="-158"/>
+        <location line="-160"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ : impossible de créer le fichier de verrou %1 ; le programme continue sans lui</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ : %1 ; il ne sera pas remplacé</translation>
     </message>
@@ -2358,7 +2353,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>une autre copie du journal</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+44"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Repris de %1 : %2 jours ajoutés ou modifiés, %3 supprimés.</translation>
     </message>

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -94,34 +93,15 @@ QString OvelaJournalBackups::newName(Kind kind, const QDateTime &when) const
 QString OvelaJournalBackups::keep(const QString &journal, Kind kind)
 {
     error.clear();
-    QFile source(journal);
     if (!QFileInfo::exists(journal))
         return QString();
     if (!prepareFolder())
         return QString();
     OvelaJournalFile::ignoreFileSizeSignal();
     const QString target = newName(kind, QDateTime::currentDateTime());
-    // Written whole under a temporary name and renamed: a backup is never half a journal.
-    QSaveFile copy(target);
-    bool ok = source.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly);
-    if (ok)
-        copy.setPermissions(privateFile);
-    char chunk[65536];
-    while (ok) {
-        const qint64 got = source.read(chunk, sizeof chunk);
-        if (got == 0)
-            break;
-        ok = got > 0 && copy.write(chunk, got) == got;
-    }
-    if (ok && !(ok = copy.commit()))
-        error = tr("cannot write the backup %1: %2").arg(target, copy.errorString());
-    else if (!ok)
-        error = tr("cannot copy %1 to %2: %3")
-                    .arg(journal, target,
-                         source.error() != QFileDevice::NoError ? source.errorString()
-                                                                : copy.errorString());
-    if (!ok) {
-        copy.cancelWriting();
+    QString reason;
+    if (!OvelaJournalFile::copyPrivately(journal, target, &reason)) {
+        error = tr("cannot copy %1 to %2: %3").arg(journal, target, reason);
         return QString();
     }
     prune();

@@ -358,6 +358,41 @@ bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &recor
     return true;
 }
 
+bool OvelaJournalFile::copyPrivately(const QString &from, const QString &to, QString *reason)
+{
+    // Written under a temporary name beside `to`, synced, then renamed: `to` is never half a
+    // copy, and it is the owner's alone whatever the mode of `from`.
+    QFile source(from);
+    QTemporaryFile copy(to + QLatin1String(".XXXXXX"));
+    copy.setAutoRemove(false);
+    bool ok = source.open(QIODevice::ReadOnly);
+    if (!ok)
+        *reason = source.errorString();
+    else if (!(ok = copy.open()))
+        *reason = copy.errorString();
+    char chunk[65536];
+    while (ok) {
+        const qint64 got = source.read(chunk, sizeof chunk);
+        if (got == 0)
+            break;
+        ok = got > 0 && copy.write(chunk, got) == got;
+        if (!ok)
+            *reason = got < 0 ? source.errorString() : copy.errorString();
+    }
+    if (ok && !(ok = copy.flush() && ::fsync(copy.handle()) == 0))
+        *reason = systemError();
+    const QString copyPath = copy.fileName();
+    copy.close();
+    if (ok && !(ok = copy.error() == QFileDevice::NoError))
+        *reason = copy.errorString();
+    if (ok && !(ok = ::rename(QFile::encodeName(copyPath).constData(),
+                              QFile::encodeName(to).constData()) == 0))
+        *reason = systemError();
+    if (!ok && !copyPath.isEmpty())
+        QFile::remove(copyPath);
+    return ok;
+}
+
 bool OvelaJournalFile::keepBackup(const QString &target)
 {
     const QFileInfo current(target);
@@ -366,39 +401,11 @@ bool OvelaJournalFile::keepBackup(const QString &target)
     if (!current.isFile())
         return false; // a folder or a device where the journal was: nothing to copy
     const QString backup = target + QLatin1String(".bak");
-    // A copy, not a second name: the backup is private whatever the journal's own mode, and
-    // it stays as it is while this session replaces the journal again and again.
-    QFile source(target);
-    QTemporaryFile copy(backup + QLatin1String(".XXXXXX"));
-    copy.setAutoRemove(false);
+    // A copy, not a second name: it stays as it is while this session replaces the journal
+    // again and again.
     QString reason;
-    bool ok = source.open(QIODevice::ReadOnly);
-    if (!ok)
-        reason = source.errorString();
-    else if (!(ok = copy.open()))
-        reason = copy.errorString();
-    char chunk[65536];
-    while (ok) {
-        const qint64 got = source.read(chunk, sizeof chunk);
-        if (got == 0)
-            break;
-        ok = got > 0 && copy.write(chunk, got) == got;
-        if (!ok)
-            reason = got < 0 ? source.errorString() : copy.errorString();
-    }
-    if (ok && !(ok = copy.flush() && ::fsync(copy.handle()) == 0))
-        reason = systemError();
-    const QString copyPath = copy.fileName();
-    copy.close();
-    if (ok && !(ok = copy.error() == QFileDevice::NoError))
-        reason = copy.errorString();
-    if (ok && !(ok = ::rename(QFile::encodeName(copyPath).constData(),
-                              QFile::encodeName(backup).constData()) == 0))
-        reason = systemError();
-    if (ok)
+    if (copyPrivately(target, backup, &reason))
         return true;
-    if (!copyPath.isEmpty())
-        QFile::remove(copyPath);
     // The new journal still replaces the old one: losing this session's entries would be worse
     // than going without a backup of the previous one.
     std::fprintf(stderr, "ovelaZ: cannot keep the previous journal as %s: %s\n",

@@ -96,6 +96,9 @@ public:
     QString lockPath() const { return realPath() + QLatin1String(".lock"); }
     // The first free name among <path>.unreadable, <path>.unreadable.1, .2, ...
     QString unreadableName() const;
+    // Copies `from` to `to` whole or not at all (synced, then renamed into place), readable
+    // by the owner only; false with the reason otherwise.
+    static bool copyPrivately(const QString &from, const QString &to, QString *reason);
     // So that a write beyond a file size limit fails instead of ending the process.
     static void ignoreFileSizeSignal();
 
