@@ -1,6 +1,7 @@
 // Loaded into the real program (LD_PRELOAD) by its tests: once the window shows, it records
 // today through the calendar page's own Edit, with "Doctor" ticked in the day dialog as a user
-// would, and prints "edited" once the dialog has been accepted. Only public toolkit calls: it
+// would (and the note OVELA_EDIT_NOTE, when set), and prints "edited" once the dialog has been
+// accepted. Only public toolkit calls: it
 // knows the program by class and object names.
 
 #include "support/modal.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,6 +44,11 @@ void editOnceShown()
                 if (!doctor)
                     return false;
                 doctor->setChecked(true);
+                // A note of the run's own, to tell two devices' versions of the day apart.
+                const QString note = qEnvironmentVariable("OVELA_EDIT_NOTE");
+                auto *edit = modal->findChild<QPlainTextEdit *>(QStringLiteral("ebNote"));
+                if (!note.isEmpty() && edit)
+                    edit->setPlainText(note);
                 static_cast<QDialog *>(modal)->accept();
                 return true;
             },
