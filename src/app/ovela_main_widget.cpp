@@ -249,8 +249,8 @@ void OvelaMainWindow::showSaveFailure(const QString &reason)
 
 void OvelaMainWindow::createNotice()
 {
-    // Like the save warning, a row of its own, but calm: it tells, it does not alarm. It takes
-    // no room from the calendar until it has something to say.
+    // Like the save warning, a row of its own below the calendar, so that the calendar does not
+    // move under her finger when it appears; but calm: it tells, it does not alarm.
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("noticeBar"));
     bar->setMovable(false);
@@ -279,8 +279,7 @@ void OvelaMainWindow::createNotice()
     layout->addWidget(dismiss, 0, Qt::AlignVCenter);
     noticeFrame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(noticeFrame);
-    addToolBarBreak(Qt::TopToolBarArea);
-    addToolBar(Qt::TopToolBarArea, bar);
+    addToolBar(Qt::BottomToolBarArea, bar);
     bar->hide();
     connect(dismiss, &QPushButton::clicked, bar, &QWidget::hide);
     connect(chooseButton, &QPushButton::clicked, this, &OvelaMainWindow::chooseConflicts);
