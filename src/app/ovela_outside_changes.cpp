@@ -126,17 +126,19 @@ bool OvelaOutsideChanges::bringIn()
 {
     if (!file.unseenOnDisk())
         return true;
-    // The other version whole, before anything of it is merged: whatever she chooses later,
-    // or whatever happens before she does, it is not lost.
-    if (!keepBackup(int(OvelaJournalBackups::Kind::Merge))) {
-        retry.start();
-        return false;
-    }
     OvelaDatabase theirs;
     if (file.read(theirs) != OvelaJournalFile::LoadResult::Loaded) {
         // Perhaps still being written: looked at again soon; meanwhile nothing replaces it.
         emit message(tr("The journal on disk was changed elsewhere and cannot be read yet; "
                         "your entries are kept here and it is tried again in a few seconds."));
+        retry.start();
+        return false;
+    }
+    // The other version whole, before anything of it is merged: whatever she chooses later,
+    // or whatever happens before she does, it is not lost. Until that copy is made, nothing
+    // is merged and nothing replaces the journal on disk.
+    if (!keepBackup(int(OvelaJournalBackups::Kind::Merge))) {
+        file.forgetDiskFile();
         retry.start();
         return false;
     }

@@ -88,6 +88,8 @@ public:
     // From now on, the file on disk counts as seen (after its records were brought in, or to
     // replace it on purpose).
     void acceptDiskFile() { rememberDiskFile(); }
+    // The file on disk counts as unseen again (its records could not be brought in after all).
+    void forgetDiskFile() { diskFileKnown = false; }
 
     QString path() const { return filePath; }
     // The file the journal is, with symbolic links resolved (also when it does not exist yet).
