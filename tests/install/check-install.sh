@@ -108,7 +108,7 @@ fi
 if [ "$mode" = package ]; then
     # The dependencies come from the libraries the programs link, with their versions.
     depends=$(dpkg-deb -f "$deb" Depends)
-    for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 zlib1g; do
+    for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 zlib1g libsodium23; do
         [[ $depends == *"$library (>= "* ]] || fail "Depends lacks $library: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Package)" = ovelaz ] || fail "the package is not named ovelaz"

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+// An encrypted journal: a small header of our own around the journal's gzip stream, which is
+// unchanged inside it.
+//
+//   magic (8 bytes, never the start of a gzip stream), format version,
+//   Argon2id parameters (passes, memory) and salt for the passphrase,
+//   the file key wrapped by the key derived from the passphrase,
+//   the file key wrapped by the key derived from the recovery key,
+//   the gzip stream in libsodium's secretstream (XChaCha20-Poly1305), whose header is fresh
+//   for every write; the container's header is authenticated with the data.
+//
+// The file key and the derived keys live in libsodium's guarded memory and are wiped when the
+// last seal that holds them goes. The passphrase is never kept.
+class OvelaJournalSeal
+{
+public:
+    enum class Status {
+        Ok,
+        NotSealed,      // the bytes are no sealed journal (a plain one, or something else)
+        WrongSecret,    // neither the passphrase nor the recovery key opens it
+        Damaged,        // it fails authentication or is cut short: tampered with or damaged
+        NewerVersion,   // written by a later version of the format
+        NoMemory        // the key derivation could not have its memory
+    };
+
+    // The magic's length: that many bytes of a file tell whether it is sealed.
+    static constexpr int MagicSize = 8;
+    // Whether these bytes (the start of a file will do) begin a sealed journal.
+    static bool isSealed(const QByteArray &start);
+    // The same for a file on disk; false when it is missing or unreadable.
+    static bool isSealedFile(const QString &path);
+
+    // A new random file key, wrapped by the passphrase and by a new random recovery key,
+    // returned once in `recoveryKey` as groups of letters easy to write down. Null when
+    // libsodium cannot start or the key derivation gets no memory.
+    static std::shared_ptr<const OvelaJournalSeal> create(const QString &passphrase,
+                                                          QString *recoveryKey);
+    // The seal of a sealed file (its container header suffices), opened with her passphrase
+    // or her recovery key (either is tried; spaces and dashes in a typed recovery key do not
+    // matter). Null with the reason otherwise.
+    static std::shared_ptr<const OvelaJournalSeal> open(const QByteArray &sealed,
+                                                        const QString &secret, Status *status);
+
+    // The sealed container for a journal's gzip stream.
+    QByteArray seal(const QByteArray &gzip) const;
+    // The gzip stream inside a sealed container: WrongSecret when the container holds another
+    // file key (another journal, or one whose passphrase was set anew elsewhere), Damaged when
+    // anything fails authentication.
+    bool unseal(const QByteArray &sealed, QByteArray *gzip, Status *status) const;
+
+    // The same file key and recovery key, wrapped by a new passphrase (a new salt): files
+    // sealed by the result no longer open with the old passphrase.
+    std::shared_ptr<const OvelaJournalSeal> withPassphrase(const QString &passphrase) const;
+
+    // What a Status means, for a message to her.
+    static QString describe(Status status);
+
+    ~OvelaJournalSeal();
+    OvelaJournalSeal(const OvelaJournalSeal &) = delete;
+    OvelaJournalSeal &operator=(const OvelaJournalSeal &) = delete;
+
+private:
+    OvelaJournalSeal();
+    struct Keys;
+    std::unique_ptr<Keys> keys;
+};
