@@ -38,6 +38,15 @@ struct Axes
 
 // The plot is always white, whatever the desktop palette: its lines and texts are black.
 const QColor inkColor(0, 0, 0);
+// The temperature shift: a dark blue that reads on the white plot and stands apart from the
+// red dots.
+const QColor shiftColor(0x1f, 0x4e, 0x9c);
+
+// 0 for a day without a temperature.
+int temperatureOf(const OvelaCalendar *calendar, const QDate &d)
+{
+    return calendar->containsEntry(d) ? calendar->getEntry(d).getTemperature() : 0;
+}
 
 // Draws text with its baseline starting at (x, y), moved back inside the widget where a large
 // font would push it over an edge (the right-most day label is the first to go).
@@ -126,7 +135,7 @@ void OvelaChartWidget::onDeleteEntry(const QDate &)
 
 // What a screen reader says of the chart: the month and its temperatures, kept with what is
 // painted.
-void OvelaChartWidget::describeMonth()
+void OvelaChartWidget::describeMonth(const QList<ShiftShown> &shifts)
 {
     const bool fahrenheit = preferences.getTemperatureFormat() == Preferences::Fahrenheit;
     int count = 0;
@@ -152,13 +161,28 @@ void OvelaChartWidget::describeMonth()
         : tr("%1: %n temperatures from %2 to %3 %4", nullptr, count)
               .arg(monthName, value(low), value(high),
                    fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C"));
-    if (accessibleDescription() != text)
-        setAccessibleDescription(text);
+    QStringList said;
+    for (const ShiftShown &shown : shifts) {
+        const CycleInsight::Shift &shift = shown.shift;
+        said << tr("temperature shift: first higher temperature on %1, confirmed on %2, "
+                     "cover line %3 %4")
+                      .arg(locale.toString(shift.firstHighDay, QLocale::ShortFormat),
+                           locale.toString(shift.confirmedDay, QLocale::ShortFormat),
+                           value(shift.coverCode),
+                           fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C"));
+    }
+    if (said.isEmpty() && count > 0)
+        said << tr("no temperature shift found");
+    const QString described =
+        said.isEmpty() ? text : text + QStringLiteral("; ") + said.join(QStringLiteral("; "));
+    if (accessibleDescription() != described)
+        setAccessibleDescription(described);
 }
 
 void OvelaChartWidget::paintEvent(QPaintEvent *)
 {
-    describeMonth();
+    const QList<ShiftShown> shifts = shiftsShown();
+    describeMonth(shifts);
     QPainter p(this);
 
     p.save();
@@ -173,19 +197,78 @@ void OvelaChartWidget::paintEvent(QPaintEvent *)
     if (!calendar || !month.isValid())
         return;
     const QColor red(255, 0, 0);
+    const qreal diameter = dotDiameter(this);
+    const qreal lineWidth = qMax<qreal>(1, qRound(diameter / 4));
+    // Centred on the middle of the pixel the formula names.
+    const auto centre = [this](const QDate &d, int t) {
+        return QPointF(calcDate(d, t)) + QPointF(0.5, 0.5);
+    };
+
+    // Beneath the dots: the cover line of each shift the month shows.
+    for (const ShiftShown &shown : shifts) {
+        p.setPen(QPen(shiftColor, lineWidth));
+        const QPointF from = centre(shown.from, shown.shift.coverCode);
+        const QPointF to = centre(shown.to, shown.shift.coverCode);
+        p.drawLine(from, to);
+        const QLocale locale;
+        const bool fahrenheit = preferences.getTemperatureFormat() == Preferences::Fahrenheit;
+        const int code = shown.shift.coverCode;
+        const QString label =
+            tr("cover line %1").arg(locale.toString(
+                double(fahrenheit ? getFahrenheit(code - 1) : getCelsius(code - 1)), 'f', 2));
+        // Below the right end, where the higher temperatures after the shift leave room.
+        const QFontMetrics metrics = p.fontMetrics();
+        const int x = qMax(int(from.x()) + 2, int(to.x()) - metrics.horizontalAdvance(label));
+        drawCaption(&p, this, x, int(to.y()) + metrics.ascent() + 2, label);
+    }
+
+    // The dots, joined where consecutive days both have a temperature: a day without one
+    // breaks the line.
+    p.setPen(QPen(red, lineWidth));
+    int previous = 0;
+    for (QDate d = month; d.month() == month.month(); d = d.addDays(1)) {
+        const int t = temperatureOf(calendar, d);
+        if (t && previous)
+            p.drawLine(centre(d.addDays(-1), previous), centre(d, t));
+        previous = t;
+    }
     p.setPen(red);
     p.setBrush(red);
-    const qreal diameter = dotDiameter(this);
     for (QDate d = month; d.month() == month.month(); d = d.addDays(1)) {
-        if (!calendar->containsEntry(d))
-            continue;
-        const int t = calendar->getEntry(d).getTemperature();
-        if (t == 0)
-            continue;
-        // Centred on the middle of the pixel the formula names.
-        const QPointF centre = QPointF(calcDate(d, t)) + QPointF(0.5, 0.5);
-        p.drawEllipse(centre, diameter / 2 - 0.5, diameter / 2 - 0.5);
+        const int t = temperatureOf(calendar, d);
+        if (t)
+            p.drawEllipse(centre(d, t), diameter / 2 - 0.5, diameter / 2 - 0.5);
     }
+
+    // Rings round the first higher temperature and the one that confirms the shift.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(shiftColor, lineWidth + 1));
+    for (const ShiftShown &shown : shifts) {
+        for (const QDate &d : {shown.shift.firstHighDay, shown.shift.confirmedDay}) {
+            if (d >= month && d.month() == month.month() && d.year() == month.year())
+                p.drawEllipse(centre(d, temperatureOf(calendar, d)), diameter, diameter);
+        }
+    }
+}
+
+QList<OvelaChartWidget::ShiftShown> OvelaChartWidget::shiftsShown() const
+{
+    QList<ShiftShown> shown;
+    if (!calendar || !month.isValid() || calendar->entries().isEmpty())
+        return shown;
+    const QDate monthEnd = month.addMonths(1).addDays(-1);
+    const QDate lastRecord = calendar->entries().lastKey();
+    for (const CycleInsight::Cycle &cycle : CycleInsight::findCycles(*calendar)) {
+        if (!cycle.shift.detected)
+            continue;
+        // The open cycle reaches as far as the record does.
+        const QDate end = cycle.isOpen() ? lastRecord : cycle.start.addDays(cycle.length - 1);
+        const QDate from = qMax(cycle.start, month);
+        const QDate to = qMin(end, monthEnd);
+        if (from <= to)
+            shown << ShiftShown{cycle.shift, from, to};
+    }
+    return shown;
 }
 
 void OvelaChartWidget::drawXScale(QPainter *p)

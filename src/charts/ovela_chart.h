@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cycle/ovela_cycle_insight.h"
 #include "settings/Preferences.h"
 
 #include <QDate>
@@ -22,6 +23,17 @@ public:
     // Where the dot of temperature code t on day d is drawn.
     QPoint calcDate(const QDate &d, int t) const;
 
+    // A temperature shift the month shows: its cover line runs over the days of its cycle
+    // that lie in the month, from `from` to `to`.
+    struct ShiftShown
+    {
+        CycleInsight::Shift shift;
+        QDate from;
+        QDate to;
+    };
+    // The shifts of the cycles that lie in the month shown, where the 3-over-6 rule finds one.
+    QList<ShiftShown> shiftsShown() const;
+
 public slots:
     void dateChanged(int year, int month);
     void temperatureFormatChanged(Preferences::TemperatureFormat format);
@@ -32,7 +44,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void describeMonth();
+    void describeMonth(const QList<ShiftShown> &shifts);
     void drawXScale(QPainter *p);
     void drawYScale(QPainter *p);
 

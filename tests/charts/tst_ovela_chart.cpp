@@ -167,6 +167,9 @@ private slots:
     void followsMonthAndJournal();
     void pageChartUsesItsOwnRectangle_data();
     void pageChartUsesItsOwnRectangle();
+    void temperatureShift_data();
+    void temperatureShift();
+    void consecutiveDaysAreJoined();
 
 private:
     // The March 2004 chart; a fixed pixel size keeps the captions independent of the screen.
@@ -530,6 +533,118 @@ void TstOvelaChart::pageChartUsesItsOwnRectangle()
     QCOMPARE(dotsDiffer(redPixels(image), {chart->calcDate(day, 11)}), QString());
     const QRect drawn = paintedArea(chart);
     QCOMPARE(drawn.intersected(chart->rect()), drawn);
+}
+
+namespace {
+
+bool isShiftBlue(QRgb rgb)
+{
+    return qBlue(rgb) > 120 && qRed(rgb) < 90 && qGreen(rgb) < 120;
+}
+
+// Blue pixels in the ring about a point: farther than the dot's radius, within twice it.
+int ringPixels(const QImage &image, const QPoint &centre, int dot)
+{
+    int found = 0;
+    for (int y = centre.y() - 2 * dot; y <= centre.y() + 2 * dot; ++y) {
+        for (int x = centre.x() - 2 * dot; x <= centre.x() + 2 * dot; ++x) {
+            const int dx = x - centre.x();
+            const int dy = y - centre.y();
+            if (dx * dx + dy * dy > dot * dot && image.valid(x, y)
+                && isShiftBlue(image.pixel(x, y)))
+                ++found;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+void TstOvelaChart::temperatureShift_data()
+{
+    QTest::addColumn<QList<int>>("after");
+    QTest::addColumn<bool>("found");
+    // From the 11th (0: none that day). Six at 36.25 or below before it, then three higher,
+    // the third 0.3 °C over the cover line.
+    QTest::newRow("shift on the 11th, confirmed on the 13th")
+        << QList<int>{12, 12, 12, 0, 0, 0, 0, 0, 0, 12} << true;
+    QTest::newRow("no shift: the third not high enough, no fourth")
+        << QList<int>{8, 8, 8} << false;
+    QTest::newRow("no shift: the second falls back, the fourth too")
+        << QList<int>{12, 5, 12, 0, 0, 0, 0, 0, 0, 5} << false;
+}
+
+// The cover line at the height of the highest of the six, over the days of the cycle in the
+// month; rings on the first higher and the confirming temperature; nothing without a shift.
+void TstOvelaChart::temperatureShift()
+{
+    QFETCH(QList<int>, after);
+    QFETCH(bool, found);
+    cal->addEntry(QDate(2004, 3, 1)).setCervicalFluid(2); // the cycle starts
+    const QList<int> before{5, 6, 4, 6, 5, 6, 6, 4, 5, 6};
+    for (int i = 0; i < before.size(); ++i)
+        addTemperature(QDate(2004, 3, 1 + i), before.at(i));
+    for (int i = 0; i < after.size(); ++i)
+        if (after.at(i))
+            addTemperature(QDate(2004, 3, 11 + i), after.at(i));
+    auto chart = makeChart(QSize(480, 360));
+    const QImage image = render(chart.get());
+    const int dot = 11 / 2 + 1;
+
+    const QList<OvelaChartWidget::ShiftShown> shifts = chart->shiftsShown();
+    QCOMPARE(shifts.size(), found ? 1 : 0);
+    const QDate first(2004, 3, 11);
+    const QDate confirmed(2004, 3, 13);
+    const QPoint gap = chart->calcDate(QDate(2004, 3, 17), 6); // no temperature that day
+    if (!found) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2(!isShiftBlue(image.pixel(x, y)), qPrintable(QStringLiteral("blue at %1,%2").arg(x).arg(y)));
+        QVERIFY(chart->accessibleDescription().contains(QLatin1String("no temperature shift")));
+        return;
+    }
+    QCOMPARE(shifts.first().shift.firstHighDay, first);
+    QCOMPARE(shifts.first().shift.confirmedDay, confirmed);
+    QCOMPARE(shifts.first().shift.coverCode, 6);
+    QCOMPARE(shifts.first().from, QDate(2004, 3, 1));
+    QCOMPARE(shifts.first().to, QDate(2004, 3, 20)); // the open cycle, as far as the record
+    // The line where no dot covers it, at the cover line's height.
+    QVERIFY(isShiftBlue(image.pixel(gap)));
+    QVERIFY(!isShiftBlue(image.pixel(gap + QPoint(0, -3 * dot))));
+    QVERIFY(ringPixels(image, chart->calcDate(first, 12), dot) > 8);
+    QVERIFY(ringPixels(image, chart->calcDate(confirmed, 12), dot) > 8);
+    // Not the second higher day, nor any before the shift.
+    QCOMPARE(ringPixels(image, chart->calcDate(QDate(2004, 3, 12), 12) + QPoint(0, -dot), 2), 0);
+    QCOMPARE(ringPixels(image, chart->calcDate(QDate(2004, 3, 4), 6) + QPoint(0, -2 * dot), 2), 0);
+    const QString description = chart->accessibleDescription();
+    QVERIFY2(description.contains(QLatin1String("temperature shift"))
+                 && description.contains(QLocale().toString(first, QLocale::ShortFormat))
+                 && description.contains(QLatin1String("36.25")),
+             qPrintable(description));
+
+    // The record ends in March: April shows no shift.
+    chart->dateChanged(2004, 4);
+    QCOMPARE(chart->shiftsShown().size(), 0);
+}
+
+// Dots of consecutive days are joined; a day without a temperature breaks the line.
+void TstOvelaChart::consecutiveDaysAreJoined()
+{
+    for (int day : {10, 11, 12, 14})
+        addTemperature(QDate(2004, 3, day), 21);
+    auto chart = makeChart(QSize(480, 360));
+    const QImage image = render(chart.get());
+    const auto red = [&image](const QPoint &p) {
+        return qRed(image.pixel(p)) > 200 && qGreen(image.pixel(p)) < 90;
+    };
+    const auto between = [&chart](int a, int b) {
+        return (chart->calcDate(QDate(2004, 3, a), 21) + chart->calcDate(QDate(2004, 3, b), 21))
+            / 2;
+    };
+    QVERIFY(red(between(10, 11)));
+    QVERIFY(red(between(11, 12)));
+    QVERIFY(!red(between(12, 14)));
+    QVERIFY(!red(between(12, 14) + QPoint(2, 0)));
 }
 
 OVELA_TEST_GUI_MAIN(TstOvelaChart)
