@@ -3,6 +3,7 @@
 #include "settings/Preferences.h"
 #include "calendar/ovela_central_widget.h"
 #include "calendar/ovela_datebookmonth.h"
+#include "charts/ovela_cycles_widget.h"
 #include "charts/ovela_tempchart_widget.h"
 #include "charts/ovela_temphistory_widget.h"
 #include "app/ovela_outside_changes.h"
@@ -46,7 +47,7 @@
 namespace {
 
 // Stack ids of the pages, which are also the settings' last view ids.
-enum PageId { CalendarPage = 0, ChartPage = 1, HistoryPage = 2 };
+enum PageId { CalendarPage = 0, ChartPage = 1, HistoryPage = 2, CyclesPage = 3 };
 
 // The window whose journal is written if the program ends through exit() without returning
 // from its event loop, as Qt's X11 plugin ends it when the connection to the display is lost
@@ -370,10 +371,11 @@ void OvelaMainWindow::createPages()
     calendarWidget = new OvelaCentralWidget(calculator, settings, this);
     widgetStack->insertWidget(CalendarPage, calendarWidget);
     connect(calendarWidget, &OvelaCentralWidget::updateEdit, this, &OvelaMainWindow::onUpdateEdit);
-    // Most sessions start on the calendar and many never leave it: the other two pages hold
+    // Most sessions start on the calendar and many never leave it: the other pages hold
     // their places in the stack with empty widgets until they are first needed.
     widgetStack->insertWidget(ChartPage, new QWidget(widgetStack));
     widgetStack->insertWidget(HistoryPage, new QWidget(widgetStack));
+    widgetStack->insertWidget(CyclesPage, new QWidget(widgetStack));
 }
 
 void OvelaMainWindow::ensurePage(int id) const
@@ -383,6 +385,8 @@ void OvelaMainWindow::ensurePage(int id) const
         page = tempChartWidget = new OvelaTempChartWidget(calculator, settings, widgetStack);
     else if (id == HistoryPage && !tempHistoryWidget)
         page = tempHistoryWidget = new OvelaTempHistoryWidget(calculator, settings, widgetStack);
+    else if (id == CyclesPage && !cyclesWidget)
+        page = cyclesWidget = new OvelaCyclesWidget(calculator, settings, widgetStack);
     if (!page)
         return;
     QWidget *placeholder = widgetStack->widget(id);
@@ -405,11 +409,19 @@ OvelaTempHistoryWidget *OvelaMainWindow::historyPage() const
     return tempHistoryWidget;
 }
 
+OvelaCyclesWidget *OvelaMainWindow::cyclesPage() const
+{
+    if (widgetStack)
+        ensurePage(CyclesPage);
+    return cyclesWidget;
+}
+
 QStackedWidget *OvelaMainWindow::pageStack() const
 {
     if (widgetStack) {
         ensurePage(ChartPage);
         ensurePage(HistoryPage);
+        ensurePage(CyclesPage);
     }
     return widgetStack;
 }
@@ -456,6 +468,12 @@ void OvelaMainWindow::createActions()
     connect(tempHistoryAction, &QAction::triggered, this, &OvelaMainWindow::raiseTempHistory);
     viewMenu->addAction(tempHistoryAction);
     toolBar->addAction(tempHistoryAction);
+
+    cyclesAction = make(tr("C&ycles"), "ovelaZ/cycles-view", true, "cyclesAction");
+    cyclesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
+    connect(cyclesAction, &QAction::triggered, this, &OvelaMainWindow::raiseCycles);
+    viewMenu->addAction(cyclesAction);
+    toolBar->addAction(cyclesAction);
     viewMenu->addSeparator();
 
     // The month shown on the page in view, whichever page it is.
@@ -547,6 +565,7 @@ void OvelaMainWindow::createActions()
         {calendarAction, tr("Show the month calendar")},
         {tempChartAction, tr("Show the month's temperatures as a chart")},
         {tempHistoryAction, tr("List the month's temperatures")},
+        {cyclesAction, tr("Your cycles, their statistics and the next period starts")},
         {previousMonthAction, tr("Show the month before")},
         {nextMonthAction, tr("Show the month after")},
         {gotoTodayAction, tr("Go to today in the calendar")},
@@ -587,6 +606,9 @@ void OvelaMainWindow::raiseLastWidget()
     case HistoryPage:
         raiseTempHistory();
         break;
+    case CyclesPage:
+        raiseCycles();
+        break;
     default:
         raiseCalendar();
         break;
@@ -601,6 +623,7 @@ void OvelaMainWindow::showPage(int id)
     calendarAction->setChecked(id == CalendarPage);
     tempChartAction->setChecked(id == ChartPage);
     tempHistoryAction->setChecked(id == HistoryPage);
+    cyclesAction->setChecked(id == CyclesPage);
     // Going to today and editing act on the month shown on the calendar page only.
     gotoTodayAction->setEnabled(id == CalendarPage);
     editAction->setEnabled(id == CalendarPage);
@@ -620,6 +643,11 @@ void OvelaMainWindow::raiseTempChart()
 void OvelaMainWindow::raiseTempHistory()
 {
     showPage(HistoryPage);
+}
+
+void OvelaMainWindow::raiseCycles()
+{
+    showPage(CyclesPage);
 }
 
 void OvelaMainWindow::onUpdateEdit(bool hasEntry)

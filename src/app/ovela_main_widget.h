@@ -8,6 +8,7 @@
 
 class OvelaCalendar;
 class OvelaCentralWidget;
+class OvelaCyclesWidget;
 class OvelaJournalBackups;
 class OvelaJournalSaver;
 class OvelaOutsideChanges;
@@ -68,16 +69,18 @@ public:
 
     OvelaCalendar *calendar() const { return calculator; }
     OvelaCentralWidget *calendarPage() const { return calendarWidget; }
-    // The chart and history pages are made when first shown; handing one out makes it, and
-    // handing out the stack makes both, so that a caller always finds the three pages.
+    // The chart, history and cycles pages are made when first shown; handing one out makes
+    // it, and handing out the stack makes all, so that a caller always finds every page.
     OvelaTempChartWidget *chartPage() const;
     OvelaTempHistoryWidget *historyPage() const;
+    OvelaCyclesWidget *cyclesPage() const;
     QStackedWidget *pageStack() const;
 
 public slots:
     void raiseCalendar();
     void raiseTempChart();
     void raiseTempHistory();
+    void raiseCycles();
     void onUpdateEdit(bool hasEntry);
     void onClearDatabase();
     void onAbout();
@@ -121,9 +124,11 @@ private:
     // Made on first need (see ensurePage), also from the const accessors.
     mutable OvelaTempChartWidget *tempChartWidget = nullptr;
     mutable OvelaTempHistoryWidget *tempHistoryWidget = nullptr;
+    mutable OvelaCyclesWidget *cyclesWidget = nullptr;
     QAction *calendarAction = nullptr;
     QAction *tempChartAction = nullptr;
     QAction *tempHistoryAction = nullptr;
+    QAction *cyclesAction = nullptr;
     QAction *gotoTodayAction = nullptr;
     QAction *clearDatabaseAction = nullptr;
     QAction *preferencesAction = nullptr;

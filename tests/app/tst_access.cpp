@@ -2,6 +2,7 @@
 #include "calendar/ovela_central_widget.h"
 #include "calendar/ovela_datebookmonth.h"
 #include "charts/ovela_tempchart_widget.h"
+#include "charts/ovela_cycles_widget.h"
 #include "charts/ovela_temphistory_widget.h"
 #include "core/ovela_journal_saver.h"
 #include "platform/qpeapplication.h"
@@ -154,6 +155,8 @@ private slots:
         QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
         QCOMPARE(month->selectedDate(), QDate::currentDate());
 
+        QTest::keyClick(&window, Qt::Key_4, Qt::ControlModifier);
+        QCOMPARE(window.pageStack()->currentWidget(), window.cyclesPage());
         QTest::keyClick(&window, Qt::Key_3, Qt::ControlModifier);
         QCOMPARE(window.pageStack()->currentWidget(), window.historyPage());
         QTest::keyClick(&window, Qt::Key_2, Qt::ControlModifier);
@@ -182,6 +185,7 @@ private slots:
         QTest::newRow("calendar") << 0;
         QTest::newRow("chart") << 1;
         QTest::newRow("history") << 2;
+        QTest::newRow("cycles") << 3;
     }
 
     void tabReachesEveryNamedControl()
@@ -196,7 +200,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QList<QAction *> pages = {window.findChild<QAction *>("calendarAction"),
                                         window.findChild<QAction *>("tempChartAction"),
-                                        window.findChild<QAction *>("tempHistoryAction")};
+                                        window.findChild<QAction *>("tempHistoryAction"),
+                                        window.findChild<QAction *>("cyclesAction")};
         pages.at(page)->trigger();
 
         // Round and round: the chain closes on itself without a stop that traps Tab.

@@ -63,7 +63,7 @@ private slots:
             QVERIFY2(!description.isEmpty() && description != action->text(),
                      qPrintable(action->text()));
         }
-        QCOMPARE(buttons, 7); // the pages, Goto Today, Edit, Delete, Set Start Cycle Date
+        QCOMPARE(buttons, 8); // the pages, Goto Today, Edit, Delete, Set Start Cycle Date
     }
 
     void dayCellSaysWhatTheDayHolds()

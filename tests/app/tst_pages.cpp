@@ -3,6 +3,7 @@
 #include "calendar/ovela_central_widget.h"
 #include "calendar/ovela_datebookmonth.h"
 #include "charts/ovela_tempchart_widget.h"
+#include "charts/ovela_cycles_widget.h"
 #include "charts/ovela_temphistory_widget.h"
 #include "cycle/ovela_calendar.h"
 #include "dialogs/About.h"
@@ -13,7 +14,9 @@
 #include "support/modal.h"
 #include "support/testhome.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QScreen>
 #include <QComboBox>
 #include <QMenu>
 #include <QMessageBox>
@@ -43,6 +46,8 @@ private slots:
     void aboutOpensAndCloses();
     void editShowsOnTheOtherPages();
     void otherPagesAreMadeWhenFirstShown();
+    void pagesFitAPhone_data();
+    void pagesFitAPhone();
 
 private:
     struct Window
@@ -111,29 +116,30 @@ void TstPages::menusAndToolBarRead()
     QCOMPARE(menus.at(1)->title(), QStringLiteral("&Tools"));
     QCOMPARE(menus.at(2)->title(), QStringLiteral("&Day"));
     QCOMPARE(texts(menus.at(0)->actions()),
-             QStringList({"Calendar", "--", "Temperature chart", "Temperature history", "--",
-                          "Previous Month", "Next Month"}));
+             QStringList({"Calendar", "--", "Temperature chart", "Temperature history", "Cycles",
+                          "--", "Previous Month", "Next Month"}));
     QCOMPARE(texts(menus.at(1)->actions()),
              QStringList({"Goto Today", "Clear Database", "Restore from a backup...",
                           "Preferences ...", "--", "About ...", "--", "Quit"}));
     QCOMPARE(texts(menus.at(2)->actions()),
              QStringList({"Edit", "Delete", "--", "Set Start Cycle Date"}));
 
-    // The menu bar first, then the seven buttons in order, each with an icon.
+    // The menu bar first, then the eight buttons in order, each with an icon.
     QToolBar *bar = w.window->findChild<QPEToolBar *>();
     QVERIFY(qobject_cast<QWidgetAction *>(bar->actions().first()));
     QCOMPARE(texts(w.toolButtons()),
-             QStringList({"Calendar", "Temperature chart", "Temperature history", "Goto Today",
-                          "Edit", "Delete", "Set Start Cycle Date"}));
+             QStringList({"Calendar", "Temperature chart", "Temperature history", "Cycles",
+                          "Goto Today", "Edit", "Delete", "Set Start Cycle Date"}));
     for (QAction *a : w.toolButtons())
         QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
 
-    // The stack holds the three pages under their ids.
+    // The stack holds the four pages under their ids.
     QStackedWidget *stack = w.window->pageStack();
-    QCOMPARE(stack->count(), 3);
+    QCOMPARE(stack->count(), 4);
     QVERIFY(qobject_cast<OvelaCentralWidget *>(stack->widget(0)));
     QCOMPARE(stack->widget(1), static_cast<QWidget *>(w.window->chartPage()));
     QCOMPARE(stack->widget(2), static_cast<QWidget *>(w.window->historyPage()));
+    QCOMPARE(stack->widget(3), static_cast<QWidget *>(w.window->cyclesPage()));
 }
 
 // Compared with the named image, so that two commands cannot trade icons unnoticed.
@@ -144,6 +150,7 @@ void TstPages::eachCommandHasItsOwnIcon()
         {w.button(QStringLiteral("Calendar")), "ovelaZ/calendar-view"},
         {w.button(QStringLiteral("Temperature chart")), "ovelaZ/chart-view"},
         {w.button(QStringLiteral("Temperature history")), "ovelaZ/history-view"},
+        {w.button(QStringLiteral("Cycles")), "ovelaZ/cycles-view"},
         {w.button(QStringLiteral("Goto Today")), "ovelaZ/gototoday"},
         {w.button(QStringLiteral("Edit")), "ovelaZ/pencil"},
         {w.button(QStringLiteral("Delete")), "trash"},
@@ -213,6 +220,7 @@ void TstPages::startsOnTheLastPage_data()
     QTest::newRow("0 calendar") << 0 << 0;
     QTest::newRow("1 chart") << 1 << 1;
     QTest::newRow("2 history") << 2 << 2;
+    QTest::newRow("3 cycles") << 3 << 3;
     QTest::newRow("5 falls back to the calendar") << 5 << 0;
     QTest::newRow("-1 falls back to the calendar") << -1 << 0;
 }
@@ -227,6 +235,7 @@ void TstPages::startsOnTheLastPage()
     QCOMPARE(w.button(QStringLiteral("Calendar"))->isChecked(), page == 0);
     QCOMPARE(w.button(QStringLiteral("Temperature chart"))->isChecked(), page == 1);
     QCOMPARE(w.button(QStringLiteral("Temperature history"))->isChecked(), page == 2);
+    QCOMPARE(w.button(QStringLiteral("Cycles"))->isChecked(), page == 3);
     QCOMPARE(w.button(QStringLiteral("Goto Today"))->isEnabled(), page == 0);
     QCOMPARE(w.button(QStringLiteral("Edit"))->isEnabled(), page == 0);
     QVERIFY(!w.button(QStringLiteral("Delete"))->isEnabled());
@@ -239,11 +248,12 @@ void TstPages::startsOnTheLastPage()
 void TstPages::exactlyOneViewIsOnAfterEveryRaise()
 {
     Window w;
-    const QStringList views = {"Calendar", "Temperature chart", "Temperature history"};
+    const QStringList views = {"Calendar", "Temperature chart", "Temperature history", "Cycles"};
     // Every order of taps, including tapping the one already on.
     for (const char *tapped : {"Temperature chart", "Temperature chart", "Calendar",
                                "Temperature history", "Calendar", "Calendar",
-                               "Temperature history"}) {
+                               "Temperature history", "Cycles", "Cycles", "Temperature chart",
+                               "Cycles", "Calendar"}) {
         const QString tap = QLatin1String(tapped);
         w.button(tap)->trigger();
         const int page = views.indexOf(tap);
@@ -384,9 +394,10 @@ void TstPages::otherPagesAreMadeWhenFirstShown()
     Window w;
     // Found by hand: the window's accessors would make the pages.
     auto *stack = w.window->findChild<QStackedWidget *>();
-    QCOMPARE(stack->count(), 3);
+    QCOMPARE(stack->count(), 4);
     QVERIFY(!w.window->findChild<OvelaTempChartWidget *>());
     QVERIFY(!w.window->findChild<OvelaTempHistoryWidget *>());
+    QVERIFY(!w.window->findChild<OvelaCyclesWidget *>());
 
     const QDate today = QDate::currentDate();
     OvelaRecordEntry record;
@@ -411,7 +422,7 @@ void TstPages::otherPagesAreMadeWhenFirstShown()
     QVERIFY(chart);
     QCOMPARE(stack->indexOf(chart), 1);
     QCOMPARE(stack->indexOf(history), 2);
-    QCOMPARE(stack->count(), 3);
+    QCOMPARE(stack->count(), 4);
     QVERIFY(chart->isVisible());
     QVERIFY(!history->isVisible());
 
@@ -422,6 +433,78 @@ void TstPages::otherPagesAreMadeWhenFirstShown()
     QCOMPARE(w.window->chartPage(), chart);
     QCOMPARE(w.window->findChildren<OvelaTempHistoryWidget *>().size(), 1);
     QCOMPARE(w.window->findChildren<OvelaTempChartWidget *>().size(), 1);
+
+    // The cycles page too, and it shows the journal as it is when first raised.
+    QVERIFY(!w.window->findChild<OvelaCyclesWidget *>());
+    w.window->calendar()->addEntry(today).setCervicalFluid(2);
+    w.button(QStringLiteral("Cycles"))->trigger();
+    auto *cycles = qobject_cast<OvelaCyclesWidget *>(stack->currentWidget());
+    QVERIFY(cycles);
+    QCOMPARE(stack->indexOf(cycles), 3);
+    QCOMPARE(w.window->cyclesPage(), cycles);
+    auto *list = cycles->findChild<QAbstractItemView *>(QStringLiteral("CyclesTable"));
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(stack->count(), 4);
+}
+
+void TstPages::pagesFitAPhone_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<qreal>("scale");
+    for (const char *action : {"calendarAction", "tempChartAction", "tempHistoryAction",
+                               "cyclesAction"}) {
+        QTest::addRow("%s", action) << QString::fromLatin1(action) << 1.0;
+        // What QT_FONT_DPI=168 makes of the default font.
+        QTest::addRow("%s, large font", action) << QString::fromLatin1(action) << 1.75;
+    }
+}
+
+// On a 360 x 720 phone each page takes no more room than the window leaves it, and every
+// control on it lies inside it (or inside a part of it that scrolls).
+void TstPages::pagesFitAPhone()
+{
+    QFETCH(QString, action);
+    QFETCH(qreal, scale);
+    const QScreen *phone = QGuiApplication::primaryScreen();
+    const QRect screen = phone->availableGeometry();
+    const QSizeF device = QSizeF(screen.size()) * phone->devicePixelRatio();
+    if (qAbs(device.width() - 360) > 2 || qAbs(device.height() - 720) > 2) {
+        QTest::qSkip("runs on the phone-sized screen (tst_pages_phone)", __FILE__, __LINE__);
+        return;
+    }
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * scale);
+    QApplication::setFont(large);
+    QStringList outside;
+    {
+        Window w;
+        w.window->setGeometry(screen);
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.window->findChild<QAction *>(action)->trigger();
+        QCoreApplication::processEvents();
+        QWidget *page = w.window->pageStack()->currentWidget();
+        const QSize needed = page->minimumSizeHint();
+        if (needed.width() > page->width() || needed.height() > page->height())
+            outside << QStringLiteral("the page needs %1x%2 of %3x%4")
+                           .arg(needed.width()).arg(needed.height())
+                           .arg(page->width()).arg(page->height());
+        for (QWidget *child : page->findChildren<QWidget *>()) {
+            if (!child->isVisibleTo(page) || child->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QWidget *clip = child->parentWidget();
+            while (clip && clip != page && !qobject_cast<QAbstractScrollArea *>(clip->parentWidget()))
+                clip = clip->parentWidget();
+            if (clip != page)
+                continue;
+            const QRect place(child->mapTo(page, QPoint()), child->size());
+            if (!page->rect().contains(place))
+                outside << child->objectName() + QLatin1Char(' ')
+                        + QString::fromLatin1(child->metaObject()->className());
+        }
+    }
+    QApplication::setFont(normal);
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
 }
 
 OVELA_TEST_GUI_MAIN(TstPages)

@@ -1,6 +1,7 @@
 // Makes the README's screenshots: builds a sample journal and settings in a temporary home (never
 // the user's own files), opens the real main window on them and saves PNGs of the calendar, the
-// temperature chart, the temperature history, the day record dialog and the preferences.
+// temperature chart, the temperature history, the cycles, the day record dialog and the
+// preferences.
 //
 //   ovela_screenshots [output folder]     (default: docs/screenshots)
 //
@@ -15,6 +16,7 @@
 #include "calendar/ovela_central_widget.h"
 #include "calendar/ovela_datebookmonth.h"
 #include "charts/ovela_chart.h"
+#include "charts/ovela_cycles_widget.h"
 #include "charts/ovela_tempchart_widget.h"
 #include "charts/ovela_temphistory_widget.h"
 #include "core/ovela_journal_file.h"
@@ -41,6 +43,7 @@ namespace {
 
 const QDate shownDay(2026, 3, 16);    // selected on the calendar page and opened in the dialog
 const QDate firstCycleStart(2026, 2, 3);
+const QDate cyclesToday(2026, 4, 6); // the cycles page as it reads a week into April
 const QSize phoneSize(420, 720);
 
 // The XDG folders point into the temporary folder before the application object exists.
@@ -310,6 +313,9 @@ int main(int argc, char **argv)
         ok = save(&window, dir + QLatin1String("chart.png")) && ok;
         window.raiseTempHistory();
         ok = save(&window, dir + QLatin1String("history.png")) && ok;
+        window.cyclesPage()->setToday(cyclesToday);
+        window.raiseCycles();
+        ok = save(&window, dir + QLatin1String("cycles.png")) && ok;
         window.raiseCalendar();
         ok = saveDialog([&window] { window.calendarPage()->onEdit(); },
                         dir + QLatin1String("day-record.png")) &&
