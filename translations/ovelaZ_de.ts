@@ -1575,7 +1575,7 @@ alle Daten dieses
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+88"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+97"/>
         <source>Temperature chart</source>
         <translation>Temperaturkurve</translation>
     </message>
@@ -1593,7 +1593,22 @@ alle Daten dieses
         </translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+6"/>
+        <source>temperature shift: first higher temperature on %1, confirmed on %2, cover line %3 %4</source>
+        <translation>Temperaturanstieg: erste höhere Temperatur am %1, bestätigt am %2, Hilfslinie %3 %4</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no temperature shift found</source>
+        <translation>kein Temperaturanstieg gefunden</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>cover line %1</source>
+        <translation>Hilfslinie %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
@@ -1762,6 +1777,219 @@ alle Daten dieses
         <location line="+21"/>
         <source>Mine / the other copy</source>
         <translation>Meine / andere</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclePredictionsModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+45"/>
+        <source>no start-cycle date set</source>
+        <translation>kein Zyklusbeginn festgelegt</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Expected start</source>
+        <translation>Erwarteter Beginn</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Earliest</source>
+        <translation>Frühestens</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Latest</source>
+        <translation>Spätestens</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Diary&apos;s calendar</source>
+        <translation>Kalender des Tagebuchs</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCycleStatisticsModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+66"/>
+        <source>All cycles</source>
+        <translation>Alle Zyklen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last 12</source>
+        <translation>Letzte 12</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Completed cycles</source>
+        <translation>Abgeschlossene Zyklen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mean length (days)</source>
+        <translation>Mittlere Länge (Tage)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Median length (days)</source>
+        <translation>Median der Länge (Tage)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Standard deviation (days)</source>
+        <translation>Standardabweichung (Tage)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shortest (days)</source>
+        <translation>Kürzester (Tage)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Longest (days)</source>
+        <translation>Längster (Tage)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mean bleeding (days)</source>
+        <translation>Mittlere Blutung (Tage)</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclesModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycles_model.cpp" line="+56"/>
+        <source>current</source>
+        <translation>laufend</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+5"/>
+        <location line="+5"/>
+        <source>no shift found</source>
+        <translation>kein Anstieg gefunden</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <location line="+5"/>
+        <source>%1 (day %2)</source>
+        <translation>%1 (Tag %2)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bleeding days</source>
+        <translation>Blutungstage</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First higher day</source>
+        <translation>Erster höherer Tag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shift confirmed</source>
+        <translation>Anstieg bestätigt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cover line</source>
+        <translation>Hilfslinie</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclesWidget</name>
+    <message>
+        <location filename="../src/charts/ovela_cycles_widget.cpp" line="+41"/>
+        <source>Cycle figures</source>
+        <translation>Zykluszahlen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your cycles</source>
+        <translation>Ihre Zyklen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cycle statistics</source>
+        <translation>Zyklusstatistik</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Next period starts</source>
+        <translation>Nächste Periodenbeginne</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Cycles</source>
+        <translation>Zyklen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Next periods</source>
+        <translation>Nächste Perioden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
+        <translation>Diese Zahlen beschreiben, was Sie eingetragen haben. Für sich allein sind sie keine Verhütungsmethode.</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
+        <translation>Noch kein Zyklus: ein Zyklus beginnt an einem Tag mit eingetragener Blutung.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Today is day %1 of your cycle, which started on %2.</source>
+        <translation>Heute ist Tag %1 Ihres Zyklus, der am %2 begann.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your last recorded cycle starts on %1.</source>
+        <translation>Ihr zuletzt eingetragener Zyklus beginnt am %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your next period is expected on %1 (between %2 and %3).</source>
+        <translation>Ihre nächste Periode wird am %1 erwartet (zwischen %2 und %3).</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
+        <translation>
+            <numerusform>%n Zyklus über %1 Tage wurde als Lücke in den Aufzeichnungen gewertet und weggelassen.</numerusform>
+            <numerusform>%n Zyklen über %1 Tage wurden als Lücken in den Aufzeichnungen gewertet und weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No prediction: the record ends too long ago.</source>
+        <translation>Keine Vorhersage: die Aufzeichnungen enden zu lange zurück.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No prediction: it needs one completed cycle.</source>
+        <translation>Keine Vorhersage: Dafür ist ein abgeschlossener Zyklus nötig.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>From the median length of the last 12 cycles, give or take one standard deviation.</source>
+        <translation>Aus dem Median der Länge der letzten 12 Zyklen, plus oder minus eine Standardabweichung.</translation>
     </message>
 </context>
 <context>
@@ -1953,8 +2181,8 @@ alle Daten dieses
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
+        <location line="+560"/>
         <location line="+69"/>
         <location line="+55"/>
         <location line="+51"/>
@@ -1963,7 +2191,7 @@ alle Daten dieses
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-668"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1980,12 +2208,12 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+572"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-551"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -2015,7 +2243,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Ein Synchronisationsprogramm hat eine Konfliktkopie des Tagebuchs hinterlassen: %1. Führen Sie sie zusammen, um ihre Tage zu übernehmen; sie wird danach bei den Sicherungen aufbewahrt.</translation>
     </message>
@@ -2056,7 +2284,12 @@ konnte nicht gelesen werden.</translation>
         <translation>Die Sicherung vom %1 ist wiederhergestellt; das Tagebuch, wie es war, ist als Sicherung aufbewahrt.</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+108"/>
+        <source>C&amp;ycles</source>
+        <translation>&amp;Zyklen</translation>
+    </message>
+    <message>
+        <location line="+93"/>
         <source>Show the month calendar</source>
         <translation>Monatskalender anzeigen</translation>
     </message>
@@ -2069,6 +2302,11 @@ konnte nicht gelesen werden.</translation>
         <location line="+1"/>
         <source>List the month&apos;s temperatures</source>
         <translation>Temperaturen des Monats auflisten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your cycles, their statistics and the next period starts</source>
+        <translation>Ihre Zyklen, ihre Statistik und die nächsten Periodenbeginne</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2111,7 +2349,7 @@ konnte nicht gelesen werden.</translation>
         <translation>Den ausgewählten Tag als ersten Tag des aktuellen Zyklus festlegen</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+83"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -2204,7 +2442,7 @@ Neue Einträge werden nicht gespeichert.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-705"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Befehle</translation>
@@ -2250,7 +2488,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Das Tagebuch erneut speichern</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+226"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Kalender</translation>
     </message>
@@ -2265,7 +2503,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Temperatur&amp;liste</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+14"/>
         <source>&amp;Previous Month</source>
         <translation>&amp;Vorheriger Monat</translation>
     </message>
@@ -2320,7 +2558,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>&amp;Zyklusbeginn festlegen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Show the month before</source>
         <translation>Den Vormonat zeigen</translation>
     </message>
@@ -2343,12 +2581,12 @@ Neue Einträge werden nicht gespeichert.</translation>
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Das Tagebuch auf der Festplatte wurde anderswo geändert und kann noch nicht gelesen werden; Ihre Einträge bleiben hier erhalten, und in einigen Sekunden wird es erneut versucht.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>einer anderen Kopie des Tagebuchs</translation>
     </message>

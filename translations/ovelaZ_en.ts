@@ -218,11 +218,22 @@
 <context>
     <name>OvelaChartWidget</name>
     <message numerus="yes">
-        <location filename="../src/charts/ovela_chart.cpp" line="+152"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+161"/>
         <source>%1: %n temperatures from %2 to %3 %4</source>
         <translation>
             <numerusform>%1: %n temperature from %2 to %3 %4</numerusform>
             <numerusform>%1: %n temperatures from %2 to %3 %4</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclesWidget</name>
+    <message numerus="yes">
+        <location filename="../src/charts/ovela_cycles_widget.cpp" line="+167"/>
+        <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
+        <translation>
+            <numerusform>%n cycle over %1 days was taken for a gap in the record and left out.</numerusform>
+            <numerusform>%n cycles over %1 days were taken for gaps in the record and left out.</numerusform>
         </translation>
     </message>
 </context>

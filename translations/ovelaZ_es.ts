@@ -1575,7 +1575,7 @@ borrar todos los datos
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+88"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+97"/>
         <source>Temperature chart</source>
         <translation>Gráfica de temperatura</translation>
     </message>
@@ -1593,7 +1593,22 @@ borrar todos los datos
         </translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+6"/>
+        <source>temperature shift: first higher temperature on %1, confirmed on %2, cover line %3 %4</source>
+        <translation>ascenso de temperatura: primera temperatura alta el %1, confirmado el %2, línea de cobertura %3 %4</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no temperature shift found</source>
+        <translation>no se encontró ascenso de temperatura</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>cover line %1</source>
+        <translation>línea de cobertura %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
@@ -1762,6 +1777,219 @@ borrar todos los datos
         <location line="+21"/>
         <source>Mine / the other copy</source>
         <translation>La mía / la otra copia</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclePredictionsModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+45"/>
+        <source>no start-cycle date set</source>
+        <translation>sin fecha de inicio del ciclo</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Expected start</source>
+        <translation>Inicio previsto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Earliest</source>
+        <translation>Más pronto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Latest</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Diary&apos;s calendar</source>
+        <translation>Calendario del diario</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCycleStatisticsModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+66"/>
+        <source>All cycles</source>
+        <translation>Todos los ciclos</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last 12</source>
+        <translation>Últimos 12</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Completed cycles</source>
+        <translation>Ciclos completos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mean length (days)</source>
+        <translation>Duración media (días)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Median length (days)</source>
+        <translation>Duración mediana (días)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Standard deviation (days)</source>
+        <translation>Desviación típica (días)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shortest (days)</source>
+        <translation>El más corto (días)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Longest (days)</source>
+        <translation>El más largo (días)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mean bleeding (days)</source>
+        <translation>Sangrado medio (días)</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclesModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycles_model.cpp" line="+56"/>
+        <source>current</source>
+        <translation>actual</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+5"/>
+        <location line="+5"/>
+        <source>no shift found</source>
+        <translation>no se encontró ascenso</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <location line="+5"/>
+        <source>%1 (day %2)</source>
+        <translation>%1 (día %2)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bleeding days</source>
+        <translation>Días de sangrado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First higher day</source>
+        <translation>Primer día alto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shift confirmed</source>
+        <translation>Ascenso confirmado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cover line</source>
+        <translation>Línea de cobertura</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclesWidget</name>
+    <message>
+        <location filename="../src/charts/ovela_cycles_widget.cpp" line="+41"/>
+        <source>Cycle figures</source>
+        <translation>Cifras de los ciclos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your cycles</source>
+        <translation>Sus ciclos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cycle statistics</source>
+        <translation>Estadística de los ciclos</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Next period starts</source>
+        <translation>Próximos inicios del periodo</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Cycles</source>
+        <translation>Ciclos</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Statistics</source>
+        <translation>Estadística</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Next periods</source>
+        <translation>Próximos periodos</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
+        <translation>Estas cifras describen lo que usted ha anotado. Por sí solas no son un método anticonceptivo.</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
+        <translation>Todavía no hay ciclos: un ciclo empieza un día con sangrado anotado.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Today is day %1 of your cycle, which started on %2.</source>
+        <translation>Hoy es el día %1 de su ciclo, que empezó el %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your last recorded cycle starts on %1.</source>
+        <translation>Su último ciclo anotado empieza el %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your next period is expected on %1 (between %2 and %3).</source>
+        <translation>Su próximo periodo se espera el %1 (entre el %2 y el %3).</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
+        <translation>
+            <numerusform>%n ciclo de más de %1 días se tomó por un hueco en el registro y se dejó fuera.</numerusform>
+            <numerusform>%n ciclos de más de %1 días se tomaron por huecos en el registro y se dejaron fuera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No prediction: the record ends too long ago.</source>
+        <translation>Sin predicción: el registro terminó hace demasiado tiempo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No prediction: it needs one completed cycle.</source>
+        <translation>Sin predicción: hace falta al menos un ciclo completo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>From the median length of the last 12 cycles, give or take one standard deviation.</source>
+        <translation>A partir de la duración mediana de los últimos 12 ciclos, más o menos una desviación típica.</translation>
     </message>
 </context>
 <context>
@@ -1953,8 +2181,8 @@ borrar todos los datos
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
+        <location line="+560"/>
         <location line="+69"/>
         <location line="+55"/>
         <location line="+51"/>
@@ -1963,7 +2191,7 @@ borrar todos los datos
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-668"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1980,12 +2208,12 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+572"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-551"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
@@ -2015,7 +2243,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Un programa de sincronización dejó una copia en conflicto del diario: %1. Combínela para incorporar sus días; después se guarda con las copias de seguridad.</translation>
     </message>
@@ -2055,7 +2283,12 @@ could not be read.</source>
         <translation>Se restauró la copia del %1; el diario tal como estaba se guarda como copia de seguridad.</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+108"/>
+        <source>C&amp;ycles</source>
+        <translation>Cic&amp;los</translation>
+    </message>
+    <message>
+        <location line="+93"/>
         <source>Show the month calendar</source>
         <translation>Mostrar el calendario del mes</translation>
     </message>
@@ -2068,6 +2301,11 @@ could not be read.</source>
         <location line="+1"/>
         <source>List the month&apos;s temperatures</source>
         <translation>Listar las temperaturas del mes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your cycles, their statistics and the next period starts</source>
+        <translation>Sus ciclos, su estadística y los próximos inicios del periodo</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2110,7 +2348,7 @@ could not be read.</source>
         <translation>Marcar el día seleccionado como primer día del ciclo actual</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+83"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -2203,7 +2441,7 @@ Lo que anote ahora no se guardará.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-705"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
@@ -2249,7 +2487,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Volver a intentar guardar el diario</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+226"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Calendario</translation>
     </message>
@@ -2264,7 +2502,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>&amp;Historial de temperaturas</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+14"/>
         <source>&amp;Previous Month</source>
         <translation>Mes &amp;anterior</translation>
     </message>
@@ -2319,7 +2557,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>&amp;Marcar inicio del ciclo</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Show the month before</source>
         <translation>Mostrar el mes anterior</translation>
     </message>
@@ -2342,12 +2580,12 @@ Lo que anote ahora no se guardará.</translation>
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>El diario en el disco se modificó en otro lugar y aún no se puede leer; sus entradas se conservan aquí y se vuelve a intentar en unos segundos.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>otra copia del diario</translation>
     </message>

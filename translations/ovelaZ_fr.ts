@@ -1575,7 +1575,7 @@ effacer toutes les données
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+88"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+97"/>
         <source>Temperature chart</source>
         <translation>Courbe de température</translation>
     </message>
@@ -1593,7 +1593,22 @@ effacer toutes les données
         </translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+6"/>
+        <source>temperature shift: first higher temperature on %1, confirmed on %2, cover line %3 %4</source>
+        <translation>montée de température : première température haute le %1, confirmée le %2, ligne de base %3 %4</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no temperature shift found</source>
+        <translation>aucune montée de température trouvée</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>cover line %1</source>
+        <translation>ligne de base %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -1762,6 +1777,219 @@ effacer toutes les données
         <location line="+21"/>
         <source>Mine / the other copy</source>
         <translation>Mienne / autre</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclePredictionsModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+45"/>
+        <source>no start-cycle date set</source>
+        <translation>aucun début de cycle défini</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Expected start</source>
+        <translation>Début attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Earliest</source>
+        <translation>Au plus tôt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Latest</source>
+        <translation>Au plus tard</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Diary&apos;s calendar</source>
+        <translation>Calendrier du carnet</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCycleStatisticsModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+66"/>
+        <source>All cycles</source>
+        <translation>Tous les cycles</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last 12</source>
+        <translation>12 derniers</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Completed cycles</source>
+        <translation>Cycles terminés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mean length (days)</source>
+        <translation>Durée moyenne (jours)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Median length (days)</source>
+        <translation>Durée médiane (jours)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Standard deviation (days)</source>
+        <translation>Écart type (jours)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shortest (days)</source>
+        <translation>Le plus court (jours)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Longest (days)</source>
+        <translation>Le plus long (jours)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mean bleeding (days)</source>
+        <translation>Règles en moyenne (jours)</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclesModel</name>
+    <message>
+        <location filename="../src/charts/ovela_cycles_model.cpp" line="+56"/>
+        <source>current</source>
+        <translation>actuel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+5"/>
+        <location line="+5"/>
+        <source>no shift found</source>
+        <translation>aucune montée trouvée</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <location line="+5"/>
+        <source>%1 (day %2)</source>
+        <translation>%1 (jour %2)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bleeding days</source>
+        <translation>Jours de règles</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First higher day</source>
+        <translation>Premier jour haut</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shift confirmed</source>
+        <translation>Montée confirmée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cover line</source>
+        <translation>Ligne de base</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaCyclesWidget</name>
+    <message>
+        <location filename="../src/charts/ovela_cycles_widget.cpp" line="+41"/>
+        <source>Cycle figures</source>
+        <translation>Chiffres des cycles</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your cycles</source>
+        <translation>Vos cycles</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cycle statistics</source>
+        <translation>Statistiques des cycles</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Next period starts</source>
+        <translation>Prochains débuts de règles</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Cycles</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Next periods</source>
+        <translation>Prochaines règles</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>These figures describe what you recorded. They are no method of contraception on their own.</source>
+        <translation>Ces chiffres décrivent ce que vous avez noté. À eux seuls, ils ne constituent pas une méthode de contraception.</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>No cycle yet: a cycle starts on a day with bleeding recorded.</source>
+        <translation>Pas encore de cycle : un cycle commence un jour où des saignements sont notés.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Today is day %1 of your cycle, which started on %2.</source>
+        <translation>Aujourd&apos;hui est le jour %1 de votre cycle, commencé le %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your last recorded cycle starts on %1.</source>
+        <translation>Votre dernier cycle noté commence le %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your next period is expected on %1 (between %2 and %3).</source>
+        <translation>Vos prochaines règles sont attendues le %1 (entre le %2 et le %3).</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
+        <translation>
+            <numerusform>%n cycle de plus de %1 jours a été pris pour une lacune des relevés et laissé de côté.</numerusform>
+            <numerusform>%n cycles de plus de %1 jours ont été pris pour des lacunes des relevés et laissés de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No prediction: the record ends too long ago.</source>
+        <translation>Aucune prévision : les relevés s&apos;arrêtent depuis trop longtemps.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No prediction: it needs one completed cycle.</source>
+        <translation>Aucune prévision : il faut au moins un cycle terminé.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>From the median length of the last 12 cycles, give or take one standard deviation.</source>
+        <translation>D&apos;après la durée médiane des 12 derniers cycles, à un écart type près.</translation>
     </message>
 </context>
 <context>
@@ -1953,8 +2181,8 @@ effacer toutes les données
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
+        <location line="+560"/>
         <location line="+69"/>
         <location line="+55"/>
         <location line="+51"/>
@@ -1963,7 +2191,7 @@ effacer toutes les données
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-668"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1980,12 +2208,12 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+572"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-551"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
@@ -2015,7 +2243,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Un programme de synchronisation a laissé une copie en conflit du journal : %1. Fusionnez-la pour en reprendre les jours ; elle est ensuite conservée avec les sauvegardes.</translation>
     </message>
@@ -2056,7 +2284,12 @@ n’a pas pu être lue.</translation>
         <translation>La sauvegarde du %1 est restaurée ; le journal tel qu’il était est conservé comme sauvegarde.</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+108"/>
+        <source>C&amp;ycles</source>
+        <translation>C&amp;ycles</translation>
+    </message>
+    <message>
+        <location line="+93"/>
         <source>Show the month calendar</source>
         <translation>Afficher le calendrier du mois</translation>
     </message>
@@ -2069,6 +2302,11 @@ n’a pas pu être lue.</translation>
         <location line="+1"/>
         <source>List the month&apos;s temperatures</source>
         <translation>Lister les températures du mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your cycles, their statistics and the next period starts</source>
+        <translation>Vos cycles, leurs statistiques et les prochains débuts de règles</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2111,7 +2349,7 @@ n’a pas pu être lue.</translation>
         <translation>Le jour sélectionné est le premier jour du cycle en cours</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+83"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -2204,7 +2442,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-705"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Commandes</translation>
@@ -2250,7 +2488,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Réessayer d&apos;enregistrer le carnet</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+226"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Calendrier</translation>
     </message>
@@ -2265,7 +2503,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>&amp;Historique des températures</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+14"/>
         <source>&amp;Previous Month</source>
         <translation>Mois &amp;précédent</translation>
     </message>
@@ -2320,7 +2558,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>&amp;Définir le début du cycle</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Show the month before</source>
         <translation>Afficher le mois précédent</translation>
     </message>
@@ -2343,12 +2581,12 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Le journal sur le disque a été modifié ailleurs et ne peut pas encore être lu ; vos entrées sont gardées ici et un nouvel essai a lieu dans quelques secondes.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>une autre copie du journal</translation>
     </message>

@@ -39,10 +39,12 @@ OvelaCyclesWidget::OvelaCyclesWidget(OvelaCalendar *calendar, Preferences &prefe
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("CyclesTabs"));
     tabs->tabBar()->setAccessibleName(tr("Cycle figures"));
+    // Tab stops at its bar, the part that takes the keys, not at the frame round the tables.
+    tabs->setFocusPolicy(Qt::NoFocus);
     // Many cycles are a long list: each table scrolls on its own, and on a phone the three
     // take turns in the same place instead of squeezing one another.
     cyclesTable = makeTable(cycles, "CyclesTable", tr("Your cycles"));
-    tabs->addTab(cyclesTable, tr("C&ycles"));
+    tabs->addTab(cyclesTable, tr("Cycles"));
 
     auto *statisticsTab = new QWidget(tabs);
     auto *statisticsBox = new QVBoxLayout(statisticsTab);
@@ -53,7 +55,7 @@ OvelaCyclesWidget::OvelaCyclesWidget(OvelaCalendar *calendar, Preferences &prefe
     gapsNote->setObjectName(QStringLiteral("GapsNote"));
     gapsNote->setWordWrap(true);
     statisticsBox->addWidget(gapsNote);
-    tabs->addTab(statisticsTab, tr("&Statistics"));
+    tabs->addTab(statisticsTab, tr("Statistics"));
 
     auto *predictionsTab = new QWidget(tabs);
     auto *predictionsBox = new QVBoxLayout(predictionsTab);
@@ -64,7 +66,7 @@ OvelaCyclesWidget::OvelaCyclesWidget(OvelaCalendar *calendar, Preferences &prefe
     predictionsNote->setObjectName(QStringLiteral("PredictionsNote"));
     predictionsNote->setWordWrap(true);
     predictionsBox->addWidget(predictionsNote);
-    tabs->addTab(predictionsTab, tr("&Next periods"));
+    tabs->addTab(predictionsTab, tr("Next periods"));
     box->addWidget(tabs, 1);
 
     auto *caution = new QLabel(
