@@ -1608,7 +1608,7 @@ alle Daten dieses
         <translation>Hilfslinie %1</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+64"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
@@ -1810,17 +1810,22 @@ alle Daten dieses
 <context>
     <name>OvelaCycleStatisticsModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+66"/>
+        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+70"/>
+        <source>Figure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>All cycles</source>
         <translation>Alle Zyklen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Last 12</source>
         <translation>Letzte 12</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>Completed cycles</source>
         <translation>Abgeschlossene Zyklen</translation>
     </message>
@@ -1914,7 +1919,7 @@ alle Daten dieses
         <translation>Zykluszahlen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Your cycles</source>
         <translation>Ihre Zyklen</translation>
     </message>
@@ -1924,17 +1929,17 @@ alle Daten dieses
         <translation>Zyklusstatistik</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Next period starts</source>
         <translation>Nächste Periodenbeginne</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-19"/>
         <source>Cycles</source>
         <translation>Zyklen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
@@ -1965,6 +1970,11 @@ alle Daten dieses
     </message>
     <message>
         <location line="+3"/>
+        <source>Your next period is expected on %1.</source>
+        <translation>Ihre nächste Periode wird am %1 erwartet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Your next period is expected on %1 (between %2 and %3).</source>
         <translation>Ihre nächste Periode wird am %1 erwartet (zwischen %2 und %3).</translation>
     </message>

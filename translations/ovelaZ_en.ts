@@ -229,7 +229,7 @@
 <context>
     <name>OvelaCyclesWidget</name>
     <message numerus="yes">
-        <location filename="../src/charts/ovela_cycles_widget.cpp" line="+167"/>
+        <location filename="../src/charts/ovela_cycles_widget.cpp" line="+174"/>
         <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
         <translation>
             <numerusform>%n cycle over %1 days was taken for a gap in the record and left out.</numerusform>

@@ -1608,7 +1608,7 @@ borrar todos los datos
         <translation>línea de cobertura %1</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+64"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
@@ -1810,17 +1810,22 @@ borrar todos los datos
 <context>
     <name>OvelaCycleStatisticsModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+66"/>
+        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+70"/>
+        <source>Figure</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>All cycles</source>
         <translation>Todos los ciclos</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Last 12</source>
         <translation>Últimos 12</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>Completed cycles</source>
         <translation>Ciclos completos</translation>
     </message>
@@ -1914,7 +1919,7 @@ borrar todos los datos
         <translation>Cifras de los ciclos</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Your cycles</source>
         <translation>Sus ciclos</translation>
     </message>
@@ -1924,17 +1929,17 @@ borrar todos los datos
         <translation>Estadística de los ciclos</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Next period starts</source>
         <translation>Próximos inicios del periodo</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-19"/>
         <source>Cycles</source>
         <translation>Ciclos</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Statistics</source>
         <translation>Estadística</translation>
     </message>
@@ -1965,6 +1970,11 @@ borrar todos los datos
     </message>
     <message>
         <location line="+3"/>
+        <source>Your next period is expected on %1.</source>
+        <translation>Su próximo periodo se espera el %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Your next period is expected on %1 (between %2 and %3).</source>
         <translation>Su próximo periodo se espera el %1 (entre el %2 y el %3).</translation>
     </message>

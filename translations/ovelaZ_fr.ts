@@ -1608,7 +1608,7 @@ effacer toutes les données
         <translation>ligne de base %1</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+64"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -1810,17 +1810,22 @@ effacer toutes les données
 <context>
     <name>OvelaCycleStatisticsModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+66"/>
+        <location filename="../src/charts/ovela_cycle_statistics_model.cpp" line="+70"/>
+        <source>Figure</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>All cycles</source>
         <translation>Tous les cycles</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Last 12</source>
         <translation>12 derniers</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>Completed cycles</source>
         <translation>Cycles terminés</translation>
     </message>
@@ -1914,7 +1919,7 @@ effacer toutes les données
         <translation>Chiffres des cycles</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Your cycles</source>
         <translation>Vos cycles</translation>
     </message>
@@ -1924,17 +1929,17 @@ effacer toutes les données
         <translation>Statistiques des cycles</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Next period starts</source>
         <translation>Prochains débuts de règles</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-19"/>
         <source>Cycles</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
@@ -1965,6 +1970,11 @@ effacer toutes les données
     </message>
     <message>
         <location line="+3"/>
+        <source>Your next period is expected on %1.</source>
+        <translation>Vos prochaines règles sont attendues le %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Your next period is expected on %1 (between %2 and %3).</source>
         <translation>Vos prochaines règles sont attendues le %1 (entre le %2 et le %3).</translation>
     </message>

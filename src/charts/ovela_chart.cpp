@@ -216,10 +216,13 @@ void OvelaChartWidget::paintEvent(QPaintEvent *)
         const QString label =
             tr("cover line %1").arg(locale.toString(
                 double(fahrenheit ? getFahrenheit(code - 1) : getCelsius(code - 1)), 'f', 2));
-        // Below the right end, where the higher temperatures after the shift leave room.
+        // Below the right end, where the higher temperatures after the shift leave room; a
+        // line too short for it (the end of a cycle begun the month before) goes unlabelled.
         const QFontMetrics metrics = p.fontMetrics();
-        const int x = qMax(int(from.x()) + 2, int(to.x()) - metrics.horizontalAdvance(label));
-        drawCaption(&p, this, x, int(to.y()) + metrics.ascent() + 2, label);
+        const int labelWidth = metrics.horizontalAdvance(label);
+        if (to.x() - from.x() >= labelWidth)
+            drawCaption(&p, this, int(to.x()) - labelWidth, int(to.y()) + metrics.ascent() + 2,
+                        label);
     }
 
     // The dots, joined where consecutive days both have a temperature: a day without one

@@ -28,9 +28,12 @@ QVariant OvelaCycleStatisticsModel::data(const QModelIndex &index, int role) con
     if (!index.isValid())
         return QVariant();
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignRight);
+        return QVariant::fromValue(Qt::AlignVCenter
+                                   | (index.column() == Name ? Qt::AlignLeft : Qt::AlignRight));
     if (role != Qt::DisplayRole)
         return QVariant();
+    if (index.column() == Name)
+        return figureName(index.row());
     const CycleInsight::Figures &f =
         index.column() == All ? statistics.all : statistics.last12;
     const QLocale locale;
@@ -60,11 +63,22 @@ QVariant OvelaCycleStatisticsModel::data(const QModelIndex &index, int role) con
 QVariant OvelaCycleStatisticsModel::headerData(int section, Qt::Orientation orientation,
                                                int role) const
 {
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Horizontal)
-        return section == All ? tr("All cycles") : tr("Last 12");
     switch (section) {
+    case Name:
+        return tr("Figure");
+    case All:
+        return tr("All cycles");
+    case Last12:
+        return tr("Last 12");
+    }
+    return QVariant();
+}
+
+QString OvelaCycleStatisticsModel::figureName(int row)
+{
+    switch (row) {
     case Count:
         return tr("Completed cycles");
     case Mean:
@@ -80,5 +94,5 @@ QVariant OvelaCycleStatisticsModel::headerData(int section, Qt::Orientation orie
     case MeanBleeding:
         return tr("Mean bleeding (days)");
     }
-    return QVariant();
+    return QString();
 }

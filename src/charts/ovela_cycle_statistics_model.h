@@ -4,13 +4,14 @@
 
 #include <QAbstractTableModel>
 
-// The figures of her completed cycles, one per row, for all of them and for the last 12.
+// The figures of her completed cycles, one per row: its name, then its value for all of them
+// and for the last 12. The name is a cell, not a row header, so that it can wrap on a phone.
 class OvelaCycleStatisticsModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     enum Row { Count, Mean, Median, Spread, Shortest, Longest, MeanBleeding, RowCount };
-    enum Column { All, Last12, ColumnCount };
+    enum Column { Name, All, Last12, ColumnCount };
 
     explicit OvelaCycleStatisticsModel(QObject *parent = nullptr);
 
@@ -23,5 +24,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    static QString figureName(int row);
+
     CycleInsight::Statistics statistics;
 };

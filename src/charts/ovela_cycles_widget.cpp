@@ -49,7 +49,10 @@ OvelaCyclesWidget::OvelaCyclesWidget(OvelaCalendar *calendar, Preferences &prefe
     auto *statisticsTab = new QWidget(tabs);
     auto *statisticsBox = new QVBoxLayout(statisticsTab);
     statisticsTable = makeTable(statistics, "StatisticsTable", tr("Cycle statistics"));
-    statisticsTable->verticalHeader()->show();
+    // The names take the room the figures leave and wrap where it is short.
+    statisticsTable->setWordWrap(true);
+    statisticsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    statisticsTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     statisticsBox->addWidget(statisticsTable, 1);
     gapsNote = new QLabel(statisticsTab);
     gapsNote->setObjectName(QStringLiteral("GapsNote"));
@@ -159,7 +162,9 @@ void OvelaCyclesWidget::refresh()
         else
             lines << tr("Your last recorded cycle starts on %1.").arg(date(start));
     }
-    if (!next.isEmpty())
+    if (!next.isEmpty() && next.first().earliest == next.first().latest)
+        lines << tr("Your next period is expected on %1.").arg(date(next.first().start));
+    else if (!next.isEmpty())
         lines << tr("Your next period is expected on %1 (between %2 and %3).")
                      .arg(date(next.first().start), date(next.first().earliest),
                           date(next.first().latest));
