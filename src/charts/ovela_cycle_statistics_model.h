@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 
 // The figures of her completed cycles, one per row: its name, then its value for all of them
-// and for the last 12. The name is a cell, not a row header, so that it can wrap on a phone.
+// and for the last 12.
 class OvelaCycleStatisticsModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -48,11 +48,8 @@ OvelaCyclesWidget::OvelaCyclesWidget(OvelaCalendar *calendar, Preferences &prefe
 
     auto *statisticsTab = new QWidget(tabs);
     auto *statisticsBox = new QVBoxLayout(statisticsTab);
+    statisticsBox->setContentsMargins(0, 0, 0, 0);
     statisticsTable = makeTable(statistics, "StatisticsTable", tr("Cycle statistics"));
-    // The names take the room the figures leave and wrap where it is short.
-    statisticsTable->setWordWrap(true);
-    statisticsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    statisticsTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     statisticsBox->addWidget(statisticsTable, 1);
     gapsNote = new QLabel(statisticsTab);
     gapsNote->setObjectName(QStringLiteral("GapsNote"));
@@ -62,6 +59,7 @@ OvelaCyclesWidget::OvelaCyclesWidget(OvelaCalendar *calendar, Preferences &prefe
 
     auto *predictionsTab = new QWidget(tabs);
     auto *predictionsBox = new QVBoxLayout(predictionsTab);
+    predictionsBox->setContentsMargins(0, 0, 0, 0);
     predictionsTable =
         makeTable(predictions, "PredictionsTable", tr("Next period starts"));
     predictionsBox->addWidget(predictionsTable, 1);
