@@ -484,6 +484,11 @@ void TstPages::pagesFitAPhone()
         w.window->findChild<QAction *>(action)->trigger();
         QCoreApplication::processEvents();
         QWidget *page = w.window->pageStack()->currentWidget();
+        // A page that needs more than the screen widens the window past its edge.
+        const QSize window = w.window->size();
+        if (window.width() > screen.width() || window.height() > screen.height())
+            outside << QStringLiteral("the window grew to %1x%2")
+                           .arg(window.width()).arg(window.height());
         const QSize needed = page->minimumSizeHint();
         if (needed.width() > page->width() || needed.height() > page->height())
             outside << QStringLiteral("the page needs %1x%2 of %3x%4")
