@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 OvelaCyclePredictionsModel::OvelaCyclePredictionsModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -10,6 +12,13 @@ OvelaCyclePredictionsModel::OvelaCyclePredictionsModel(QObject *parent)
 void OvelaCyclePredictionsModel::setPredictions(
     const QList<CycleInsight::Prediction> &predictions)
 {
+    const auto same = [](const CycleInsight::Prediction &a, const CycleInsight::Prediction &b) {
+        return a.start == b.start && a.earliest == b.earliest && a.latest == b.latest
+            && a.calendarStart == b.calendarStart;
+    };
+    if (std::equal(predictions.cbegin(), predictions.cend(), this->predictions.cbegin(),
+                   this->predictions.cend(), same))
+        return;
     beginResetModel();
     this->predictions = predictions;
     endResetModel();

@@ -14,9 +14,22 @@ OvelaCyclesModel::OvelaCyclesModel(QObject *parent)
 void OvelaCyclesModel::setCycles(const QList<CycleInsight::Cycle> &cycles,
                                  Preferences::TemperatureFormat unit)
 {
+    QList<CycleInsight::Cycle> latestFirst = cycles;
+    std::reverse(latestFirst.begin(), latestFirst.end());
+    const auto same = [](const CycleInsight::Cycle &a, const CycleInsight::Cycle &b) {
+        return a.start == b.start && a.length == b.length && a.bleedingDays == b.bleedingDays
+            && a.shift.detected == b.shift.detected && a.shift.coverCode == b.shift.coverCode
+            && a.shift.firstHighDay == b.shift.firstHighDay
+            && a.shift.confirmedDay == b.shift.confirmedDay;
+    };
+    // Unchanged, the table keeps her place in it (a change elsewhere in the journal, the
+    // window activated again).
+    if (unit == this->unit
+        && std::equal(latestFirst.cbegin(), latestFirst.cend(), this->cycles.cbegin(),
+                      this->cycles.cend(), same))
+        return;
     beginResetModel();
-    this->cycles = cycles;
-    std::reverse(this->cycles.begin(), this->cycles.end());
+    this->cycles = latestFirst;
     this->unit = unit;
     endResetModel();
 }

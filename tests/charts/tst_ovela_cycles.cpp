@@ -220,6 +220,13 @@ void TstOvelaCycles::followsTheJournal()
     QVERIFY(predictions->model()->rowCount() > 0);
     QCOMPARE(cell(predictions, 0, 3), QStringLiteral("–"));
 
+    // A change that alters no cycle leaves her place in the table.
+    QTableView *moving = table("CyclesTable");
+    moving->setCurrentIndex(moving->model()->index(1, 2));
+    cal->addEntry(base.addDays(40)).setNote(QStringLiteral("a walk"));
+    QCoreApplication::processEvents();
+    QCOMPARE(moving->currentIndex(), moving->model()->index(1, 2));
+
     // The journal announces a new record before it is filled in.
     cal->addEntry(base.addDays(56)).setCervicalFluid(2);
     QTRY_COMPARE(cycles->model()->rowCount(), 3);
