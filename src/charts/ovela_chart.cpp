@@ -50,13 +50,18 @@ int temperatureOf(const OvelaCalendar *calendar, const QDate &d)
 
 // Draws text with its baseline starting at (x, y), moved back inside the widget where a large
 // font would push it over an edge (the right-most day label is the first to go).
-void drawCaption(QPainter *p, const QWidget *w, int x, int y, const QString &text)
+// On a white ground when one is given, so that a label over the dots stays readable.
+void drawCaption(QPainter *p, const QWidget *w, int x, int y, const QString &text,
+                 const QBrush &ground = Qt::NoBrush)
 {
     const QRect ink = p->fontMetrics().boundingRect(text).translated(x, y);
     if (ink.right() > w->width() - 1)
         x -= ink.right() - (w->width() - 1);
     if (ink.bottom() > w->height() - 1)
         y -= ink.bottom() - (w->height() - 1);
+    if (ground.style() != Qt::NoBrush)
+        p->fillRect(p->fontMetrics().boundingRect(text).translated(x, y).adjusted(-1, 0, 1, 0),
+                    ground);
     p->drawText(x, y, text);
 }
 
@@ -210,19 +215,6 @@ void OvelaChartWidget::paintEvent(QPaintEvent *)
         const QPointF from = centre(shown.from, shown.shift.coverCode);
         const QPointF to = centre(shown.to, shown.shift.coverCode);
         p.drawLine(from, to);
-        const QLocale locale;
-        const bool fahrenheit = preferences.getTemperatureFormat() == Preferences::Fahrenheit;
-        const int code = shown.shift.coverCode;
-        const QString label =
-            tr("cover line %1").arg(locale.toString(
-                double(fahrenheit ? getFahrenheit(code - 1) : getCelsius(code - 1)), 'f', 2));
-        // Below the right end, where the higher temperatures after the shift leave room; a
-        // line too short for it (the end of a cycle begun the month before) goes unlabelled.
-        const QFontMetrics metrics = p.fontMetrics();
-        const int labelWidth = metrics.horizontalAdvance(label);
-        if (to.x() - from.x() >= labelWidth)
-            drawCaption(&p, this, int(to.x()) - labelWidth, int(to.y()) + metrics.ascent() + 2,
-                        label);
     }
 
     // The dots, joined where consecutive days both have a temperature: a day without one
@@ -251,6 +243,25 @@ void OvelaChartWidget::paintEvent(QPaintEvent *)
             if (d >= month && d.month() == month.month() && d.year() == month.year())
                 p.drawEllipse(centre(d, temperatureOf(calendar, d)), diameter, diameter);
         }
+    }
+
+    // Each cover line's value below its right end, where the higher temperatures after the
+    // shift leave room; over everything, so no dot hides it. A line too short for it (the end
+    // of a cycle begun the month before) goes unlabelled.
+    const QLocale locale;
+    const bool fahrenheit = preferences.getTemperatureFormat() == Preferences::Fahrenheit;
+    p.setPen(shiftColor);
+    for (const ShiftShown &shown : shifts) {
+        const int code = shown.shift.coverCode;
+        const QString label = tr("cover line %1").arg(locale.toString(
+            double(fahrenheit ? getFahrenheit(code - 1) : getCelsius(code - 1)), 'f', 2));
+        const QPointF from = centre(shown.from, code);
+        const QPointF to = centre(shown.to, code);
+        const QFontMetrics metrics = p.fontMetrics();
+        const int labelWidth = metrics.horizontalAdvance(label);
+        if (to.x() - from.x() >= labelWidth)
+            drawCaption(&p, this, int(to.x()) - labelWidth,
+                        int(to.y() + lineWidth) + metrics.ascent() + 1, label, Qt::white);
     }
 }
 
