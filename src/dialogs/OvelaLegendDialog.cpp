@@ -1,0 +1,54 @@
+#include "dialogs/OvelaLegendDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+OvelaLegendDialog::OvelaLegendDialog(const QList<Entry> &entries, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("OvelaLegendDialog"));
+    setWindowTitle(tr("Calendar legend"));
+    auto *layout = new QVBoxLayout(this);
+
+    auto *list = new QWidget;
+    list->setObjectName(QStringLiteral("legendList"));
+    auto *grid = new QGridLayout(list);
+    int row = 0;
+    for (const Entry &entry : entries) {
+        auto *sample = new QLabel(list);
+        sample->setPixmap(entry.sample);
+        sample->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+        // The sample is shown; the text beside it says it for a screen reader.
+        sample->setAccessibleName(entry.text);
+        auto *text = new QLabel(entry.text, list);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(sample, row, 0);
+        grid->addWidget(text, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row, 1);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("legendScroll"));
+    scroll->setWidget(list);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAccessibleName(windowTitle());
+    layout->addWidget(scroll, 1);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    // Wide enough to read a line at a glance; a phone's screen narrows it (the lines wrap).
+    resize(fontMetrics().averageCharWidth() * 60, fontMetrics().height() * 30);
+}
+
+OvelaLegendDialog::~OvelaLegendDialog() = default;
