@@ -1556,9 +1556,130 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaCalendarLegend</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+192"/>
+        <source>Red ground: predicted bleeding days, counted from the start of the cycle; lighter from day to day.</source>
+        <translation>Roter Grund: vorhergesagte Blutungstage, gezählt vom Beginn des Zyklus; von Tag zu Tag heller.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Green ground: predicted fertile days; darkest around the expected ovulation.</source>
+        <translation>Grüner Grund: vorhergesagte fruchtbare Tage; am dunkelsten um den erwarteten Eisprung.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Heart: a fertile day, for a wish to conceive.</source>
+        <translation>Herz: ein fruchtbarer Tag, für den Wunsch nach einem Kind.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No-entry sign: a fertile day, for a wish to avoid pregnancy.</source>
+        <translation>Verbotszeichen: ein fruchtbarer Tag, für den Wunsch, eine Schwangerschaft zu vermeiden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Girl: a fertile day said to favour a girl.</source>
+        <translation>Mädchen: ein fruchtbarer Tag, der einem Mädchen zugeschrieben wird.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Boy: a fertile day said to favour a boy.</source>
+        <translation>Junge: ein fruchtbarer Tag, der einem Jungen zugeschrieben wird.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One dark drop: slight bleeding recorded.</source>
+        <translation>Ein dunkler Tropfen: leichte Blutung eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Two dark drops: normal bleeding recorded.</source>
+        <translation>Zwei dunkle Tropfen: normale Blutung eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Three dark drops: heavy bleeding recorded.</source>
+        <translation>Drei dunkle Tropfen: starke Blutung eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hollow drop: intermenstrual bleeding recorded.</source>
+        <translation>Hohler Tropfen: Zwischenblutung eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Blue corner: a note.</source>
+        <translation>Blaue Ecke: eine Notiz.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, protection or secret).</source>
+        <translation>Stift: etwas anderes eingetragen (Zervixschleim, Arzttermin, Krämpfe, PMS, Liebe, Verhütung oder Geheimnis).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Thermometer: a temperature recorded.</source>
+        <translation>Thermometer: eine Temperatur eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Grey ground: a day of the month before or after.</source>
+        <translation>Grauer Grund: ein Tag des Monats davor oder danach.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Frame: the selected day.</source>
+        <translation>Rahmen: der ausgewählte Tag.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Put back the previous start of the cycle</source>
+        <translation>Den vorherigen Zyklusbeginn wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Predict from them</source>
+        <translation>Daraus &amp;vorhersagen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No, thanks</source>
+        <translation>Nein, danke</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>New cycle</source>
+        <translation>Neuer Zyklus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Did a new cycle start on %1?</source>
+        <translation>Hat am %1 ein neuer Zyklus begonnen?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bleeding is recorded on this day and on none of the five days before it. Yes makes it the start of the cycle.</source>
+        <translation>An diesem Tag ist eine Blutung eingetragen, an keinem der fünf Tage davor. Ja macht ihn zum Beginn des Zyklus.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
+        <translation>
+            <numerusform>Sie haben %n abgeschlossenen Zyklus eingetragen. Der Kalender kann daraus vorhersagen: ab Ihrem zuletzt eingetragenen Beginn, mit der mittleren Länge Ihrer letzten 12 Zyklen. Sie können das in den Einstellungen ändern.</numerusform>
+            <numerusform>Sie haben %n abgeschlossene Zyklen eingetragen. Der Kalender kann daraus vorhersagen: ab Ihrem zuletzt eingetragenen Beginn, mit der mittleren Länge Ihrer letzten 12 Zyklen. Sie können das in den Einstellungen ändern.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1570,6 +1691,11 @@ to delete all data
         <translation>Möchten Sie wirklich 
 alle Daten dieses 
  Tages löschen?</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The cycle now starts on %1.</source>
+        <translation>Der Zyklus beginnt jetzt am %1.</translation>
     </message>
 </context>
 <context>
@@ -1767,7 +1893,7 @@ alle Daten dieses
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+663"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -1813,7 +1939,7 @@ alle Daten dieses
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-444"/>
+        <location line="-450"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -1951,11 +2077,19 @@ alle Daten dieses
     </message>
 </context>
 <context>
+    <name>OvelaLegendDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+14"/>
+        <source>Calendar legend</source>
+        <translation>Zeichenerklärung des Kalenders</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
-        <location line="+69"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
+        <location line="+545"/>
+        <location line="+75"/>
         <location line="+55"/>
         <location line="+51"/>
         <location line="+9"/>
@@ -1963,7 +2097,7 @@ alle Daten dieses
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-653"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1980,12 +2114,12 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+557"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-536"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -2015,7 +2149,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Ein Synchronisationsprogramm hat eine Konfliktkopie des Tagebuchs hinterlassen: %1. Führen Sie sie zusammen, um ihre Tage zu übernehmen; sie wird danach bei den Sicherungen aufbewahrt.</translation>
     </message>
@@ -2056,7 +2190,12 @@ konnte nicht gelesen werden.</translation>
         <translation>Die Sicherung vom %1 ist wiederhergestellt; das Tagebuch, wie es war, ist als Sicherung aufbewahrt.</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+108"/>
+        <source>Calendar &amp;Legend</source>
+        <translation>&amp;Erklärung der Zeichen</translation>
+    </message>
+    <message>
+        <location line="+81"/>
         <source>Show the month calendar</source>
         <translation>Monatskalender anzeigen</translation>
     </message>
@@ -2111,6 +2250,11 @@ konnte nicht gelesen werden.</translation>
         <translation>Den ausgewählten Tag als ersten Tag des aktuellen Zyklus festlegen</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>What the calendar&apos;s colours and symbols mean</source>
+        <translation>Was die Farben und Zeichen des Kalenders bedeuten</translation>
+    </message>
+    <message>
         <location line="+74"/>
         <source>Are you sure, you want 
 to delete all data 
@@ -2120,7 +2264,7 @@ alle Daten aus Ihrem
  Tagebuch löschen?</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Das Tagebuch ist vielleicht auch auf dem Computer &quot;%1&quot; geöffnet (seit %2). Was dort gespeichert wird, wird hier übernommen, sobald es ankommt.</translation>
     </message>
@@ -2204,7 +2348,7 @@ Neue Einträge werden nicht gespeichert.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-696"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Befehle</translation>
@@ -2235,7 +2379,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Weitere Befehle</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Save warning</source>
         <translation>Speicherwarnung</translation>
     </message>
@@ -2250,7 +2394,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Das Tagebuch erneut speichern</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+215"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Kalender</translation>
     </message>
@@ -2275,7 +2419,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>&amp;Nächster Monat</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>&amp;Goto Today</source>
         <translation>&amp;Zu heute springen</translation>
     </message>
@@ -2335,7 +2479,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Das Tagebuch schließen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -2343,12 +2487,12 @@ Neue Einträge werden nicht gespeichert.</translation>
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Das Tagebuch auf der Festplatte wurde anderswo geändert und kann noch nicht gelesen werden; Ihre Einträge bleiben hier erhalten, und in einigen Sekunden wird es erneut versucht.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>einer anderen Kopie des Tagebuchs</translation>
     </message>
@@ -2506,7 +2650,17 @@ Neue Einträge werden nicht gespeichert.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <source>Predict from my &amp;recorded cycles</source>
+        <translation>Aus meinen &amp;eingetragenen Zyklen vorhersagen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
+        <translation>Der Kalender zählt ab Ihrem zuletzt eingetragenen Zyklusbeginn mit der mittleren Länge (Median) Ihrer letzten 12 abgeschlossenen Zyklen</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <location line="+4"/>
         <location line="+4"/>
         <source>Quorin</source>
@@ -2535,19 +2689,19 @@ zwischen 1 und 8 Tagen lang sein!</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-70"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>Die Lutealphase muss 
 zwischen 12 und 16 Tagen lang sein!</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Enter password code</source>
         <translation>Zugangscode eingeben</translation>
     </message>
@@ -2562,6 +2716,40 @@ zwischen 12 und 16 Tagen lang sein!</translation>
 must match!</source>
         <translation>Die beiden Zugangscodes müssen 
 übereinstimmen!</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+16"/>
+        <source>Your cycle length: %n days</source>
+        <translation>
+            <numerusform>Ihre Zykluslänge: %n Tag</numerusform>
+            <numerusform>Ihre Zykluslänge: %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>from your record: %n days</source>
+        <translation>
+            <numerusform>aus Ihren Einträgen: %n Tag</numerusform>
+            <numerusform>aus Ihren Einträgen: %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>(median of %n completed cycles)</source>
+        <translation>
+            <numerusform>(Median aus %n abgeschlossenen Zyklus)</numerusform>
+            <numerusform>(Median aus %n abgeschlossenen Zyklen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>from your record: none yet (no completed cycle)</source>
+        <translation>aus Ihren Einträgen: noch keine (kein abgeschlossener Zyklus)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

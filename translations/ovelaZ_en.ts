@@ -216,6 +216,17 @@
     </message>
 </context>
 <context>
+    <name>OvelaCentralWidget</name>
+    <message numerus="yes">
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+187"/>
+        <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
+        <translation>
+            <numerusform>You have recorded %n completed cycle. The calendar can predict from it: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</numerusform>
+            <numerusform>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OvelaChartWidget</name>
     <message numerus="yes">
         <location filename="../src/charts/ovela_chart.cpp" line="+152"/>
@@ -223,6 +234,33 @@
         <translation>
             <numerusform>%1: %n temperature from %2 to %3 %4</numerusform>
             <numerusform>%1: %n temperatures from %2 to %3 %4</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OvelaPreferencesDialog</name>
+    <message numerus="yes">
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+215"/>
+        <source>Your cycle length: %n days</source>
+        <translation>
+            <numerusform>Your cycle length: %n day</numerusform>
+            <numerusform>Your cycle length: %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>from your record: %n days</source>
+        <translation>
+            <numerusform>from your record: %n day</numerusform>
+            <numerusform>from your record: %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>(median of %n completed cycles)</source>
+        <translation>
+            <numerusform>(median of %n completed cycle)</numerusform>
+            <numerusform>(median of %n completed cycles)</numerusform>
         </translation>
     </message>
 </context>

@@ -1556,9 +1556,130 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaCalendarLegend</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+192"/>
+        <source>Red ground: predicted bleeding days, counted from the start of the cycle; lighter from day to day.</source>
+        <translation>Fondo rojo: días de sangrado previstos, contados desde el inicio del ciclo; más claro de día en día.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Green ground: predicted fertile days; darkest around the expected ovulation.</source>
+        <translation>Fondo verde: días fértiles previstos; más oscuro en torno a la ovulación esperada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Heart: a fertile day, for a wish to conceive.</source>
+        <translation>Corazón: un día fértil, para el deseo de concebir.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No-entry sign: a fertile day, for a wish to avoid pregnancy.</source>
+        <translation>Señal de prohibido: un día fértil, para el deseo de evitar un embarazo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Girl: a fertile day said to favour a girl.</source>
+        <translation>Niña: un día fértil que se dice favorecer a una niña.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Boy: a fertile day said to favour a boy.</source>
+        <translation>Niño: un día fértil que se dice favorecer a un niño.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One dark drop: slight bleeding recorded.</source>
+        <translation>Una gota oscura: sangrado leve anotado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Two dark drops: normal bleeding recorded.</source>
+        <translation>Dos gotas oscuras: sangrado normal anotado.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Three dark drops: heavy bleeding recorded.</source>
+        <translation>Tres gotas oscuras: sangrado abundante anotado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hollow drop: intermenstrual bleeding recorded.</source>
+        <translation>Gota hueca: sangrado intermenstrual anotado.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Blue corner: a note.</source>
+        <translation>Esquina azul: una nota.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, protection or secret).</source>
+        <translation>Lápiz: otra cosa anotada (flujo cervical, cita, calambres, SPM, amor, protección o secreto).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Thermometer: a temperature recorded.</source>
+        <translation>Termómetro: una temperatura anotada.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Grey ground: a day of the month before or after.</source>
+        <translation>Fondo gris: un día del mes anterior o siguiente.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Frame: the selected day.</source>
+        <translation>Marco: el día seleccionado.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Put back the previous start of the cycle</source>
+        <translation>Restablecer el inicio de ciclo anterior</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Predict from them</source>
+        <translation>&amp;Predecir a partir de ellos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No, thanks</source>
+        <translation>No, gracias</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>New cycle</source>
+        <translation>Nuevo ciclo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Did a new cycle start on %1?</source>
+        <translation>¿Empezó un nuevo ciclo el %1?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bleeding is recorded on this day and on none of the five days before it. Yes makes it the start of the cycle.</source>
+        <translation>Hay sangrado anotado este día y en ninguno de los cinco días anteriores. Sí lo convierte en el inicio del ciclo.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
+        <translation>
+            <numerusform>Ha anotado %n ciclo completo. El calendario puede predecir a partir de él: desde su último inicio anotado, con la duración mediana de sus últimos 12 ciclos. Puede cambiarlo en las preferencias.</numerusform>
+            <numerusform>Ha anotado %n ciclos completos. El calendario puede predecir a partir de ellos: desde su último inicio anotado, con la duración mediana de sus últimos 12 ciclos. Puede cambiarlo en las preferencias.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1570,6 +1691,11 @@ to delete all data
         <translation>¿Seguro que desea 
 borrar todos los datos 
  de este día?</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The cycle now starts on %1.</source>
+        <translation>El ciclo empieza ahora el %1.</translation>
     </message>
 </context>
 <context>
@@ -1767,7 +1893,7 @@ borrar todos los datos
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+663"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -1813,7 +1939,7 @@ borrar todos los datos
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-444"/>
+        <location line="-450"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -1951,11 +2077,19 @@ borrar todos los datos
     </message>
 </context>
 <context>
+    <name>OvelaLegendDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+14"/>
+        <source>Calendar legend</source>
+        <translation>Leyenda del calendario</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
-        <location line="+69"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
+        <location line="+545"/>
+        <location line="+75"/>
         <location line="+55"/>
         <location line="+51"/>
         <location line="+9"/>
@@ -1963,7 +2097,7 @@ borrar todos los datos
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-653"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1980,12 +2114,12 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+557"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-536"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
@@ -2015,7 +2149,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Un programa de sincronización dejó una copia en conflicto del diario: %1. Combínela para incorporar sus días; después se guarda con las copias de seguridad.</translation>
     </message>
@@ -2055,7 +2189,12 @@ could not be read.</source>
         <translation>Se restauró la copia del %1; el diario tal como estaba se guarda como copia de seguridad.</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+108"/>
+        <source>Calendar &amp;Legend</source>
+        <translation>&amp;Leyenda del calendario</translation>
+    </message>
+    <message>
+        <location line="+81"/>
         <source>Show the month calendar</source>
         <translation>Mostrar el calendario del mes</translation>
     </message>
@@ -2110,6 +2249,11 @@ could not be read.</source>
         <translation>Marcar el día seleccionado como primer día del ciclo actual</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>What the calendar&apos;s colours and symbols mean</source>
+        <translation>Qué significan los colores y símbolos del calendario</translation>
+    </message>
+    <message>
         <location line="+74"/>
         <source>Are you sure, you want 
 to delete all data 
@@ -2119,7 +2263,7 @@ borrar todos los datos
  de su diario?</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Puede que el diario también esté abierto en el ordenador «%1» (desde %2). Lo que se guarde allí se incorpora aquí cuando llegue.</translation>
     </message>
@@ -2203,7 +2347,7 @@ Lo que anote ahora no se guardará.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-696"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
@@ -2234,7 +2378,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Más órdenes</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Save warning</source>
         <translation>Aviso de guardado</translation>
     </message>
@@ -2249,7 +2393,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Volver a intentar guardar el diario</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+215"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Calendario</translation>
     </message>
@@ -2274,7 +2418,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Mes &amp;siguiente</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>&amp;Goto Today</source>
         <translation>&amp;Ir a hoy</translation>
     </message>
@@ -2334,7 +2478,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Cerrar el diario</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -2342,12 +2486,12 @@ Lo que anote ahora no se guardará.</translation>
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>El diario en el disco se modificó en otro lugar y aún no se puede leer; sus entradas se conservan aquí y se vuelve a intentar en unos segundos.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>otra copia del diario</translation>
     </message>
@@ -2505,7 +2649,17 @@ Lo que anote ahora no se guardará.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <source>Predict from my &amp;recorded cycles</source>
+        <translation>Predecir a partir de mis ciclos &amp;anotados</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
+        <translation>El calendario cuenta desde su último inicio de ciclo anotado, con la duración mediana de sus últimos 12 ciclos completos</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <location line="+4"/>
         <location line="+4"/>
         <source>Quorin</source>
@@ -2534,19 +2688,19 @@ estar entre 1 y 8 días!</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-70"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>¡La duración de la fase lútea debe 
 estar entre 12 y 16 días!</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Enter password code</source>
         <translation>Introduzca el código de acceso</translation>
     </message>
@@ -2561,6 +2715,40 @@ estar entre 12 y 16 días!</translation>
 must match!</source>
         <translation>¡Lo sentimos, pero los códigos de acceso 
 deben coincidir!</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+16"/>
+        <source>Your cycle length: %n days</source>
+        <translation>
+            <numerusform>Su duración de ciclo: %n día</numerusform>
+            <numerusform>Su duración de ciclo: %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>from your record: %n days</source>
+        <translation>
+            <numerusform>según sus anotaciones: %n día</numerusform>
+            <numerusform>según sus anotaciones: %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>(median of %n completed cycles)</source>
+        <translation>
+            <numerusform>(mediana de %n ciclo completo)</numerusform>
+            <numerusform>(mediana de %n ciclos completos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>from your record: none yet (no completed cycle)</source>
+        <translation>según sus anotaciones: aún ninguna (ningún ciclo completo)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -1556,9 +1556,130 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaCalendarLegend</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+192"/>
+        <source>Red ground: predicted bleeding days, counted from the start of the cycle; lighter from day to day.</source>
+        <translation>Fond rouge : jours de saignement prévus, comptés depuis le début du cycle ; plus clair de jour en jour.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Green ground: predicted fertile days; darkest around the expected ovulation.</source>
+        <translation>Fond vert : jours fertiles prévus ; plus foncé autour de l’ovulation attendue.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Heart: a fertile day, for a wish to conceive.</source>
+        <translation>Cœur : un jour fertile, pour le souhait de concevoir.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No-entry sign: a fertile day, for a wish to avoid pregnancy.</source>
+        <translation>Sens interdit : un jour fertile, pour le souhait d’éviter une grossesse.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Girl: a fertile day said to favour a girl.</source>
+        <translation>Fille : un jour fertile réputé favoriser une fille.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Boy: a fertile day said to favour a boy.</source>
+        <translation>Garçon : un jour fertile réputé favoriser un garçon.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One dark drop: slight bleeding recorded.</source>
+        <translation>Une goutte foncée : saignement léger noté.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Two dark drops: normal bleeding recorded.</source>
+        <translation>Deux gouttes foncées : saignement normal noté.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Three dark drops: heavy bleeding recorded.</source>
+        <translation>Trois gouttes foncées : saignement abondant noté.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hollow drop: intermenstrual bleeding recorded.</source>
+        <translation>Goutte creuse : saignement intermenstruel noté.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Blue corner: a note.</source>
+        <translation>Coin bleu : une note.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, protection or secret).</source>
+        <translation>Crayon : autre chose de noté (glaire cervicale, rendez-vous, crampes, SPM, amour, protection ou secret).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Thermometer: a temperature recorded.</source>
+        <translation>Thermomètre : une température notée.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Grey ground: a day of the month before or after.</source>
+        <translation>Fond gris : un jour du mois précédent ou suivant.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Frame: the selected day.</source>
+        <translation>Cadre : le jour sélectionné.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Put back the previous start of the cycle</source>
+        <translation>Rétablir le début de cycle précédent</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Predict from them</source>
+        <translation>&amp;Prévoir à partir d’eux</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No, thanks</source>
+        <translation>Non, merci</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>New cycle</source>
+        <translation>Nouveau cycle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Did a new cycle start on %1?</source>
+        <translation>Un nouveau cycle a-t-il commencé le %1 ?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bleeding is recorded on this day and on none of the five days before it. Yes makes it the start of the cycle.</source>
+        <translation>Un saignement est noté ce jour et aucun des cinq jours précédents. Oui en fait le début du cycle.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
+        <translation>
+            <numerusform>Vous avez noté %n cycle terminé. Le calendrier peut prévoir à partir de lui : depuis votre dernier début noté, avec la longueur médiane de vos 12 derniers cycles. Vous pouvez changer cela dans les préférences.</numerusform>
+            <numerusform>Vous avez noté %n cycles terminés. Le calendrier peut prévoir à partir d’eux : depuis votre dernier début noté, avec la longueur médiane de vos 12 derniers cycles. Vous pouvez changer cela dans les préférences.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1570,6 +1691,11 @@ to delete all data
         <translation>Voulez-vous vraiment 
 effacer toutes les données 
  de ce jour&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The cycle now starts on %1.</source>
+        <translation>Le cycle commence maintenant le %1.</translation>
     </message>
 </context>
 <context>
@@ -1767,7 +1893,7 @@ effacer toutes les données
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+663"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -1813,7 +1939,7 @@ effacer toutes les données
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-444"/>
+        <location line="-450"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -1951,11 +2077,19 @@ effacer toutes les données
     </message>
 </context>
 <context>
+    <name>OvelaLegendDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+14"/>
+        <source>Calendar legend</source>
+        <translation>Légende du calendrier</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
-        <location line="+69"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
+        <location line="+545"/>
+        <location line="+75"/>
         <location line="+55"/>
         <location line="+51"/>
         <location line="+9"/>
@@ -1963,7 +2097,7 @@ effacer toutes les données
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-653"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1980,12 +2114,12 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+557"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-536"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
@@ -2015,7 +2149,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Un programme de synchronisation a laissé une copie en conflit du journal : %1. Fusionnez-la pour en reprendre les jours ; elle est ensuite conservée avec les sauvegardes.</translation>
     </message>
@@ -2056,7 +2190,12 @@ n’a pas pu être lue.</translation>
         <translation>La sauvegarde du %1 est restaurée ; le journal tel qu’il était est conservé comme sauvegarde.</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+108"/>
+        <source>Calendar &amp;Legend</source>
+        <translation>&amp;Légende du calendrier</translation>
+    </message>
+    <message>
+        <location line="+81"/>
         <source>Show the month calendar</source>
         <translation>Afficher le calendrier du mois</translation>
     </message>
@@ -2111,6 +2250,11 @@ n’a pas pu être lue.</translation>
         <translation>Le jour sélectionné est le premier jour du cycle en cours</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>What the calendar&apos;s colours and symbols mean</source>
+        <translation>Ce que signifient les couleurs et les symboles du calendrier</translation>
+    </message>
+    <message>
         <location line="+74"/>
         <source>Are you sure, you want 
 to delete all data 
@@ -2120,7 +2264,7 @@ effacer toutes les données
  de votre carnet&#xa0;?</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Le journal est peut-être aussi ouvert sur l’ordinateur « %1 » (depuis %2). Ce qui y est enregistré est repris ici dès son arrivée.</translation>
     </message>
@@ -2204,7 +2348,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-696"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Commandes</translation>
@@ -2235,7 +2379,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Autres commandes</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Save warning</source>
         <translation>Avertissement d&apos;enregistrement</translation>
     </message>
@@ -2250,7 +2394,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Réessayer d&apos;enregistrer le carnet</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+215"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Calendrier</translation>
     </message>
@@ -2275,7 +2419,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Mois &amp;suivant</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>&amp;Goto Today</source>
         <translation>&amp;Aller à aujourd&apos;hui</translation>
     </message>
@@ -2335,7 +2479,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Fermer le carnet</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -2343,12 +2487,12 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Le journal sur le disque a été modifié ailleurs et ne peut pas encore être lu ; vos entrées sont gardées ici et un nouvel essai a lieu dans quelques secondes.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>une autre copie du journal</translation>
     </message>
@@ -2506,7 +2650,17 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <source>Predict from my &amp;recorded cycles</source>
+        <translation>Prévoir à partir de mes cycles &amp;notés</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
+        <translation>Le calendrier compte à partir du dernier début de cycle noté, avec la longueur médiane de vos 12 derniers cycles terminés</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <location line="+4"/>
         <location line="+4"/>
         <source>Quorin</source>
@@ -2535,19 +2689,19 @@ be between 1 and 8 days!</source>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-70"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>La durée de la phase lutéale doit 
 être comprise entre 12 et 16 jours&#xa0;!</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Enter password code</source>
         <translation>Saisissez le code d&apos;accès</translation>
     </message>
@@ -2562,6 +2716,40 @@ be between 12 and 16 days!</source>
 must match!</source>
         <translation>Désolé, les deux codes d&apos;accès 
 doivent être identiques&#xa0;!</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+16"/>
+        <source>Your cycle length: %n days</source>
+        <translation>
+            <numerusform>Votre durée de cycle : %n jour</numerusform>
+            <numerusform>Votre durée de cycle : %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>from your record: %n days</source>
+        <translation>
+            <numerusform>d’après vos notes : %n jour</numerusform>
+            <numerusform>d’après vos notes : %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>(median of %n completed cycles)</source>
+        <translation>
+            <numerusform>(médiane de %n cycle terminé)</numerusform>
+            <numerusform>(médiane de %n cycles terminés)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>from your record: none yet (no completed cycle)</source>
+        <translation>d’après vos notes : pas encore (aucun cycle terminé)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
     </message>
 </context>
 <context>

@@ -77,8 +77,14 @@ void OvelaCentralWidget::createBars()
     accept->setObjectName(QStringLiteral("predictAcceptButton"));
     auto *decline = new QPushButton(tr("No, thanks"), suggestionFrame);
     decline->setObjectName(QStringLiteral("predictDeclineButton"));
-    suggestionFrame->layout()->addWidget(accept);
-    suggestionFrame->layout()->addWidget(decline);
+    // The longer text over its buttons, so that a phone does not squeeze it to a column.
+    auto *suggestionRow = static_cast<QBoxLayout *>(suggestionFrame->layout());
+    suggestionRow->setDirection(QBoxLayout::TopToBottom);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(accept);
+    buttons->addWidget(decline);
+    suggestionRow->addLayout(buttons);
     connect(accept, &QPushButton::clicked, this, [this] {
         suggestionFrame->hide();
         preferences.setPredictFromRecord(true);

@@ -167,7 +167,7 @@ QList<OvelaLegendDialog::Entry> calendarLegend(int side)
         p.drawRect(cell.adjusted(0, 0, -1, -1));
         return pixmap;
     };
-    const auto tr = [](const char *text) {
+    const auto say = [](const char *text) {
         return QCoreApplication::translate("OvelaCalendarLegend", text);
     };
     const auto symbol = [&](const char *name) {
@@ -189,43 +189,62 @@ QList<OvelaLegendDialog::Entry> calendarLegend(int side)
                 fillCycleDenseRect(&p, QRect(i * side / 4, 0, side / 4 + 1, side), menstrualColor,
                                    i * 2);
         }),
-        tr("Red ground: predicted bleeding days, counted from the start of the cycle; lighter "
-           "from day to day.")};
+        say(QT_TRANSLATE_NOOP(
+            "OvelaCalendarLegend",
+            "Red ground: predicted bleeding days, counted from the start of the cycle; lighter "
+            "from day to day."))};
     entries << OvelaLegendDialog::Entry{
         sample([&](QPainter &p) {
             for (int i = 0; i < 4; ++i)
-                fillFertileDenseRect(&p, QRect(i * side / 4, 0, side / 4 + 1, side),
-                                     fertileColor, i * 2);
+                fillFertileDenseRect(&p, QRect(i * side / 4, 0, side / 4 + 1, side), fertileColor,
+                                     i * 2);
         }),
-        tr("Green ground: predicted fertile days; darkest around the expected ovulation.")};
-    entries << OvelaLegendDialog::Entry{symbol("ovelaZ/heart-big"),
-                                        tr("Heart: a fertile day, for a wish to conceive.")};
+        say(QT_TRANSLATE_NOOP(
+            "OvelaCalendarLegend",
+            "Green ground: predicted fertile days; darkest around the expected ovulation."))};
+    entries << OvelaLegendDialog::Entry{
+        symbol("ovelaZ/heart-big"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                              "Heart: a fertile day, for a wish to conceive."))};
     entries << OvelaLegendDialog::Entry{
         symbol("ovelaZ/forbidden-big"),
-        tr("No-entry sign: a fertile day, for a wish to avoid pregnancy.")};
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                              "No-entry sign: a fertile day, for a wish to avoid pregnancy."))};
     entries << OvelaLegendDialog::Entry{
-        symbol("ovelaZ/girl"), tr("Girl: a fertile day said to favour a girl.")};
+        symbol("ovelaZ/girl"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                              "Girl: a fertile day said to favour a girl."))};
     entries << OvelaLegendDialog::Entry{
-        symbol("ovelaZ/boy"), tr("Boy: a fertile day said to favour a boy.")};
+        symbol("ovelaZ/boy"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Boy: a fertile day said to favour a boy."))};
     entries << OvelaLegendDialog::Entry{
-        drops(1), tr("One dark drop: slight bleeding recorded.")};
+        drops(1),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "One dark drop: slight bleeding recorded."))};
     entries << OvelaLegendDialog::Entry{
-        drops(2), tr("Two dark drops: normal bleeding recorded.")};
+        drops(2),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Two dark drops: normal bleeding recorded."))};
     entries << OvelaLegendDialog::Entry{
-        drops(3), tr("Three dark drops: heavy bleeding recorded.")};
+        drops(3), say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                                        "Three dark drops: heavy bleeding recorded."))};
     entries << OvelaLegendDialog::Entry{
-        drops(4), tr("Hollow drop: intermenstrual bleeding recorded.")};
+        drops(4), say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                                        "Hollow drop: intermenstrual bleeding recorded."))};
     entries << OvelaLegendDialog::Entry{
         sample([&](QPainter &p) { paintNoteMark(&p, cell); }),
-        tr("Blue corner: a note.")};
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Blue corner: a note."))};
     entries << OvelaLegendDialog::Entry{
         symbol("ovelaZ/pencil.png"),
-        tr("Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, "
-           "protection or secret).")};
-    entries << OvelaLegendDialog::Entry{symbol("ovelaZ/thermometer.png"),
-                                        tr("Thermometer: a temperature recorded.")};
-    entries << OvelaLegendDialog::Entry{sample([](QPainter &) {}, QColor(224, 224, 224)),
-                                        tr("Grey ground: a day of the month before or after.")};
+        say(QT_TRANSLATE_NOOP(
+            "OvelaCalendarLegend",
+            "Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, "
+            "protection or secret)."))};
+    entries << OvelaLegendDialog::Entry{
+        symbol("ovelaZ/thermometer.png"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Thermometer: a temperature recorded."))};
+    entries << OvelaLegendDialog::Entry{
+        sample([](QPainter &) {}, QColor(224, 224, 224)),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                              "Grey ground: a day of the month before or after."))};
     entries << OvelaLegendDialog::Entry{
         sample([&](QPainter &p) {
             const QColor frame = QPalette().color(QPalette::Highlight).darker(150);
@@ -234,7 +253,7 @@ QList<OvelaLegendDialog::Entry> calendarLegend(int side)
             p.fillRect(0, 0, 1, side, frame);
             p.fillRect(side - 2, 0, 2, side, frame);
         }),
-        tr("Frame: the selected day.")};
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Frame: the selected day."))};
     return entries;
 }
 
