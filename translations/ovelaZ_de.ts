@@ -2079,7 +2079,7 @@ alle Daten dieses
 <context>
     <name>OvelaLegendDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+14"/>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
         <source>Calendar legend</source>
         <translation>Zeichenerklärung des Kalenders</translation>
     </message>
@@ -2655,7 +2655,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Aus meinen &amp;eingetragenen Zyklen vorhersagen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
         <translation>Der Kalender zählt ab Ihrem zuletzt eingetragenen Zyklusbeginn mit der mittleren Länge (Median) Ihrer letzten 12 abgeschlossenen Zyklen</translation>
     </message>
@@ -2718,38 +2718,33 @@ must match!</source>
 übereinstimmen!</translation>
     </message>
     <message numerus="yes">
-        <location line="+16"/>
-        <source>Your cycle length: %n days</source>
+        <location line="+17"/>
+        <source>Typed: %n days</source>
         <translation>
-            <numerusform>Ihre Zykluslänge: %n Tag</numerusform>
-            <numerusform>Ihre Zykluslänge: %n Tage</numerusform>
+            <numerusform>Eingegeben: %n Tag</numerusform>
+            <numerusform>Eingegeben: %n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
-        <source>from your record: %n days</source>
+        <location line="+2"/>
+        <source>From your cycles: %n days</source>
         <translation>
-            <numerusform>aus Ihren Einträgen: %n Tag</numerusform>
-            <numerusform>aus Ihren Einträgen: %n Tage</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>(median of %n completed cycles)</source>
-        <translation>
-            <numerusform>(Median aus %n abgeschlossenen Zyklus)</numerusform>
-            <numerusform>(Median aus %n abgeschlossenen Zyklen)</numerusform>
+            <numerusform>Aus Ihren Zyklen: %n Tag</numerusform>
+            <numerusform>Aus Ihren Zyklen: %n Tage</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>from your record: none yet (no completed cycle)</source>
-        <translation>aus Ihren Einträgen: noch keine (kein abgeschlossener Zyklus)</translation>
+        <source>From your cycles: none yet</source>
+        <translation>Aus Ihren Zyklen: noch keine</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>The median of your last %n completed cycles</source>
+        <translation>
+            <numerusform>Der Median Ihres letzten %n abgeschlossenen Zyklus</numerusform>
+            <numerusform>Der Median Ihrer letzten %n abgeschlossenen Zyklen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -241,26 +241,26 @@
     <name>OvelaPreferencesDialog</name>
     <message numerus="yes">
         <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+215"/>
-        <source>Your cycle length: %n days</source>
+        <source>Typed: %n days</source>
         <translation>
-            <numerusform>Your cycle length: %n day</numerusform>
-            <numerusform>Your cycle length: %n days</numerusform>
+            <numerusform>Typed: %n day</numerusform>
+            <numerusform>Typed: %n days</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
-        <source>from your record: %n days</source>
+        <location line="+2"/>
+        <source>From your cycles: %n days</source>
         <translation>
-            <numerusform>from your record: %n day</numerusform>
-            <numerusform>from your record: %n days</numerusform>
+            <numerusform>From your cycles: %n day</numerusform>
+            <numerusform>From your cycles: %n days</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
-        <source>(median of %n completed cycles)</source>
+        <location line="+5"/>
+        <source>The median of your last %n completed cycles</source>
         <translation>
-            <numerusform>(median of %n completed cycle)</numerusform>
-            <numerusform>(median of %n completed cycles)</numerusform>
+            <numerusform>The median of your last %n completed cycle</numerusform>
+            <numerusform>The median of your last %n completed cycles</numerusform>
         </translation>
     </message>
 </context>

@@ -2079,7 +2079,7 @@ borrar todos los datos
 <context>
     <name>OvelaLegendDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+14"/>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
         <source>Calendar legend</source>
         <translation>Leyenda del calendario</translation>
     </message>
@@ -2654,7 +2654,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Predecir a partir de mis ciclos &amp;anotados</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
         <translation>El calendario cuenta desde su último inicio de ciclo anotado, con la duración mediana de sus últimos 12 ciclos completos</translation>
     </message>
@@ -2717,38 +2717,33 @@ must match!</source>
 deben coincidir!</translation>
     </message>
     <message numerus="yes">
-        <location line="+16"/>
-        <source>Your cycle length: %n days</source>
+        <location line="+17"/>
+        <source>Typed: %n days</source>
         <translation>
-            <numerusform>Su duración de ciclo: %n día</numerusform>
-            <numerusform>Su duración de ciclo: %n días</numerusform>
+            <numerusform>Escrita: %n día</numerusform>
+            <numerusform>Escrita: %n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
-        <source>from your record: %n days</source>
+        <location line="+2"/>
+        <source>From your cycles: %n days</source>
         <translation>
-            <numerusform>según sus anotaciones: %n día</numerusform>
-            <numerusform>según sus anotaciones: %n días</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>(median of %n completed cycles)</source>
-        <translation>
-            <numerusform>(mediana de %n ciclo completo)</numerusform>
-            <numerusform>(mediana de %n ciclos completos)</numerusform>
+            <numerusform>Según sus ciclos: %n día</numerusform>
+            <numerusform>Según sus ciclos: %n días</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>from your record: none yet (no completed cycle)</source>
-        <translation>según sus anotaciones: aún ninguna (ningún ciclo completo)</translation>
+        <source>From your cycles: none yet</source>
+        <translation>Según sus ciclos: aún ninguna</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>The median of your last %n completed cycles</source>
+        <translation>
+            <numerusform>La mediana de su último ciclo completo (%n)</numerusform>
+            <numerusform>La mediana de sus últimos %n ciclos completos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

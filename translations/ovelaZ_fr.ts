@@ -2079,7 +2079,7 @@ effacer toutes les données
 <context>
     <name>OvelaLegendDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+14"/>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
         <source>Calendar legend</source>
         <translation>Légende du calendrier</translation>
     </message>
@@ -2655,7 +2655,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Prévoir à partir de mes cycles &amp;notés</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
         <translation>Le calendrier compte à partir du dernier début de cycle noté, avec la longueur médiane de vos 12 derniers cycles terminés</translation>
     </message>
@@ -2718,38 +2718,33 @@ must match!</source>
 doivent être identiques&#xa0;!</translation>
     </message>
     <message numerus="yes">
-        <location line="+16"/>
-        <source>Your cycle length: %n days</source>
+        <location line="+17"/>
+        <source>Typed: %n days</source>
         <translation>
-            <numerusform>Votre durée de cycle : %n jour</numerusform>
-            <numerusform>Votre durée de cycle : %n jours</numerusform>
+            <numerusform>Saisie : %n jour</numerusform>
+            <numerusform>Saisie : %n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
-        <source>from your record: %n days</source>
+        <location line="+2"/>
+        <source>From your cycles: %n days</source>
         <translation>
-            <numerusform>d’après vos notes : %n jour</numerusform>
-            <numerusform>d’après vos notes : %n jours</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>(median of %n completed cycles)</source>
-        <translation>
-            <numerusform>(médiane de %n cycle terminé)</numerusform>
-            <numerusform>(médiane de %n cycles terminés)</numerusform>
+            <numerusform>D’après vos cycles : %n jour</numerusform>
+            <numerusform>D’après vos cycles : %n jours</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>from your record: none yet (no completed cycle)</source>
-        <translation>d’après vos notes : pas encore (aucun cycle terminé)</translation>
+        <source>From your cycles: none yet</source>
+        <translation>D’après vos cycles : pas encore</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1; %2</source>
-        <translation>%1 ; %2</translation>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>The median of your last %n completed cycles</source>
+        <translation>
+            <numerusform>La médiane de votre dernier cycle terminé (%n)</numerusform>
+            <numerusform>La médiane de vos %n derniers cycles terminés</numerusform>
+        </translation>
     </message>
 </context>
 <context>

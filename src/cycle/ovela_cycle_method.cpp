@@ -3,6 +3,8 @@
 #include "cycle/ovela_cycle_insight.h"
 #include "cycle/ovela_dateoperator.h"
 
+#include <algorithm>
+
 OvelaCycleMethod::OvelaCycleMethod()
 {
     const auto stale = [this] { recordStale = true; };
@@ -46,7 +48,9 @@ QDate OvelaCycleMethod::calendarStart() const
     if (!fromRecord)
         return getStartCycleDate();
     refreshRecord();
-    return recordStart.isValid() ? recordStart : getStartCycleDate();
+    // A start she set after her last recorded one marks a newer cycle than the record shows
+    // (bleeding not written down yet); "Set Start Cycle Date" must not seem to do nothing.
+    return std::max(recordStart, getStartCycleDate());
 }
 
 QDate OvelaCycleMethod::getNextStartCycleDate(const QDate &cycleStart) const

@@ -29,8 +29,9 @@ public:
     int getLuterPhaseLength() const { return luterPhaseLength; }
 
     // Off: the calendar counts from the stored start with the typed length. On: from her last
-    // recorded cycle start with the median of her last 12 completed cycles, each falling back
-    // to the stored one while the record has none; both follow the journal as it changes.
+    // recorded cycle start (or the stored start when that is later) with the median of her
+    // last 12 completed cycles (the typed length while there is none); both follow the journal
+    // as it changes.
     void setPredictFromRecord(bool on) { fromRecord = on; }
     bool predictsFromRecord() const { return fromRecord; }
     // The start the calendar counts from.

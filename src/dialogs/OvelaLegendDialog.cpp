@@ -4,8 +4,33 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+namespace {
+
+// As tall as the list where the screen has room (a plain scroll area stops at 24 lines), so
+// that a desktop shows the whole legend and a phone scrolls it.
+class LegendScroll : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override
+    {
+        QSize size = QScrollArea::sizeHint();
+        if (widget()) {
+            const int frame = 2 * frameWidth();
+            size = widget()->sizeHint() + QSize(frame, frame);
+        }
+        if (const QScreen *shown = screen())
+            size = size.boundedTo(shown->availableGeometry().size() * 4 / 5);
+        return size;
+    }
+};
+
+} // namespace
 
 OvelaLegendDialog::OvelaLegendDialog(const QList<Entry> &entries, QWidget *parent)
     : QDialog(parent)
@@ -35,7 +60,7 @@ OvelaLegendDialog::OvelaLegendDialog(const QList<Entry> &entries, QWidget *paren
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
 
-    auto *scroll = new QScrollArea(this);
+    auto *scroll = new LegendScroll(this);
     scroll->setObjectName(QStringLiteral("legendScroll"));
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
@@ -47,8 +72,11 @@ OvelaLegendDialog::OvelaLegendDialog(const QList<Entry> &entries, QWidget *paren
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    // Wide enough to read a line at a glance; a phone's screen narrows it (the lines wrap).
-    resize(fontMetrics().averageCharWidth() * 60, fontMetrics().height() * 30);
+    // Lines of a readable length; a phone's screen narrows them (they wrap).
+    for (QLabel *text : list->findChildren<QLabel *>()) {
+        if (text->wordWrap())
+            text->setMinimumWidth(fontMetrics().averageCharWidth() * 20);
+    }
 }
 
 OvelaLegendDialog::~OvelaLegendDialog() = default;

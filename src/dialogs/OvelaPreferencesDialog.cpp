@@ -41,7 +41,6 @@ OvelaPreferencesDialog::OvelaPreferencesDialog(QWidget *parent, const char *name
     cbPredictFromRecord->setObjectName(QStringLiteral("cbPredictFromRecord"));
     lblRecordedLength = new QLabel(GroupBox1);
     lblRecordedLength->setObjectName(QStringLiteral("lblRecordedLength"));
-    lblRecordedLength->setWordWrap(true);
     cbPredictFromRecord->setAccessibleDescription(
         tr("The calendar counts from your last recorded cycle start with the median length of "
            "your last 12 completed cycles"));
@@ -212,11 +211,14 @@ void OvelaPreferencesDialog::setRecordedCycleLength(int days, int cycles)
 
 void OvelaPreferencesDialog::showLengths()
 {
-    const QString typed = tr("Your cycle length: %n days", nullptr, fieldValue(ebCyclePeriod));
-    const QString recorded =
+    // Two short lines: the dialog is as narrow as a phone.
+    const QString typed = tr("Typed: %n days", nullptr, fieldValue(ebCyclePeriod));
+    const QString recorded = recordedLength > 0
+                                 ? tr("From your cycles: %n days", nullptr, recordedLength)
+                                 : tr("From your cycles: none yet");
+    lblRecordedLength->setText(typed + QLatin1Char('\n') + recorded);
+    lblRecordedLength->setToolTip(
         recordedLength > 0
-            ? tr("from your record: %n days", nullptr, recordedLength) + QLatin1Char(' ')
-                  + tr("(median of %n completed cycles)", nullptr, qMin(recordedCycles, 12))
-            : tr("from your record: none yet (no completed cycle)");
-    lblRecordedLength->setText(tr("%1; %2").arg(typed, recorded));
+            ? tr("The median of your last %n completed cycles", nullptr, qMin(recordedCycles, 12))
+            : QString());
 }

@@ -570,13 +570,17 @@ void TstCentralWidget::predictionFollowsTheRecordedMedian()
     page->monthView()->redraw();
     QCOMPARE(cellColour(QDate(2004, 4, 3)), red);
     QCOMPARE(cellColour(QDate(2004, 4, 1)) == red, false);
+    // A start she sets after the last recorded one counts from there.
+    page->monthView()->setDate(QDate(2004, 4, 20));
+    page->onStartCycleDate();
+    QCOMPARE(cellColour(QDate(2004, 4, 20)), red);
 
     // Off: the typed length and start again.
     prefs->setPredictFromRecord(false);
     page->copyPeriodLengths();
     page->monthView()->redraw();
     QCOMPARE(cal->getCycleLength(), 25);
-    QCOMPARE(cal->calendarStart(), QDate(2003, 1, 1));
+    QCOMPARE(cal->calendarStart(), cal->getStartCycleDate());
 }
 
 OVELA_TEST_GUI_MAIN(TstCentralWidget)
