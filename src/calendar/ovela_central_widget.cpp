@@ -169,7 +169,8 @@ void OvelaCentralWidget::noticeNewCycle(const QDate &date)
     box.setInformativeText(tr("Bleeding is recorded on this day and on none of the five days "
                               "before it. Yes makes it the start of the cycle."));
     box.setDefaultButton(QMessageBox::Yes);
-    if (QPEApplication::execDialog(&box) == QMessageBox::Yes)
+    // A message box of its own buttons: the program's OK and Cancel strip would hide them.
+    if (box.exec() == QMessageBox::Yes)
         setStartCycle(date);
 }
 

@@ -542,6 +542,11 @@ QSize OvelaDateBookMonthTable::minimumSizeHint() const
     QSize hint = sizeHint();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         hint.setWidth(qMin(hint.width(), screen->availableGeometry().width() - 8));
+    // Rows of two lines (the number, the markers) are enough, so that a message under the
+    // month still leaves the window on a phone's screen.
+    const int rows = horizontalHeader()->sizeHint().height() + 2 * frameWidth()
+                     + rowCount() * 2 * fontMetrics().height();
+    hint.setHeight(qMin(hint.height(), rows));
     return hint;
 }
 

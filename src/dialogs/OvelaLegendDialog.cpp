@@ -1,12 +1,13 @@
 #include "dialogs/OvelaLegendDialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,13 +70,13 @@ OvelaLegendDialog::OvelaLegendDialog(const QList<Entry> &entries, QWidget *paren
     scroll->setAccessibleName(windowTitle());
     layout->addWidget(scroll, 1);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    // Lines of a readable length; a phone's screen narrows them (they wrap).
+    // Lines of a readable length where the screen has room; on a phone they wrap more.
+    int lineWidth = fontMetrics().averageCharWidth() * 40;
+    if (const QScreen *shown = screen())
+        lineWidth = std::min(lineWidth, shown->availableGeometry().width() / 2);
     for (QLabel *text : list->findChildren<QLabel *>()) {
         if (text->wordWrap())
-            text->setMinimumWidth(fontMetrics().averageCharWidth() * 20);
+            text->setMinimumWidth(lineWidth);
     }
 }
 
