@@ -1556,6 +1556,84 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaCalendarLegend</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+192"/>
+        <source>Red ground: predicted bleeding days, counted from the start of the cycle; lighter from day to day.</source>
+        <translation>Roter Grund: vorhergesagte Blutungstage, gezählt vom Beginn des Zyklus; von Tag zu Tag heller.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Green ground: predicted fertile days; darkest around the expected ovulation.</source>
+        <translation>Grüner Grund: vorhergesagte fruchtbare Tage; am dunkelsten um den erwarteten Eisprung.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Heart: a fertile day, for a wish to conceive.</source>
+        <translation>Herz: ein fruchtbarer Tag, für den Wunsch nach einem Kind.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No-entry sign: a fertile day, for a wish to avoid pregnancy.</source>
+        <translation>Verbotszeichen: ein fruchtbarer Tag, für den Wunsch, eine Schwangerschaft zu vermeiden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Girl: a fertile day said to favour a girl.</source>
+        <translation>Mädchen: ein fruchtbarer Tag, der einem Mädchen zugeschrieben wird.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Boy: a fertile day said to favour a boy.</source>
+        <translation>Junge: ein fruchtbarer Tag, der einem Jungen zugeschrieben wird.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One dark drop: slight bleeding recorded.</source>
+        <translation>Ein dunkler Tropfen: leichte Blutung eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Two dark drops: normal bleeding recorded.</source>
+        <translation>Zwei dunkle Tropfen: normale Blutung eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Three dark drops: heavy bleeding recorded.</source>
+        <translation>Drei dunkle Tropfen: starke Blutung eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hollow drop: intermenstrual bleeding recorded.</source>
+        <translation>Hohler Tropfen: Zwischenblutung eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Blue corner: a note.</source>
+        <translation>Blaue Ecke: eine Notiz.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, protection or secret).</source>
+        <translation>Stift: etwas anderes eingetragen (Zervixschleim, Arzttermin, Krämpfe, PMS, Liebe, Verhütung oder Geheimnis).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Thermometer: a temperature recorded.</source>
+        <translation>Thermometer: eine Temperatur eingetragen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Grey ground: a day of the month before or after.</source>
+        <translation>Grauer Grund: ein Tag des Monats davor oder danach.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Frame: the selected day.</source>
+        <translation>Rahmen: der ausgewählte Tag.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
         <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
@@ -1570,6 +1648,54 @@ to delete all data
         <translation>Möchten Sie wirklich 
 alle Daten dieses 
  Tages löschen?</translation>
+    </message>
+    <message>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Put back the previous start of the cycle</source>
+        <translation>Den vorherigen Zyklusbeginn wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Predict from them</source>
+        <translation>Daraus &amp;vorhersagen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No, thanks</source>
+        <translation>Nein, danke</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>New cycle</source>
+        <translation>Neuer Zyklus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Did a new cycle start on %1?</source>
+        <translation>Hat am %1 ein neuer Zyklus begonnen?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bleeding is recorded on this day and on none of the five days before it. Yes makes it the start of the cycle.</source>
+        <translation>An diesem Tag ist eine Blutung eingetragen, an keinem der fünf Tage davor. Ja macht ihn zum Beginn des Zyklus.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
+        <translation>
+            <numerusform>Sie haben %n abgeschlossenen Zyklus eingetragen. Der Kalender kann daraus vorhersagen: ab Ihrem zuletzt eingetragenen Beginn, mit der mittleren Länge Ihrer letzten 12 Zyklen. Sie können das in den Einstellungen ändern.</numerusform>
+            <numerusform>Sie haben %n abgeschlossene Zyklen eingetragen. Der Kalender kann daraus vorhersagen: ab Ihrem zuletzt eingetragenen Beginn, mit der mittleren Länge Ihrer letzten 12 Zyklen. Sie können das in den Einstellungen ändern.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The cycle now starts on %1.</source>
+        <translation>Der Zyklus beginnt jetzt am %1.</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2315,14 @@ alle Daten dieses
     </message>
 </context>
 <context>
+    <name>OvelaLegendDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
+        <source>Calendar legend</source>
+        <translation>Zeichenerklärung des Kalenders</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
@@ -2587,6 +2721,16 @@ Neue Einträge werden nicht gespeichert.</translation>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <location line="+108"/>
+        <source>Calendar &amp;Legend</source>
+        <translation>&amp;Erklärung der Zeichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>What the calendar&apos;s colours and symbols mean</source>
+        <translation>Was die Farben und Zeichen des Kalenders bedeuten</translation>
+    </message>
 </context>
 <context>
     <name>OvelaOutsideChanges</name>
@@ -2810,6 +2954,45 @@ zwischen 12 und 16 Tagen lang sein!</translation>
 must match!</source>
         <translation>Die beiden Zugangscodes müssen 
 übereinstimmen!</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <source>Predict from my &amp;recorded cycles</source>
+        <translation>Aus meinen &amp;eingetragenen Zyklen vorhersagen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
+        <translation>Der Kalender zählt ab Ihrem zuletzt eingetragenen Zyklusbeginn mit der mittleren Länge (Median) Ihrer letzten 12 abgeschlossenen Zyklen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Typed: %n days</source>
+        <translation>
+            <numerusform>Eingegeben: %n Tag</numerusform>
+            <numerusform>Eingegeben: %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>From your cycles: %n days</source>
+        <translation>
+            <numerusform>Aus Ihren Zyklen: %n Tag</numerusform>
+            <numerusform>Aus Ihren Zyklen: %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>From your cycles: none yet</source>
+        <translation>Aus Ihren Zyklen: noch keine</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>The median of your last %n completed cycles</source>
+        <translation>
+            <numerusform>Der Median Ihres letzten %n abgeschlossenen Zyklus</numerusform>
+            <numerusform>Der Median Ihrer letzten %n abgeschlossenen Zyklen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -216,6 +216,17 @@
     </message>
 </context>
 <context>
+    <name>OvelaCentralWidget</name>
+    <message numerus="yes">
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+187"/>
+        <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
+        <translation>
+            <numerusform>You have recorded %n completed cycle. The calendar can predict from it: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</numerusform>
+            <numerusform>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OvelaChartWidget</name>
     <message numerus="yes">
         <location filename="../src/charts/ovela_chart.cpp" line="+161"/>
@@ -234,6 +245,33 @@
         <translation>
             <numerusform>%n cycle over %1 days was taken for a gap in the record and left out.</numerusform>
             <numerusform>%n cycles over %1 days were taken for gaps in the record and left out.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OvelaPreferencesDialog</name>
+    <message numerus="yes">
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+215"/>
+        <source>Typed: %n days</source>
+        <translation>
+            <numerusform>Typed: %n day</numerusform>
+            <numerusform>Typed: %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>From your cycles: %n days</source>
+        <translation>
+            <numerusform>From your cycles: %n day</numerusform>
+            <numerusform>From your cycles: %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>The median of your last %n completed cycles</source>
+        <translation>
+            <numerusform>The median of your last %n completed cycle</numerusform>
+            <numerusform>The median of your last %n completed cycles</numerusform>
         </translation>
     </message>
 </context>

@@ -1556,6 +1556,84 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaCalendarLegend</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+192"/>
+        <source>Red ground: predicted bleeding days, counted from the start of the cycle; lighter from day to day.</source>
+        <translation>Fondo rojo: días de sangrado previstos, contados desde el inicio del ciclo; más claro de día en día.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Green ground: predicted fertile days; darkest around the expected ovulation.</source>
+        <translation>Fondo verde: días fértiles previstos; más oscuro en torno a la ovulación esperada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Heart: a fertile day, for a wish to conceive.</source>
+        <translation>Corazón: un día fértil, para el deseo de concebir.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No-entry sign: a fertile day, for a wish to avoid pregnancy.</source>
+        <translation>Señal de prohibido: un día fértil, para el deseo de evitar un embarazo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Girl: a fertile day said to favour a girl.</source>
+        <translation>Niña: un día fértil que se dice favorecer a una niña.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Boy: a fertile day said to favour a boy.</source>
+        <translation>Niño: un día fértil que se dice favorecer a un niño.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One dark drop: slight bleeding recorded.</source>
+        <translation>Una gota oscura: sangrado leve anotado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Two dark drops: normal bleeding recorded.</source>
+        <translation>Dos gotas oscuras: sangrado normal anotado.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Three dark drops: heavy bleeding recorded.</source>
+        <translation>Tres gotas oscuras: sangrado abundante anotado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hollow drop: intermenstrual bleeding recorded.</source>
+        <translation>Gota hueca: sangrado intermenstrual anotado.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Blue corner: a note.</source>
+        <translation>Esquina azul: una nota.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, protection or secret).</source>
+        <translation>Lápiz: otra cosa anotada (flujo cervical, cita, calambres, SPM, amor, protección o secreto).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Thermometer: a temperature recorded.</source>
+        <translation>Termómetro: una temperatura anotada.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Grey ground: a day of the month before or after.</source>
+        <translation>Fondo gris: un día del mes anterior o siguiente.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Frame: the selected day.</source>
+        <translation>Marco: el día seleccionado.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
         <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
@@ -1570,6 +1648,54 @@ to delete all data
         <translation>¿Seguro que desea 
 borrar todos los datos 
  de este día?</translation>
+    </message>
+    <message>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Put back the previous start of the cycle</source>
+        <translation>Restablecer el inicio de ciclo anterior</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Predict from them</source>
+        <translation>&amp;Predecir a partir de ellos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No, thanks</source>
+        <translation>No, gracias</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>New cycle</source>
+        <translation>Nuevo ciclo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Did a new cycle start on %1?</source>
+        <translation>¿Empezó un nuevo ciclo el %1?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bleeding is recorded on this day and on none of the five days before it. Yes makes it the start of the cycle.</source>
+        <translation>Hay sangrado anotado este día y en ninguno de los cinco días anteriores. Sí lo convierte en el inicio del ciclo.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
+        <translation>
+            <numerusform>Ha anotado %n ciclo completo. El calendario puede predecir a partir de él: desde su último inicio anotado, con la duración mediana de sus últimos 12 ciclos. Puede cambiarlo en las preferencias.</numerusform>
+            <numerusform>Ha anotado %n ciclos completos. El calendario puede predecir a partir de ellos: desde su último inicio anotado, con la duración mediana de sus últimos 12 ciclos. Puede cambiarlo en las preferencias.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The cycle now starts on %1.</source>
+        <translation>El ciclo empieza ahora el %1.</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2315,14 @@ borrar todos los datos
     </message>
 </context>
 <context>
+    <name>OvelaLegendDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
+        <source>Calendar legend</source>
+        <translation>Leyenda del calendario</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
@@ -2586,6 +2720,16 @@ Lo que anote ahora no se guardará.</translation>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <location line="+108"/>
+        <source>Calendar &amp;Legend</source>
+        <translation>&amp;Leyenda del calendario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>What the calendar&apos;s colours and symbols mean</source>
+        <translation>Qué significan los colores y símbolos del calendario</translation>
+    </message>
 </context>
 <context>
     <name>OvelaOutsideChanges</name>
@@ -2809,6 +2953,45 @@ estar entre 12 y 16 días!</translation>
 must match!</source>
         <translation>¡Lo sentimos, pero los códigos de acceso 
 deben coincidir!</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <source>Predict from my &amp;recorded cycles</source>
+        <translation>Predecir a partir de mis ciclos &amp;anotados</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
+        <translation>El calendario cuenta desde su último inicio de ciclo anotado, con la duración mediana de sus últimos 12 ciclos completos</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Typed: %n days</source>
+        <translation>
+            <numerusform>Escrita: %n día</numerusform>
+            <numerusform>Escrita: %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>From your cycles: %n days</source>
+        <translation>
+            <numerusform>Según sus ciclos: %n día</numerusform>
+            <numerusform>Según sus ciclos: %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>From your cycles: none yet</source>
+        <translation>Según sus ciclos: aún ninguna</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>The median of your last %n completed cycles</source>
+        <translation>
+            <numerusform>La mediana de su último ciclo completo (%n)</numerusform>
+            <numerusform>La mediana de sus últimos %n ciclos completos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

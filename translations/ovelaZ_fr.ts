@@ -1556,6 +1556,84 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
 </context>
 <context>
+    <name>OvelaCalendarLegend</name>
+    <message>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+192"/>
+        <source>Red ground: predicted bleeding days, counted from the start of the cycle; lighter from day to day.</source>
+        <translation>Fond rouge : jours de saignement prévus, comptés depuis le début du cycle ; plus clair de jour en jour.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Green ground: predicted fertile days; darkest around the expected ovulation.</source>
+        <translation>Fond vert : jours fertiles prévus ; plus foncé autour de l’ovulation attendue.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Heart: a fertile day, for a wish to conceive.</source>
+        <translation>Cœur : un jour fertile, pour le souhait de concevoir.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No-entry sign: a fertile day, for a wish to avoid pregnancy.</source>
+        <translation>Sens interdit : un jour fertile, pour le souhait d’éviter une grossesse.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Girl: a fertile day said to favour a girl.</source>
+        <translation>Fille : un jour fertile réputé favoriser une fille.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Boy: a fertile day said to favour a boy.</source>
+        <translation>Garçon : un jour fertile réputé favoriser un garçon.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One dark drop: slight bleeding recorded.</source>
+        <translation>Une goutte foncée : saignement léger noté.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Two dark drops: normal bleeding recorded.</source>
+        <translation>Deux gouttes foncées : saignement normal noté.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Three dark drops: heavy bleeding recorded.</source>
+        <translation>Trois gouttes foncées : saignement abondant noté.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hollow drop: intermenstrual bleeding recorded.</source>
+        <translation>Goutte creuse : saignement intermenstruel noté.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Blue corner: a note.</source>
+        <translation>Coin bleu : une note.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, protection or secret).</source>
+        <translation>Crayon : autre chose de noté (glaire cervicale, rendez-vous, crampes, SPM, amour, protection ou secret).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Thermometer: a temperature recorded.</source>
+        <translation>Thermomètre : une température notée.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Grey ground: a day of the month before or after.</source>
+        <translation>Fond gris : un jour du mois précédent ou suivant.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Frame: the selected day.</source>
+        <translation>Cadre : le jour sélectionné.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaCentralWidget</name>
     <message>
         <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
@@ -1570,6 +1648,54 @@ to delete all data
         <translation>Voulez-vous vraiment 
 effacer toutes les données 
  de ce jour&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Put back the previous start of the cycle</source>
+        <translation>Rétablir le début de cycle précédent</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Predict from them</source>
+        <translation>&amp;Prévoir à partir d’eux</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No, thanks</source>
+        <translation>Non, merci</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>New cycle</source>
+        <translation>Nouveau cycle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Did a new cycle start on %1?</source>
+        <translation>Un nouveau cycle a-t-il commencé le %1 ?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bleeding is recorded on this day and on none of the five days before it. Yes makes it the start of the cycle.</source>
+        <translation>Un saignement est noté ce jour et aucun des cinq jours précédents. Oui en fait le début du cycle.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
+        <translation>
+            <numerusform>Vous avez noté %n cycle terminé. Le calendrier peut prévoir à partir de lui : depuis votre dernier début noté, avec la longueur médiane de vos 12 derniers cycles. Vous pouvez changer cela dans les préférences.</numerusform>
+            <numerusform>Vous avez noté %n cycles terminés. Le calendrier peut prévoir à partir d’eux : depuis votre dernier début noté, avec la longueur médiane de vos 12 derniers cycles. Vous pouvez changer cela dans les préférences.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The cycle now starts on %1.</source>
+        <translation>Le cycle commence maintenant le %1.</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2315,14 @@ effacer toutes les données
     </message>
 </context>
 <context>
+    <name>OvelaLegendDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
+        <source>Calendar legend</source>
+        <translation>Légende du calendrier</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
@@ -2587,6 +2721,16 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <location line="+108"/>
+        <source>Calendar &amp;Legend</source>
+        <translation>&amp;Légende du calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>What the calendar&apos;s colours and symbols mean</source>
+        <translation>Ce que signifient les couleurs et les symboles du calendrier</translation>
+    </message>
 </context>
 <context>
     <name>OvelaOutsideChanges</name>
@@ -2810,6 +2954,45 @@ be between 12 and 16 days!</source>
 must match!</source>
         <translation>Désolé, les deux codes d&apos;accès 
 doivent être identiques&#xa0;!</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <source>Predict from my &amp;recorded cycles</source>
+        <translation>Prévoir à partir de mes cycles &amp;notés</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The calendar counts from your last recorded cycle start with the median length of your last 12 completed cycles</source>
+        <translation>Le calendrier compte à partir du dernier début de cycle noté, avec la longueur médiane de vos 12 derniers cycles terminés</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Typed: %n days</source>
+        <translation>
+            <numerusform>Saisie : %n jour</numerusform>
+            <numerusform>Saisie : %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>From your cycles: %n days</source>
+        <translation>
+            <numerusform>D’après vos cycles : %n jour</numerusform>
+            <numerusform>D’après vos cycles : %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>From your cycles: none yet</source>
+        <translation>D’après vos cycles : pas encore</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>The median of your last %n completed cycles</source>
+        <translation>
+            <numerusform>La médiane de votre dernier cycle terminé (%n)</numerusform>
+            <numerusform>La médiane de vos %n derniers cycles terminés</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "cycle/ovela_calendar.h"
 #include "dialogs/About.h"
 #include "dialogs/OvelaConflictDialog.h"
+#include "dialogs/OvelaLegendDialog.h"
 #include "dialogs/OvelaRestoreDialog.h"
 #include "platform/messagebox.h"
 #include "platform/password.h"
@@ -171,6 +172,12 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     raiseLastWidget();
     if (calculator->containsEntry(QDate::currentDate()))
         onUpdateEdit(true);
+    // Any command but the one it undoes ends the Undo after "Set Start Cycle Date".
+    for (QAction *action : findChildren<QAction *>()) {
+        if (action != startCycleAction)
+            connect(action, &QAction::triggered, calendarWidget, &OvelaCentralWidget::dismissUndo);
+    }
+    calendarWidget->suggestPredictingFromRecord();
 
     if (lockUnavailable) {
         const QString folder = QFileInfo(journalFile->path()).absolutePath();
@@ -485,6 +492,11 @@ void OvelaMainWindow::createActions()
     nextMonthAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     connect(nextMonthAction, &QAction::triggered, this, [this] { stepMonth(1); });
     viewMenu->addAction(nextMonthAction);
+    viewMenu->addSeparator();
+    legendAction = make(tr("Calendar &Legend"), nullptr, false, "legendAction");
+    legendAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(legendAction, &QAction::triggered, this, &OvelaMainWindow::showLegend);
+    viewMenu->addAction(legendAction);
 
     gotoTodayAction = make(tr("&Goto Today"), "ovelaZ/gototoday", false, "gotoTodayAction");
     gotoTodayAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -577,6 +589,7 @@ void OvelaMainWindow::createActions()
         {editAction, tr("Record the selected day")},
         {deleteAction, tr("Delete what the selected day holds")},
         {startCycleAction, tr("The selected day is the first day of the current cycle")},
+        {legendAction, tr("What the calendar's colours and symbols mean")},
     };
     for (const auto &[action, tip] : tips) {
         // The tip names the key too, so the tool bar teaches it.
@@ -668,6 +681,12 @@ void OvelaMainWindow::onClearDatabase()
 void OvelaMainWindow::onAbout()
 {
     AboutDialog dialog(this, "AboutDialog", true);
+    QPEApplication::execDialog(&dialog);
+}
+
+void OvelaMainWindow::showLegend()
+{
+    OvelaLegendDialog dialog(calendarLegend(fontMetrics().height() * 2), this);
     QPEApplication::execDialog(&dialog);
 }
 

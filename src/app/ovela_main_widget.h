@@ -84,6 +84,7 @@ public slots:
     void onUpdateEdit(bool hasEntry);
     void onClearDatabase();
     void onAbout();
+    void showLegend();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -139,6 +140,7 @@ private:
     QAction *editAction = nullptr;
     QAction *deleteAction = nullptr;
     QAction *startCycleAction = nullptr;
+    QAction *legendAction = nullptr;
     OvelaJournalSaver *journalSaver = nullptr;
     std::unique_ptr<OvelaJournalBackups> backups;
     OvelaOutsideChanges *outside = nullptr;

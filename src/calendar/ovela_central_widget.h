@@ -7,6 +7,9 @@ class OvelaCalendar;
 class OvelaDatabase;
 class OvelaDateBookMonth;
 class Preferences;
+class QFrame;
+class QLabel;
+class QPushButton;
 
 // The calendar page: the month view and the commands that act on the day selected in it.
 class OvelaCentralWidget : public QWidget
@@ -18,6 +21,23 @@ public:
 
     OvelaDateBookMonth *monthView() const { return month; }
 
+    // After "Set Start Cycle Date": names the new start and offers Undo until the next command.
+    QFrame *undoBar() const { return undoFrame; }
+    QPushButton *undoButton() const { return undoStartButton; }
+    // The one-time suggestion to predict from her recorded cycles.
+    QFrame *suggestionBar() const { return suggestionFrame; }
+
+    // Whether recording that day asks if a new cycle started on it: bleeding ("Slight",
+    // "Normal" or "Heavy") with none in the five days before, after the stored start, and not
+    // asked before.
+    bool asksForNewCycle(const QDate &date) const;
+    // Asks when asksForNewCycle says so; Yes makes the day the start of the cycle.
+    void noticeNewCycle(const QDate &date);
+    // Shows the suggestion once she has three completed cycles, if she never saw it.
+    void suggestPredictingFromRecord();
+    // The cycle lengths and the way of predicting, from the preferences.
+    void copyPeriodLengths();
+
 signals:
     // True when the day just selected or just edited holds a record.
     void updateEdit(bool hasEntry);
@@ -27,6 +47,10 @@ public slots:
     void onDelete();
     void onPreferences();
     void onStartCycleDate();
+    // Puts back the start the last "Set Start Cycle Date" replaced.
+    void undoStartCycleDate();
+    // Another command came: the Undo is no longer offered.
+    void dismissUndo();
     void onGotoToday();
     void onClearDatabase(OvelaDatabase *database);
     void onDeleteEntry(const QDate &date);
@@ -36,9 +60,16 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
 
 private:
-    void copyPeriodLengths();
+    void setStartCycle(const QDate &date);
+    void createBars();
 
     OvelaDateBookMonth *month;
+    QFrame *undoFrame = nullptr;
+    QLabel *undoText = nullptr;
+    QPushButton *undoStartButton = nullptr;
+    QDate replacedStart;
+    QFrame *suggestionFrame = nullptr;
+    QLabel *suggestionText = nullptr;
     OvelaCalendar *calendar;
     Preferences &preferences;
 };

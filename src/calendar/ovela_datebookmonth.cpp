@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QScreen>
 #include <QSpinBox>
@@ -33,6 +34,7 @@
 #include <QWidgetAction>
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -94,6 +96,165 @@ void fillCycleDenseRect(QPainter *p, const QRect &r, const QColor &c, int index)
 void fillFertileDenseRect(QPainter *p, const QRect &r, const QColor &c, int index)
 {
     p->fillRect(r, QBrush(c.lighter(fertileDenseFactor(index))));
+}
+
+int bleedingMarkHeight(const QSize &cell)
+{
+    // Grows with the cell, which grows with the font; never below what an eye can tell apart.
+    return std::max(7, std::min(cell.height() / 4, cell.width() / 5));
+}
+
+void paintBleedingMark(QPainter *p, const QRect &area, int cervicalFluid)
+{
+    if (cervicalFluid < 1 || cervicalFluid > 4 || area.isEmpty())
+        return;
+    // Dark red with a white rim: apart from the light red of the predicted days, and seen on
+    // every ground of the cell.
+    static const QColor ink(150, 0, 24);
+    const int drops = cervicalFluid == 4 ? 1 : cervicalFluid;
+    const qreal h = area.height();
+    const qreal w = h * 0.7;
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, true);
+    for (int i = 0; i < drops; ++i) {
+        const qreal left = area.left() + 1 + i * (w + 2);
+        const qreal top = area.top();
+        const qreal r = w / 2;
+        QPainterPath drop;
+        drop.moveTo(left + r, top);
+        drop.cubicTo(left + r, top + h * 0.35, left + w, top + h - w, left + w, top + h - r);
+        drop.arcTo(QRectF(left, top + h - w, w, w), 0, -180);
+        drop.cubicTo(left, top + h - w, left + r, top + h * 0.35, left + r, top);
+        p->setPen(QPen(Qt::white, 2));
+        p->setBrush(Qt::NoBrush);
+        p->drawPath(drop);
+        if (cervicalFluid == 4) {
+            // Intermenstrual: hollow, a mark of its own beside the period's filled drops.
+            p->setPen(QPen(ink, std::max<qreal>(2, h / 5)));
+            p->setBrush(Qt::white);
+        } else {
+            p->setPen(Qt::NoPen);
+            p->setBrush(ink);
+        }
+        p->drawPath(drop);
+    }
+    p->restore();
+}
+
+void paintNoteMark(QPainter *p, const QRect &cell)
+{
+    const int side = bleedingMarkHeight(cell.size());
+    const QPoint corner = cell.bottomRight() + QPoint(1, 1);
+    const QPolygon fold({corner, corner - QPoint(side, 0), corner - QPoint(0, side)});
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(QPen(Qt::white, 1));
+    p->setBrush(QColor(32, 64, 150));
+    p->drawPolygon(fold);
+    p->restore();
+}
+
+QList<OvelaLegendDialog::Entry> calendarLegend(int side)
+{
+    const QRect cell(0, 0, side, side);
+    const auto sample = [&](const std::function<void(QPainter &)> &draw,
+                            const QColor &ground = Qt::white) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(ground);
+        QPainter p(&pixmap);
+        draw(p);
+        p.setPen(QColor(160, 160, 160));
+        p.drawRect(cell.adjusted(0, 0, -1, -1));
+        return pixmap;
+    };
+    const auto say = [](const char *text) {
+        return QCoreApplication::translate("OvelaCalendarLegend", text);
+    };
+    const auto symbol = [&](const char *name) {
+        return sample([&](QPainter &p) {
+            const QPixmap icon = Resource::loadPixmap(QLatin1String(name));
+            p.drawPixmap((side - icon.width()) / 2, (side - icon.height()) / 2, icon);
+        });
+    };
+    const int mark = bleedingMarkHeight(cell.size());
+    const QRect strip(1, side - mark - 1, side - 2, mark);
+    const auto drops = [&](int fluid) {
+        return sample([&](QPainter &p) { paintBleedingMark(&p, strip, fluid); });
+    };
+
+    QList<OvelaLegendDialog::Entry> entries;
+    entries << OvelaLegendDialog::Entry{
+        sample([&](QPainter &p) {
+            for (int i = 0; i < 4; ++i)
+                fillCycleDenseRect(&p, QRect(i * side / 4, 0, side / 4 + 1, side), menstrualColor,
+                                   i * 2);
+        }),
+        say(QT_TRANSLATE_NOOP(
+            "OvelaCalendarLegend",
+            "Red ground: predicted bleeding days, counted from the start of the cycle; lighter "
+            "from day to day."))};
+    entries << OvelaLegendDialog::Entry{
+        sample([&](QPainter &p) {
+            for (int i = 0; i < 4; ++i)
+                fillFertileDenseRect(&p, QRect(i * side / 4, 0, side / 4 + 1, side), fertileColor,
+                                     i * 2);
+        }),
+        say(QT_TRANSLATE_NOOP(
+            "OvelaCalendarLegend",
+            "Green ground: predicted fertile days; darkest around the expected ovulation."))};
+    entries << OvelaLegendDialog::Entry{
+        symbol("ovelaZ/heart-big"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                              "Heart: a fertile day, for a wish to conceive."))};
+    entries << OvelaLegendDialog::Entry{
+        symbol("ovelaZ/forbidden-big"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                              "No-entry sign: a fertile day, for a wish to avoid pregnancy."))};
+    entries << OvelaLegendDialog::Entry{
+        symbol("ovelaZ/girl"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                              "Girl: a fertile day said to favour a girl."))};
+    entries << OvelaLegendDialog::Entry{
+        symbol("ovelaZ/boy"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Boy: a fertile day said to favour a boy."))};
+    entries << OvelaLegendDialog::Entry{
+        drops(1),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "One dark drop: slight bleeding recorded."))};
+    entries << OvelaLegendDialog::Entry{
+        drops(2),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Two dark drops: normal bleeding recorded."))};
+    entries << OvelaLegendDialog::Entry{
+        drops(3), say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                                        "Three dark drops: heavy bleeding recorded."))};
+    entries << OvelaLegendDialog::Entry{
+        drops(4), say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                                        "Hollow drop: intermenstrual bleeding recorded."))};
+    entries << OvelaLegendDialog::Entry{
+        sample([&](QPainter &p) { paintNoteMark(&p, cell); }),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Blue corner: a note."))};
+    entries << OvelaLegendDialog::Entry{
+        symbol("ovelaZ/pencil.png"),
+        say(QT_TRANSLATE_NOOP(
+            "OvelaCalendarLegend",
+            "Pencil: something else recorded (cervical fluid, appointment, cramps, PMS, love, "
+            "protection or secret)."))};
+    entries << OvelaLegendDialog::Entry{
+        symbol("ovelaZ/thermometer.png"),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Thermometer: a temperature recorded."))};
+    entries << OvelaLegendDialog::Entry{
+        sample([](QPainter &) {}, QColor(224, 224, 224)),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend",
+                              "Grey ground: a day of the month before or after."))};
+    entries << OvelaLegendDialog::Entry{
+        sample([&](QPainter &p) {
+            const QColor frame = QPalette().color(QPalette::Highlight).darker(150);
+            p.fillRect(0, 0, side, 2, frame);
+            p.fillRect(0, side - 2, side, 2, frame);
+            p.fillRect(0, 0, 1, side, frame);
+            p.fillRect(side - 2, 0, 2, side, frame);
+        }),
+        say(QT_TRANSLATE_NOOP("OvelaCalendarLegend", "Frame: the selected day."))};
+    return entries;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -234,6 +395,12 @@ void OvelaDayItemMonth::paint(QPainter *p, const QPalette &cg, const QRect &cr, 
                         Resource::loadPixmap(QStringLiteral("ovelaZ/thermometer.png"));
                 p->drawPixmap(13, markerTop, thermometerPixmap);
             }
+            // Below the markers, clear of the number and the symbol.
+            const int markHeight = bleedingMarkHeight(r.size());
+            paintBleedingMark(p, QRect(1, r.height() - markHeight - 1, r.width() - 2, markHeight),
+                              entry.getCervicalFluid());
+            if (!entry.getNote().isEmpty())
+                paintNoteMark(p, r);
         }
     }
     if (fertileDay != -1)
@@ -375,6 +542,11 @@ QSize OvelaDateBookMonthTable::minimumSizeHint() const
     QSize hint = sizeHint();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         hint.setWidth(qMin(hint.width(), screen->availableGeometry().width() - 8));
+    // Rows of two lines (the number, the markers) are enough, so that a message under the
+    // month still leaves the window on a phone's screen.
+    const int rows = horizontalHeader()->sizeHint().height() + 2 * frameWidth()
+                     + rowCount() * 2 * fontMetrics().height();
+    hint.setHeight(qMin(hint.height(), rows));
     return hint;
 }
 

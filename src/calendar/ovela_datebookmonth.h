@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/OvelaLegendDialog.h"
 #include "platform/calendar.h"
 #include "platform/timestring.h"
 
@@ -28,6 +29,19 @@ class QToolButton;
 // Cycle-phase backgrounds: the colour lightened day by day through the phase.
 void fillCycleDenseRect(QPainter *p, const QRect &r, const QColor &c, int index);
 void fillFertileDenseRect(QPainter *p, const QRect &r, const QColor &c, int index);
+
+// What she recorded, drawn over the cycle-phase ground: drops for recorded bleeding (one, two
+// or three for "Slight", "Normal" and "Heavy", a hollow one for "Intermenstrual"; cervicalFluid
+// as the record holds it, nothing for other values) along the lower edge of `area`, and a
+// folded corner for a note in the lower right corner of the cell `cell`.
+void paintBleedingMark(QPainter *p, const QRect &area, int cervicalFluid);
+void paintNoteMark(QPainter *p, const QRect &cell);
+// The height of the strip of bleeding drops in a cell of that size.
+int bleedingMarkHeight(const QSize &cell);
+
+// Every colour, shade and symbol of a day cell, each drawn as the cells draw it into a sample
+// `side` pixels square, with what it means.
+QList<OvelaLegendDialog::Entry> calendarLegend(int side);
 
 // One day of the month grid. It keeps its own state and paints itself; the table's delegate
 // only hands it the painter.

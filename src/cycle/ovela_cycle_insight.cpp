@@ -9,13 +9,26 @@
 
 namespace CycleInsight {
 
-namespace {
-
 bool isBleeding(const OvelaRecordEntry &entry)
 {
     const int fluid = entry.getCervicalFluid();
     return fluid >= 1 && fluid <= 3;
 }
+
+bool startsCycle(const OvelaDatabase &journal, const QDate &day)
+{
+    const QMap<QDate, OvelaRecordEntry> &records = journal.entries();
+    const auto it = records.constFind(day);
+    if (it == records.cend() || !isBleeding(it.value()))
+        return false;
+    for (auto before = records.lowerBound(day.addDays(-5)); before != it; ++before) {
+        if (isBleeding(before.value()))
+            return false;
+    }
+    return true;
+}
+
+namespace {
 
 // 0.2 °C in steps of the scale (0.05 °C).
 constexpr int ClearRise = 4;
@@ -178,7 +191,7 @@ QList<Prediction> predict(const QList<Cycle> &cycles, const Statistics &statisti
 
     // The diary's calendar: its first start after the last recorded one, then one a cycle.
     QDate calendarStart;
-    if (calendar.getStartCycleDate().isValid() && calendar.getCycleLength() >= 1) {
+    if (calendar.calendarStart().isValid() && calendar.getCycleLength() >= 1) {
         calendarStart = calendar.getStartCycleDateByDate(lastStart);
         while (calendarStart.isValid() && calendarStart <= lastStart)
             calendarStart = calendar.getNextStartCycleDate(calendarStart);
@@ -194,6 +207,20 @@ QList<Prediction> predict(const QList<Cycle> &cycles, const Statistics &statisti
         predictions << p;
     }
     return predictions;
+}
+
+RecordedCalendar recordedCalendar(const OvelaDatabase &journal)
+{
+    RecordedCalendar recorded;
+    const QList<Cycle> cycles = findCycles(journal);
+    if (cycles.isEmpty())
+        return recorded;
+    const Statistics figures = statistics(cycles);
+    recorded.start = cycles.last().start;
+    recorded.completed = figures.all.count;
+    if (figures.last12.count > 0)
+        recorded.length = int(std::floor(figures.last12.median + 0.5));
+    return recorded;
 }
 
 } // namespace CycleInsight

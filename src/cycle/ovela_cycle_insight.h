@@ -5,6 +5,7 @@
 
 class OvelaDatabase;
 class OvelaCycleMethod;
+class OvelaRecordEntry;
 
 // What the record itself shows: the cycles that recorded bleeding marks out, their
 // statistics, the next period starts they suggest, and the temperature shift of each cycle by
@@ -35,6 +36,13 @@ struct Cycle
     Shift shift;
     bool isOpen() const { return length < 0; }
 };
+
+// Whether the record holds "Slight", "Normal" or "Heavy" bleeding ("Intermenstrual" does not
+// count).
+bool isBleeding(const OvelaRecordEntry &entry);
+
+// Whether bleeding recorded on that day starts a cycle: none in the five days before it.
+bool startsCycle(const OvelaDatabase &journal, const QDate &day);
 
 // A cycle starts on a day whose record holds bleeding ("Slight", "Normal" or "Heavy"
 // bleeding) when none of the five days before it does; "Intermenstrual" never starts one. Its
@@ -86,5 +94,17 @@ struct Prediction
 // The next `count` period starts; none without a completed cycle.
 QList<Prediction> predict(const QList<Cycle> &cycles, const Statistics &statistics,
                           const OvelaCycleMethod &calendar, int count = 3);
+
+// What the calendar counts from when it predicts from her record: the last recorded cycle
+// start, and the median of the last 12 completed cycles rounded to whole days (half up; 0
+// without a completed cycle).
+struct RecordedCalendar
+{
+    QDate start;
+    int length = 0;
+    int completed = 0; // completed cycles in the figures
+};
+
+RecordedCalendar recordedCalendar(const OvelaDatabase &journal);
 
 } // namespace CycleInsight

@@ -3,7 +3,10 @@
 #include "settings/Preferences.h"
 #include "platform/password.h"
 
+#include <QCheckBox>
+#include <QGridLayout>
 #include <QIntValidator>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -33,6 +36,23 @@ OvelaPreferencesDialog::OvelaPreferencesDialog(QWidget *parent, const char *name
           installValidator(ebMenstrualPeriod, 1, 10, "menstrualPeriodValidator"))
     , phaseLengthValidator(installValidator(ebLuterPhaseLength, 1, 20, "phaseLengthValidator"))
 {
+    // Under the lengths it replaces when on.
+    cbPredictFromRecord = new QCheckBox(tr("Predict from my &recorded cycles"), GroupBox1);
+    cbPredictFromRecord->setObjectName(QStringLiteral("cbPredictFromRecord"));
+    lblRecordedLength = new QLabel(GroupBox1);
+    lblRecordedLength->setObjectName(QStringLiteral("lblRecordedLength"));
+    cbPredictFromRecord->setAccessibleDescription(
+        tr("The calendar counts from your last recorded cycle start with the median length of "
+           "your last 12 completed cycles"));
+    if (auto *grid = qobject_cast<QGridLayout *>(GroupBox1->layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(cbPredictFromRecord, row, 0, 1, grid->columnCount());
+        grid->addWidget(lblRecordedLength, row + 1, 0, 1, grid->columnCount());
+    }
+    QWidget::setTabOrder(ebLuterPhaseLength, cbPredictFromRecord);
+    connect(ebCyclePeriod, &QLineEdit::textChanged, this, &OvelaPreferencesDialog::showLengths);
+    showLengths();
+
     connect(btnClearPasscode, &QPushButton::clicked, this,
             &OvelaPreferencesDialog::onClearPasscode);
     connect(btnChangePasscode, &QPushButton::clicked, this,
@@ -74,6 +94,7 @@ void OvelaPreferencesDialog::setupFromPreferences(const Preferences &p)
         grpMyGoalButtons->button(grpMyGoalButtons->id(goal))->setChecked(true);
 
     cbFirstWeekday->setCurrentIndex(qMax(0, cbFirstWeekday->findData(p.getFirstWeekday())));
+    cbPredictFromRecord->setChecked(p.getPredictFromRecord());
 
     password = p.getPassword();
     cbPasscodeStartup->setChecked(p.getRequirePassword());
@@ -152,6 +173,7 @@ void OvelaPreferencesDialog::setupPreferences(Preferences &p)
         p.setBirthGoal(Preferences::ConceiveChild);
 
     p.setFirstWeekday(cbFirstWeekday->currentData().toInt());
+    p.setPredictFromRecord(cbPredictFromRecord->isChecked());
 
     p.setPassword(password);
     p.setRequirePassword(cbPasscodeStartup->isChecked());
@@ -178,4 +200,25 @@ void OvelaPreferencesDialog::onChangePasscode()
     }
     password = first;
     cbPasscodeStartup->setEnabled(!password.isEmpty());
+}
+
+void OvelaPreferencesDialog::setRecordedCycleLength(int days, int cycles)
+{
+    recordedLength = days;
+    recordedCycles = cycles;
+    showLengths();
+}
+
+void OvelaPreferencesDialog::showLengths()
+{
+    // Two short lines: the dialog is as narrow as a phone.
+    const QString typed = tr("Typed: %n days", nullptr, fieldValue(ebCyclePeriod));
+    const QString recorded = recordedLength > 0
+                                 ? tr("From your cycles: %n days", nullptr, recordedLength)
+                                 : tr("From your cycles: none yet");
+    lblRecordedLength->setText(typed + QLatin1Char('\n') + recorded);
+    lblRecordedLength->setToolTip(
+        recordedLength > 0
+            ? tr("The median of your last %n completed cycles", nullptr, qMin(recordedCycles, 12))
+            : QString());
 }

@@ -5,7 +5,9 @@
 #include <QString>
 
 class Preferences;
+class QCheckBox;
 class QIntValidator;
+class QLabel;
 
 // Edits the settings. Changes stay in the dialog, the pass code included, until the caller
 // calls setupPreferences; it is accepted only with every field valid.
@@ -22,6 +24,12 @@ public:
     bool validate();
     void setupPreferences(Preferences &preferences);
 
+    // What her record gives: the median of her last completed cycles in whole days (0 without
+    // one), shown beside her typed length.
+    void setRecordedCycleLength(int days, int cycles);
+    QCheckBox *predictFromRecordBox() const { return cbPredictFromRecord; }
+    QLabel *recordedLengthLabel() const { return lblRecordedLength; }
+
     // The pass code that accepting would store (a digest, never the code itself).
     const QString &pendingPassword() const { return password; }
 
@@ -34,7 +42,13 @@ private slots:
     void onChangePasscode();
 
 private:
+    void showLengths();
+
     QString password;
+    QCheckBox *cbPredictFromRecord = nullptr;
+    QLabel *lblRecordedLength = nullptr;
+    int recordedLength = 0;
+    int recordedCycles = 0;
     QIntValidator *const cycleLengthValidator;
     QIntValidator *const fertilePeriodValidator;
     QIntValidator *const menstrualPeriodValidator;

@@ -2,6 +2,8 @@
 
 #include "platform/config.h"
 
+#include <QStringList>
+
 namespace {
 const QString storeName = QStringLiteral("ovelaZ");
 const QString group = QStringLiteral("Preferenes"); // the stored group name, spelled as it always was
@@ -36,6 +38,16 @@ void Preferences::load()
     requirePassword = config.readNumEntry(QStringLiteral("Startup"), 0) != 0;
     firstWeekday = 0;
     setFirstWeekday(config.readNumEntry(QStringLiteral("First Weekday"), 0));
+    predictFromRecord = config.readBoolEntry(QStringLiteral("Predict From Record"), false);
+    recordSuggested = config.readBoolEntry(QStringLiteral("Record Suggested"), false);
+    askedCycleStarts.clear();
+    const QStringList asked = config.readEntry(QStringLiteral("Asked Cycle Starts"))
+                                  .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &day : asked) {
+        const QDate date = QDate::fromString(day.trimmed(), Qt::ISODate);
+        if (date.isValid())
+            askedCycleStarts << date;
+    }
 }
 
 void Preferences::save()
@@ -52,6 +64,12 @@ void Preferences::save()
     config.writeEntryCrypt(QStringLiteral("PreferencesMain"), password);
     config.writeEntry(QStringLiteral("Startup"), requirePassword ? 1 : 0);
     config.writeEntry(QStringLiteral("First Weekday"), firstWeekday);
+    config.writeEntry(QStringLiteral("Predict From Record"), predictFromRecord);
+    config.writeEntry(QStringLiteral("Record Suggested"), recordSuggested);
+    QStringList asked;
+    for (const QDate &day : askedCycleStarts)
+        asked << day.toString(Qt::ISODate);
+    config.writeEntry(QStringLiteral("Asked Cycle Starts"), asked.join(QLatin1Char(',')));
 }
 
 void Preferences::setFirstWeekday(int day)

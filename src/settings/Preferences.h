@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QList>
 #include <QObject>
 #include <QLocale>
 #include <QString>
@@ -41,6 +43,16 @@ public:
     bool getRequirePassword() const { return requirePassword; }
     void setRequirePassword(bool value) { requirePassword = value; }
 
+    // The calendar predicts from her recorded cycles instead of the typed length and start.
+    bool getPredictFromRecord() const { return predictFromRecord; }
+    void setPredictFromRecord(bool value) { predictFromRecord = value; }
+    // Predicting from the record was suggested to her once; never again.
+    bool getRecordSuggested() const { return recordSuggested; }
+    void setRecordSuggested(bool value) { recordSuggested = value; }
+    // The days she was already asked whether a new cycle started on them.
+    const QList<QDate> &getAskedCycleStarts() const { return askedCycleStarts; }
+    void setAskedCycleStarts(const QList<QDate> &days) { askedCycleStarts = days; }
+
     // The first column of the calendar: Qt::Monday or Qt::Sunday as she chose it, or 0 while
     // she has not chosen, when it follows the locale.
     int getFirstWeekday() const { return firstWeekday; }
@@ -69,5 +81,8 @@ private:
     int lastViewId = 0;
     bool requirePassword = false;
     int firstWeekday = 0;
+    bool predictFromRecord = false;
+    bool recordSuggested = false;
+    QList<QDate> askedCycleStarts;
     bool saveOnExit = true;
 };

@@ -9,6 +9,7 @@
 #include "platform/qpetoolbar.h"
 #include "settings/Preferences.h"
 
+#include "support/modal.h"
 #include "support/testhome.h"
 
 #include <QAccessible>
@@ -163,6 +164,13 @@ private slots:
         QCOMPARE(window.pageStack()->currentWidget(), window.chartPage());
         QTest::keyClick(&window, Qt::Key_1, Qt::ControlModifier);
         QCOMPARE(window.pageStack()->currentWidget(), window.calendarPage());
+        QString legend;
+        Modal::answer([&legend](QWidget *w) {
+            legend = w->objectName();
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(legend, QStringLiteral("OvelaLegendDialog"));
 
         // Commands without a key of their own are few, and each has its menu's mnemonic.
         QStringList withoutKey;

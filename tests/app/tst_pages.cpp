@@ -117,7 +117,7 @@ void TstPages::menusAndToolBarRead()
     QCOMPARE(menus.at(2)->title(), QStringLiteral("&Day"));
     QCOMPARE(texts(menus.at(0)->actions()),
              QStringList({"Calendar", "--", "Temperature chart", "Temperature history", "Cycles",
-                          "--", "Previous Month", "Next Month"}));
+                          "--", "Previous Month", "Next Month", "--", "Calendar Legend"}));
     QCOMPARE(texts(menus.at(1)->actions()),
              QStringList({"Goto Today", "Clear Database", "Restore from a backup...",
                           "Preferences ...", "--", "About ...", "--", "Quit"}));

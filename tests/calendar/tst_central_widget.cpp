@@ -52,6 +52,11 @@ private slots:
     void keysReachTheDayCommands();
     void clickingDaysReportsRecords();
     void gotoToday();
+    void newCycleQuestion_data();
+    void newCycleQuestion();
+    void bleedingRecordedInTheDialogAsks();
+    void undoRestoresThePreviousStart();
+    void predictionFollowsTheRecordedMedian();
 
 private:
     QColor cellColour(const QDate &date);
@@ -387,6 +392,195 @@ void TstCentralWidget::gotoToday()
 {
     page->onGotoToday();
     QCOMPARE(page->monthView()->selectedDate(), QDate::currentDate());
+}
+
+
+// ---------------------------------------------------------------------------------------------
+// What she records and the start of her cycle
+
+namespace {
+// Answers each question whether a new cycle started, and keeps what it asked.
+struct CycleQuestions : Modal::Answerer
+{
+    explicit CycleQuestions(bool yes)
+        : Modal::Answerer([this, yes](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return false;
+            texts << box->text();
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+            return true;
+        })
+    {
+    }
+    QStringList texts;
+};
+
+using Records = QList<QPair<int, int>>; // days after the 1st of March 2004, cervical fluid
+} // namespace
+
+void TstCentralWidget::newCycleQuestion_data()
+{
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<int>("start"); // days after the 1st of March; -1 none stored
+    QTest::addColumn<int>("recorded");
+    QTest::addColumn<QList<int>>("asked");
+    QTest::addColumn<bool>("asks");
+
+    const QList<int> none;
+    QTest::newRow("slight, nothing before") << Records{{20, 1}} << 0 << 20 << none << true;
+    QTest::newRow("normal") << Records{{20, 2}} << 0 << 20 << none << true;
+    QTest::newRow("heavy") << Records{{20, 3}} << 0 << 20 << none << true;
+    QTest::newRow("intermenstrual starts nothing") << Records{{20, 4}} << 0 << 20 << none << false;
+    QTest::newRow("cloudy fluid") << Records{{20, 5}} << 0 << 20 << none << false;
+    QTest::newRow("bleeding five days before") << Records{{15, 2}, {20, 1}} << 0 << 20 << none
+                                               << false;
+    QTest::newRow("bleeding the day before") << Records{{19, 3}, {20, 3}} << 0 << 20 << none
+                                             << false;
+    QTest::newRow("bleeding six days before") << Records{{14, 2}, {20, 1}} << 0 << 20 << none
+                                              << true;
+    QTest::newRow("intermenstrual just before") << Records{{18, 4}, {20, 2}} << 0 << 20 << none
+                                                << true;
+    QTest::newRow("the start date already") << Records{{20, 2}} << 20 << 20 << none << false;
+    QTest::newRow("before the stored start") << Records{{20, 2}} << 25 << 20 << none << false;
+    QTest::newRow("the day after the start") << Records{{21, 2}} << 20 << 21 << none << true;
+    QTest::newRow("no start stored") << Records{{20, 2}} << -1 << 20 << none << true;
+    QTest::newRow("asked before") << Records{{20, 2}} << 0 << 20 << QList<int>{20} << false;
+    QTest::newRow("another day asked before") << Records{{20, 2}} << 0 << 20 << QList<int>{19}
+                                              << true;
+}
+
+void TstCentralWidget::newCycleQuestion()
+{
+    QFETCH(Records, records);
+    QFETCH(int, start);
+    QFETCH(int, recorded);
+    QFETCH(QList<int>, asked);
+    QFETCH(bool, asks);
+
+    const QDate first(2004, 3, 1);
+    for (const auto &[offset, fluid] : records)
+        cal->addEntry(first.addDays(offset)).setCervicalFluid(fluid);
+    const QDate stored = start < 0 ? QDate() : first.addDays(start);
+    cal->setStartCycleDate(stored);
+    QList<QDate> askedDays;
+    for (int offset : asked)
+        askedDays << first.addDays(offset);
+    prefs->setAskedCycleStarts(askedDays);
+
+    const QDate day = first.addDays(recorded);
+    {
+        CycleQuestions no(false);
+        page->noticeNewCycle(day);
+        QCOMPARE(no.texts.size(), asks ? 1 : 0);
+        QCOMPARE(cal->getStartCycleDate(), stored);
+        // Once per day, also in the next session.
+        page->noticeNewCycle(day);
+        QCOMPARE(no.texts.size(), asks ? 1 : 0);
+    }
+    Preferences next;
+    next.setSaveOnExit(false);
+    QCOMPARE(next.getAskedCycleStarts().contains(day), asks);
+    if (!asks)
+        return;
+
+    // Yes, on a day not asked yet: that day starts the cycle, saved as the command saves it.
+    prefs->setAskedCycleStarts({});
+    QSignalSpy changes(cal.get(), &OvelaDatabase::journalChanged);
+    CycleQuestions yes(true);
+    page->noticeNewCycle(day);
+    QCOMPARE(yes.texts, QStringList{QStringLiteral("Did a new cycle start on %1?")
+                                        .arg(QLocale().toString(day, QLocale::LongFormat))});
+    QCOMPARE(cal->getStartCycleDate(), day);
+    QCOMPARE(changes.count(), 1);
+}
+
+void TstCentralWidget::bleedingRecordedInTheDialogAsks()
+{
+    cal->setStartCycleDate(QDate(2004, 2, 5));
+    CycleQuestions yes(true);
+    Modal::run<OvelaRecordEntryDialog>(
+        [](OvelaRecordEntryDialog *d) { d->cbCervicalFluid->setCurrentIndex(3); }, true);
+    page->onEdit();
+    QTRY_COMPARE(yes.texts.size(), 1);
+    QCOMPARE(cal->getStartCycleDate(), day);
+}
+
+void TstCentralWidget::undoRestoresThePreviousStart()
+{
+    const QDate before(2004, 2, 20);
+    cal->setStartCycleDate(before);
+    page->monthView()->setDate(QDate(2004, 3, 3));
+    page->onStartCycleDate();
+    QCOMPARE(cal->getStartCycleDate(), QDate(2004, 3, 3));
+    QVERIFY(page->undoBar()->isVisible());
+    QVERIFY(page->undoBar()->findChild<QLabel *>()->text().contains(
+        QLocale().toString(QDate(2004, 3, 3), QLocale::LongFormat)));
+
+    QSignalSpy changes(cal.get(), &OvelaDatabase::journalChanged);
+    QTest::mouseClick(page->undoButton(), Qt::LeftButton);
+    QCOMPARE(cal->getStartCycleDate(), before);
+    QCOMPARE(changes.count(), 1); // saved as any change is
+    QVERIFY(!page->undoBar()->isVisible());
+    QCOMPARE(cellColour(QDate(2004, 3, 3)) == QColor(255, 53, 22), false);
+
+    // The next command ends the offer.
+    page->onStartCycleDate();
+    QVERIFY(page->undoBar()->isVisible());
+    page->onGotoToday();
+    QVERIFY(!page->undoBar()->isVisible());
+    QCOMPARE(cal->getStartCycleDate(), QDate(2004, 3, 3));
+}
+
+// Cycles of 26, 31, 29 and 30 days: their median, 29.5, rounds up to 30; the last recorded
+// start, the 2nd of March, counts where the typed start (far back) and length (25) would not.
+void TstCentralWidget::predictionFollowsTheRecordedMedian()
+{
+    prefs->setCycleLength(25);
+    prefs->setMenstrualPeriod(3);
+    page->copyPeriodLengths();
+    cal->setStartCycleDate(QDate(2003, 1, 1));
+    QDate start(2003, 11, 7);
+    for (int length : {26, 31, 29, 30, 0}) {
+        cal->addEntry(start).setCervicalFluid(2);
+        start = start.addDays(length);
+    }
+    QCOMPARE(start, QDate(2004, 3, 2));
+    page->monthView()->setDate(QDate(2004, 3, 20));
+    const QColor red(255, 53, 22);
+    QCOMPARE(cellColour(QDate(2004, 3, 2)) == red, false);
+
+    Modal::run<OvelaPreferencesDialog>(
+        [](OvelaPreferencesDialog *d) {
+            QVERIFY(d->recordedLengthLabel()->text().contains(QStringLiteral("30 days")));
+            QVERIFY(d->recordedLengthLabel()->text().contains(QStringLiteral("25 days")));
+            d->predictFromRecordBox()->setChecked(true);
+        },
+        true);
+    page->onPreferences();
+    QVERIFY(prefs->getPredictFromRecord());
+    QCOMPARE(cal->getCycleLength(), 30);
+    QCOMPARE(cellColour(QDate(2004, 3, 2)), red);
+    QCOMPARE(cellColour(QDate(2004, 3, 31)) == red, false);
+    page->monthView()->setDate(QDate(2004, 4, 1));
+    QCOMPARE(cellColour(QDate(2004, 4, 1)), red); // 30 days on
+
+    // Kept up to date as she records: a new period on the 3rd of April counts from there.
+    cal->addEntry(QDate(2004, 4, 3)).setCervicalFluid(3);
+    page->monthView()->redraw();
+    QCOMPARE(cellColour(QDate(2004, 4, 3)), red);
+    QCOMPARE(cellColour(QDate(2004, 4, 1)) == red, false);
+    // A start she sets after the last recorded one counts from there.
+    page->monthView()->setDate(QDate(2004, 4, 20));
+    page->onStartCycleDate();
+    QCOMPARE(cellColour(QDate(2004, 4, 20)), red);
+
+    // Off: the typed length and start again.
+    prefs->setPredictFromRecord(false);
+    page->copyPeriodLengths();
+    page->monthView()->redraw();
+    QCOMPARE(cal->getCycleLength(), 25);
+    QCOMPARE(cal->calendarStart(), cal->getStartCycleDate());
 }
 
 OVELA_TEST_GUI_MAIN(TstCentralWidget)

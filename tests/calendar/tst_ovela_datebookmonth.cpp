@@ -150,6 +150,8 @@ private slots:
     void paintMarkers_data();
     void paintMarkers();
     void markersClearOfALargeNumber();
+    void paintRecordedMarks_data();
+    void paintRecordedMarks();
 
     void dateButtonTexts_data();
     void dateButtonTexts();
@@ -761,7 +763,7 @@ void TstOvelaDateBookMonth::paintMarkers_data()
         QTest::addRow("%s only: pencil", name) << marked << true << false;
     }
     QTest::newRow("cramps and temperature: both") << both << true << true;
-    QTest::newRow("note only: no marker") << note << false << false;
+    QTest::newRow("note only: neither pencil nor thermometer") << note << false << false;
 }
 
 void TstOvelaDateBookMonth::paintMarkers()
@@ -780,8 +782,9 @@ void TstOvelaDateBookMonth::paintMarkers()
 
     QCOMPARE(pixelsOtherThan(image, pencilArea, Qt::white) > 0, pencil);
     QCOMPARE(pixelsOtherThan(image, thermometerArea, Qt::white) > 0, thermometer);
-    // Markers keep clear of the day number's corner and of the cell's lower edge.
-    QCOMPARE(pixelsOtherThan(image, QRect(0, 21, 30, 9), Qt::white), 0);
+    // Markers keep clear of the day number's corner and of the cell's lower edge (the note's
+    // corner aside).
+    QCOMPARE(pixelsOtherThan(image, QRect(0, 21, 22, 9), Qt::white), 0);
     QCOMPARE(pixelsOtherThan(image, QRect(13, 0, 17, 11), Qt::white), 0);
 }
 
@@ -816,6 +819,111 @@ void TstOvelaDateBookMonth::markersClearOfALargeNumber()
     }
     QVERIFY(inked > 30);
     QVERIFY(marked != number);
+}
+
+namespace {
+// The recorded-bleeding ink: a dark red, darker than every red of the predicted ground.
+bool isBleedingInk(QRgb c)
+{
+    return qRed(c) >= 100 && qRed(c) < 200 && qGreen(c) < 60 && qBlue(c) < 90;
+}
+
+bool isNoteInk(QRgb c)
+{
+    return qBlue(c) > qRed(c) + 60 && qBlue(c) > qGreen(c) + 60;
+}
+
+// The separate patches of bleeding ink in the lower third of the cell (above it, the pencil's
+// soft edges on a red ground can look alike), each as its bounding box.
+QList<QRect> inkPatches(const QImage &image)
+{
+    QList<QRect> patches;
+    QList<bool> seen(image.width() * image.height(), false);
+    const QRect lower(0, image.height() * 2 / 3 + 1, image.width(), image.height() / 3);
+    for (int y = lower.top(); y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (seen[y * image.width() + x] || !isBleedingInk(image.pixel(x, y)))
+                continue;
+            QRect box(x, y, 1, 1);
+            QList<QPoint> todo{{x, y}};
+            seen[y * image.width() + x] = true;
+            while (!todo.isEmpty()) {
+                const QPoint p = todo.takeLast();
+                box |= QRect(p, QSize(1, 1));
+                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1),
+                                          QPoint(1, 1), QPoint(-1, -1), QPoint(1, -1),
+                                          QPoint(-1, 1)}) {
+                    const QPoint n = p + step;
+                    if (!lower.contains(n) || seen[n.y() * image.width() + n.x()]
+                        || !isBleedingInk(image.pixel(n)))
+                        continue;
+                    seen[n.y() * image.width() + n.x()] = true;
+                    todo << n;
+                }
+            }
+            patches << box;
+        }
+    }
+    return patches;
+}
+} // namespace
+
+void TstOvelaDateBookMonth::paintRecordedMarks_data()
+{
+    QTest::addColumn<int>("fluid");
+    QTest::addColumn<bool>("note");
+    QTest::addColumn<bool>("predicted"); // on the predicted red of a first bleeding day
+    QTest::addColumn<int>("drops");
+    QTest::addColumn<bool>("hollow");
+
+    for (bool predicted : {false, true}) {
+        const char *ground = predicted ? "on predicted red" : "on white";
+        QTest::addRow("slight, %s", ground) << 1 << false << predicted << 1 << false;
+        QTest::addRow("normal, %s", ground) << 2 << false << predicted << 2 << false;
+        QTest::addRow("heavy, %s", ground) << 3 << false << predicted << 3 << false;
+        QTest::addRow("intermenstrual, %s", ground) << 4 << false << predicted << 1 << true;
+        QTest::addRow("cloudy, %s", ground) << 5 << false << predicted << 0 << false;
+        QTest::addRow("note, %s", ground) << 0 << true << predicted << 0 << false;
+        QTest::addRow("heavy with a note, %s", ground) << 3 << true << predicted << 3 << false;
+    }
+}
+
+// At the size of a desktop cell, and of a phone's at a large font.
+void TstOvelaDateBookMonth::paintRecordedMarks()
+{
+    QFETCH(int, fluid);
+    QFETCH(bool, note);
+    QFETCH(bool, predicted);
+    QFETCH(int, drops);
+    QFETCH(bool, hollow);
+
+    Journal journal;
+    const QDate date(2004, 3, 8);
+    journal.calendar.setStartCycleDate(predicted ? date : QDate(2004, 3, 20));
+    OvelaRecordEntry entry;
+    entry.setCervicalFluid(fluid);
+    if (note)
+        entry.setNote(QStringLiteral("headache"));
+    journal.calendar.setEntry(entry, date);
+    OvelaDayItemMonth item(QString(), date, &journal.calendar);
+    item.setType(Calendar::Day::ThisMonth);
+    item.setDay(8);
+    for (const int side : {30, 60}) {
+        const QImage image = render(item, false, side / 3, side);
+        const QList<QRect> patches = inkPatches(image);
+        QCOMPARE(patches.size(), drops);
+        for (const QRect &drop : patches) {
+            // A hollow drop is white inside.
+            const QPoint inside(drop.center().x(), drop.bottom() - drop.width() / 2);
+            QCOMPARE(image.pixel(inside) == qRgb(255, 255, 255), hollow);
+        }
+        int noteInk = 0;
+        const int corner = side / 4;
+        for (int y = side - corner; y < side; ++y)
+            for (int x = side - corner; x < side; ++x)
+                noteInk += isNoteInk(image.pixel(x, y));
+        QCOMPARE(noteInk > 0, note);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

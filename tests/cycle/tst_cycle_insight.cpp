@@ -115,6 +115,47 @@ private slots:
         QCOMPARE(gotStarts, starts);
         QCOMPARE(gotLengths, lengths);
         QCOMPARE(gotBleeding, bleeding);
+        // The day-by-day question (does bleeding recorded here start a cycle) agrees.
+        QList<int> asked;
+        for (int i = 0; i < days.size(); ++i) {
+            if (startsCycle(journal, day0.addDays(i)))
+                asked << i;
+        }
+        QCOMPARE(asked, starts);
+    }
+
+    void recordedCalendar_data()
+    {
+        QTest::addColumn<QList<int>>("lengths"); // completed cycles from day0, then an open one
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("completed");
+
+        QTest::newRow("no cycle") << QList<int>{} << 0 << 0;
+        QTest::newRow("only the open cycle") << QList<int>{0} << 0 << 0;
+        QTest::newRow("one") << QList<int>{31, 0} << 31 << 1;
+        QTest::newRow("28.5 rounds up") << QList<int>{28, 29, 0} << 29 << 2;
+        QTest::newRow("29.5 rounds up") << QList<int>{26, 31, 29, 30, 0} << 30 << 4;
+        QTest::newRow("the last 12 of 13") << QList<int>{30, 30, 30, 30, 30, 30, 30, 25, 25, 25,
+                                                         25, 25, 25, 0}
+                                           << 28 << 13;
+        QTest::newRow("a gap in the record left out") << QList<int>{28, 120, 30, 0} << 29 << 2;
+    }
+
+    void recordedCalendar()
+    {
+        QFETCH(QList<int>, lengths);
+        QFETCH(int, length);
+        QFETCH(int, completed);
+        OvelaDatabase journal;
+        QDate start = day0;
+        for (int l : lengths) {
+            journal.addEntry(start).setCervicalFluid(3);
+            start = start.addDays(l);
+        }
+        const RecordedCalendar recorded = CycleInsight::recordedCalendar(journal);
+        QCOMPARE(recorded.length, length);
+        QCOMPARE(recorded.completed, completed);
+        QCOMPARE(recorded.start, lengths.isEmpty() ? QDate() : start);
     }
 
     void statisticsByHand()

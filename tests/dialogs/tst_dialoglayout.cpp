@@ -1,4 +1,6 @@
+#include "calendar/ovela_datebookmonth.h"
 #include "dialogs/About.h"
+#include "dialogs/OvelaLegendDialog.h"
 #include "dialogs/OvelaPreferencesDialog.h"
 #include "dialogs/OvelaRecordEntry.h"
 
@@ -106,6 +108,9 @@ std::unique_ptr<QDialog> makeDialog(const QString &which, Preferences &preferenc
     }
     if (which == QLatin1String("preferences"))
         return std::make_unique<OvelaPreferencesDialog>();
+    if (which == QLatin1String("legend"))
+        return std::make_unique<OvelaLegendDialog>(
+            calendarLegend(QFontMetrics(QApplication::font()).height() * 2));
     return std::make_unique<AboutDialog>();
 }
 
@@ -199,7 +204,7 @@ void TstDialogLayout::tabOrder_data()
     QTest::newRow("preferences, first page")
         << "preferences"
         << QStringList{"ebCyclePeriod", "ebFertilePeriod", "ebMenstrualPeriod",
-                       "ebLuterPhaseLength", "btnAvoidPregnancy", "qt_tabwidget_tabbar", "OK",
+                       "ebLuterPhaseLength", "cbPredictFromRecord", "btnAvoidPregnancy", "qt_tabwidget_tabbar", "OK",
                        "Cancel"};
     QTest::newRow("preferences, second page")
         << "preferences 2"
@@ -234,7 +239,7 @@ void TstDialogLayout::fitsAPhone_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<qreal>("scale");
-    for (const char *which : {"day", "preferences", "preferences 2", "about", "passcode"}) {
+    for (const char *which : {"day", "preferences", "preferences 2", "about", "legend", "passcode"}) {
         QTest::addRow("%s dialog", which) << QString::fromLatin1(which) << 1.0;
         // What QT_FONT_DPI=168 makes of the default font.
         QTest::addRow("%s dialog, large font", which) << QString::fromLatin1(which) << 1.75;

@@ -185,9 +185,10 @@ void TstPreferences::everythingWrittenAtEveryOrderlyEnd()
     raw.beginGroup(QStringLiteral("Preferenes"));
     QStringList keys = raw.childKeys();
     keys.sort();
-    QStringList expected = {"Birth Goal", "CycleLength", "FertilePeriod", "First Weekday", "Last View Id",
-                            "Luteal Phase", "MenstrualPeriod", "PreferencesMain", "Startup",
-                            "Temperature Format"};
+    QStringList expected = {"Asked Cycle Starts", "Birth Goal", "CycleLength", "FertilePeriod",
+                            "First Weekday", "Last View Id", "Luteal Phase", "MenstrualPeriod",
+                            "Predict From Record", "PreferencesMain", "Record Suggested",
+                            "Startup", "Temperature Format"};
     QCOMPARE(keys, expected);
 }
 

@@ -323,6 +323,8 @@ int main(int argc, char **argv)
         ok = saveDialog([&window] { window.calendarPage()->onPreferences(); },
                         dir + QLatin1String("preferences.png")) &&
              ok;
+        ok = saveDialog([&window] { window.showLegend(); }, dir + QLatin1String("legend.png")) &&
+             ok;
     }
     return ok ? 0 : 1;
 }
