@@ -2723,7 +2723,7 @@ Lo que anote ahora no se guardará.</translation>
     <message>
         <location line="+108"/>
         <source>Calendar &amp;Legend</source>
-        <translation>&amp;Leyenda del calendario</translation>
+        <translation>Le&amp;yenda del calendario</translation>
     </message>
     <message>
         <location line="+1"/>
