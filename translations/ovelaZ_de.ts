@@ -1489,7 +1489,7 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>OvelaBackupsModel</name>
     <message>
-        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+39"/>
         <source>The start of a session</source>
         <translation>Beginn einer Sitzung</translation>
     </message>
@@ -1871,7 +1871,7 @@ alle Daten dieses
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>der Ordner für Sicherungen %1 kann nicht angelegt werden</translation>
     </message>
@@ -1880,21 +1880,36 @@ alle Daten dieses
         <source>cannot copy %1 to %2: %3</source>
         <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot encrypt %1: %2</source>
+        <translation>%1 lässt sich nicht verschlüsseln: %2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot encrypt %1</source>
+        <translation>%1 lässt sich nicht verschlüsseln</translation>
+    </message>
 </context>
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+254"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>a note is too long to be stored</source>
         <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
@@ -1904,17 +1919,28 @@ alle Daten dieses
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-281"/>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ: die Sperrdatei %1 kann nicht angelegt werden; es geht ohne sie weiter</translation>
     </message>
     <message>
         <location line="+78"/>
+        <location line="+25"/>
+        <source>the encrypted journal %1 cannot be opened: %2</source>
+        <translation>das verschlüsselte Tagebuch %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ: %1; es wird nicht ersetzt</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
         <translation>ovelaZ: das Tagebuch %1 konnte nicht gelesen werden; aufbewahrt als %2</translation>
     </message>
@@ -1929,41 +1955,78 @@ alle Daten dieses
         <translation>ovelaZ: das Tagebuch wurde nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+16"/>
+        <source>the encrypted journal at %1 is not open; it will not be replaced</source>
+        <translation>das verschlüsselte Tagebuch unter %1 ist nicht geöffnet; es wird nicht ersetzt</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <location line="+6"/>
+        <location line="+23"/>
+        <location line="+5"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>cannot sync %1: %2</source>
         <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-19"/>
+        <location line="+27"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
     </message>
 </context>
 <context>
+    <name>OvelaJournalSeal</name>
+    <message>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+455"/>
+        <source>it is not an encrypted journal</source>
+        <translation>es ist kein verschlüsseltes Tagebuch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the passphrase or recovery key does not open it</source>
+        <translation>die Passphrase oder der Wiederherstellungsschlüssel öffnet es nicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it fails authentication: it was damaged or tampered with</source>
+        <translation>die Echtheitsprüfung schlägt fehl: es wurde beschädigt oder manipuliert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it was encrypted by a newer version of the diary</source>
+        <translation>es wurde von einer neueren Version des Tagebuchs verschlüsselt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there is not enough memory to check the passphrase</source>
+        <translation>es ist nicht genug Speicher frei, um die Passphrase zu prüfen</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+103"/>
+        <location line="+538"/>
         <location line="+69"/>
-        <location line="+55"/>
-        <location line="+51"/>
+        <location line="+101"/>
+        <location line="+53"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-690"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1980,12 +2043,12 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+592"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-571"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -2015,7 +2078,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Ein Synchronisationsprogramm hat eine Konfliktkopie des Tagebuchs hinterlassen: %1. Führen Sie sie zusammen, um ihre Tage zu übernehmen; sie wird danach bei den Sicherungen aufbewahrt.</translation>
     </message>
@@ -2035,7 +2098,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>einer anderen Kopie des Tagebuchs</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>The backup
 %1
 could not be read.</source>
@@ -2144,7 +2207,36 @@ will now exit</source>
 wird jetzt beendet.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
+        <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
+        <translation>Das Tagebuch ist verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungsschlüssel ein:</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The diary file
+%1
+is damaged or has been tampered with: it does not read back as it was written. Nothing was opened, and the file is left as it is.
+
+The command &quot;ovela-journal salvage&quot; keeps what can still be read of it.</source>
+        <translation>Die Tagebuchdatei
+%1
+ist beschädigt oder wurde manipuliert: Sie liest sich nicht so, wie sie geschrieben wurde. Nichts wurde geöffnet, und die Datei bleibt, wie sie ist.
+
+Der Befehl &quot;ovela-journal salvage&quot; rettet, was sich noch lesen lässt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The diary file
+%1
+cannot be opened: %2
+It is left as it is.</source>
+        <translation>Die Tagebuchdatei
+%1
+lässt sich nicht öffnen: %2
+Sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>The diary file could not be read.
 It was kept as
 %1
@@ -2153,6 +2245,17 @@ and a new, empty diary was started.</source>
 Sie wurde aufbewahrt als
 %1
 und ein neues, leeres Tagebuch wurde angelegt.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The diary file
+%1
+changed while it was opened and cannot be read now: %2
+It is left as it is; entries made now will not be saved.</source>
+        <translation>Die Tagebuchdatei
+%1
+hat sich beim Öffnen geändert und lässt sich jetzt nicht lesen: %2
+Sie bleibt, wie sie ist; jetzt gemachte Einträge werden nicht gespeichert.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2195,7 +2298,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Tagebuchdateien (*.ovd)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2204,7 +2307,7 @@ Neue Einträge werden nicht gespeichert.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-727"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Befehle</translation>
@@ -2341,19 +2444,87 @@ Neue Einträge werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>OvelaNewPassphraseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+141"/>
+        <source>New passphrase</source>
+        <translation>Neue Passphrase</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal and every copy the diary writes of it will be encrypted with this passphrase. Any characters, at least %1; a few unusual words are easy to remember and hard to guess.</source>
+        <translation>Das Tagebuch und jede Kopie, die davon geschrieben wird, werden mit dieser Passphrase verschlüsselt. Beliebige Zeichen, mindestens %1; einige ungewöhnliche Wörter sind leicht zu merken und schwer zu erraten.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Passphrase:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Repeat the passphrase:</source>
+        <translation>Passphrase &amp;wiederholen:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;b&gt;Nobody can recover a forgotten passphrase&lt;/b&gt;: not you, not the makers of this program, not anyone. Without the passphrase or the recovery key the journal cannot be opened again.</source>
+        <translation>&lt;b&gt;Eine vergessene Passphrase kann niemand wiederherstellen&lt;/b&gt;: weder Sie noch die Entwickler dieses Programms noch sonst jemand. Ohne die Passphrase oder den Wiederherstellungsschlüssel lässt sich das Tagebuch nie wieder öffnen.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Repeat the passphrase</source>
+        <translation>Passphrase wiederholen</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The two entries differ.</source>
+        <translation>Die beiden Eingaben unterscheiden sich.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Too short: at least %1 characters.</source>
+        <translation>Zu kurz: mindestens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Weak: easy to guess. Make it longer.</source>
+        <translation>Schwach: leicht zu erraten. Machen Sie sie länger.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fair: a few more characters make it much harder to guess.</source>
+        <translation>Mittel: einige Zeichen mehr machen sie viel schwerer zu erraten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Strong.</source>
+        <translation>Stark.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; open the diary again to give that passphrase and bring its days in.</source>
+        <translation>Das Tagebuch auf dem Datenträger wurde anderswo mit einer anderen Passphrase verschlüsselt. Ihre Einträge bleiben hier erhalten; öffnen Sie das Tagebuch erneut, um diese Passphrase einzugeben und seine Tage zu übernehmen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Das Tagebuch auf der Festplatte wurde anderswo geändert und kann noch nicht gelesen werden; Ihre Einträge bleiben hier erhalten, und in einigen Sekunden wird es erneut versucht.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>einer anderen Kopie des Tagebuchs</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Übernommen aus %1: %2 Tage hinzugefügt oder geändert, %3 entfernt.</translation>
     </message>
@@ -2368,9 +2539,14 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Tage, die sich auf beiden Seiten unterscheiden, behalten Ihre Fassung, bis Sie wählen.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+89"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>Die Konfliktkopie %1 konnte nicht gelesen werden; sie bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
+        <translation>Das Tagebuch %1 ist mit einer anderen Passphrase verschlüsselt als dieses. Geben Sie diese Passphrase oder seinen Wiederherstellungsschlüssel ein, um seine Tage zu übernehmen:</translation>
     </message>
 </context>
 <context>
@@ -2506,14 +2682,19 @@ Neue Einträge werden nicht gespeichert.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+102"/>
         <location line="+4"/>
         <location line="+4"/>
+        <location line="+154"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <location line="+21"/>
+        <location line="+33"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-229"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>Die Zykluslänge muss 
@@ -2562,6 +2743,82 @@ zwischen 12 und 16 Tagen lang sein!</translation>
 must match!</source>
         <translation>Die beiden Zugangscodes müssen 
 übereinstimmen!</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Encrypt the journal...</source>
+        <translation>Tagebuch verschlüsseln...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal and its copies with a passphrase</source>
+        <translation>Das Tagebuch und seine Kopien mit einer Passphrase verschlüsseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change passphrase...</source>
+        <translation>Passphrase ändern...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal with a new passphrase</source>
+        <translation>Das Tagebuch mit einer neuen Passphrase verschlüsseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop encrypting...</source>
+        <translation>Verschlüsselung beenden...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the journal unencrypted again</source>
+        <translation>Das Tagebuch wieder unverschlüsselt schreiben</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The journal is encrypted.</source>
+        <translation>Das Tagebuch ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The journal is not encrypted.</source>
+        <translation>Das Tagebuch ist nicht verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The journal could not be encrypted: %1</source>
+        <translation>Das Tagebuch konnte nicht verschlüsselt werden: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal could not be encrypted; it stays as it was.
+%1</source>
+        <translation>Das Tagebuch konnte nicht verschlüsselt werden; es bleibt, wie es war.
+%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter the journal&apos;s current passphrase or its recovery key:</source>
+        <translation>Geben Sie die jetzige Passphrase des Tagebuchs oder seinen Wiederherstellungsschlüssel ein:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The journal could not be written with the new passphrase; the old one still opens it.
+%1</source>
+        <translation>Das Tagebuch konnte nicht mit der neuen Passphrase geschrieben werden; die alte öffnet es weiterhin.
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The journal will be written unencrypted again; backups made while it was encrypted stay encrypted. Enter its passphrase or recovery key:</source>
+        <translation>Das Tagebuch wird wieder unverschlüsselt geschrieben; Sicherungen aus der verschlüsselten Zeit bleiben verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungsschlüssel ein:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal could not be written unencrypted; it stays encrypted.
+%1</source>
+        <translation>Das Tagebuch konnte nicht unverschlüsselt geschrieben werden; es bleibt verschlüsselt.
+%1</translation>
     </message>
 </context>
 <context>
@@ -2702,9 +2959,28 @@ must match!</source>
     </message>
 </context>
 <context>
+    <name>OvelaRecoveryKeyDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+19"/>
+        <location line="+13"/>
+        <source>Recovery key</source>
+        <translation>Wiederherstellungsschlüssel</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>This recovery key opens the journal if the passphrase is forgotten. Write it down now and keep it somewhere safe, away from this computer: it is shown only this once.</source>
+        <translation>Dieser Wiederherstellungsschlüssel öffnet das Tagebuch, falls die Passphrase vergessen wird. Schreiben Sie ihn jetzt auf und bewahren Sie ihn sicher auf, nicht bei diesem Computer: Er wird nur dieses eine Mal angezeigt.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I have &amp;written it down</source>
+        <translation>Ich habe ihn &amp;aufgeschrieben</translation>
+    </message>
+</context>
+<context>
     <name>OvelaRestoreDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+18"/>
         <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
         <translation>Wählen Sie die Kopie des Tagebuchs, zu der Sie zurückkehren möchten. Vor dem Wiederherstellen wird das jetzige Tagebuch als Sicherung aufbewahrt.</translation>
     </message>
@@ -2766,6 +3042,32 @@ must match!</source>
         <location line="-34"/>
         <source>Temperature history</source>
         <translation>Temperaturliste</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaUnlockDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-190"/>
+        <source>Encrypted journal</source>
+        <translation>Verschlüsseltes Tagebuch</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Passphrase or recovery key</source>
+        <translation>Passphrase oder Wiederherstellungsschlüssel</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>That passphrase or recovery key does not open the journal. Please try again.</source>
+        <translation>Diese Passphrase oder dieser Wiederherstellungsschlüssel öffnet das Tagebuch nicht. Bitte versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaWindowSealing</name>
+    <message>
+        <location filename="../src/app/ovela_window_sealing.cpp" line="+40"/>
+        <source>The journal is encrypted, but not every copy of it could be (%1). Delete those copies if others can reach them.</source>
+        <translation>Das Tagebuch ist verschlüsselt, aber nicht jede Kopie davon konnte es werden (%1). Löschen Sie diese Kopien, wenn andere sie erreichen können.</translation>
     </message>
 </context>
 <context>

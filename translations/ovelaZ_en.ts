@@ -199,7 +199,7 @@
 <context>
     <name>OvelaBackupsModel</name>
     <message numerus="yes">
-        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+79"/>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+81"/>
         <source>%n day, last: %1</source>
         <translation>
             <numerusform>%n day, last: %1</numerusform>

@@ -1489,7 +1489,7 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>OvelaBackupsModel</name>
     <message>
-        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+39"/>
         <source>The start of a session</source>
         <translation>Inicio de una sesión</translation>
     </message>
@@ -1871,7 +1871,7 @@ borrar todos los datos
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>no se puede crear la carpeta de copias de seguridad %1</translation>
     </message>
@@ -1880,21 +1880,36 @@ borrar todos los datos
         <source>cannot copy %1 to %2: %3</source>
         <translation>no se puede copiar %1 a %2: %3</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot encrypt %1: %2</source>
+        <translation>no se puede cifrar %1: %2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot encrypt %1</source>
+        <translation>no se puede cifrar %1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+254"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>an unreadable journal is still at %1</source>
         <translation>todavía hay un diario ilegible en %1</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>a note is too long to be stored</source>
         <translation>una nota es demasiado larga para guardarse</translation>
     </message>
@@ -1904,17 +1919,28 @@ borrar todos los datos
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-281"/>
+        <source>the file is too large</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ: no se puede crear el archivo de bloqueo %1; se continúa sin él</translation>
     </message>
     <message>
         <location line="+78"/>
+        <location line="+25"/>
+        <source>the encrypted journal %1 cannot be opened: %2</source>
+        <translation>el diario cifrado %1 no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ: %1; no se reemplazará</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
         <translation>ovelaZ: no se pudo leer el diario %1; se guarda como %2</translation>
     </message>
@@ -1929,41 +1955,78 @@ borrar todos los datos
         <translation>ovelaZ: el diario no se guardó: %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+16"/>
+        <source>the encrypted journal at %1 is not open; it will not be replaced</source>
+        <translation>el diario cifrado en %1 no está abierto; no se reemplazará</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <location line="+6"/>
+        <location line="+23"/>
+        <location line="+5"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>cannot sync %1: %2</source>
         <translation>no se puede sincronizar %1 con el disco: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-19"/>
+        <location line="+27"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 no se lee tal como se escribió (¿disco lleno?)</translation>
     </message>
 </context>
 <context>
+    <name>OvelaJournalSeal</name>
+    <message>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+455"/>
+        <source>it is not an encrypted journal</source>
+        <translation>no es un diario cifrado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the passphrase or recovery key does not open it</source>
+        <translation>la frase de contraseña o la clave de recuperación no lo abre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it fails authentication: it was damaged or tampered with</source>
+        <translation>falla la autenticación: se ha dañado o manipulado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it was encrypted by a newer version of the diary</source>
+        <translation>lo cifró una versión más reciente del diario</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there is not enough memory to check the passphrase</source>
+        <translation>no hay memoria suficiente para comprobar la frase de contraseña</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+103"/>
+        <location line="+538"/>
         <location line="+69"/>
-        <location line="+55"/>
-        <location line="+51"/>
+        <location line="+101"/>
+        <location line="+53"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-690"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -1980,12 +2043,12 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+592"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-571"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
@@ -2015,7 +2078,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Un programa de sincronización dejó una copia en conflicto del diario: %1. Combínela para incorporar sus días; después se guarda con las copias de seguridad.</translation>
     </message>
@@ -2035,7 +2098,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>otra copia del diario</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>The backup
 %1
 could not be read.</source>
@@ -2143,7 +2206,36 @@ will now exit</source>
 se cerrará ahora</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
+        <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
+        <translation>El diario está cifrado. Introduzca su frase de contraseña o su clave de recuperación:</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The diary file
+%1
+is damaged or has been tampered with: it does not read back as it was written. Nothing was opened, and the file is left as it is.
+
+The command &quot;ovela-journal salvage&quot; keeps what can still be read of it.</source>
+        <translation>El archivo del diario
+%1
+está dañado o ha sido manipulado: no se lee tal como se escribió. No se abrió nada y el archivo se deja como está.
+
+La orden &quot;ovela-journal salvage&quot; conserva lo que aún se puede leer.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The diary file
+%1
+cannot be opened: %2
+It is left as it is.</source>
+        <translation>El archivo del diario
+%1
+no se puede abrir: %2
+Se deja como está.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>The diary file could not be read.
 It was kept as
 %1
@@ -2152,6 +2244,17 @@ and a new, empty diary was started.</source>
 Se ha conservado como
 %1
 y se ha empezado un diario nuevo y vacío.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The diary file
+%1
+changed while it was opened and cannot be read now: %2
+It is left as it is; entries made now will not be saved.</source>
+        <translation>El archivo del diario
+%1
+cambió mientras se abría y ahora no se puede leer: %2
+Se deja como está; las entradas que haga ahora no se guardarán.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2194,7 +2297,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Archivos de diario (*.ovd)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2203,7 +2306,7 @@ Lo que anote ahora no se guardará.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-727"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
@@ -2340,19 +2443,87 @@ Lo que anote ahora no se guardará.</translation>
     </message>
 </context>
 <context>
+    <name>OvelaNewPassphraseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+141"/>
+        <source>New passphrase</source>
+        <translation>Nueva frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal and every copy the diary writes of it will be encrypted with this passphrase. Any characters, at least %1; a few unusual words are easy to remember and hard to guess.</source>
+        <translation>El diario y cada copia que se escriba de él se cifrarán con esta frase de contraseña. Cualquier carácter, al menos %1; unas cuantas palabras poco comunes son fáciles de recordar y difíciles de adivinar.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Frase de contraseña:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Repeat the passphrase:</source>
+        <translation>&amp;Repita la frase de contraseña:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;b&gt;Nobody can recover a forgotten passphrase&lt;/b&gt;: not you, not the makers of this program, not anyone. Without the passphrase or the recovery key the journal cannot be opened again.</source>
+        <translation>&lt;b&gt;Nadie puede recuperar una frase de contraseña olvidada&lt;/b&gt;: ni usted, ni los autores de este programa, ni nadie. Sin la frase de contraseña o la clave de recuperación, el diario no se podrá volver a abrir.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Passphrase</source>
+        <translation>Frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Repeat the passphrase</source>
+        <translation>Repita la frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The two entries differ.</source>
+        <translation>Las dos entradas no coinciden.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Too short: at least %1 characters.</source>
+        <translation>Demasiado corta: al menos %1 caracteres.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Weak: easy to guess. Make it longer.</source>
+        <translation>Débil: fácil de adivinar. Hágala más larga.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fair: a few more characters make it much harder to guess.</source>
+        <translation>Aceptable: unos caracteres más la hacen mucho más difícil de adivinar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Strong.</source>
+        <translation>Fuerte.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; open the diary again to give that passphrase and bring its days in.</source>
+        <translation>El diario en el disco se cifró en otro lugar con otra frase de contraseña. Sus entradas se conservan aquí; vuelva a abrir el diario para dar esa frase de contraseña e incorporar sus días.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>El diario en el disco se modificó en otro lugar y aún no se puede leer; sus entradas se conservan aquí y se vuelve a intentar en unos segundos.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>otra copia del diario</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Incorporado desde %1: %2 días añadidos o cambiados, %3 eliminados.</translation>
     </message>
@@ -2367,9 +2538,14 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Los días que difieren en ambos lados conservan su versión hasta que usted elija.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+89"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>No se pudo leer la copia en conflicto %1; se deja donde está.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
+        <translation>El diario %1 está cifrado con otra frase de contraseña distinta de la de este diario. Introduzca esa frase de contraseña o su clave de recuperación para incorporar sus días:</translation>
     </message>
 </context>
 <context>
@@ -2505,14 +2681,19 @@ Lo que anote ahora no se guardará.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+102"/>
         <location line="+4"/>
         <location line="+4"/>
+        <location line="+154"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <location line="+21"/>
+        <location line="+33"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-229"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>¡La duración del ciclo debe 
@@ -2561,6 +2742,82 @@ estar entre 12 y 16 días!</translation>
 must match!</source>
         <translation>¡Lo sentimos, pero los códigos de acceso 
 deben coincidir!</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Encrypt the journal...</source>
+        <translation>Cifrar el diario...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal and its copies with a passphrase</source>
+        <translation>Cifrar el diario y sus copias con una frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change passphrase...</source>
+        <translation>Cambiar la frase de contraseña...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal with a new passphrase</source>
+        <translation>Cifrar el diario con una nueva frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop encrypting...</source>
+        <translation>Dejar de cifrar...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the journal unencrypted again</source>
+        <translation>Volver a escribir el diario sin cifrar</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The journal is encrypted.</source>
+        <translation>El diario está cifrado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The journal is not encrypted.</source>
+        <translation>El diario no está cifrado.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The journal could not be encrypted: %1</source>
+        <translation>No se pudo cifrar el diario: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal could not be encrypted; it stays as it was.
+%1</source>
+        <translation>No se pudo cifrar el diario; queda como estaba.
+%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter the journal&apos;s current passphrase or its recovery key:</source>
+        <translation>Introduzca la frase de contraseña actual del diario o su clave de recuperación:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The journal could not be written with the new passphrase; the old one still opens it.
+%1</source>
+        <translation>No se pudo escribir el diario con la nueva frase de contraseña; la anterior todavía lo abre.
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The journal will be written unencrypted again; backups made while it was encrypted stay encrypted. Enter its passphrase or recovery key:</source>
+        <translation>El diario se volverá a escribir sin cifrar; las copias de seguridad hechas mientras estaba cifrado siguen cifradas. Introduzca su frase de contraseña o su clave de recuperación:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal could not be written unencrypted; it stays encrypted.
+%1</source>
+        <translation>No se pudo escribir el diario sin cifrar; sigue cifrado.
+%1</translation>
     </message>
 </context>
 <context>
@@ -2701,9 +2958,28 @@ deben coincidir!</translation>
     </message>
 </context>
 <context>
+    <name>OvelaRecoveryKeyDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+19"/>
+        <location line="+13"/>
+        <source>Recovery key</source>
+        <translation>Clave de recuperación</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>This recovery key opens the journal if the passphrase is forgotten. Write it down now and keep it somewhere safe, away from this computer: it is shown only this once.</source>
+        <translation>Esta clave de recuperación abre el diario si se olvida la frase de contraseña. Anótela ahora y guárdela en un lugar seguro, lejos de este ordenador: solo se muestra esta vez.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I have &amp;written it down</source>
+        <translation>La he &amp;anotado</translation>
+    </message>
+</context>
+<context>
     <name>OvelaRestoreDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+18"/>
         <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
         <translation>Elija la copia del diario a la que volver. Al restaurar, el diario actual se guarda antes como copia de seguridad.</translation>
     </message>
@@ -2765,6 +3041,32 @@ deben coincidir!</translation>
         <location line="-34"/>
         <source>Temperature history</source>
         <translation>Historial de temperaturas</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaUnlockDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-190"/>
+        <source>Encrypted journal</source>
+        <translation>Diario cifrado</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Passphrase or recovery key</source>
+        <translation>Frase de contraseña o clave de recuperación</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>That passphrase or recovery key does not open the journal. Please try again.</source>
+        <translation>Esa frase de contraseña o clave de recuperación no abre el diario. Inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaWindowSealing</name>
+    <message>
+        <location filename="../src/app/ovela_window_sealing.cpp" line="+40"/>
+        <source>The journal is encrypted, but not every copy of it could be (%1). Delete those copies if others can reach them.</source>
+        <translation>El diario está cifrado, pero no todas sus copias se pudieron cifrar (%1). Borre esas copias si otras personas pueden acceder a ellas.</translation>
     </message>
 </context>
 <context>

@@ -1489,7 +1489,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>OvelaBackupsModel</name>
     <message>
-        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+39"/>
         <source>The start of a session</source>
         <translation>Début d’une session</translation>
     </message>
@@ -1871,7 +1871,7 @@ effacer toutes les données
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>impossible de créer le dossier des sauvegardes %1</translation>
     </message>
@@ -1880,21 +1880,36 @@ effacer toutes les données
         <source>cannot copy %1 to %2: %3</source>
         <translation>impossible de copier %1 vers %2 : %3</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot encrypt %1: %2</source>
+        <translation>impossible de chiffrer %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot encrypt %1</source>
+        <translation>impossible de chiffrer %1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+254"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>an unreadable journal is still at %1</source>
         <translation>un journal illisible se trouve encore à %1</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>a note is too long to be stored</source>
         <translation>une note est trop longue pour être enregistrée</translation>
     </message>
@@ -1904,17 +1919,28 @@ effacer toutes les données
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-281"/>
+        <source>the file is too large</source>
+        <translation>le fichier est trop volumineux</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ : impossible de créer le fichier de verrou %1 ; le programme continue sans lui</translation>
     </message>
     <message>
         <location line="+78"/>
+        <location line="+25"/>
+        <source>the encrypted journal %1 cannot be opened: %2</source>
+        <translation>le journal chiffré %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ : %1 ; il ne sera pas remplacé</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
         <translation>ovelaZ : le journal %1 n’a pas pu être lu ; conservé sous %2</translation>
     </message>
@@ -1929,41 +1955,78 @@ effacer toutes les données
         <translation>ovelaZ : le journal n’a pas été enregistré : %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+16"/>
+        <source>the encrypted journal at %1 is not open; it will not be replaced</source>
+        <translation>le journal chiffré %1 n’est pas ouvert ; il ne sera pas remplacé</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <location line="+6"/>
+        <location line="+23"/>
+        <location line="+5"/>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>cannot sync %1: %2</source>
         <translation>impossible de synchroniser %1 sur le disque : %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-19"/>
+        <location line="+27"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 ne se relit pas tel qu’il a été écrit (disque plein ?)</translation>
     </message>
 </context>
 <context>
+    <name>OvelaJournalSeal</name>
+    <message>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+455"/>
+        <source>it is not an encrypted journal</source>
+        <translation>ce n’est pas un journal chiffré</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the passphrase or recovery key does not open it</source>
+        <translation>la phrase secrète ou la clé de récupération ne l’ouvre pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it fails authentication: it was damaged or tampered with</source>
+        <translation>l’authentification échoue : il a été endommagé ou falsifié</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it was encrypted by a newer version of the diary</source>
+        <translation>il a été chiffré par une version plus récente du journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there is not enough memory to check the passphrase</source>
+        <translation>il n’y a pas assez de mémoire pour vérifier la phrase secrète</translation>
+    </message>
+</context>
+<context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+103"/>
+        <location line="+538"/>
         <location line="+69"/>
-        <location line="+55"/>
-        <location line="+51"/>
+        <location line="+101"/>
+        <location line="+53"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-690"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -1980,12 +2043,12 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+592"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-571"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
@@ -2015,7 +2078,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Un programme de synchronisation a laissé une copie en conflit du journal : %1. Fusionnez-la pour en reprendre les jours ; elle est ensuite conservée avec les sauvegardes.</translation>
     </message>
@@ -2035,7 +2098,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>une autre copie du journal</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>The backup
 %1
 could not be read.</source>
@@ -2144,7 +2207,36 @@ will now exit</source>
 va maintenant se fermer</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
+        <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
+        <translation>Le journal est chiffré. Saisissez sa phrase secrète ou sa clé de récupération :</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The diary file
+%1
+is damaged or has been tampered with: it does not read back as it was written. Nothing was opened, and the file is left as it is.
+
+The command &quot;ovela-journal salvage&quot; keeps what can still be read of it.</source>
+        <translation>Le fichier du journal
+%1
+est endommagé ou a été falsifié : il ne se relit pas tel qu’il a été écrit. Rien n’a été ouvert, et le fichier est laissé tel quel.
+
+La commande &quot;ovela-journal salvage&quot; garde ce qui peut encore en être lu.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The diary file
+%1
+cannot be opened: %2
+It is left as it is.</source>
+        <translation>Le fichier du journal
+%1
+ne peut pas être ouvert : %2
+Il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>The diary file could not be read.
 It was kept as
 %1
@@ -2153,6 +2245,17 @@ and a new, empty diary was started.</source>
 Il a été conservé sous le nom
 %1
 et un nouveau carnet vide a été commencé.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The diary file
+%1
+changed while it was opened and cannot be read now: %2
+It is left as it is; entries made now will not be saved.</source>
+        <translation>Le fichier du journal
+%1
+a changé pendant son ouverture et ne peut pas être lu maintenant : %2
+Il est laissé tel quel ; les saisies faites maintenant ne seront pas enregistrées.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2195,7 +2298,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Fichiers de carnet (*.ovd)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2204,7 +2307,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-727"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Commandes</translation>
@@ -2341,19 +2444,87 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
     </message>
 </context>
 <context>
+    <name>OvelaNewPassphraseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+141"/>
+        <source>New passphrase</source>
+        <translation>Nouvelle phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal and every copy the diary writes of it will be encrypted with this passphrase. Any characters, at least %1; a few unusual words are easy to remember and hard to guess.</source>
+        <translation>Le journal et chaque copie qui en est écrite seront chiffrés avec cette phrase secrète. N’importe quels caractères, au moins %1 ; quelques mots inhabituels sont faciles à retenir et difficiles à deviner.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Phrase secrète :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Repeat the passphrase:</source>
+        <translation>&amp;Répétez la phrase secrète :</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;b&gt;Nobody can recover a forgotten passphrase&lt;/b&gt;: not you, not the makers of this program, not anyone. Without the passphrase or the recovery key the journal cannot be opened again.</source>
+        <translation>&lt;b&gt;Personne ne peut retrouver une phrase secrète oubliée&lt;/b&gt; : ni vous, ni les auteurs de ce programme, ni qui que ce soit. Sans la phrase secrète ou la clé de récupération, le journal ne pourra plus être ouvert.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Passphrase</source>
+        <translation>Phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Repeat the passphrase</source>
+        <translation>Répétez la phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The two entries differ.</source>
+        <translation>Les deux saisies diffèrent.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Too short: at least %1 characters.</source>
+        <translation>Trop courte : au moins %1 caractères.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Weak: easy to guess. Make it longer.</source>
+        <translation>Faible : facile à deviner. Allongez-la.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fair: a few more characters make it much harder to guess.</source>
+        <translation>Moyenne : quelques caractères de plus la rendent bien plus difficile à deviner.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Strong.</source>
+        <translation>Forte.</translation>
+    </message>
+</context>
+<context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; open the diary again to give that passphrase and bring its days in.</source>
+        <translation>Le journal sur le disque a été chiffré ailleurs avec une autre phrase secrète. Vos saisies sont gardées ici ; rouvrez le journal pour donner cette phrase secrète et en reprendre les jours.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Le journal sur le disque a été modifié ailleurs et ne peut pas encore être lu ; vos entrées sont gardées ici et un nouvel essai a lieu dans quelques secondes.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>une autre copie du journal</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Repris de %1 : %2 jours ajoutés ou modifiés, %3 supprimés.</translation>
     </message>
@@ -2368,9 +2539,14 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Les jours qui diffèrent des deux côtés gardent votre version jusqu’à ce que vous choisissiez.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+89"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>La copie en conflit %1 n’a pas pu être lue ; elle reste où elle est.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
+        <translation>Le journal %1 est chiffré avec une autre phrase secrète que ce journal. Saisissez cette phrase secrète ou sa clé de récupération pour en reprendre les jours :</translation>
     </message>
 </context>
 <context>
@@ -2506,14 +2682,19 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+102"/>
         <location line="+4"/>
         <location line="+4"/>
+        <location line="+154"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <location line="+21"/>
+        <location line="+33"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-229"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>La durée du cycle doit 
@@ -2562,6 +2743,82 @@ be between 12 and 16 days!</source>
 must match!</source>
         <translation>Désolé, les deux codes d&apos;accès 
 doivent être identiques&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Encrypt the journal...</source>
+        <translation>Chiffrer le journal...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal and its copies with a passphrase</source>
+        <translation>Chiffrer le journal et ses copies avec une phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change passphrase...</source>
+        <translation>Changer la phrase secrète...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal with a new passphrase</source>
+        <translation>Chiffrer le journal avec une nouvelle phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop encrypting...</source>
+        <translation>Arrêter le chiffrement...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the journal unencrypted again</source>
+        <translation>Écrire de nouveau le journal sans chiffrement</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The journal is encrypted.</source>
+        <translation>Le journal est chiffré.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The journal is not encrypted.</source>
+        <translation>Le journal n’est pas chiffré.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The journal could not be encrypted: %1</source>
+        <translation>Le journal n’a pas pu être chiffré : %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal could not be encrypted; it stays as it was.
+%1</source>
+        <translation>Le journal n’a pas pu être chiffré ; il reste tel qu’il était.
+%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter the journal&apos;s current passphrase or its recovery key:</source>
+        <translation>Saisissez la phrase secrète actuelle du journal ou sa clé de récupération :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The journal could not be written with the new passphrase; the old one still opens it.
+%1</source>
+        <translation>Le journal n’a pas pu être écrit avec la nouvelle phrase secrète ; l’ancienne l’ouvre toujours.
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The journal will be written unencrypted again; backups made while it was encrypted stay encrypted. Enter its passphrase or recovery key:</source>
+        <translation>Le journal sera de nouveau écrit sans chiffrement ; les sauvegardes faites pendant qu’il était chiffré restent chiffrées. Saisissez sa phrase secrète ou sa clé de récupération :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal could not be written unencrypted; it stays encrypted.
+%1</source>
+        <translation>Le journal n’a pas pu être écrit sans chiffrement ; il reste chiffré.
+%1</translation>
     </message>
 </context>
 <context>
@@ -2702,9 +2959,28 @@ doivent être identiques&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>OvelaRecoveryKeyDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+19"/>
+        <location line="+13"/>
+        <source>Recovery key</source>
+        <translation>Clé de récupération</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>This recovery key opens the journal if the passphrase is forgotten. Write it down now and keep it somewhere safe, away from this computer: it is shown only this once.</source>
+        <translation>Cette clé de récupération ouvre le journal si la phrase secrète est oubliée. Notez-la maintenant et gardez-la en lieu sûr, loin de cet ordinateur : elle n’est affichée que cette fois.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I have &amp;written it down</source>
+        <translation>Je l’ai &amp;notée</translation>
+    </message>
+</context>
+<context>
     <name>OvelaRestoreDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+18"/>
         <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
         <translation>Choisissez la copie du journal à laquelle revenir. La restauration garde d’abord le journal actuel comme sauvegarde.</translation>
     </message>
@@ -2766,6 +3042,32 @@ doivent être identiques&#xa0;!</translation>
         <location line="-34"/>
         <source>Temperature history</source>
         <translation>Historique des températures</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaUnlockDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-190"/>
+        <source>Encrypted journal</source>
+        <translation>Journal chiffré</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Passphrase or recovery key</source>
+        <translation>Phrase secrète ou clé de récupération</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>That passphrase or recovery key does not open the journal. Please try again.</source>
+        <translation>Cette phrase secrète ou cette clé de récupération n’ouvre pas le journal. Veuillez réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaWindowSealing</name>
+    <message>
+        <location filename="../src/app/ovela_window_sealing.cpp" line="+40"/>
+        <source>The journal is encrypted, but not every copy of it could be (%1). Delete those copies if others can reach them.</source>
+        <translation>Le journal est chiffré, mais pas toutes ses copies n’ont pu l’être (%1). Supprimez ces copies si d’autres peuvent y accéder.</translation>
     </message>
 </context>
 <context>
