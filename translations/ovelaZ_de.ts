@@ -1995,7 +1995,7 @@ alle Daten dieses
     <message>
         <location line="+2"/>
         <source>the passphrase or recovery key does not open it</source>
-        <translation>die Passphrase oder der Wiederherstellungsschlüssel öffnet es nicht</translation>
+        <translation>die Passphrase oder der Notfallschlüssel öffnet es nicht</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2209,7 +2209,7 @@ wird jetzt beendet.</translation>
     <message>
         <location line="+16"/>
         <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
-        <translation>Das Tagebuch ist verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungsschlüssel ein:</translation>
+        <translation>Das Tagebuch ist verschlüsselt. Geben Sie seine Passphrase oder seinen Notfallschlüssel ein:</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -2468,7 +2468,7 @@ Neue Einträge werden nicht gespeichert.</translation>
     <message>
         <location line="+6"/>
         <source>&lt;b&gt;Nobody can recover a forgotten passphrase&lt;/b&gt;: not you, not the makers of this program, not anyone. Without the passphrase or the recovery key the journal cannot be opened again.</source>
-        <translation>&lt;b&gt;Eine vergessene Passphrase kann niemand wiederherstellen&lt;/b&gt;: weder Sie noch die Entwickler dieses Programms noch sonst jemand. Ohne die Passphrase oder den Wiederherstellungsschlüssel lässt sich das Tagebuch nie wieder öffnen.</translation>
+        <translation>&lt;b&gt;Eine vergessene Passphrase kann niemand wiederherstellen&lt;/b&gt;: weder Sie noch die Entwickler dieses Programms noch sonst jemand. Ohne die Passphrase oder den Notfallschlüssel lässt sich das Tagebuch nie wieder öffnen.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2546,7 +2546,7 @@ Neue Einträge werden nicht gespeichert.</translation>
     <message>
         <location line="+31"/>
         <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
-        <translation>Das Tagebuch %1 ist mit einer anderen Passphrase verschlüsselt als dieses. Geben Sie diese Passphrase oder seinen Wiederherstellungsschlüssel ein, um seine Tage zu übernehmen:</translation>
+        <translation>Das Tagebuch %1 ist mit einer anderen Passphrase verschlüsselt als dieses. Geben Sie diese Passphrase oder seinen Notfallschlüssel ein, um seine Tage zu übernehmen:</translation>
     </message>
 </context>
 <context>
@@ -2799,7 +2799,7 @@ must match!</source>
     <message>
         <location line="+6"/>
         <source>Enter the journal&apos;s current passphrase or its recovery key:</source>
-        <translation>Geben Sie die jetzige Passphrase des Tagebuchs oder seinen Wiederherstellungsschlüssel ein:</translation>
+        <translation>Geben Sie die jetzige Passphrase des Tagebuchs oder seinen Notfallschlüssel ein:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2811,7 +2811,7 @@ must match!</source>
     <message>
         <location line="+7"/>
         <source>The journal will be written unencrypted again; backups made while it was encrypted stay encrypted. Enter its passphrase or recovery key:</source>
-        <translation>Das Tagebuch wird wieder unverschlüsselt geschrieben; Sicherungen aus der verschlüsselten Zeit bleiben verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungsschlüssel ein:</translation>
+        <translation>Das Tagebuch wird wieder unverschlüsselt geschrieben; Sicherungen aus der verschlüsselten Zeit bleiben verschlüsselt. Geben Sie seine Passphrase oder seinen Notfallschlüssel ein:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2964,12 +2964,12 @@ must match!</source>
         <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+19"/>
         <location line="+13"/>
         <source>Recovery key</source>
-        <translation>Wiederherstellungsschlüssel</translation>
+        <translation>Notfallschlüssel</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>This recovery key opens the journal if the passphrase is forgotten. Write it down now and keep it somewhere safe, away from this computer: it is shown only this once.</source>
-        <translation>Dieser Wiederherstellungsschlüssel öffnet das Tagebuch, falls die Passphrase vergessen wird. Schreiben Sie ihn jetzt auf und bewahren Sie ihn sicher auf, nicht bei diesem Computer: Er wird nur dieses eine Mal angezeigt.</translation>
+        <translation>Dieser Notfallschlüssel öffnet das Tagebuch, falls die Passphrase vergessen wird. Schreiben Sie ihn jetzt auf und bewahren Sie ihn sicher auf, nicht bei diesem Computer: Er wird nur dieses eine Mal angezeigt.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -3054,12 +3054,12 @@ must match!</source>
     <message>
         <location line="+10"/>
         <source>Passphrase or recovery key</source>
-        <translation>Passphrase oder Wiederherstellungsschlüssel</translation>
+        <translation>Passphrase oder Notfallschlüssel</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>That passphrase or recovery key does not open the journal. Please try again.</source>
-        <translation>Diese Passphrase oder dieser Wiederherstellungsschlüssel öffnet das Tagebuch nicht. Bitte versuchen Sie es erneut.</translation>
+        <translation>Diese Passphrase oder dieser Notfallschlüssel öffnet das Tagebuch nicht. Bitte versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

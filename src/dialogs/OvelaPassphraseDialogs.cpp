@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QVBoxLayout>
 
@@ -45,6 +46,16 @@ QDialogButtonBox *dialogButtons(QDialog *dialog)
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+// Wide enough that the wrapped texts read as sentences, not a column of words.
+void setReadableWidth(QDialog *dialog)
+{
+    const int wanted = dialog->fontMetrics().averageCharWidth() * 50;
+    const QScreen *screen = dialog->screen();
+    // A phone shows the dialog maximized: the screen's width is what it gets.
+    if (screen && wanted <= screen->availableGeometry().width() * 2 / 3)
+        dialog->setMinimumWidth(wanted);
 }
 
 // setText, unlike clear(), also drops the edit history that still holds what was typed.
@@ -88,6 +99,7 @@ OvelaUnlockDialog::OvelaUnlockDialog(const QString &prompt, const QString &probl
     layout->addWidget(entry);
     layout->addStretch(1);
     layout->addWidget(dialogButtons(this));
+    setReadableWidth(this);
     entry->setFocus();
 }
 
@@ -165,6 +177,7 @@ OvelaNewPassphraseDialog::OvelaNewPassphraseDialog(QWidget *parent)
     layout->addWidget(warning);
     layout->addStretch(1);
     layout->addWidget(buttons);
+    setReadableWidth(this);
     first->setAccessibleName(tr("Passphrase"));
     second->setAccessibleName(tr("Repeat the passphrase"));
     connect(first, &QLineEdit::textChanged, this, &OvelaNewPassphraseDialog::check);
@@ -229,20 +242,16 @@ QString OvelaNewPassphraseDialog::strengthHint(const QString &passphrase)
     return tr("Strong.");
 }
 
-// The key in lines of four groups, for writing down: the lines break at the spaces, which a
-// typed key may keep.
-static QString keyInLines(const QString &key)
+// The key's groups apart, so that lines break between groups only (a typed or pasted key may
+// keep the spaces).
+static QString keyInGroups(const QString &key)
 {
-    const QStringList groups = key.split(QLatin1Char('-'));
-    QStringList lines;
-    for (int i = 0; i < groups.size(); i += 4)
-        lines << groups.mid(i, 4).join(QLatin1Char('-'));
-    return lines.join(QLatin1Char(' '));
+    return key.split(QLatin1Char('-')).join(QLatin1Char(' '));
 }
 
 OvelaRecoveryKeyDialog::OvelaRecoveryKeyDialog(const QString &key, QWidget *parent)
     : QDialog(parent)
-    , keyLabel(wrappedLabel(keyInLines(key), this, "recoveryKey"))
+    , keyLabel(wrappedLabel(keyInGroups(key), this, "recoveryKey"))
 {
     setObjectName(QStringLiteral("recoveryKeyDialog"));
     setWindowTitle(tr("Recovery key"));
@@ -271,6 +280,7 @@ OvelaRecoveryKeyDialog::OvelaRecoveryKeyDialog(const QString &key, QWidget *pare
     QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
     ok->setEnabled(false);
     connect(written, &QCheckBox::toggled, ok, &QPushButton::setEnabled);
+    setReadableWidth(this);
     keyLabel->setFocus();
 }
 
