@@ -2446,7 +2446,7 @@ Neue Einträge werden nicht gespeichert.</translation>
 <context>
     <name>OvelaNewPassphraseDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+141"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+153"/>
         <source>New passphrase</source>
         <translation>Neue Passphrase</translation>
     </message>
@@ -2471,7 +2471,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>&lt;b&gt;Eine vergessene Passphrase kann niemand wiederherstellen&lt;/b&gt;: weder Sie noch die Entwickler dieses Programms noch sonst jemand. Ohne die Passphrase oder den Notfallschlüssel lässt sich das Tagebuch nie wieder öffnen.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Passphrase</source>
         <translation>Passphrase</translation>
     </message>
@@ -2510,8 +2510,8 @@ Neue Einträge werden nicht gespeichert.</translation>
     <name>OvelaOutsideChanges</name>
     <message>
         <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
-        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; open the diary again to give that passphrase and bring its days in.</source>
-        <translation>Das Tagebuch auf dem Datenträger wurde anderswo mit einer anderen Passphrase verschlüsselt. Ihre Einträge bleiben hier erhalten; öffnen Sie das Tagebuch erneut, um diese Passphrase einzugeben und seine Tage zu übernehmen.</translation>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
+        <translation>Das Tagebuch auf dem Datenträger wurde anderswo mit einer anderen Passphrase verschlüsselt. Ihre Einträge bleiben hier erhalten; wenn das Tagebuch geschlossen wird, wird jenes verschlüsselt daneben aufbewahrt und Ihres gespeichert.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2524,7 +2524,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>einer anderen Kopie des Tagebuchs</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Übernommen aus %1: %2 Tage hinzugefügt oder geändert, %3 entfernt.</translation>
     </message>
@@ -2961,7 +2961,7 @@ must match!</source>
 <context>
     <name>OvelaRecoveryKeyDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+19"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+15"/>
         <location line="+13"/>
         <source>Recovery key</source>
         <translation>Notfallschlüssel</translation>
@@ -3047,7 +3047,7 @@ must match!</source>
 <context>
     <name>OvelaUnlockDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-190"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-188"/>
         <source>Encrypted journal</source>
         <translation>Verschlüsseltes Tagebuch</translation>
     </message>
@@ -3057,7 +3057,7 @@ must match!</source>
         <translation>Passphrase oder Notfallschlüssel</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>That passphrase or recovery key does not open the journal. Please try again.</source>
         <translation>Diese Passphrase oder dieser Notfallschlüssel öffnet das Tagebuch nicht. Bitte versuchen Sie es erneut.</translation>
     </message>

@@ -2445,7 +2445,7 @@ Lo que anote ahora no se guardará.</translation>
 <context>
     <name>OvelaNewPassphraseDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+141"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+153"/>
         <source>New passphrase</source>
         <translation>Nueva frase de contraseña</translation>
     </message>
@@ -2470,7 +2470,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>&lt;b&gt;Nadie puede recuperar una frase de contraseña olvidada&lt;/b&gt;: ni usted, ni los autores de este programa, ni nadie. Sin la frase de contraseña o la clave de recuperación, el diario no se podrá volver a abrir.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Passphrase</source>
         <translation>Frase de contraseña</translation>
     </message>
@@ -2509,8 +2509,8 @@ Lo que anote ahora no se guardará.</translation>
     <name>OvelaOutsideChanges</name>
     <message>
         <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
-        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; open the diary again to give that passphrase and bring its days in.</source>
-        <translation>El diario en el disco se cifró en otro lugar con otra frase de contraseña. Sus entradas se conservan aquí; vuelva a abrir el diario para dar esa frase de contraseña e incorporar sus días.</translation>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
+        <translation>El diario en el disco se cifró en otro lugar con otra frase de contraseña. Sus entradas se conservan aquí; al cerrar el diario, ese diario se aparta junto al suyo, todavía cifrado, y se guarda el suyo.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2523,7 +2523,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>otra copia del diario</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Incorporado desde %1: %2 días añadidos o cambiados, %3 eliminados.</translation>
     </message>
@@ -2960,7 +2960,7 @@ deben coincidir!</translation>
 <context>
     <name>OvelaRecoveryKeyDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+19"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+15"/>
         <location line="+13"/>
         <source>Recovery key</source>
         <translation>Clave de recuperación</translation>
@@ -3046,7 +3046,7 @@ deben coincidir!</translation>
 <context>
     <name>OvelaUnlockDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-190"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-188"/>
         <source>Encrypted journal</source>
         <translation>Diario cifrado</translation>
     </message>
@@ -3056,7 +3056,7 @@ deben coincidir!</translation>
         <translation>Frase de contraseña o clave de recuperación</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>That passphrase or recovery key does not open the journal. Please try again.</source>
         <translation>Esa frase de contraseña o clave de recuperación no abre el diario. Inténtelo de nuevo.</translation>
     </message>

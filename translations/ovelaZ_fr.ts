@@ -2446,7 +2446,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 <context>
     <name>OvelaNewPassphraseDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+141"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+153"/>
         <source>New passphrase</source>
         <translation>Nouvelle phrase secrète</translation>
     </message>
@@ -2471,7 +2471,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>&lt;b&gt;Personne ne peut retrouver une phrase secrète oubliée&lt;/b&gt; : ni vous, ni les auteurs de ce programme, ni qui que ce soit. Sans la phrase secrète ou la clé de récupération, le journal ne pourra plus être ouvert.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Passphrase</source>
         <translation>Phrase secrète</translation>
     </message>
@@ -2510,8 +2510,8 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
     <name>OvelaOutsideChanges</name>
     <message>
         <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
-        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; open the diary again to give that passphrase and bring its days in.</source>
-        <translation>Le journal sur le disque a été chiffré ailleurs avec une autre phrase secrète. Vos saisies sont gardées ici ; rouvrez le journal pour donner cette phrase secrète et en reprendre les jours.</translation>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
+        <translation>Le journal sur le disque a été chiffré ailleurs avec une autre phrase secrète. Vos saisies sont gardées ici ; à la fermeture, ce journal est mis de côté à côté du vôtre, toujours chiffré, et le vôtre est enregistré.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2524,7 +2524,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>une autre copie du journal</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>Brought in from %1: %2 days added or changed, %3 removed.</source>
         <translation>Repris de %1 : %2 jours ajoutés ou modifiés, %3 supprimés.</translation>
     </message>
@@ -2961,7 +2961,7 @@ doivent être identiques&#xa0;!</translation>
 <context>
     <name>OvelaRecoveryKeyDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+19"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+15"/>
         <location line="+13"/>
         <source>Recovery key</source>
         <translation>Clé de récupération</translation>
@@ -3047,7 +3047,7 @@ doivent être identiques&#xa0;!</translation>
 <context>
     <name>OvelaUnlockDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-190"/>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-188"/>
         <source>Encrypted journal</source>
         <translation>Journal chiffré</translation>
     </message>
@@ -3057,7 +3057,7 @@ doivent être identiques&#xa0;!</translation>
         <translation>Phrase secrète ou clé de récupération</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>That passphrase or recovery key does not open the journal. Please try again.</source>
         <translation>Cette phrase secrète ou cette clé de récupération n’ouvre pas le journal. Veuillez réessayer.</translation>
     </message>

@@ -134,8 +134,8 @@ bool OvelaOutsideChanges::bringIn()
         read = readWithItsSecret(file, theirs);
     if (read == OvelaJournalFile::LoadResult::NeedsSecret) {
         emit message(tr("The journal on disk was encrypted elsewhere with another passphrase. "
-                        "Your entries are kept here; open the diary again to give that "
-                        "passphrase and bring its days in."));
+                        "Your entries are kept here; when the diary closes, that journal is set "
+                        "aside beside yours, still encrypted, and yours is saved."));
         return false;
     }
     if (read != OvelaJournalFile::LoadResult::Loaded) {
@@ -179,8 +179,13 @@ void OvelaOutsideChanges::bringInBeforeExit()
     // Still unreadable: it goes aside, as an unreadable journal at start does, and is kept in
     // the backups too; her entries are then written.
     if (file.afterRead(OvelaJournalFile::LoadResult::Unreadable)
-        == OvelaJournalFile::LoadResult::MovedAside)
+        == OvelaJournalFile::LoadResult::MovedAside) {
         file.acceptDiskFile();
+        // An encrypted journal that would not open was in the way; read again, the empty place
+        // tells the journal file it may write hers there.
+        OvelaDatabase none;
+        file.read(none);
+    }
 }
 
 void OvelaOutsideChanges::apply(const OvelaJournalSync::Changes &changes, const QString &from)

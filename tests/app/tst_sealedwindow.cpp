@@ -1,10 +1,12 @@
 #include "settings/Preferences.h"
 #include "app/ovela_main_widget.h"
+#include "app/ovela_outside_changes.h"
 #include "calendar/ovela_central_widget.h"
 #include "core/ovela_journal_file.h"
 #include "core/ovela_journal_seal.h"
 #include "core/ovela_record_database.h"
 #include "cycle/ovela_calendar.h"
+#include "dialogs/OvelaPassphraseDialogs.h"
 #include "dialogs/OvelaPreferencesDialog.h"
 #include "platform/password.h"
 
@@ -258,6 +260,79 @@ private slots:
         QVERIFY(boxes.seen.value(0).text.contains(QLatin1String("ovela-journal salvage")));
         QCOMPARE(readFile(journal()), bytes);
         QCOMPARE(filesIn(TestHome::dataHome()), files);
+    }
+
+    // Another device writes the journal while the window is open: with the same key it is
+    // merged as a plain one is; with another passphrase, once she gives that one.
+    void mergingFromOutside_data()
+    {
+        QTest::addColumn<QString>("writer"); // "same key" or the other device's passphrase
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("merged");
+        QTest::newRow("same key") << "same key" << QStringList() << true;
+        QTest::newRow("another passphrase")
+            << "other passphrase" << QStringList{"wrong", "other passphrase"} << true;
+        QTest::newRow("another passphrase, not given")
+            << "other passphrase" << QStringList{QString()} << false;
+    }
+
+    void mergingFromOutside()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, merged);
+        QString recoveryKey;
+        writeSealedJournal(Passphrase, &recoveryKey);
+        Preferences preferences;
+        preferences.setSaveOnExit(false);
+        QStringList prompts;
+        auto window = startWith(preferences, {Passphrase}, &prompts);
+        QVERIFY(window->isReady());
+        window->outsideChanges()->disconnect(); // nothing but this test brings it in
+
+        const auto own = window->findChild<OvelaJournalSealing *>()->currentSeal();
+        QString otherKey;
+        const auto seal = writer == QLatin1String("same key")
+            ? own
+            : OvelaJournalSeal::create(writer, &otherKey, OvelaJournalSeal::Cost{1, 8192});
+        OvelaDatabase theirs;
+        theirs.setEntry(window->calendar()->getEntry(Day), Day);
+        OvelaRecordEntry phone;
+        phone.setNote(QStringLiteral("from the phone"));
+        theirs.setEntry(phone, Day.addDays(5));
+        OvelaJournalFile elsewhere(journal());
+        elsewhere.setSeal(seal);
+        QVERIFY(elsewhere.save(theirs));
+        const QByteArray written = readFile(journal());
+
+        prompts.clear();
+        Password::setHook([&](const QString &prompt) {
+            prompts << prompt;
+            return typed.value(prompts.size() - 1);
+        });
+        QCOMPARE(window->outsideChanges()->bringIn(), merged);
+        Password::setHook({});
+        QCOMPARE(prompts.size(), typed.size());
+        if (!typed.isEmpty())
+            QVERIFY(prompts.first().contains(QLatin1String("another passphrase")));
+        QCOMPARE(window->calendar()->getEntry(Day.addDays(5)).getNote(),
+                 merged ? QStringLiteral("from the phone") : QString());
+        window->calendar()->setStartCycleDate(Day);
+        window.reset();
+
+        if (!merged) {
+            // Set aside whole, still encrypted; hers is written in its place.
+            QCOMPARE(readFile(journal() + QLatin1String(".unreadable")), written);
+        }
+        // Written with her own passphrase, the other device's days in it when they came in.
+        OvelaJournalSeal::Status status = OvelaJournalSeal::Status::Ok;
+        OvelaJournalFile reread(journal());
+        reread.setSeal(OvelaJournalSeal::open(readFile(journal()), Passphrase, &status));
+        OvelaDatabase records;
+        QCOMPARE(reread.read(records), OvelaJournalFile::LoadResult::Loaded);
+        QCOMPARE(records.getEntry(Day.addDays(5)).getNote(),
+                 merged ? QStringLiteral("from the phone") : QString());
+        QCOMPARE(records.getStartCycleDate(), Day);
     }
 
     // The copy offered when the journal cannot be saved at the end.
