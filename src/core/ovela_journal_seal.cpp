@@ -395,6 +395,19 @@ QByteArray OvelaJournalSeal::seal(const QByteArray &gzip) const
 
 bool OvelaJournalSeal::unseal(const QByteArray &sealed, QByteArray *gzip, Status *status) const
 {
+    return unsealChunks(sealed, gzip, status, false);
+}
+
+QByteArray OvelaJournalSeal::unsealPrefix(const QByteArray &sealed) const
+{
+    QByteArray data;
+    unsealChunks(sealed, &data, nullptr, true);
+    return data;
+}
+
+bool OvelaJournalSeal::unsealChunks(const QByteArray &sealed, QByteArray *gzip, Status *status,
+                                    bool keepPrefix) const
+{
     Status ignored;
     Status &result = status ? *status : ignored;
     gzip->clear();
@@ -436,12 +449,14 @@ bool OvelaJournalSeal::unseal(const QByteArray &sealed, QByteArray *gzip, Status
         ended = final;
     }
     sodium_memzero(&state, sizeof state);
-    if (!ended) {
+    if (!ended && !keepPrefix) {
         sodium_memzero(out.data(), size_t(out.size()));
         return false;
     }
     out.resize(at);
     *gzip = out;
+    if (!ended)
+        return false;
     result = Status::Ok;
     return true;
 }

@@ -78,6 +78,11 @@ public:
     // anything fails authentication.
     bool unseal(const QByteArray &sealed, QByteArray *gzip, Status *status) const;
 
+    // For a rescue: the data of the chunks that authenticate, in order, up to the first that
+    // does not (all of it when nothing is wrong); empty when the header is damaged or another
+    // file key sealed it.
+    QByteArray unsealPrefix(const QByteArray &sealed) const;
+
     // The same file key and recovery key, wrapped by a new passphrase (a new salt): files
     // sealed by the result no longer open with the old passphrase.
     // Null when the key derivation gets no memory.
@@ -95,6 +100,8 @@ public:
 
 private:
     OvelaJournalSeal();
+    bool unsealChunks(const QByteArray &sealed, QByteArray *gzip, Status *status,
+                      bool keepPrefix) const;
     struct Keys;
     std::unique_ptr<Keys> keys;
 };
