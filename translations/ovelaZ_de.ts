@@ -40,58 +40,68 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
-        <location line="+365"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+73"/>
+        <location line="+388"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location line="-249"/>
-        <location line="+68"/>
+        <location line="-253"/>
+        <location line="+74"/>
+        <location line="+797"/>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+29"/>
+        <location line="-866"/>
+        <location line="+5"/>
+        <location line="+30"/>
         <location line="+9"/>
-        <location line="+40"/>
-        <location line="+22"/>
+        <location line="+60"/>
         <location line="+4"/>
-        <location line="+814"/>
+        <location line="+879"/>
+        <location line="+216"/>
+        <location line="+42"/>
+        <location line="+23"/>
+        <location line="+14"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+103"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-911"/>
+        <location line="-1303"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 lässt sich nicht als Journal laden; &quot;ovela-journal check %1&quot; nennt den Grund</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+122"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 ist das Journal selbst; wählen Sie eine andere Datei</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+359"/>
+        <location line="+361"/>
         <source>format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-357"/>
+        <location line="-359"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>In &lt;Datei&gt; statt in die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+734"/>
+        <location line="+442"/>
+        <location line="+340"/>
+        <location line="+79"/>
+        <location line="+105"/>
+        <location line="+322"/>
         <source>file</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="-731"/>
+        <location line="-1285"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: so viele Zyklen ab dem aktuellen vorhersagen. Standard: 6.</translation>
     </message>
@@ -119,7 +129,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="-409"/>
+        <location line="-432"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>das Tagebuch ist geöffnet (Prozess %1 hält %2); schließen Sie es und versuchen Sie es erneut. Es wurde nichts geschrieben.</translation>
     </message>
@@ -129,14 +139,19 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>ovela-journal: %1 kann nicht gesperrt werden; es wird ohne Sperre geschrieben</translation>
     </message>
     <message>
-        <location line="+459"/>
-        <location line="+36"/>
-        <location line="+323"/>
+        <location line="+482"/>
+        <location line="+38"/>
+        <location line="+349"/>
+        <location line="+226"/>
+        <location line="+7"/>
+        <location line="+27"/>
+        <location line="+78"/>
+        <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="-341"/>
+        <location line="-859"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Es wurde nichts geschrieben. Legen Sie mit --prefer-journal oder der jeweils anderen --prefer-Option fest, welche Seite Vorrang hat.</translation>
     </message>
@@ -167,13 +182,16 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+309"/>
-        <location line="+139"/>
+        <location line="+336"/>
+        <location line="+175"/>
+        <location line="+111"/>
+        <location line="+47"/>
+        <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>%1 wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location line="-436"/>
+        <location line="-688"/>
         <source>Dry run: nothing was written.</source>
         <translation>Probelauf: Es wurde nichts geschrieben.</translation>
     </message>
@@ -199,12 +217,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+69"/>
+        <location line="+74"/>
         <source>Show what would change; write nothing.</source>
         <translation>Anzeigen, was sich ändern würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="-711"/>
+        <location line="-741"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
@@ -234,12 +252,17 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>das Journal ist vom Computer &quot;%1&quot; gesperrt (seit %2): das Tagebuch ist dort vielleicht geöffnet. Es wurde nichts geschrieben. Ist es das nicht (die Sperre kam mit einem Synchronisationsprogramm, oder ein Absturz dort hat sie hinterlassen), schreibt --ignore-foreign-lock trotzdem.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no backup of the journal could be made (%1). Nothing was written.</source>
         <translation>es konnte keine Sicherung des Journals angelegt werden (%1). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+49"/>
+        <source>%1 holds more than %2 MiB, far more than any journal</source>
+        <translation>%1 enthält mehr als %2 MiB, weit mehr als jedes Journal</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>standard input: %1</source>
         <translation>Standardeingabe: %1</translation>
     </message>
@@ -249,12 +272,13 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 enthält mehr als %2 MiB; es wurde nicht weiter gelesen und nichts geschrieben</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
+        <location line="+805"/>
         <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
         <translation>%1 entpackt sich auf mehr als %2 MiB, weit mehr als jedes Journal; es wurde nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="-744"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (nur die Einträge), json (die Einträge, der Zyklusbeginn und die Einstellungen), drip (eine Datei, die die App drip importiert) oder ics (Blutungen und vorhergesagte Tage für ein Kalenderprogramm). Standard: csv.</translation>
     </message>
@@ -517,7 +541,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1: kein solches Journal; es wurde nichts geschrieben. &quot;import --create&quot; legt dort ein neues an.</translation>
     </message>
     <message numerus="yes">
-        <location line="+22"/>
+        <location line="+24"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n Tag hat in %1 und im Journal einen anderen Eintrag:</numerusform>
@@ -546,23 +570,23 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+310"/>
+        <location line="+337"/>
         <source>%1 was made.</source>
         <translation>%1 wurde angelegt.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-335"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>Das Journal enthielt bereits alles; es wurde nichts hineingeschrieben.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+303"/>
+        <location line="+330"/>
         <source>the journal as it was is kept as %1</source>
         <translation>das Journal, wie es war, ist aufbewahrt als %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-322"/>
         <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
         <translation>Schreiben, obwohl die Sperre eines anderen Computers auf dem Journal liegt (von einem Synchronisationsprogramm mitgebracht oder nach einem Absturz dort zurückgeblieben).</translation>
     </message>
@@ -617,7 +641,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 enthält keine Einstellungen (nur ein json-Export enthält sie). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
+        <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
+        <translation>Die Passphrase des anderen Journals aus der ersten Zeile von &lt;Datei&gt; lesen, wenn es mit einer anderen als das Journal verschlüsselt ist.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag des anderen Journals übernehmen.</translation>
     </message>
@@ -637,7 +666,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>--prefer-other und --prefer-journal schließen einander aus</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>session start</source>
         <translation>Sitzungsbeginn</translation>
     </message>
@@ -668,12 +697,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+158"/>
+        <location line="+178"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Reines JSON statt einer Tabelle ausgeben.</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-109"/>
         <source>No backups yet in %1.</source>
         <translation>Noch keine Sicherungen in %1.</translation>
     </message>
@@ -684,6 +713,11 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>encrypted; not opened</source>
+        <translation>verschlüsselt; nicht geöffnet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>does not load</source>
         <translation>lässt sich nicht laden</translation>
     </message>
@@ -711,7 +745,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>restore erwartet genau eine Sicherung: ihre Nummer in &quot;ovela-journal backups&quot; oder ihren Pfad</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>restored %1: no days</source>
         <translation>%1 wiederhergestellt: keine Tage</translation>
     </message>
@@ -729,12 +763,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>check erwartet höchstens eine Datei</translation>
     </message>
     <message>
-        <location line="-903"/>
+        <location line="-955"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; geprüft wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+920"/>
+        <location line="+991"/>
         <source>%1: loads</source>
         <translation>%1: lässt sich laden</translation>
     </message>
@@ -754,14 +788,14 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Letzter Tag: %1</translation>
     </message>
     <message>
-        <location line="-65"/>
-        <location line="+66"/>
+        <location line="-84"/>
+        <location line="+85"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>Zyklusbeginn: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="-121"/>
+        <location line="-142"/>
         <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
         <translation>
             <numerusform>es gibt keine Sicherung Nummer %1; &quot;ovela-journal backups&quot; listet %n Sicherung auf. Es wurde nichts geschrieben.</numerusform>
@@ -769,12 +803,14 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+100"/>
+        <location line="+30"/>
         <source>%1: does not load</source>
         <translation>%1: lässt sich nicht laden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>damage: %1</source>
         <translation>Schaden: %1</translation>
     </message>
@@ -794,12 +830,18 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Vollständige Einträge vor dem Schaden: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-37"/>
+        <location line="+42"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NEU&quot; rettet, was vollständig ist.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-30"/>
+        <source>%1: encrypted, opens and authenticates</source>
+        <translation>%1: verschlüsselt, öffnet sich und ist echt</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>Das neu zu schreibende Journal; es darf noch nicht existieren.</translation>
     </message>
@@ -819,17 +861,19 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 existiert bereits; salvage schreibt nur in eine neue Datei</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+8"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: nichts zu retten: %2</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location line="+159"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 ist vom Tagebuch gesperrt (Prozess %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="-151"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 ist vollständig: der %n Eintrag wurde übernommen</numerusform>
@@ -845,7 +889,136 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+7"/>
+        <source>written to %1, encrypted as it was</source>
+        <translation>nach %1 geschrieben, verschlüsselt wie zuvor</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Read the new passphrase from the first line of &lt;file&gt; instead of asking for it twice on the terminal.</source>
+        <translation>Die neue Passphrase aus der ersten Zeile von &lt;Datei&gt; lesen, statt sie zweimal im Terminal zu erfragen.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>New passphrase: </source>
+        <translation>Neue Passphrase: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The same passphrase again: </source>
+        <translation>Dieselbe Passphrase noch einmal: </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the two passphrases differ. Nothing was written.</source>
+        <translation>die beiden Passphrasen unterscheiden sich. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>a passphrase needs at least %n character(s). Nothing was written.</source>
+        <translation>
+            <numerusform>eine Passphrase braucht mindestens %n Zeichen. Es wurde nichts geschrieben.</numerusform>
+            <numerusform>eine Passphrase braucht mindestens %n Zeichen. Es wurde nichts geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: no such journal; nothing was written</source>
+        <translation>%1: kein solches Journal; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is encrypted already; &quot;ovela-journal passphrase&quot; changes its passphrase</source>
+        <translation>%1 ist bereits verschlüsselt; &quot;ovela-journal passphrase&quot; ändert seine Passphrase</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A forgotten passphrase cannot be recovered by anyone. The recovery key shown at the end is the only other way in.</source>
+        <translation>Eine vergessene Passphrase kann niemand wiederherstellen. Der am Ende gezeigte Wiederherstellungsschlüssel ist der einzige andere Zugang.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+80"/>
+        <source>%1. Nothing was written.</source>
+        <translation>%1. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="-66"/>
+        <source>%1 is encrypted.</source>
+        <translation>%1 ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recovery key: %1</source>
+        <translation>Wiederherstellungsschlüssel: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the recovery key down and keep it apart from this computer: it opens the journal when the passphrase is forgotten, and it is shown only now.</source>
+        <translation>Schreiben Sie den Wiederherstellungsschlüssel auf und bewahren Sie ihn getrennt von diesem Computer auf: Er öffnet das Journal, wenn die Passphrase vergessen ist, und wird nur jetzt gezeigt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>some copies stay unencrypted: %1</source>
+        <translation>einige Kopien bleiben unverschlüsselt: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its backups are encrypted too.</source>
+        <translation>Seine Sicherungen sind ebenfalls verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The unencrypted journal to write; it must not exist yet.</source>
+        <translation>Das unverschlüsselte Journal, das geschrieben wird; es darf noch nicht existieren.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>decrypt needs -o PLAIN, the journal to write</source>
+        <translation>decrypt braucht -o PLAIN, das zu schreibende Journal</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 exists; decrypt writes a new file only</source>
+        <translation>%1 existiert; decrypt schreibt nur eine neue Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not encrypted</source>
+        <translation>%1 ist nicht verschlüsselt</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>written to %1, not encrypted: anyone who gets that file reads it</source>
+        <translation>nach %1 geschrieben, unverschlüsselt: Wer diese Datei bekommt, kann sie lesen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not encrypted; &quot;ovela-journal encrypt&quot; encrypts it</source>
+        <translation>%1 ist nicht verschlüsselt; &quot;ovela-journal encrypt&quot; verschlüsselt es</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The passphrase of %1 is changed; the recovery key stays the same. Backups made before open with the old passphrase or the recovery key.</source>
+        <translation>Die Passphrase von %1 ist geändert; der Wiederherstellungsschlüssel bleibt gleich. Frühere Sicherungen öffnen sich mit der alten Passphrase oder dem Wiederherstellungsschlüssel.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Passphrase or recovery key for %1: </source>
+        <translation>Passphrase oder Wiederherstellungsschlüssel für %1: </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>ovela-journal: that does not open %1; try again</source>
+        <translation>ovela-journal: damit öffnet sich %1 nicht; bitte noch einmal</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the passphrase in %1 does not open %2</source>
+        <translation>die Passphrase in %1 öffnet %2 nicht</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: kein solches Journal; es wurde nichts gelesen</translation>
     </message>
@@ -875,22 +1048,42 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>N ist eine Nummer, die &quot;ovela-journal backups&quot; zeigt; PATH ist eine Sicherungsdatei (eine Datei, deren Name nur aus Ziffern besteht, wird als ./NAME geschrieben).</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+12"/>
+        <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
+        <translation>Das Journal und seine Sicherungen mit einer Passphrase verschlüsseln; zeigt den Wiederherstellungsschlüssel einmal.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write an unencrypted copy of the encrypted journal.</source>
+        <translation>Eine unverschlüsselte Kopie des verschlüsselten Journals schreiben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Change the passphrase of the encrypted journal.</source>
+        <translation>Die Passphrase des verschlüsselten Journals ändern.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Read the passphrase (or the recovery key) of an encrypted journal from the first line of &lt;file&gt; instead of asking on the terminal.</source>
+        <translation>Die Passphrase (oder den Wiederherstellungsschlüssel) eines verschlüsselten Journals aus der ersten Zeile von &lt;Datei&gt; lesen, statt im Terminal zu fragen.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 erwartet keinen Dateinamen (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-502"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>Der Zyklusbeginn ging verloren; legen Sie ihn im Tagebuch neu fest</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>written to %1</source>
         <translation>Gespeichert in %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+187"/>
         <source>Commands:</source>
         <translation>Befehle:</translation>
     </message>
@@ -900,12 +1093,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl. Jeder Befehl arbeitet mit dem Journal des Tagebuchs, sofern --journal kein anderes angibt.</translation>
     </message>
     <message>
-        <location line="-1011"/>
+        <location line="-1279"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; gelesen wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+1078"/>
+        <location line="+1442"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Einträge aus csv, json oder der CSV-Datei von drip übernehmen.</translation>
     </message>
@@ -925,7 +1118,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Alle vollständigen Einträge eines beschädigten Journals in ein neues retten.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Die erfassten Zyklen auflisten, jeweils mit ihrem Temperaturanstieg.</translation>
     </message>
@@ -935,7 +1128,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zyklusstatistik und der nach den Aufzeichnungen zu erwartende Beginn der nächsten Perioden.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Die Daten des Tagebuchs exportieren, importieren, zusammenführen, prüfen und retten, ohne sein Fenster zu öffnen.</translation>
     </message>
@@ -950,7 +1143,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Pfad</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>What to do (see below).</source>
         <translation>Was zu tun ist (siehe unten).</translation>
     </message>
@@ -1472,6 +1665,21 @@ der Issue-Tracker von ovelaZ</translation>
         <source>every record is whole, but %1</source>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
+    <message>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-53"/>
+        <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
+        <translation>es gibt kein Terminal, um nach der Passphrase zu fragen; geben Sie sie mit --passphrase-file an</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>no passphrase was typed</source>
+        <translation>es wurde keine Passphrase eingegeben</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 holds no passphrase on its first line</source>
+        <translation>%1 enthält in der ersten Zeile keine Passphrase</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1871,7 +2079,7 @@ alle Daten dieses
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>der Ordner für Sicherungen %1 kann nicht angelegt werden</translation>
     </message>
@@ -1880,21 +2088,36 @@ alle Daten dieses
         <source>cannot copy %1 to %2: %3</source>
         <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot encrypt %1: %2</source>
+        <translation>%1 kann nicht verschlüsselt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot encrypt %1</source>
+        <translation>kann nicht verschlüsseln: %1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+254"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>a note is too long to be stored</source>
         <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
@@ -1904,17 +2127,28 @@ alle Daten dieses
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-281"/>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ: die Sperrdatei %1 kann nicht angelegt werden; es geht ohne sie weiter</translation>
     </message>
     <message>
         <location line="+78"/>
+        <location line="+25"/>
+        <source>the encrypted journal %1 cannot be opened: %2</source>
+        <translation>das verschlüsselte Journal %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ: %1; es wird nicht ersetzt</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
         <translation>ovelaZ: das Tagebuch %1 konnte nicht gelesen werden; aufbewahrt als %2</translation>
     </message>
@@ -1929,32 +2163,69 @@ alle Daten dieses
         <translation>ovelaZ: das Tagebuch wurde nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+16"/>
+        <source>the encrypted journal at %1 is not open; it will not be replaced</source>
+        <translation>das verschlüsselte Journal unter %1 ist nicht geöffnet; es wird nicht ersetzt</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <location line="+6"/>
+        <location line="+23"/>
+        <location line="+5"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>cannot sync %1: %2</source>
         <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-19"/>
+        <location line="+27"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaJournalSeal</name>
+    <message>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+470"/>
+        <source>it is not an encrypted journal</source>
+        <translation>es ist kein verschlüsseltes Journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the passphrase or recovery key does not open it</source>
+        <translation>die Passphrase oder der Wiederherstellungsschlüssel öffnet es nicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it fails authentication: it was damaged or tampered with</source>
+        <translation>es ist nicht echt: es wurde beschädigt oder verändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it was encrypted by a newer version of the diary</source>
+        <translation>es wurde von einer neueren Version des Tagebuchs verschlüsselt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there is not enough memory to check the passphrase</source>
+        <translation>es ist nicht genug Speicher da, um die Passphrase zu prüfen</translation>
     </message>
 </context>
 <context>
     <name>OvelaMainWindow</name>
     <message>
         <location filename="../src/app/ovela_main_widget.cpp" line="+100"/>
-        <location line="+534"/>
+        <location line="+533"/>
         <location line="+69"/>
         <location line="+55"/>
         <location line="+51"/>
@@ -1963,7 +2234,7 @@ alle Daten dieses
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-642"/>
+        <location line="-641"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -1980,12 +2251,12 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+546"/>
+        <location line="+545"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-524"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -2015,7 +2286,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>A sync program left a conflict copy of the journal: %1. Merge it to bring its days in; it is then kept with the backups.</source>
         <translation>Ein Synchronisationsprogramm hat eine Konfliktkopie des Tagebuchs hinterlassen: %1. Führen Sie sie zusammen, um ihre Tage zu übernehmen; sie wird danach bei den Sicherungen aufbewahrt.</translation>
     </message>
@@ -2204,7 +2475,7 @@ Neue Einträge werden nicht gespeichert.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-679"/>
+        <location line="-678"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Befehle</translation>
@@ -2250,7 +2521,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Das Tagebuch erneut speichern</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+215"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Kalender</translation>
     </message>
@@ -2343,12 +2614,12 @@ Neue Einträge werden nicht gespeichert.</translation>
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+138"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Das Tagebuch auf der Festplatte wurde anderswo geändert und kann noch nicht gelesen werden; Ihre Einträge bleiben hier erhalten, und in einigen Sekunden wird es erneut versucht.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+18"/>
         <source>another copy of the journal</source>
         <translation>einer anderen Kopie des Tagebuchs</translation>
     </message>
