@@ -82,7 +82,7 @@ private slots:
     void flippedBit_data();
     void flippedBit();
     void cutShort();
-    void craftedCost();
+    void craftedHeader();
 
     void sealedSaveLeavesNothingPlain();
     void wrongSecretNeverWritesOrMoves();
@@ -259,23 +259,35 @@ void TestJournalSeal::cutShort()
     QCOMPARE(status, OvelaJournalSeal::Status::Damaged);
 }
 
-void TestJournalSeal::craftedCost()
+void TestJournalSeal::craftedHeader()
 {
-    // A header that asks for more than a sane cost is refused before any derivation, even with
-    // its hash made to match.
+    // A header changed with its hash made to match: a cost above a sane bound is refused before
+    // any derivation, and a changed wrapped key the passphrase does not use still fails
+    // authentication with the data.
     const auto seal = OvelaJournalSeal::create(passphrase, nullptr, cheap);
-    QByteArray sealed = seal->seal("x");
+    const QByteArray sealed = seal->seal("x");
+    const auto rehashed = [](QByteArray bytes) {
+        QCryptographicHash blake(QCryptographicHash::Blake2b_256);
+        blake.addData(QByteArrayView(bytes).first(OvelaJournalSeal::HeaderSize - 32));
+        bytes.replace(OvelaJournalSeal::HeaderSize - 32, 32, blake.result());
+        return bytes;
+    };
     for (const auto &[at, value] : {QPair<int, quint32>(11, 1000), {15, 64u * 1024 * 1024}}) {
         QByteArray crafted = sealed;
         qToBigEndian<quint32>(value, crafted.data() + at);
-        QByteArray hash(32, '\0');
-        QCryptographicHash blake(QCryptographicHash::Blake2b_256);
-        blake.addData(QByteArrayView(crafted).first(OvelaJournalSeal::HeaderSize - 32));
-        crafted.replace(OvelaJournalSeal::HeaderSize - 32, 32, blake.result());
         OvelaJournalSeal::Status status;
-        QVERIFY(!OvelaJournalSeal::open(crafted, passphrase, &status));
+        QVERIFY(!OvelaJournalSeal::open(rehashed(crafted), passphrase, &status));
         QCOMPARE(status, OvelaJournalSeal::Status::Damaged);
     }
+    QByteArray crafted = sealed;
+    crafted[170] = char(crafted.at(170) ^ 1); // the key wrapped by the recovery key
+    crafted = rehashed(crafted);
+    OvelaJournalSeal::Status status;
+    const auto opened = OvelaJournalSeal::open(crafted, passphrase, &status);
+    QVERIFY(opened);
+    QByteArray out;
+    QVERIFY(!opened->unseal(crafted, &out, &status));
+    QCOMPARE(status, OvelaJournalSeal::Status::Damaged);
 }
 
 void TestJournalSeal::sealedSaveLeavesNothingPlain()
