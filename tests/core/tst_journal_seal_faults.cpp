@@ -177,6 +177,8 @@ private slots:
             QVERIFY2(onDisk(&records), where);
             QVERIFY2(records == (limit < afterSize ? before : after), where);
         }
+        qInfo("sealed journal: %lld bytes; file size limits tried: %lld", afterSize,
+              qint64(limits.size()));
     }
 
     void systemCallFails_data()
