@@ -61,16 +61,16 @@ der Issue-Tracker von ovelaZ</translation>
         <location line="+60"/>
         <location line="+4"/>
         <location line="+879"/>
-        <location line="+216"/>
+        <location line="+224"/>
         <location line="+42"/>
         <location line="+23"/>
         <location line="+14"/>
-        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+103"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-1303"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 lässt sich nicht als Journal laden; &quot;ovela-journal check %1&quot; nennt den Grund</translation>
     </message>
@@ -95,13 +95,13 @@ der Issue-Tracker von ovelaZ</translation>
         <location line="+442"/>
         <location line="+340"/>
         <location line="+79"/>
-        <location line="+105"/>
+        <location line="+113"/>
         <location line="+322"/>
         <source>file</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="-1285"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: so viele Zyklen ab dem aktuellen vorhersagen. Standard: 6.</translation>
     </message>
@@ -142,16 +142,16 @@ der Issue-Tracker von ovelaZ</translation>
         <location line="+482"/>
         <location line="+38"/>
         <location line="+349"/>
-        <location line="+226"/>
-        <location line="+7"/>
-        <location line="+27"/>
-        <location line="+78"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
         <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="-859"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Es wurde nichts geschrieben. Legen Sie mit --prefer-journal oder der jeweils anderen --prefer-Option fest, welche Seite Vorrang hat.</translation>
     </message>
@@ -184,14 +184,14 @@ der Issue-Tracker von ovelaZ</translation>
         <location line="+11"/>
         <location line="+336"/>
         <location line="+175"/>
-        <location line="+111"/>
-        <location line="+47"/>
+        <location line="+113"/>
+        <location line="+53"/>
         <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>%1 wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location line="-688"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Probelauf: Es wurde nichts geschrieben.</translation>
     </message>
@@ -868,12 +868,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+159"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 ist vom Tagebuch gesperrt (Prozess %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="-151"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 ist vollständig: der %n Eintrag wurde übernommen</numerusform>
@@ -899,12 +899,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Die neue Passphrase aus der ersten Zeile von &lt;Datei&gt; lesen, statt sie zweimal im Terminal zu erfragen.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
         <source>New passphrase: </source>
         <translation>Neue Passphrase: </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
         <source>The same passphrase again: </source>
         <translation>Dieselbe Passphrase noch einmal: </translation>
     </message>
@@ -914,7 +914,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>die beiden Passphrasen unterscheiden sich. Es wurde nichts geschrieben.</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="-12"/>
         <source>a passphrase needs at least %n character(s). Nothing was written.</source>
         <translation>
             <numerusform>eine Passphrase braucht mindestens %n Zeichen. Es wurde nichts geschrieben.</numerusform>
@@ -922,7 +922,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>%1: no such journal; nothing was written</source>
         <translation>%1: kein solches Journal; es wurde nichts geschrieben</translation>
     </message>
@@ -938,12 +938,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+80"/>
+        <location line="+86"/>
         <source>%1. Nothing was written.</source>
         <translation>%1. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-69"/>
         <source>%1 is encrypted.</source>
         <translation>%1 ist verschlüsselt.</translation>
     </message>
@@ -968,7 +968,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Seine Sicherungen sind ebenfalls verschlüsselt.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Die Kopien daneben sind ebenfalls verschlüsselt; die Sicherungen des Tagebuchs enthalten dessen eigenes Journal und blieben, wie sie waren.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The unencrypted journal to write; it must not exist yet.</source>
         <translation>Das unverschlüsselte Journal, das geschrieben wird; es darf noch nicht existieren.</translation>
     </message>
@@ -1073,7 +1078,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 erwartet keinen Dateinamen (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-502"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>Der Zyklusbeginn ging verloren; legen Sie ihn im Tagebuch neu fest</translation>
     </message>
@@ -1083,7 +1088,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Gespeichert in %1</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Befehle:</translation>
     </message>
@@ -1093,12 +1098,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl. Jeder Befehl arbeitet mit dem Journal des Tagebuchs, sofern --journal kein anderes angibt.</translation>
     </message>
     <message>
-        <location line="-1279"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; gelesen wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+1442"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Einträge aus csv, json oder der CSV-Datei von drip übernehmen.</translation>
     </message>
@@ -1666,12 +1671,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-53"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
         <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
         <translation>es gibt kein Terminal, um nach der Passphrase zu fragen; geben Sie sie mit --passphrase-file an</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>no passphrase was typed</source>
         <translation>es wurde keine Passphrase eingegeben</translation>
     </message>
@@ -2094,7 +2099,7 @@ alle Daten dieses
         <translation>%1 kann nicht verschlüsselt werden: %2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

@@ -172,7 +172,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+48"/>
+        <location line="+39"/>
         <source>a passphrase needs at least %n character(s). Nothing was written.</source>
         <translation>
             <numerusform>a passphrase needs at least %n character. Nothing was written.</numerusform>

@@ -61,16 +61,16 @@ el gestor de incidencias de ovelaZ</translation>
         <location line="+60"/>
         <location line="+4"/>
         <location line="+879"/>
-        <location line="+216"/>
+        <location line="+224"/>
         <location line="+42"/>
         <location line="+23"/>
         <location line="+14"/>
-        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+103"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-1303"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 no se carga como diario; &quot;ovela-journal check %1&quot; indica por qué</translation>
     </message>
@@ -95,13 +95,13 @@ el gestor de incidencias de ovelaZ</translation>
         <location line="+442"/>
         <location line="+340"/>
         <location line="+79"/>
-        <location line="+105"/>
+        <location line="+113"/>
         <location line="+322"/>
         <source>file</source>
         <translation>archivo</translation>
     </message>
     <message>
-        <location line="-1285"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: número de ciclos que se prevén a partir del actual. Por omisión: 6.</translation>
     </message>
@@ -142,16 +142,16 @@ el gestor de incidencias de ovelaZ</translation>
         <location line="+482"/>
         <location line="+38"/>
         <location line="+349"/>
-        <location line="+226"/>
-        <location line="+7"/>
-        <location line="+27"/>
-        <location line="+78"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
         <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="-859"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>No se ha escrito nada. Elija qué lado prevalece con --prefer-journal o con la otra opción --prefer.</translation>
     </message>
@@ -184,14 +184,14 @@ el gestor de incidencias de ovelaZ</translation>
         <location line="+11"/>
         <location line="+336"/>
         <location line="+175"/>
-        <location line="+111"/>
-        <location line="+47"/>
+        <location line="+113"/>
+        <location line="+53"/>
         <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>no se pudo escribir %1: %2</translation>
     </message>
     <message>
-        <location line="-688"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulación: no se ha escrito nada.</translation>
     </message>
@@ -868,12 +868,12 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+159"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 está bloqueado por el diario (proceso %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="-151"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 está completo: se conservó el único registro (%n)</numerusform>
@@ -899,12 +899,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Leer la nueva frase de contraseña de la primera línea de &lt;archivo&gt; en lugar de pedirla dos veces en el terminal.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
         <source>New passphrase: </source>
         <translation>Nueva frase de contraseña: </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
         <source>The same passphrase again: </source>
         <translation>La misma frase de contraseña otra vez: </translation>
     </message>
@@ -914,7 +914,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>las dos frases de contraseña no coinciden. No se escribió nada.</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="-12"/>
         <source>a passphrase needs at least %n character(s). Nothing was written.</source>
         <translation>
             <numerusform>una frase de contraseña necesita al menos %n carácter. No se escribió nada.</numerusform>
@@ -922,7 +922,7 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>%1: no such journal; nothing was written</source>
         <translation>%1: no existe ese diario; no se escribió nada</translation>
     </message>
@@ -938,12 +938,12 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+80"/>
+        <location line="+86"/>
         <source>%1. Nothing was written.</source>
         <translation>%1. No se escribió nada.</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-69"/>
         <source>%1 is encrypted.</source>
         <translation>%1 está cifrado.</translation>
     </message>
@@ -968,7 +968,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Sus copias de seguridad también están cifradas.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Las copias junto a él también están cifradas; las copias de seguridad del diario contienen su propio diario y se dejaron como estaban.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The unencrypted journal to write; it must not exist yet.</source>
         <translation>El diario sin cifrar que se escribirá; no debe existir todavía.</translation>
     </message>
@@ -1073,7 +1078,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 no espera ningún nombre de archivo (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-502"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>se ha perdido la fecha de inicio del ciclo; vuelva a fijarla en el diario</translation>
     </message>
@@ -1083,7 +1088,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>escrito en %1</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Órdenes:</translation>
     </message>
@@ -1093,12 +1098,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden. Todas las órdenes trabajan con el diario de la aplicación, salvo que --journal indique otro.</translation>
     </message>
     <message>
-        <location line="-1279"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se lee el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+1442"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Incorporar registros desde csv, json o el csv de drip.</translation>
     </message>
@@ -1666,12 +1671,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>todos los registros están íntegros, pero %1</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-53"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
         <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
         <translation>no hay terminal para pedir la frase de contraseña; indíquela con --passphrase-file</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>no passphrase was typed</source>
         <translation>no se escribió ninguna frase de contraseña</translation>
     </message>
@@ -2094,7 +2099,7 @@ borrar todos los datos
         <translation>no se puede cifrar %1: %2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

@@ -61,16 +61,16 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <location line="+60"/>
         <location line="+4"/>
         <location line="+879"/>
-        <location line="+216"/>
+        <location line="+224"/>
         <location line="+42"/>
         <location line="+23"/>
         <location line="+14"/>
-        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+103"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="-1303"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 ne se charge pas comme journal ; &quot;ovela-journal check %1&quot; en indique la raison</translation>
     </message>
@@ -95,13 +95,13 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <location line="+442"/>
         <location line="+340"/>
         <location line="+79"/>
-        <location line="+105"/>
+        <location line="+113"/>
         <location line="+322"/>
         <source>file</source>
         <translation>fichier</translation>
     </message>
     <message>
-        <location line="-1285"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics : prévoir ce nombre de cycles à partir du cycle en cours. Par défaut : 6.</translation>
     </message>
@@ -142,16 +142,16 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <location line="+482"/>
         <location line="+38"/>
         <location line="+349"/>
-        <location line="+226"/>
-        <location line="+7"/>
-        <location line="+27"/>
-        <location line="+78"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
         <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="-859"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Rien n&apos;a été écrit. Choisissez quelle version l&apos;emporte avec --prefer-journal ou l&apos;autre option --prefer.</translation>
     </message>
@@ -184,14 +184,14 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <location line="+11"/>
         <location line="+336"/>
         <location line="+175"/>
-        <location line="+111"/>
-        <location line="+47"/>
+        <location line="+113"/>
+        <location line="+53"/>
         <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>%1 n&apos;a pas été écrit : %2</translation>
     </message>
     <message>
-        <location line="-688"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulation : rien n&apos;a été écrit.</translation>
     </message>
@@ -868,12 +868,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+159"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 est verrouillé par le carnet (processus %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="-151"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 est entier : le seul relevé (%n) a été gardé</numerusform>
@@ -899,12 +899,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Lire la nouvelle phrase secrète sur la première ligne de &lt;fichier&gt; au lieu de la demander deux fois dans le terminal.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
         <source>New passphrase: </source>
         <translation>Nouvelle phrase secrète : </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
         <source>The same passphrase again: </source>
         <translation>La même phrase secrète encore une fois : </translation>
     </message>
@@ -914,7 +914,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>les deux phrases secrètes diffèrent. Rien n&apos;a été écrit.</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="-12"/>
         <source>a passphrase needs at least %n character(s). Nothing was written.</source>
         <translation>
             <numerusform>une phrase secrète doit avoir au moins %n caractère. Rien n&apos;a été écrit.</numerusform>
@@ -922,7 +922,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>%1: no such journal; nothing was written</source>
         <translation>%1 : journal introuvable ; rien n&apos;a été écrit</translation>
     </message>
@@ -938,12 +938,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+80"/>
+        <location line="+86"/>
         <source>%1. Nothing was written.</source>
         <translation>%1. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-69"/>
         <source>%1 is encrypted.</source>
         <translation>%1 est chiffré.</translation>
     </message>
@@ -968,7 +968,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Ses sauvegardes sont chiffrées elles aussi.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Les copies à côté sont chiffrées elles aussi ; les sauvegardes du journal intime contiennent son propre journal et sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The unencrypted journal to write; it must not exist yet.</source>
         <translation>Le journal non chiffré à écrire ; il ne doit pas encore exister.</translation>
     </message>
@@ -1073,7 +1078,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 n&apos;attend pas de nom de fichier (« %2 »)</translation>
     </message>
     <message>
-        <location line="-502"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>la date de début de cycle a été perdue ; définissez-la à nouveau dans le carnet</translation>
     </message>
@@ -1083,7 +1088,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>écrit dans %1</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Commandes :</translation>
     </message>
@@ -1093,12 +1098,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>&quot;ovela-journal COMMANDE --help&quot; décrit une commande. Chaque commande travaille sur le journal du carnet, sauf si --journal en désigne un autre.</translation>
     </message>
     <message>
-        <location line="-1279"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; lecture du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+1442"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Importer des enregistrements depuis du csv, du json ou le csv de drip.</translation>
     </message>
@@ -1666,12 +1671,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
     <message>
-        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-53"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
         <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
         <translation>aucun terminal pour demander la phrase secrète ; donnez-la avec --passphrase-file</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>no passphrase was typed</source>
         <translation>aucune phrase secrète n&apos;a été saisie</translation>
     </message>
@@ -2094,7 +2099,7 @@ effacer toutes les données
         <translation>impossible de chiffrer %1 : %2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>

@@ -1228,26 +1228,28 @@ void newPassphraseOptions(QCommandLineParser &parser)
 bool newPassphrase(JournalToolContext &c, QString *passphrase)
 {
     QString error;
-    if (c.parser.isSet(newPassphraseFileOption)) {
-        if (!JournalSecret::fromFile(c.parser.value(newPassphraseFileOption), passphrase, &error)) {
-            c.fail(error + JournalText::tr(". Nothing was written."));
-            return false;
-        }
-    } else {
-        QString again;
-        if (!JournalSecret::ask(JournalText::tr("New passphrase: "), passphrase, &error)
-            || !JournalSecret::ask(JournalText::tr("The same passphrase again: "), &again, &error)) {
-            c.fail(error + JournalText::tr(". Nothing was written."));
-            return false;
-        }
-        if (again != *passphrase) {
-            c.fail(JournalText::tr("the two passphrases differ. Nothing was written."));
-            return false;
-        }
+    const bool fromFile = c.parser.isSet(newPassphraseFileOption);
+    if (fromFile ? !JournalSecret::fromFile(c.parser.value(newPassphraseFileOption), passphrase,
+                                            &error)
+                 : !JournalSecret::ask(JournalText::tr("New passphrase: "), passphrase, &error)) {
+        c.fail(error + JournalText::tr(". Nothing was written."));
+        return false;
     }
+    // Said before she types it a second time.
     if (passphrase->toUcs4().size() < MinPassphraseLength) {
         c.fail(JournalText::tr("a passphrase needs at least %n character(s). Nothing was written.",
                                nullptr, MinPassphraseLength));
+        return false;
+    }
+    if (fromFile)
+        return true;
+    QString again;
+    if (!JournalSecret::ask(JournalText::tr("The same passphrase again: "), &again, &error)) {
+        c.fail(error + JournalText::tr(". Nothing was written."));
+        return false;
+    }
+    if (again != *passphrase) {
+        c.fail(JournalText::tr("the two passphrases differ. Nothing was written."));
         return false;
     }
     return true;
@@ -1303,8 +1305,11 @@ int encryptCommand(JournalToolContext &c)
     if (!file.save(journal))
         return c.fail(
             JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
+    // The diary's backups folder holds copies of its own journal only: another journal named
+    // with --journal does not seal them with its key.
+    const bool own = canonical(c.journalPath) == canonical(ovelaJournalPath());
     OvelaJournalBackups backups(ovelaBackupsPath());
-    const bool allSealed = backups.sealAll(c.journalPath, *seal);
+    const bool allSealed = backups.sealAll(c.journalPath, *seal, own);
 
     c.out << JournalText::tr("%1 is encrypted.").arg(c.journalPath) << '\n'
           << JournalText::tr("Recovery key: %1").arg(recovery) << '\n'
@@ -1316,7 +1321,10 @@ int encryptCommand(JournalToolContext &c)
     if (!allSealed)
         return c.fail(JournalText::tr("some copies stay unencrypted: %1")
                           .arg(backups.errorString()));
-    c.out << JournalText::tr("Its backups are encrypted too.") << '\n';
+    c.out << (own ? JournalText::tr("Its backups are encrypted too.")
+                  : JournalText::tr("The copies beside it are encrypted too; the diary's backups "
+                                    "hold its own journal and were left as they are."))
+          << '\n';
     c.out.flush();
     return 0;
 }

@@ -26,7 +26,7 @@ struct termios savedTty;
 
 void restoreAndRaise(int signal)
 {
-    tcsetattr(ttyFd, TCSAFLUSH, &savedTty);
+    tcsetattr(ttyFd, TCSADRAIN, &savedTty);
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
@@ -51,8 +51,8 @@ bool JournalSecret::ask(const QString &prompt, QString *secret, QString *error)
                                  "--passphrase-file");
         return false;
     }
-    const QByteArray shown = prompt.toLocal8Bit();
-    bool ok = ::write(fd, shown.constData(), size_t(shown.size())) == shown.size();
+    // Echo goes off before the prompt shows, so nothing typed ahead of it is shown either;
+    // what was typed ahead is kept, not flushed.
     struct termios quiet;
     const bool terminal = tcgetattr(fd, &savedTty) == 0;
     void (*oldInt)(int) = SIG_DFL;
@@ -64,8 +64,10 @@ bool JournalSecret::ask(const QString &prompt, QString *secret, QString *error)
         quiet = savedTty;
         quiet.c_lflag &= ~tcflag_t(ECHO);
         quiet.c_lflag |= ECHONL;
-        tcsetattr(fd, TCSAFLUSH, &quiet);
+        tcsetattr(fd, TCSADRAIN, &quiet);
     }
+    const QByteArray shown = prompt.toLocal8Bit();
+    bool ok = ::write(fd, shown.constData(), size_t(shown.size())) == shown.size();
     QByteArray bytes(MaxSecretBytes, '\0');
     int length = 0;
     while (ok && length < MaxSecretBytes) {
@@ -82,7 +84,7 @@ bool JournalSecret::ask(const QString &prompt, QString *secret, QString *error)
         bytes[length++] = c;
     }
     if (terminal) {
-        tcsetattr(fd, TCSAFLUSH, &savedTty);
+        tcsetattr(fd, TCSADRAIN, &savedTty);
         std::signal(SIGINT, oldInt);
         std::signal(SIGTERM, oldTerm);
         ttyFd = -1;

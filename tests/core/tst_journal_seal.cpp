@@ -416,6 +416,12 @@ void TestJournalSeal::sealAllExistingCopies()
     QCOMPARE(plain.size(), 6);
 
     const auto seal = OvelaJournalSeal::create(passphrase, nullptr, cheap);
+    // For a journal that is not the diary's own, the copies beside it only.
+    QVERIFY(backups.sealAll(path, *seal, false));
+    for (const OvelaJournalBackups::Entry &entry : backups.list())
+        QVERIFY(!OvelaJournalSeal::isSealedFile(entry.path));
+    QVERIFY(OvelaJournalSeal::isSealedFile(path + QStringLiteral(".bak")));
+
     QVERIFY2(backups.sealAll(path, *seal), qPrintable(backups.errorString()));
     const QMap<QString, QByteArray> sealed = filesUnder(folder);
     QCOMPARE(sealed.keys(), plain.keys());
