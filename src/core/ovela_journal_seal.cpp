@@ -197,8 +197,12 @@ bool damagedMagic(const QByteArray &bytes)
 OvelaJournalSeal::Status checkHeader(const QByteArray &sealed)
 {
     using Status = OvelaJournalSeal::Status;
+    // Idempotent; libsodium wants it before its first hash.
+    const bool ready = sodium_init() >= 0;
     if (!OvelaJournalSeal::isSealed(sealed))
-        return damagedMagic(sealed) ? Status::Damaged : Status::NotSealed;
+        return ready && damagedMagic(sealed) ? Status::Damaged : Status::NotSealed;
+    if (!ready)
+        return Status::NoMemory;
     if (sealed.size() < PassesAt)
         return Status::Damaged;
     const int length = qFromBigEndian<quint16>(bytesOf(sealed, LengthAt));
