@@ -196,9 +196,9 @@ void TestJournalSealed::changePassphrase()
     const Run changed = run({QStringLiteral("passphrase"), QStringLiteral("--passphrase-file"),
                              secretFile("old", QStringLiteral("old passphrase")),
                              QStringLiteral("--new-passphrase-file"),
-                             secretFile("new", QStringLiteral("new passphrase"))});
+                             secretFile("new", QStringLiteral("neue Passphrase für sie"))});
     QCOMPARE(changed.status, 0);
-    QCOMPARE(records(journal, QStringLiteral("new passphrase")), notedDays(4));
+    QCOMPARE(records(journal, QStringLiteral("neue Passphrase für sie")), notedDays(4));
     QCOMPARE(records(journal, recovery), notedDays(4));
     OvelaJournalSeal::Status status;
     QVERIFY(!OvelaJournalSeal::open(bytes(journal), QStringLiteral("old passphrase"), &status));
