@@ -40,58 +40,68 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
-        <location line="+365"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+73"/>
+        <location line="+388"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location line="-249"/>
-        <location line="+68"/>
+        <location line="-253"/>
+        <location line="+74"/>
+        <location line="+797"/>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+29"/>
+        <location line="-866"/>
+        <location line="+5"/>
+        <location line="+30"/>
         <location line="+9"/>
-        <location line="+40"/>
-        <location line="+22"/>
+        <location line="+60"/>
         <location line="+4"/>
-        <location line="+814"/>
+        <location line="+879"/>
+        <location line="+224"/>
+        <location line="+42"/>
+        <location line="+23"/>
+        <location line="+14"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-911"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 lässt sich nicht als Journal laden; &quot;ovela-journal check %1&quot; nennt den Grund</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+122"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 ist das Journal selbst; wählen Sie eine andere Datei</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+359"/>
+        <location line="+361"/>
         <source>format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-357"/>
+        <location line="-359"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>In &lt;Datei&gt; statt in die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+734"/>
+        <location line="+442"/>
+        <location line="+340"/>
+        <location line="+79"/>
+        <location line="+113"/>
+        <location line="+322"/>
         <source>file</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="-731"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: so viele Zyklen ab dem aktuellen vorhersagen. Standard: 6.</translation>
     </message>
@@ -119,7 +129,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="-409"/>
+        <location line="-432"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>das Tagebuch ist geöffnet (Prozess %1 hält %2); schließen Sie es und versuchen Sie es erneut. Es wurde nichts geschrieben.</translation>
     </message>
@@ -129,14 +139,19 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>ovela-journal: %1 kann nicht gesperrt werden; es wird ohne Sperre geschrieben</translation>
     </message>
     <message>
-        <location line="+459"/>
-        <location line="+36"/>
-        <location line="+323"/>
+        <location line="+482"/>
+        <location line="+38"/>
+        <location line="+349"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
+        <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="-341"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Es wurde nichts geschrieben. Legen Sie mit --prefer-journal oder der jeweils anderen --prefer-Option fest, welche Seite Vorrang hat.</translation>
     </message>
@@ -167,13 +182,16 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+309"/>
-        <location line="+139"/>
+        <location line="+336"/>
+        <location line="+175"/>
+        <location line="+113"/>
+        <location line="+53"/>
+        <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>%1 wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location line="-436"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Probelauf: Es wurde nichts geschrieben.</translation>
     </message>
@@ -199,12 +217,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+69"/>
+        <location line="+74"/>
         <source>Show what would change; write nothing.</source>
         <translation>Anzeigen, was sich ändern würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="-711"/>
+        <location line="-741"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
@@ -234,12 +252,17 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>das Journal ist vom Computer &quot;%1&quot; gesperrt (seit %2): das Tagebuch ist dort vielleicht geöffnet. Es wurde nichts geschrieben. Ist es das nicht (die Sperre kam mit einem Synchronisationsprogramm, oder ein Absturz dort hat sie hinterlassen), schreibt --ignore-foreign-lock trotzdem.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no backup of the journal could be made (%1). Nothing was written.</source>
         <translation>es konnte keine Sicherung des Journals angelegt werden (%1). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+49"/>
+        <source>%1 holds more than %2 MiB, far more than any journal</source>
+        <translation>%1 enthält mehr als %2 MiB, weit mehr als jedes Journal</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>standard input: %1</source>
         <translation>Standardeingabe: %1</translation>
     </message>
@@ -249,12 +272,13 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 enthält mehr als %2 MiB; es wurde nicht weiter gelesen und nichts geschrieben</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
+        <location line="+805"/>
         <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
         <translation>%1 entpackt sich auf mehr als %2 MiB, weit mehr als jedes Journal; es wurde nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="-744"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (nur die Einträge), json (die Einträge, der Zyklusbeginn und die Einstellungen), drip (eine Datei, die die App drip importiert) oder ics (Blutungen und vorhergesagte Tage für ein Kalenderprogramm). Standard: csv.</translation>
     </message>
@@ -517,7 +541,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1: kein solches Journal; es wurde nichts geschrieben. &quot;import --create&quot; legt dort ein neues an.</translation>
     </message>
     <message numerus="yes">
-        <location line="+22"/>
+        <location line="+24"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n Tag hat in %1 und im Journal einen anderen Eintrag:</numerusform>
@@ -546,23 +570,23 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+310"/>
+        <location line="+337"/>
         <source>%1 was made.</source>
         <translation>%1 wurde angelegt.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-335"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>Das Journal enthielt bereits alles; es wurde nichts hineingeschrieben.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+303"/>
+        <location line="+330"/>
         <source>the journal as it was is kept as %1</source>
         <translation>das Journal, wie es war, ist aufbewahrt als %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-322"/>
         <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
         <translation>Schreiben, obwohl die Sperre eines anderen Computers auf dem Journal liegt (von einem Synchronisationsprogramm mitgebracht oder nach einem Absturz dort zurückgeblieben).</translation>
     </message>
@@ -617,7 +641,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 enthält keine Einstellungen (nur ein json-Export enthält sie). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
+        <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
+        <translation>Die Passphrase des anderen Journals aus der ersten Zeile von &lt;Datei&gt; lesen, wenn es mit einer anderen als das Journal verschlüsselt ist.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag des anderen Journals übernehmen.</translation>
     </message>
@@ -637,7 +666,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>--prefer-other und --prefer-journal schließen einander aus</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>session start</source>
         <translation>Sitzungsbeginn</translation>
     </message>
@@ -668,12 +697,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+158"/>
+        <location line="+178"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Reines JSON statt einer Tabelle ausgeben.</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-109"/>
         <source>No backups yet in %1.</source>
         <translation>Noch keine Sicherungen in %1.</translation>
     </message>
@@ -684,6 +713,11 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>encrypted; not opened</source>
+        <translation>verschlüsselt; nicht geöffnet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>does not load</source>
         <translation>lässt sich nicht laden</translation>
     </message>
@@ -711,7 +745,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>restore erwartet genau eine Sicherung: ihre Nummer in &quot;ovela-journal backups&quot; oder ihren Pfad</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>restored %1: no days</source>
         <translation>%1 wiederhergestellt: keine Tage</translation>
     </message>
@@ -729,12 +763,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>check erwartet höchstens eine Datei</translation>
     </message>
     <message>
-        <location line="-903"/>
+        <location line="-955"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; geprüft wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+920"/>
+        <location line="+991"/>
         <source>%1: loads</source>
         <translation>%1: lässt sich laden</translation>
     </message>
@@ -754,14 +788,14 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Letzter Tag: %1</translation>
     </message>
     <message>
-        <location line="-65"/>
-        <location line="+66"/>
+        <location line="-84"/>
+        <location line="+85"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>Zyklusbeginn: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="-121"/>
+        <location line="-142"/>
         <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
         <translation>
             <numerusform>es gibt keine Sicherung Nummer %1; &quot;ovela-journal backups&quot; listet %n Sicherung auf. Es wurde nichts geschrieben.</numerusform>
@@ -769,12 +803,14 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+100"/>
+        <location line="+30"/>
         <source>%1: does not load</source>
         <translation>%1: lässt sich nicht laden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>damage: %1</source>
         <translation>Schaden: %1</translation>
     </message>
@@ -794,12 +830,18 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Vollständige Einträge vor dem Schaden: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-37"/>
+        <location line="+42"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NEU&quot; rettet, was vollständig ist.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-30"/>
+        <source>%1: encrypted, opens and authenticates</source>
+        <translation>%1: verschlüsselt, öffnet sich und ist echt</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>Das neu zu schreibende Journal; es darf noch nicht existieren.</translation>
     </message>
@@ -819,17 +861,19 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 existiert bereits; salvage schreibt nur in eine neue Datei</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+8"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: nichts zu retten: %2</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 ist vom Tagebuch gesperrt (Prozess %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 ist vollständig: der %n Eintrag wurde übernommen</numerusform>
@@ -845,7 +889,141 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+7"/>
+        <source>written to %1, encrypted as it was</source>
+        <translation>nach %1 geschrieben, verschlüsselt wie zuvor</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Read the new passphrase from the first line of &lt;file&gt; instead of asking for it twice on the terminal.</source>
+        <translation>Die neue Passphrase aus der ersten Zeile von &lt;Datei&gt; lesen, statt sie zweimal im Terminal zu erfragen.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>New passphrase: </source>
+        <translation>Neue Passphrase: </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The same passphrase again: </source>
+        <translation>Dieselbe Passphrase noch einmal: </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the two passphrases differ. Nothing was written.</source>
+        <translation>die beiden Passphrasen unterscheiden sich. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-12"/>
+        <source>a passphrase needs at least %n character(s). Nothing was written.</source>
+        <translation>
+            <numerusform>eine Passphrase braucht mindestens %n Zeichen. Es wurde nichts geschrieben.</numerusform>
+            <numerusform>eine Passphrase braucht mindestens %n Zeichen. Es wurde nichts geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1: no such journal; nothing was written</source>
+        <translation>%1: kein solches Journal; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is encrypted already; &quot;ovela-journal passphrase&quot; changes its passphrase</source>
+        <translation>%1 ist bereits verschlüsselt; &quot;ovela-journal passphrase&quot; ändert seine Passphrase</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A forgotten passphrase cannot be recovered by anyone. The recovery key shown at the end is the only other way in.</source>
+        <translation>Eine vergessene Passphrase kann niemand wiederherstellen. Der am Ende gezeigte Wiederherstellungsschlüssel ist der einzige andere Zugang.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+86"/>
+        <source>%1. Nothing was written.</source>
+        <translation>%1. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <source>%1 is encrypted.</source>
+        <translation>%1 ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recovery key: %1</source>
+        <translation>Wiederherstellungsschlüssel: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the recovery key down and keep it apart from this computer: it opens the journal when the passphrase is forgotten, and it is shown only now.</source>
+        <translation>Schreiben Sie den Wiederherstellungsschlüssel auf und bewahren Sie ihn getrennt von diesem Computer auf: Er öffnet das Journal, wenn die Passphrase vergessen ist, und wird nur jetzt gezeigt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>some copies stay unencrypted: %1</source>
+        <translation>einige Kopien bleiben unverschlüsselt: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its backups are encrypted too.</source>
+        <translation>Seine Sicherungen sind ebenfalls verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Die Kopien daneben sind ebenfalls verschlüsselt; die Sicherungen des Tagebuchs enthalten dessen eigenes Journal und blieben, wie sie waren.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The unencrypted journal to write; it must not exist yet.</source>
+        <translation>Das unverschlüsselte Journal, das geschrieben wird; es darf noch nicht existieren.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>decrypt needs -o PLAIN, the journal to write</source>
+        <translation>decrypt braucht -o PLAIN, das zu schreibende Journal</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 exists; decrypt writes a new file only</source>
+        <translation>%1 existiert; decrypt schreibt nur eine neue Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not encrypted</source>
+        <translation>%1 ist nicht verschlüsselt</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>written to %1, not encrypted: anyone who gets that file reads it</source>
+        <translation>nach %1 geschrieben, unverschlüsselt: Wer diese Datei bekommt, kann sie lesen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not encrypted; &quot;ovela-journal encrypt&quot; encrypts it</source>
+        <translation>%1 ist nicht verschlüsselt; &quot;ovela-journal encrypt&quot; verschlüsselt es</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The passphrase of %1 is changed; the recovery key stays the same. Backups made before open with the old passphrase or the recovery key.</source>
+        <translation>Die Passphrase von %1 ist geändert; der Wiederherstellungsschlüssel bleibt gleich. Frühere Sicherungen öffnen sich mit der alten Passphrase oder dem Wiederherstellungsschlüssel.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Passphrase or recovery key for %1: </source>
+        <translation>Passphrase oder Wiederherstellungsschlüssel für %1: </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>ovela-journal: that does not open %1; try again</source>
+        <translation>ovela-journal: damit öffnet sich %1 nicht; bitte noch einmal</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the passphrase in %1 does not open %2</source>
+        <translation>die Passphrase in %1 öffnet %2 nicht</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: kein solches Journal; es wurde nichts gelesen</translation>
     </message>
@@ -875,22 +1053,42 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>N ist eine Nummer, die &quot;ovela-journal backups&quot; zeigt; PATH ist eine Sicherungsdatei (eine Datei, deren Name nur aus Ziffern besteht, wird als ./NAME geschrieben).</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+12"/>
+        <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
+        <translation>Das Journal und seine Sicherungen mit einer Passphrase verschlüsseln; zeigt den Wiederherstellungsschlüssel einmal.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write an unencrypted copy of the encrypted journal.</source>
+        <translation>Eine unverschlüsselte Kopie des verschlüsselten Journals schreiben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Change the passphrase of the encrypted journal.</source>
+        <translation>Die Passphrase des verschlüsselten Journals ändern.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Read the passphrase (or the recovery key) of an encrypted journal from the first line of &lt;file&gt; instead of asking on the terminal.</source>
+        <translation>Die Passphrase (oder den Wiederherstellungsschlüssel) eines verschlüsselten Journals aus der ersten Zeile von &lt;Datei&gt; lesen, statt im Terminal zu fragen.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 erwartet keinen Dateinamen (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>Der Zyklusbeginn ging verloren; legen Sie ihn im Tagebuch neu fest</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>written to %1</source>
         <translation>Gespeichert in %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Befehle:</translation>
     </message>
@@ -900,12 +1098,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl. Jeder Befehl arbeitet mit dem Journal des Tagebuchs, sofern --journal kein anderes angibt.</translation>
     </message>
     <message>
-        <location line="-1011"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; gelesen wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+1078"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Einträge aus csv, json oder der CSV-Datei von drip übernehmen.</translation>
     </message>
@@ -925,7 +1123,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Alle vollständigen Einträge eines beschädigten Journals in ein neues retten.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Die erfassten Zyklen auflisten, jeweils mit ihrem Temperaturanstieg.</translation>
     </message>
@@ -935,7 +1133,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zyklusstatistik und der nach den Aufzeichnungen zu erwartende Beginn der nächsten Perioden.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Die Daten des Tagebuchs exportieren, importieren, zusammenführen, prüfen und retten, ohne sein Fenster zu öffnen.</translation>
     </message>
@@ -950,7 +1148,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Pfad</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>What to do (see below).</source>
         <translation>Was zu tun ist (siehe unten).</translation>
     </message>
@@ -1472,6 +1670,21 @@ der Issue-Tracker von ovelaZ</translation>
         <source>every record is whole, but %1</source>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
+    <message>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
+        <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
+        <translation>es gibt kein Terminal, um nach der Passphrase zu fragen; geben Sie sie mit --passphrase-file an</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>no passphrase was typed</source>
+        <translation>es wurde keine Passphrase eingegeben</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 holds no passphrase on its first line</source>
+        <translation>%1 enthält in der ersten Zeile keine Passphrase</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1883,17 +2096,17 @@ alle Daten dieses
     <message>
         <location line="+17"/>
         <source>cannot encrypt %1: %2</source>
-        <translation>%1 lässt sich nicht verschlüsseln: %2</translation>
+        <translation>%1 kann nicht verschlüsselt werden: %2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot encrypt %1</source>
-        <translation>%1 lässt sich nicht verschlüsseln</translation>
+        <translation>kann nicht verschlüsseln: %1</translation>
     </message>
 </context>
 <context>
@@ -1932,7 +2145,7 @@ alle Daten dieses
         <location line="+78"/>
         <location line="+25"/>
         <source>the encrypted journal %1 cannot be opened: %2</source>
-        <translation>das verschlüsselte Tagebuch %1 lässt sich nicht öffnen: %2</translation>
+        <translation>das verschlüsselte Journal %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -1957,7 +2170,7 @@ alle Daten dieses
     <message>
         <location line="+16"/>
         <source>the encrypted journal at %1 is not open; it will not be replaced</source>
-        <translation>das verschlüsselte Tagebuch unter %1 ist nicht geöffnet; es wird nicht ersetzt</translation>
+        <translation>das verschlüsselte Journal unter %1 ist nicht geöffnet; es wird nicht ersetzt</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1988,19 +2201,19 @@ alle Daten dieses
 <context>
     <name>OvelaJournalSeal</name>
     <message>
-        <location filename="../src/core/ovela_journal_seal.cpp" line="+455"/>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+474"/>
         <source>it is not an encrypted journal</source>
-        <translation>es ist kein verschlüsseltes Tagebuch</translation>
+        <translation>es ist kein verschlüsseltes Journal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the passphrase or recovery key does not open it</source>
-        <translation>die Passphrase oder der Notfallschlüssel öffnet es nicht</translation>
+        <translation>die Passphrase oder der Wiederherstellungsschlüssel öffnet es nicht</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it fails authentication: it was damaged or tampered with</source>
-        <translation>die Echtheitsprüfung schlägt fehl: es wurde beschädigt oder manipuliert</translation>
+        <translation>es ist nicht echt: es wurde beschädigt oder verändert</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2010,7 +2223,7 @@ alle Daten dieses
     <message>
         <location line="+2"/>
         <source>there is not enough memory to check the passphrase</source>
-        <translation>es ist nicht genug Speicher frei, um die Passphrase zu prüfen</translation>
+        <translation>es ist nicht genug Speicher da, um die Passphrase zu prüfen</translation>
     </message>
 </context>
 <context>
@@ -2209,7 +2422,7 @@ wird jetzt beendet.</translation>
     <message>
         <location line="+16"/>
         <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
-        <translation>Das Tagebuch ist verschlüsselt. Geben Sie seine Passphrase oder seinen Notfallschlüssel ein:</translation>
+        <translation>Das Tagebuch ist verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungs­schlüssel ein:</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -2468,7 +2681,7 @@ Neue Einträge werden nicht gespeichert.</translation>
     <message>
         <location line="+6"/>
         <source>&lt;b&gt;Nobody can recover a forgotten passphrase&lt;/b&gt;: not you, not the makers of this program, not anyone. Without the passphrase or the recovery key the journal cannot be opened again.</source>
-        <translation>&lt;b&gt;Eine vergessene Passphrase kann niemand wiederherstellen&lt;/b&gt;: weder Sie noch die Entwickler dieses Programms noch sonst jemand. Ohne die Passphrase oder den Notfallschlüssel lässt sich das Tagebuch nie wieder öffnen.</translation>
+        <translation>&lt;b&gt;Eine vergessene Passphrase kann niemand wiederherstellen&lt;/b&gt;: weder Sie noch die Entwickler dieses Programms noch sonst jemand. Ohne die Passphrase oder den Wiederherstellungs­schlüssel lässt sich das Tagebuch nie wieder öffnen.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2546,7 +2759,7 @@ Neue Einträge werden nicht gespeichert.</translation>
     <message>
         <location line="+31"/>
         <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
-        <translation>Das Tagebuch %1 ist mit einer anderen Passphrase verschlüsselt als dieses. Geben Sie diese Passphrase oder seinen Notfallschlüssel ein, um seine Tage zu übernehmen:</translation>
+        <translation>Das Tagebuch %1 ist mit einer anderen Passphrase verschlüsselt als dieses. Geben Sie diese Passphrase oder seinen Wiederherstellungs­schlüssel ein, um seine Tage zu übernehmen:</translation>
     </message>
 </context>
 <context>
@@ -2799,7 +3012,7 @@ must match!</source>
     <message>
         <location line="+6"/>
         <source>Enter the journal&apos;s current passphrase or its recovery key:</source>
-        <translation>Geben Sie die jetzige Passphrase des Tagebuchs oder seinen Notfallschlüssel ein:</translation>
+        <translation>Geben Sie die jetzige Passphrase des Tagebuchs oder seinen Wiederherstellungs­schlüssel ein:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2811,7 +3024,7 @@ must match!</source>
     <message>
         <location line="+7"/>
         <source>The journal will be written unencrypted again; backups made while it was encrypted stay encrypted. Enter its passphrase or recovery key:</source>
-        <translation>Das Tagebuch wird wieder unverschlüsselt geschrieben; Sicherungen aus der verschlüsselten Zeit bleiben verschlüsselt. Geben Sie seine Passphrase oder seinen Notfallschlüssel ein:</translation>
+        <translation>Das Tagebuch wird wieder unverschlüsselt geschrieben; Sicherungen aus der verschlüsselten Zeit bleiben verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungs­schlüssel ein:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2964,12 +3177,12 @@ must match!</source>
         <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+15"/>
         <location line="+13"/>
         <source>Recovery key</source>
-        <translation>Notfallschlüssel</translation>
+        <translation>Wiederherstellungsschlüssel</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>This recovery key opens the journal if the passphrase is forgotten. Write it down now and keep it somewhere safe, away from this computer: it is shown only this once.</source>
-        <translation>Dieser Notfallschlüssel öffnet das Tagebuch, falls die Passphrase vergessen wird. Schreiben Sie ihn jetzt auf und bewahren Sie ihn sicher auf, nicht bei diesem Computer: Er wird nur dieses eine Mal angezeigt.</translation>
+        <translation>Dieser Wiederherstellungs­schlüssel öffnet das Tagebuch, falls die Passphrase vergessen wird. Schreiben Sie ihn jetzt auf und bewahren Sie ihn sicher auf, nicht bei diesem Computer: Er wird nur dieses eine Mal angezeigt.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -3054,12 +3267,12 @@ must match!</source>
     <message>
         <location line="+10"/>
         <source>Passphrase or recovery key</source>
-        <translation>Passphrase oder Notfallschlüssel</translation>
+        <translation>Passphrase oder Wiederherstellungsschlüssel</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>That passphrase or recovery key does not open the journal. Please try again.</source>
-        <translation>Diese Passphrase oder dieser Notfallschlüssel öffnet das Tagebuch nicht. Bitte versuchen Sie es erneut.</translation>
+        <translation>Diese Passphrase oder dieser Wiederherstellungs­schlüssel öffnet das Tagebuch nicht. Bitte versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

@@ -40,58 +40,68 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
-        <location line="+365"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+73"/>
+        <location line="+388"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location line="-249"/>
-        <location line="+68"/>
+        <location line="-253"/>
+        <location line="+74"/>
+        <location line="+797"/>
         <source>%1: no such file</source>
         <translation>%1: el archivo no existe</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+29"/>
+        <location line="-866"/>
+        <location line="+5"/>
+        <location line="+30"/>
         <location line="+9"/>
-        <location line="+40"/>
-        <location line="+22"/>
+        <location line="+60"/>
         <location line="+4"/>
-        <location line="+814"/>
+        <location line="+879"/>
+        <location line="+224"/>
+        <location line="+42"/>
+        <location line="+23"/>
+        <location line="+14"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-911"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 no se carga como diario; &quot;ovela-journal check %1&quot; indica por qué</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+122"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 es el propio archivo del diario; elija otro archivo</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+359"/>
+        <location line="+361"/>
         <source>format</source>
         <translation>formato</translation>
     </message>
     <message>
-        <location line="-357"/>
+        <location line="-359"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Escribir en &lt;archivo&gt; en lugar de la salida estándar.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+734"/>
+        <location line="+442"/>
+        <location line="+340"/>
+        <location line="+79"/>
+        <location line="+113"/>
+        <location line="+322"/>
         <source>file</source>
         <translation>archivo</translation>
     </message>
     <message>
-        <location line="-731"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: número de ciclos que se prevén a partir del actual. Por omisión: 6.</translation>
     </message>
@@ -119,7 +129,7 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="-409"/>
+        <location line="-432"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>el diario está abierto (el proceso %1 tiene %2); ciérrelo y vuelva a intentarlo. No se ha escrito nada.</translation>
     </message>
@@ -129,14 +139,19 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ovela-journal: no se puede bloquear %1; se escribe sin bloqueo</translation>
     </message>
     <message>
-        <location line="+459"/>
-        <location line="+36"/>
-        <location line="+323"/>
+        <location line="+482"/>
+        <location line="+38"/>
+        <location line="+349"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
+        <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="-341"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>No se ha escrito nada. Elija qué lado prevalece con --prefer-journal o con la otra opción --prefer.</translation>
     </message>
@@ -167,13 +182,16 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+309"/>
-        <location line="+139"/>
+        <location line="+336"/>
+        <location line="+175"/>
+        <location line="+113"/>
+        <location line="+53"/>
+        <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>no se pudo escribir %1: %2</translation>
     </message>
     <message>
-        <location line="-436"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulación: no se ha escrito nada.</translation>
     </message>
@@ -199,12 +217,12 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+69"/>
+        <location line="+74"/>
         <source>Show what would change; write nothing.</source>
         <translation>Mostrar lo que cambiaría, sin escribir nada.</translation>
     </message>
     <message>
-        <location line="-711"/>
+        <location line="-741"/>
         <source>standard input</source>
         <translation>entrada estándar</translation>
     </message>
@@ -234,12 +252,17 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>el diario está bloqueado por el ordenador &quot;%1&quot; (desde %2): puede estar abierto allí. No se escribió nada. Si no lo está (el bloqueo llegó con un programa de sincronización, o lo dejó un fallo allí), --ignore-foreign-lock escribe de todos modos.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no backup of the journal could be made (%1). Nothing was written.</source>
         <translation>no se pudo hacer una copia de seguridad del diario (%1). No se escribió nada.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+49"/>
+        <source>%1 holds more than %2 MiB, far more than any journal</source>
+        <translation>%1 contiene más de %2 MiB, mucho más que cualquier diario</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>standard input: %1</source>
         <translation>entrada estándar: %1</translation>
     </message>
@@ -249,12 +272,13 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 contiene más de %2 MiB; no se leyó más y no se escribió nada</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
+        <location line="+805"/>
         <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
         <translation>%1 se descomprime en más de %2 MiB, mucho más que cualquier diario; no se leyó más</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="-744"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (solo los registros), json (los registros, la fecha de inicio del ciclo y los ajustes), drip (un archivo que la aplicación drip importa) o ics (sangrados y días previstos para un programa de calendario). Predeterminado: csv.</translation>
     </message>
@@ -517,7 +541,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1: no existe ese diario; no se escribió nada. &quot;import --create&quot; crea uno nuevo allí.</translation>
     </message>
     <message numerus="yes">
-        <location line="+22"/>
+        <location line="+24"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n día tiene un registro distinto en %1 y en el diario:</numerusform>
@@ -546,23 +570,23 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+310"/>
+        <location line="+337"/>
         <source>%1 was made.</source>
         <translation>%1 se ha creado.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-335"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>El diario ya lo contenía todo; no se escribió nada en él.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+303"/>
+        <location line="+330"/>
         <source>the journal as it was is kept as %1</source>
         <translation>el diario tal como estaba se guarda como %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-322"/>
         <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
         <translation>Escribir aunque el diario tenga el bloqueo de otro ordenador (traído por un programa de sincronización o dejado por un fallo allí).</translation>
     </message>
@@ -617,7 +641,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 no contiene ajustes (solo una exportación json los contiene). No se escribió nada.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
+        <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
+        <translation>Leer la frase de contraseña del otro diario de la primera línea de &lt;archivo&gt;, si está cifrado con otra distinta de la del diario.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Si un día difiere, tomar el registro del otro diario.</translation>
     </message>
@@ -637,7 +666,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>--prefer-other y --prefer-journal se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>session start</source>
         <translation>inicio de sesión</translation>
     </message>
@@ -668,12 +697,12 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+158"/>
+        <location line="+178"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Mostrar solo JSON en lugar de una tabla.</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-109"/>
         <source>No backups yet in %1.</source>
         <translation>Aún no hay copias de seguridad en %1.</translation>
     </message>
@@ -684,6 +713,11 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>encrypted; not opened</source>
+        <translation>cifrada; no abierta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>does not load</source>
         <translation>no se carga</translation>
     </message>
@@ -711,7 +745,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>restore espera una copia de seguridad: su número en &quot;ovela-journal backups&quot;, o su ruta</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>restored %1: no days</source>
         <translation>%1 restaurado: ningún día</translation>
     </message>
@@ -729,12 +763,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>check admite como máximo un archivo</translation>
     </message>
     <message>
-        <location line="-903"/>
+        <location line="-955"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se comprueba el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+920"/>
+        <location line="+991"/>
         <source>%1: loads</source>
         <translation>%1: se carga correctamente</translation>
     </message>
@@ -754,14 +788,14 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>último: %1</translation>
     </message>
     <message>
-        <location line="-65"/>
-        <location line="+66"/>
+        <location line="-84"/>
+        <location line="+85"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>fecha de inicio del ciclo: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="-121"/>
+        <location line="-142"/>
         <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
         <translation>
             <numerusform>no hay copia de seguridad número %1; &quot;ovela-journal backups&quot; lista %n copia. No se escribió nada.</numerusform>
@@ -769,12 +803,14 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+100"/>
+        <location line="+30"/>
         <source>%1: does not load</source>
         <translation>%1: no se carga</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>damage: %1</source>
         <translation>daño: %1</translation>
     </message>
@@ -794,12 +830,18 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>registros íntegros antes del daño: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-37"/>
+        <location line="+42"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NUEVO&quot; conserva lo que está íntegro.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-30"/>
+        <source>%1: encrypted, opens and authenticates</source>
+        <translation>%1: cifrado, se abre y se autentica</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>El diario nuevo que se va a escribir; todavía no debe existir.</translation>
     </message>
@@ -819,17 +861,19 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 ya existe; salvage solo escribe un archivo nuevo</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+8"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: no hay nada que rescatar: %2</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 está bloqueado por el diario (proceso %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 está completo: se conservó el único registro (%n)</numerusform>
@@ -845,7 +889,141 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+7"/>
+        <source>written to %1, encrypted as it was</source>
+        <translation>escrito en %1, cifrado como estaba</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Read the new passphrase from the first line of &lt;file&gt; instead of asking for it twice on the terminal.</source>
+        <translation>Leer la nueva frase de contraseña de la primera línea de &lt;archivo&gt; en lugar de pedirla dos veces en el terminal.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>New passphrase: </source>
+        <translation>Nueva frase de contraseña: </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The same passphrase again: </source>
+        <translation>La misma frase de contraseña otra vez: </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the two passphrases differ. Nothing was written.</source>
+        <translation>las dos frases de contraseña no coinciden. No se escribió nada.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-12"/>
+        <source>a passphrase needs at least %n character(s). Nothing was written.</source>
+        <translation>
+            <numerusform>una frase de contraseña necesita al menos %n carácter. No se escribió nada.</numerusform>
+            <numerusform>una frase de contraseña necesita al menos %n caracteres. No se escribió nada.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1: no such journal; nothing was written</source>
+        <translation>%1: no existe ese diario; no se escribió nada</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is encrypted already; &quot;ovela-journal passphrase&quot; changes its passphrase</source>
+        <translation>%1 ya está cifrado; &quot;ovela-journal passphrase&quot; cambia su frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A forgotten passphrase cannot be recovered by anyone. The recovery key shown at the end is the only other way in.</source>
+        <translation>Nadie puede recuperar una frase de contraseña olvidada. La clave de recuperación que se muestra al final es el único otro acceso.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+86"/>
+        <source>%1. Nothing was written.</source>
+        <translation>%1. No se escribió nada.</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <source>%1 is encrypted.</source>
+        <translation>%1 está cifrado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recovery key: %1</source>
+        <translation>Clave de recuperación: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the recovery key down and keep it apart from this computer: it opens the journal when the passphrase is forgotten, and it is shown only now.</source>
+        <translation>Anote la clave de recuperación y guárdela lejos de este ordenador: abre el diario si se olvida la frase de contraseña y solo se muestra ahora.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>some copies stay unencrypted: %1</source>
+        <translation>algunas copias quedan sin cifrar: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its backups are encrypted too.</source>
+        <translation>Sus copias de seguridad también están cifradas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Las copias junto a él también están cifradas; las copias de seguridad del diario contienen su propio diario y se dejaron como estaban.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The unencrypted journal to write; it must not exist yet.</source>
+        <translation>El diario sin cifrar que se escribirá; no debe existir todavía.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>decrypt needs -o PLAIN, the journal to write</source>
+        <translation>decrypt necesita -o PLAIN, el diario que se escribirá</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 exists; decrypt writes a new file only</source>
+        <translation>%1 existe; decrypt solo escribe un archivo nuevo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not encrypted</source>
+        <translation>%1 no está cifrado</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>written to %1, not encrypted: anyone who gets that file reads it</source>
+        <translation>escrito en %1, sin cifrar: cualquiera que obtenga ese archivo puede leerlo</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not encrypted; &quot;ovela-journal encrypt&quot; encrypts it</source>
+        <translation>%1 no está cifrado; &quot;ovela-journal encrypt&quot; lo cifra</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The passphrase of %1 is changed; the recovery key stays the same. Backups made before open with the old passphrase or the recovery key.</source>
+        <translation>La frase de contraseña de %1 ha cambiado; la clave de recuperación sigue siendo la misma. Las copias anteriores se abren con la frase de contraseña antigua o con la clave de recuperación.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Passphrase or recovery key for %1: </source>
+        <translation>Frase de contraseña o clave de recuperación para %1: </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>ovela-journal: that does not open %1; try again</source>
+        <translation>ovela-journal: eso no abre %1; inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the passphrase in %1 does not open %2</source>
+        <translation>la frase de contraseña de %1 no abre %2</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: no existe ese diario; no se leyó nada</translation>
     </message>
@@ -875,22 +1053,42 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>N es un número que muestra &quot;ovela-journal backups&quot;; PATH es un archivo de copia (un archivo cuyo nombre son solo cifras se escribe ./NOMBRE).</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+12"/>
+        <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
+        <translation>Cifrar el diario y sus copias con una frase de contraseña; muestra la clave de recuperación una vez.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write an unencrypted copy of the encrypted journal.</source>
+        <translation>Escribir una copia sin cifrar del diario cifrado.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Change the passphrase of the encrypted journal.</source>
+        <translation>Cambiar la frase de contraseña del diario cifrado.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Read the passphrase (or the recovery key) of an encrypted journal from the first line of &lt;file&gt; instead of asking on the terminal.</source>
+        <translation>Leer la frase de contraseña (o la clave de recuperación) de un diario cifrado de la primera línea de &lt;archivo&gt; en lugar de preguntarla en el terminal.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 no espera ningún nombre de archivo (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>se ha perdido la fecha de inicio del ciclo; vuelva a fijarla en el diario</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>written to %1</source>
         <translation>escrito en %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Órdenes:</translation>
     </message>
@@ -900,12 +1098,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden. Todas las órdenes trabajan con el diario de la aplicación, salvo que --journal indique otro.</translation>
     </message>
     <message>
-        <location line="-1011"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se lee el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+1078"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Incorporar registros desde csv, json o el csv de drip.</translation>
     </message>
@@ -925,7 +1123,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Guardar en un diario nuevo todos los registros íntegros de uno dañado.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Listar los ciclos que muestran los registros, con el ascenso de temperatura de cada uno.</translation>
     </message>
@@ -935,7 +1133,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Estadísticas de los ciclos y próximos inicios de la regla según los registros.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Exportar, importar, fusionar, comprobar y rescatar los datos del diario, sin abrir su ventana.</translation>
     </message>
@@ -950,7 +1148,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ruta</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>What to do (see below).</source>
         <translation>Qué hacer (véase más abajo).</translation>
     </message>
@@ -1472,6 +1670,21 @@ el gestor de incidencias de ovelaZ</translation>
         <source>every record is whole, but %1</source>
         <translation>todos los registros están íntegros, pero %1</translation>
     </message>
+    <message>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
+        <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
+        <translation>no hay terminal para pedir la frase de contraseña; indíquela con --passphrase-file</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>no passphrase was typed</source>
+        <translation>no se escribió ninguna frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 holds no passphrase on its first line</source>
+        <translation>%1 no contiene ninguna frase de contraseña en su primera línea</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1886,7 +2099,7 @@ borrar todos los datos
         <translation>no se puede cifrar %1: %2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1988,7 +2201,7 @@ borrar todos los datos
 <context>
     <name>OvelaJournalSeal</name>
     <message>
-        <location filename="../src/core/ovela_journal_seal.cpp" line="+455"/>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+474"/>
         <source>it is not an encrypted journal</source>
         <translation>no es un diario cifrado</translation>
     </message>
@@ -2000,7 +2213,7 @@ borrar todos los datos
     <message>
         <location line="+2"/>
         <source>it fails authentication: it was damaged or tampered with</source>
-        <translation>falla la autenticación: se ha dañado o manipulado</translation>
+        <translation>no supera la autenticación: se dañó o fue manipulado</translation>
     </message>
     <message>
         <location line="+2"/>

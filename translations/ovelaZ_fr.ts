@@ -40,58 +40,68 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
-        <location line="+365"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+73"/>
+        <location line="+388"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>aucune</translation>
     </message>
     <message>
-        <location line="-249"/>
-        <location line="+68"/>
+        <location line="-253"/>
+        <location line="+74"/>
+        <location line="+797"/>
         <source>%1: no such file</source>
         <translation>%1 : fichier introuvable</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+29"/>
+        <location line="-866"/>
+        <location line="+5"/>
+        <location line="+30"/>
         <location line="+9"/>
-        <location line="+40"/>
-        <location line="+22"/>
+        <location line="+60"/>
         <location line="+4"/>
-        <location line="+814"/>
+        <location line="+879"/>
+        <location line="+224"/>
+        <location line="+42"/>
+        <location line="+23"/>
+        <location line="+14"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="-911"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 ne se charge pas comme journal ; &quot;ovela-journal check %1&quot; en indique la raison</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+122"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 est le journal lui-même ; choisissez un autre fichier</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+359"/>
+        <location line="+361"/>
         <source>format</source>
         <translation>format</translation>
     </message>
     <message>
-        <location line="-357"/>
+        <location line="-359"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Écrire dans &lt;fichier&gt; au lieu de la sortie standard.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+734"/>
+        <location line="+442"/>
+        <location line="+340"/>
+        <location line="+79"/>
+        <location line="+113"/>
+        <location line="+322"/>
         <source>file</source>
         <translation>fichier</translation>
     </message>
     <message>
-        <location line="-731"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics : prévoir ce nombre de cycles à partir du cycle en cours. Par défaut : 6.</translation>
     </message>
@@ -119,7 +129,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="-409"/>
+        <location line="-432"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>le carnet est ouvert (le processus %1 détient %2) ; fermez-le et réessayez. Rien n&apos;a été écrit.</translation>
     </message>
@@ -129,14 +139,19 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ovela-journal: impossible de verrouiller %1 ; écriture sans verrou</translation>
     </message>
     <message>
-        <location line="+459"/>
-        <location line="+36"/>
-        <location line="+323"/>
+        <location line="+482"/>
+        <location line="+38"/>
+        <location line="+349"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
+        <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="-341"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Rien n&apos;a été écrit. Choisissez quelle version l&apos;emporte avec --prefer-journal ou l&apos;autre option --prefer.</translation>
     </message>
@@ -167,13 +182,16 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+309"/>
-        <location line="+139"/>
+        <location line="+336"/>
+        <location line="+175"/>
+        <location line="+113"/>
+        <location line="+53"/>
+        <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>%1 n&apos;a pas été écrit : %2</translation>
     </message>
     <message>
-        <location line="-436"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulation : rien n&apos;a été écrit.</translation>
     </message>
@@ -199,12 +217,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+69"/>
+        <location line="+74"/>
         <source>Show what would change; write nothing.</source>
         <translation>Montrer ce qui changerait ; ne rien écrire.</translation>
     </message>
     <message>
-        <location line="-711"/>
+        <location line="-741"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
@@ -234,12 +252,17 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>le journal est verrouillé par l&apos;ordinateur &quot;%1&quot; (depuis %2) : le journal intime y est peut-être ouvert. Rien n&apos;a été écrit. S&apos;il ne l&apos;est pas (le verrou est venu avec un programme de synchronisation, ou un plantage là-bas l&apos;a laissé), --ignore-foreign-lock écrit quand même.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no backup of the journal could be made (%1). Nothing was written.</source>
         <translation>aucune sauvegarde du journal n&apos;a pu être faite (%1). Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+49"/>
+        <source>%1 holds more than %2 MiB, far more than any journal</source>
+        <translation>%1 contient plus de %2 Mio, bien plus que tout journal</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>standard input: %1</source>
         <translation>entrée standard : %1</translation>
     </message>
@@ -249,12 +272,13 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 contient plus de %2 Mio ; la lecture s&apos;est arrêtée et rien n&apos;a été écrit</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
+        <location line="+805"/>
         <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
         <translation>%1 se décompresse en plus de %2 Mio, bien plus que tout journal ; la lecture s&apos;est arrêtée</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="-744"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (les relevés seuls), json (les relevés, la date de début de cycle et les réglages), drip (un fichier que l&apos;application drip importe) ou ics (saignements et jours prévus pour un agenda). Par défaut : csv.</translation>
     </message>
@@ -517,7 +541,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 : pas de tel journal ; rien n&apos;a été écrit. « import --create » en crée un nouveau à cet endroit.</translation>
     </message>
     <message numerus="yes">
-        <location line="+22"/>
+        <location line="+24"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal : %n jour a un relevé différent dans %1 et dans le journal :</numerusform>
@@ -546,23 +570,23 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+310"/>
+        <location line="+337"/>
         <source>%1 was made.</source>
         <translation>%1 a été créé.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-335"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>Le journal contenait déjà tout ; rien n&apos;y a été écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+303"/>
+        <location line="+330"/>
         <source>the journal as it was is kept as %1</source>
         <translation>le journal tel qu&apos;il était est conservé sous %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-322"/>
         <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
         <translation>Écrire bien qu&apos;un autre ordinateur ait verrouillé le journal (verrou apporté par un programme de synchronisation, ou laissé par un plantage là-bas).</translation>
     </message>
@@ -617,7 +641,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 ne contient pas de réglages (seul un export json en contient). Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
+        <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
+        <translation>Lire la phrase secrète de l&apos;autre journal sur la première ligne de &lt;fichier&gt;, s&apos;il est chiffré avec une autre que celle du journal.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Là où un jour diffère, prendre l&apos;enregistrement de l&apos;autre journal.</translation>
     </message>
@@ -637,7 +666,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>--prefer-other et --prefer-journal s&apos;excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>session start</source>
         <translation>début de session</translation>
     </message>
@@ -668,12 +697,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+158"/>
+        <location line="+178"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Afficher du JSON pur au lieu d&apos;un tableau.</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-109"/>
         <source>No backups yet in %1.</source>
         <translation>Pas encore de sauvegarde dans %1.</translation>
     </message>
@@ -684,6 +713,11 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>encrypted; not opened</source>
+        <translation>chiffrée ; non ouverte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>does not load</source>
         <translation>ne se charge pas</translation>
     </message>
@@ -711,7 +745,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>restore attend une sauvegarde : son numéro dans &quot;ovela-journal backups&quot;, ou son chemin</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>restored %1: no days</source>
         <translation>%1 restauré : aucun jour</translation>
     </message>
@@ -729,12 +763,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>check attend au plus un fichier</translation>
     </message>
     <message>
-        <location line="-903"/>
+        <location line="-955"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; vérification du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+920"/>
+        <location line="+991"/>
         <source>%1: loads</source>
         <translation>%1 : se charge correctement</translation>
     </message>
@@ -754,14 +788,14 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>dernier : %1</translation>
     </message>
     <message>
-        <location line="-65"/>
-        <location line="+66"/>
+        <location line="-84"/>
+        <location line="+85"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>date de début de cycle : %1</translation>
     </message>
     <message numerus="yes">
-        <location line="-121"/>
+        <location line="-142"/>
         <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
         <translation>
             <numerusform>il n&apos;y a pas de sauvegarde numéro %1 ; &quot;ovela-journal backups&quot; en liste %n. Rien n&apos;a été écrit.</numerusform>
@@ -769,12 +803,14 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+100"/>
+        <location line="+30"/>
         <source>%1: does not load</source>
         <translation>%1 : ne se charge pas</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>damage: %1</source>
         <translation>défaut : %1</translation>
     </message>
@@ -794,12 +830,18 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>enregistrements intacts avant le défaut : %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-37"/>
+        <location line="+42"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NOUVEAU&quot; conserve ce qui est intact.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-30"/>
+        <source>%1: encrypted, opens and authenticates</source>
+        <translation>%1 : chiffré, s&apos;ouvre et s&apos;authentifie</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>The new journal to write; it must not exist yet.</source>
         <translation>Le nouveau journal à écrire ; il ne doit pas encore exister.</translation>
     </message>
@@ -819,17 +861,19 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 existe déjà ; salvage n&apos;écrit que dans un nouveau fichier</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+8"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1 : rien à récupérer : %2</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 est verrouillé par le carnet (processus %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 est entier : le seul relevé (%n) a été gardé</numerusform>
@@ -845,7 +889,141 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+7"/>
+        <source>written to %1, encrypted as it was</source>
+        <translation>écrit dans %1, chiffré comme avant</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Read the new passphrase from the first line of &lt;file&gt; instead of asking for it twice on the terminal.</source>
+        <translation>Lire la nouvelle phrase secrète sur la première ligne de &lt;fichier&gt; au lieu de la demander deux fois dans le terminal.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>New passphrase: </source>
+        <translation>Nouvelle phrase secrète : </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The same passphrase again: </source>
+        <translation>La même phrase secrète encore une fois : </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the two passphrases differ. Nothing was written.</source>
+        <translation>les deux phrases secrètes diffèrent. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-12"/>
+        <source>a passphrase needs at least %n character(s). Nothing was written.</source>
+        <translation>
+            <numerusform>une phrase secrète doit avoir au moins %n caractère. Rien n&apos;a été écrit.</numerusform>
+            <numerusform>une phrase secrète doit avoir au moins %n caractères. Rien n&apos;a été écrit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1: no such journal; nothing was written</source>
+        <translation>%1 : journal introuvable ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is encrypted already; &quot;ovela-journal passphrase&quot; changes its passphrase</source>
+        <translation>%1 est déjà chiffré ; &quot;ovela-journal passphrase&quot; change sa phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A forgotten passphrase cannot be recovered by anyone. The recovery key shown at the end is the only other way in.</source>
+        <translation>Personne ne peut retrouver une phrase secrète oubliée. La clé de récupération affichée à la fin est le seul autre accès.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+86"/>
+        <source>%1. Nothing was written.</source>
+        <translation>%1. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <source>%1 is encrypted.</source>
+        <translation>%1 est chiffré.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recovery key: %1</source>
+        <translation>Clé de récupération : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the recovery key down and keep it apart from this computer: it opens the journal when the passphrase is forgotten, and it is shown only now.</source>
+        <translation>Notez la clé de récupération et gardez-la loin de cet ordinateur : elle ouvre le journal si la phrase secrète est oubliée, et elle n&apos;est affichée que maintenant.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>some copies stay unencrypted: %1</source>
+        <translation>certaines copies restent non chiffrées : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its backups are encrypted too.</source>
+        <translation>Ses sauvegardes sont chiffrées elles aussi.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Les copies à côté sont chiffrées elles aussi ; les sauvegardes du journal intime contiennent son propre journal et sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The unencrypted journal to write; it must not exist yet.</source>
+        <translation>Le journal non chiffré à écrire ; il ne doit pas encore exister.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>decrypt needs -o PLAIN, the journal to write</source>
+        <translation>decrypt a besoin de -o PLAIN, le journal à écrire</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 exists; decrypt writes a new file only</source>
+        <translation>%1 existe ; decrypt n&apos;écrit qu&apos;un nouveau fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not encrypted</source>
+        <translation>%1 n&apos;est pas chiffré</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>written to %1, not encrypted: anyone who gets that file reads it</source>
+        <translation>écrit dans %1, non chiffré : quiconque obtient ce fichier peut le lire</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not encrypted; &quot;ovela-journal encrypt&quot; encrypts it</source>
+        <translation>%1 n&apos;est pas chiffré ; &quot;ovela-journal encrypt&quot; le chiffre</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The passphrase of %1 is changed; the recovery key stays the same. Backups made before open with the old passphrase or the recovery key.</source>
+        <translation>La phrase secrète de %1 est changée ; la clé de récupération reste la même. Les sauvegardes antérieures s&apos;ouvrent avec l&apos;ancienne phrase secrète ou la clé de récupération.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Passphrase or recovery key for %1: </source>
+        <translation>Phrase secrète ou clé de récupération pour %1 : </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>ovela-journal: that does not open %1; try again</source>
+        <translation>ovela-journal : cela n&apos;ouvre pas %1 ; réessayez</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the passphrase in %1 does not open %2</source>
+        <translation>la phrase secrète de %1 n&apos;ouvre pas %2</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1 : pas de tel journal ; rien n&apos;a été lu</translation>
     </message>
@@ -875,22 +1053,42 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>N est un numéro que montre &quot;ovela-journal backups&quot; ; PATH est un fichier de sauvegarde (un fichier nommé seulement de chiffres s&apos;écrit ./NOM).</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+12"/>
+        <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
+        <translation>Chiffrer le journal et ses sauvegardes avec une phrase secrète ; affiche la clé de récupération une fois.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write an unencrypted copy of the encrypted journal.</source>
+        <translation>Écrire une copie non chiffrée du journal chiffré.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Change the passphrase of the encrypted journal.</source>
+        <translation>Changer la phrase secrète du journal chiffré.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Read the passphrase (or the recovery key) of an encrypted journal from the first line of &lt;file&gt; instead of asking on the terminal.</source>
+        <translation>Lire la phrase secrète (ou la clé de récupération) d&apos;un journal chiffré sur la première ligne de &lt;fichier&gt; au lieu de la demander dans le terminal.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 n&apos;attend pas de nom de fichier (« %2 »)</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>la date de début de cycle a été perdue ; définissez-la à nouveau dans le carnet</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>written to %1</source>
         <translation>écrit dans %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Commandes :</translation>
     </message>
@@ -900,12 +1098,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>&quot;ovela-journal COMMANDE --help&quot; décrit une commande. Chaque commande travaille sur le journal du carnet, sauf si --journal en désigne un autre.</translation>
     </message>
     <message>
-        <location line="-1011"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; lecture du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+1078"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Importer des enregistrements depuis du csv, du json ou le csv de drip.</translation>
     </message>
@@ -925,7 +1123,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Conserver chaque enregistrement intact d&apos;un journal endommagé dans un nouveau journal.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Lister les cycles visibles dans les relevés, avec la montée de température de chacun.</translation>
     </message>
@@ -935,7 +1133,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Statistiques des cycles et prochains débuts de règles suggérés par les relevés.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Les données du carnet exportées, importées, fusionnées, vérifiées et récupérées, sans sa fenêtre.</translation>
     </message>
@@ -950,7 +1148,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>chemin</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>What to do (see below).</source>
         <translation>Ce qu&apos;il faut faire (voir ci-dessous).</translation>
     </message>
@@ -1472,6 +1670,21 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <source>every record is whole, but %1</source>
         <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
+    <message>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
+        <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
+        <translation>aucun terminal pour demander la phrase secrète ; donnez-la avec --passphrase-file</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>no passphrase was typed</source>
+        <translation>aucune phrase secrète n&apos;a été saisie</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 holds no passphrase on its first line</source>
+        <translation>%1 ne contient pas de phrase secrète sur sa première ligne</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1886,7 +2099,7 @@ effacer toutes les données
         <translation>impossible de chiffrer %1 : %2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
@@ -1921,7 +2134,7 @@ effacer toutes les données
     <message>
         <location line="-281"/>
         <source>the file is too large</source>
-        <translation>le fichier est trop volumineux</translation>
+        <translation>le fichier est trop grand</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -1957,7 +2170,7 @@ effacer toutes les données
     <message>
         <location line="+16"/>
         <source>the encrypted journal at %1 is not open; it will not be replaced</source>
-        <translation>le journal chiffré %1 n’est pas ouvert ; il ne sera pas remplacé</translation>
+        <translation>le journal chiffré %1 n&apos;est pas ouvert ; il ne sera pas remplacé</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1988,29 +2201,29 @@ effacer toutes les données
 <context>
     <name>OvelaJournalSeal</name>
     <message>
-        <location filename="../src/core/ovela_journal_seal.cpp" line="+455"/>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+474"/>
         <source>it is not an encrypted journal</source>
-        <translation>ce n’est pas un journal chiffré</translation>
+        <translation>ce n&apos;est pas un journal chiffré</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the passphrase or recovery key does not open it</source>
-        <translation>la phrase secrète ou la clé de récupération ne l’ouvre pas</translation>
+        <translation>la phrase secrète ou la clé de récupération ne l&apos;ouvre pas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it fails authentication: it was damaged or tampered with</source>
-        <translation>l’authentification échoue : il a été endommagé ou falsifié</translation>
+        <translation>il échoue à l&apos;authentification : il a été endommagé ou falsifié</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it was encrypted by a newer version of the diary</source>
-        <translation>il a été chiffré par une version plus récente du journal</translation>
+        <translation>il a été chiffré par une version plus récente du journal intime</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>there is not enough memory to check the passphrase</source>
-        <translation>il n’y a pas assez de mémoire pour vérifier la phrase secrète</translation>
+        <translation>pas assez de mémoire pour vérifier la phrase secrète</translation>
     </message>
 </context>
 <context>

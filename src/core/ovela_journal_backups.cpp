@@ -130,12 +130,15 @@ QString OvelaJournalBackups::takeIn(const QString &path)
     return copied;
 }
 
-bool OvelaJournalBackups::sealAll(const QString &journal, const OvelaJournalSeal &seal)
+bool OvelaJournalBackups::sealAll(const QString &journal, const OvelaJournalSeal &seal,
+                                  bool folderToo)
 {
     error.clear();
     QStringList paths;
-    for (const Entry &entry : list())
-        paths << entry.path;
+    if (folderToo) {
+        for (const Entry &entry : list())
+            paths << entry.path;
+    }
     // Beside the journal and beside its real file, should it be a link elsewhere.
     QStringList journals {journal};
     const QString real = QFileInfo(journal).canonicalFilePath();

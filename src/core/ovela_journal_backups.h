@@ -47,8 +47,9 @@ public:
     // For when encryption is turned on: encrypts in place every plain backup in the folder,
     // and beside the journal at `journal` its ".bak" and the unreadable files set aside
     // (each whole or not at all, the owner's alone). False with errorString() naming what
-    // stayed plain; the others are encrypted all the same.
-    bool sealAll(const QString &journal, const OvelaJournalSeal &seal);
+    // stayed plain; the others are encrypted all the same. Without `folderToo`, only the
+    // copies beside the journal (for a journal that is not the diary's own).
+    bool sealAll(const QString &journal, const OvelaJournalSeal &seal, bool folderToo = true);
 
     // Newest first.
     QList<Entry> list() const;

@@ -60,7 +60,7 @@ public:
     // While the lock is held, also removes the temporary files of saves that never finished.
     LoadResult load(OvelaDatabase &journal);
     // load() is afterRead(read()). read() only reads the file, without the lock: Loaded,
-    // Missing, or Unreadable with the file left where it is; safe on a thread of its own while
+    // Missing, NeedsSecret, Damaged, or Unreadable with the file left where it is; safe on a thread of its own while
     // no other member of this object is used but path(), lockPath(), lock(), isLocked() and
     // lockOwner(), which share nothing with it. afterRead() does the rest once the lock is
     // held and it is time to act on the file: removes what unfinished saves left and sets an

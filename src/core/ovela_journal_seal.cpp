@@ -197,8 +197,12 @@ bool damagedMagic(const QByteArray &bytes)
 OvelaJournalSeal::Status checkHeader(const QByteArray &sealed)
 {
     using Status = OvelaJournalSeal::Status;
+    // Idempotent; libsodium wants it before its first hash.
+    const bool ready = sodium_init() >= 0;
     if (!OvelaJournalSeal::isSealed(sealed))
-        return damagedMagic(sealed) ? Status::Damaged : Status::NotSealed;
+        return ready && damagedMagic(sealed) ? Status::Damaged : Status::NotSealed;
+    if (!ready)
+        return Status::NoMemory;
     if (sealed.size() < PassesAt)
         return Status::Damaged;
     const int length = qFromBigEndian<quint16>(bytesOf(sealed, LengthAt));
@@ -395,6 +399,19 @@ QByteArray OvelaJournalSeal::seal(const QByteArray &gzip) const
 
 bool OvelaJournalSeal::unseal(const QByteArray &sealed, QByteArray *gzip, Status *status) const
 {
+    return unsealChunks(sealed, gzip, status, false);
+}
+
+QByteArray OvelaJournalSeal::unsealPrefix(const QByteArray &sealed) const
+{
+    QByteArray data;
+    unsealChunks(sealed, &data, nullptr, true);
+    return data;
+}
+
+bool OvelaJournalSeal::unsealChunks(const QByteArray &sealed, QByteArray *gzip, Status *status,
+                                    bool keepPrefix) const
+{
     Status ignored;
     Status &result = status ? *status : ignored;
     gzip->clear();
@@ -436,12 +453,14 @@ bool OvelaJournalSeal::unseal(const QByteArray &sealed, QByteArray *gzip, Status
         ended = final;
     }
     sodium_memzero(&state, sizeof state);
-    if (!ended) {
+    if (!ended && !keepPrefix) {
         sodium_memzero(out.data(), size_t(out.size()));
         return false;
     }
     out.resize(at);
     *gzip = out;
+    if (!ended)
+        return false;
     result = Status::Ok;
     return true;
 }

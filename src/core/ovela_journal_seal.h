@@ -9,15 +9,18 @@
 // An encrypted journal: a small header of our own around the journal's gzip stream, which is
 // unchanged inside it.
 //
-//   magic (8 bytes, never the start of a gzip stream), format version,
+//   magic (8 bytes, never the start of a gzip stream), format version, the header's length,
 //   Argon2id parameters (passes, memory) and salt for the passphrase,
+//   an identifier of the file key (a keyed hash of a constant, which tells nothing of it),
 //   the file key wrapped by the key derived from the passphrase,
 //   the file key wrapped by the key derived from the recovery key,
-//   the gzip stream in libsodium's secretstream (XChaCha20-Poly1305), whose header is fresh
-//   for every write; the container's header is authenticated with the data.
+//   a hash of all of the above, which tells a damaged header from a wrong passphrase,
+//   the gzip stream in libsodium's secretstream (XChaCha20-Poly1305) in chunks of 64 KiB, the
+//   last one tagged final, whose header is fresh for every write; the container's header is
+//   authenticated with the first chunk.
 //
-// The file key and the derived keys live in libsodium's guarded memory and are wiped when the
-// last seal that holds them goes. The passphrase is never kept.
+// The file key lives in libsodium's guarded memory and is wiped when the last seal that holds
+// it goes. The passphrase is never kept.
 class OvelaJournalSeal
 {
     Q_DECLARE_TR_FUNCTIONS(OvelaJournalSeal)
@@ -43,7 +46,7 @@ public:
     // The most a file's header may ask for when it is opened: a crafted header cannot make the
     // program allocate gigabytes or work for minutes.
     static constexpr quint32 MaxPasses = 16;
-    static constexpr quint32 MaxMemoryKiB = 1024 * 1024;
+    static constexpr quint32 MaxMemoryKiB = 256 * 1024;
 
     // The magic's length: that many bytes of a file tell whether it is sealed.
     static constexpr int MagicSize = 8;
@@ -78,6 +81,11 @@ public:
     // anything fails authentication.
     bool unseal(const QByteArray &sealed, QByteArray *gzip, Status *status) const;
 
+    // For a rescue: the data of the chunks that authenticate, in order, up to the first that
+    // does not (all of it when nothing is wrong); empty when the header is damaged or another
+    // file key sealed it.
+    QByteArray unsealPrefix(const QByteArray &sealed) const;
+
     // The same file key and recovery key, wrapped by a new passphrase (a new salt): files
     // sealed by the result no longer open with the old passphrase.
     // Null when the key derivation gets no memory.
@@ -95,6 +103,8 @@ public:
 
 private:
     OvelaJournalSeal();
+    bool unsealChunks(const QByteArray &sealed, QByteArray *gzip, Status *status,
+                      bool keepPrefix) const;
     struct Keys;
     std::unique_ptr<Keys> keys;
 };

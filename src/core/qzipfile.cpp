@@ -290,8 +290,10 @@ bool QZipFile::uncompress(const QByteArray &gzip, QByteArray *data, qsizetype ma
             break;
         }
         data->append(chunk, got);
-        // Members one after another read as one stream, as gzread reads them.
-        if (result == Z_STREAM_END && z.avail_in > 0) {
+        // Members one after another read as one stream, and anything else after a member is
+        // ignored, as gzread does.
+        if (result == Z_STREAM_END && z.avail_in >= 2 && z.next_in[0] == 0x1f
+            && z.next_in[1] == 0x8b) {
             if (inflateReset(&z) != Z_OK)
                 break;
             continue;
