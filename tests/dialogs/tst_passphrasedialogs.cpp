@@ -108,25 +108,6 @@ private slots:
             QCOMPARE(dialog.takePassphrase(), first);
     }
 
-    void strengthHint_data()
-    {
-        QTest::addColumn<QString>("passphrase");
-        QTest::addColumn<QString>("starts");
-        QTest::newRow("short") << "Ab1!xyz" << "Too short";
-        QTest::newRow("one letter repeated") << "aaaaaaaaaaaaaaaa" << "Weak";
-        QTest::newRow("word and digit") << "password1" << "Weak";
-        QTest::newRow("twelve letters") << "abcdefghijkl" << "Fair";
-        QTest::newRow("four words") << "violet kettle harbour seven" << "Strong";
-    }
-
-    void strengthHint()
-    {
-        QFETCH(QString, passphrase);
-        QFETCH(QString, starts);
-        const QString hint = OvelaNewPassphraseDialog::strengthHint(passphrase);
-        QVERIFY2(hint.startsWith(starts), qPrintable(hint));
-    }
-
     void recoveryKeyIsSelectableAndConfirmed()
     {
         OvelaRecoveryKeyDialog dialog(QStringLiteral("ABCDE-FGHIJ"));
@@ -138,49 +119,6 @@ private slots:
         QVERIFY(!okOf(&dialog)->isEnabled());
         dialog.findChild<QCheckBox *>(QStringLiteral("keyWrittenDown"))->setChecked(true);
         QVERIFY(okOf(&dialog)->isEnabled());
-    }
-
-    // What she types at each prompt, in order; a null string cancels.
-    void unlockAsksUntilAnAnswerOpens_data()
-    {
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("passphrase") << QStringList{"right passphrase"} << true;
-        QTest::newRow("wrong, then right") << QStringList{"wrong passphrase", "right passphrase"}
-                                           << true;
-        QTest::newRow("recovery key") << QStringList{"<key>"} << true;
-        QTest::newRow("wrong, then cancelled") << QStringList{"wrong passphrase", QString()} << false;
-    }
-
-    void unlockAsksUntilAnAnswerOpens()
-    {
-        QFETCH(QStringList, typed);
-        QFETCH(bool, opened);
-        QString recoveryKey;
-        const auto seal = OvelaJournalSeal::create(QStringLiteral("right passphrase"), &recoveryKey);
-        QVERIFY(seal);
-        const QByteArray sealed = seal->seal(QByteArrayLiteral("journal"));
-        QStringList prompts;
-        Password::setHook([&](const QString &prompt) {
-            prompts << prompt;
-            const QString answer = typed.value(prompts.size() - 1);
-            return answer == QLatin1String("<key>") ? recoveryKey : answer;
-        });
-        OvelaJournalSeal::Status failure = OvelaJournalSeal::Status::Damaged;
-        const auto unlocked = OvelaUnlockDialog::unlock(nullptr, QStringLiteral("Enter:"), sealed,
-                                                        &failure);
-        QCOMPARE(prompts.size(), typed.size());
-        QCOMPARE(bool(unlocked), opened);
-        QCOMPARE(failure, OvelaJournalSeal::Status::Ok);
-        // A wrong answer is said so at the next prompt.
-        for (int i = 1; i < prompts.size(); ++i)
-            QVERIFY2(prompts.at(i).contains(QLatin1String("does not open")),
-                     qPrintable(prompts.at(i)));
-        if (unlocked) {
-            QByteArray inside;
-            QVERIFY(unlocked->unseal(sealed, &inside, &failure));
-            QCOMPARE(inside, QByteArrayLiteral("journal"));
-        }
     }
 
     void encryptChangeAndStopFromThePreferences()
@@ -265,12 +203,6 @@ private slots:
         QVERIFY(!sealing.seal);
     }
 
-    void withoutAJournalTheCommandsAreHidden()
-    {
-        OvelaPreferencesDialog dialog;
-        for (const char *name : {"btnEncrypt", "btnChangePassphrase", "btnStopEncrypting"})
-            QVERIFY(dialog.findChild<QPushButton *>(QString::fromLatin1(name))->isHidden());
-    }
 };
 
 OVELA_TEST_GUI_MAIN(TstPassphraseDialogs)
