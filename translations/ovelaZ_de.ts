@@ -1472,6 +1472,195 @@ der Issue-Tracker von ovelaZ</translation>
         <source>every record is whole, but %1</source>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
+    <message>
+        <location line="+49"/>
+        <source>%1 holds more than %2 MiB, far more than any journal</source>
+        <translation>%1 enthält mehr als %2 MiB, weit mehr als jedes Journal</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
+        <translation>Die Passphrase des anderen Journals aus der ersten Zeile von &lt;Datei&gt; lesen, wenn es mit einer anderen als das Journal verschlüsselt ist.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>encrypted; not opened</source>
+        <translation>verschlüsselt; nicht geöffnet</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>%1: encrypted, opens and authenticates</source>
+        <translation>%1: verschlüsselt, öffnet sich und ist echt</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>written to %1, encrypted as it was</source>
+        <translation>nach %1 geschrieben, verschlüsselt wie zuvor</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Read the new passphrase from the first line of &lt;file&gt; instead of asking for it twice on the terminal.</source>
+        <translation>Die neue Passphrase aus der ersten Zeile von &lt;Datei&gt; lesen, statt sie zweimal im Terminal zu erfragen.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>New passphrase: </source>
+        <translation>Neue Passphrase: </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The same passphrase again: </source>
+        <translation>Dieselbe Passphrase noch einmal: </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the two passphrases differ. Nothing was written.</source>
+        <translation>die beiden Passphrasen unterscheiden sich. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-12"/>
+        <source>a passphrase needs at least %n character(s). Nothing was written.</source>
+        <translation>
+            <numerusform>eine Passphrase braucht mindestens %n Zeichen. Es wurde nichts geschrieben.</numerusform>
+            <numerusform>eine Passphrase braucht mindestens %n Zeichen. Es wurde nichts geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1: no such journal; nothing was written</source>
+        <translation>%1: kein solches Journal; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is encrypted already; &quot;ovela-journal passphrase&quot; changes its passphrase</source>
+        <translation>%1 ist bereits verschlüsselt; &quot;ovela-journal passphrase&quot; ändert seine Passphrase</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A forgotten passphrase cannot be recovered by anyone. The recovery key shown at the end is the only other way in.</source>
+        <translation>Eine vergessene Passphrase kann niemand wiederherstellen. Der am Ende gezeigte Wiederherstellungsschlüssel ist der einzige andere Zugang.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+86"/>
+        <source>%1. Nothing was written.</source>
+        <translation>%1. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <source>%1 is encrypted.</source>
+        <translation>%1 ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recovery key: %1</source>
+        <translation>Wiederherstellungsschlüssel: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the recovery key down and keep it apart from this computer: it opens the journal when the passphrase is forgotten, and it is shown only now.</source>
+        <translation>Schreiben Sie den Wiederherstellungsschlüssel auf und bewahren Sie ihn getrennt von diesem Computer auf: Er öffnet das Journal, wenn die Passphrase vergessen ist, und wird nur jetzt gezeigt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>some copies stay unencrypted: %1</source>
+        <translation>einige Kopien bleiben unverschlüsselt: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its backups are encrypted too.</source>
+        <translation>Seine Sicherungen sind ebenfalls verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Die Kopien daneben sind ebenfalls verschlüsselt; die Sicherungen des Tagebuchs enthalten dessen eigenes Journal und blieben, wie sie waren.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The unencrypted journal to write; it must not exist yet.</source>
+        <translation>Das unverschlüsselte Journal, das geschrieben wird; es darf noch nicht existieren.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>decrypt needs -o PLAIN, the journal to write</source>
+        <translation>decrypt braucht -o PLAIN, das zu schreibende Journal</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 exists; decrypt writes a new file only</source>
+        <translation>%1 existiert; decrypt schreibt nur eine neue Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not encrypted</source>
+        <translation>%1 ist nicht verschlüsselt</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>written to %1, not encrypted: anyone who gets that file reads it</source>
+        <translation>nach %1 geschrieben, unverschlüsselt: Wer diese Datei bekommt, kann sie lesen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not encrypted; &quot;ovela-journal encrypt&quot; encrypts it</source>
+        <translation>%1 ist nicht verschlüsselt; &quot;ovela-journal encrypt&quot; verschlüsselt es</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The passphrase of %1 is changed; the recovery key stays the same. Backups made before open with the old passphrase or the recovery key.</source>
+        <translation>Die Passphrase von %1 ist geändert; der Wiederherstellungsschlüssel bleibt gleich. Frühere Sicherungen öffnen sich mit der alten Passphrase oder dem Wiederherstellungsschlüssel.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Passphrase or recovery key for %1: </source>
+        <translation>Passphrase oder Wiederherstellungsschlüssel für %1: </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>ovela-journal: that does not open %1; try again</source>
+        <translation>ovela-journal: damit öffnet sich %1 nicht; bitte noch einmal</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the passphrase in %1 does not open %2</source>
+        <translation>die Passphrase in %1 öffnet %2 nicht</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
+        <translation>Das Journal und seine Sicherungen mit einer Passphrase verschlüsseln; zeigt den Wiederherstellungsschlüssel einmal.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write an unencrypted copy of the encrypted journal.</source>
+        <translation>Eine unverschlüsselte Kopie des verschlüsselten Journals schreiben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Change the passphrase of the encrypted journal.</source>
+        <translation>Die Passphrase des verschlüsselten Journals ändern.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Read the passphrase (or the recovery key) of an encrypted journal from the first line of &lt;file&gt; instead of asking on the terminal.</source>
+        <translation>Die Passphrase (oder den Wiederherstellungsschlüssel) eines verschlüsselten Journals aus der ersten Zeile von &lt;Datei&gt; lesen, statt im Terminal zu fragen.</translation>
+    </message>
+    <message>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
+        <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
+        <translation>es gibt kein Terminal, um nach der Passphrase zu fragen; geben Sie sie mit --passphrase-file an</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>no passphrase was typed</source>
+        <translation>es wurde keine Passphrase eingegeben</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 holds no passphrase on its first line</source>
+        <translation>%1 enthält in der ersten Zeile keine Passphrase</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -2244,6 +2433,21 @@ alle Daten dieses
         <source>cannot copy %1 to %2: %3</source>
         <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot encrypt %1: %2</source>
+        <translation>%1 kann nicht verschlüsselt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot encrypt %1</source>
+        <translation>kann nicht verschlüsseln: %1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaJournalFile</name>
@@ -2312,6 +2516,50 @@ alle Daten dieses
         <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
+    </message>
+    <message>
+        <location line="-281"/>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <location line="+25"/>
+        <source>the encrypted journal %1 cannot be opened: %2</source>
+        <translation>das verschlüsselte Journal %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the encrypted journal at %1 is not open; it will not be replaced</source>
+        <translation>das verschlüsselte Journal unter %1 ist nicht geöffnet; es wird nicht ersetzt</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaJournalSeal</name>
+    <message>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+474"/>
+        <source>it is not an encrypted journal</source>
+        <translation>es ist kein verschlüsseltes Journal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the passphrase or recovery key does not open it</source>
+        <translation>die Passphrase oder der Wiederherstellungsschlüssel öffnet es nicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it fails authentication: it was damaged or tampered with</source>
+        <translation>es ist nicht echt: es wurde beschädigt oder verändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it was encrypted by a newer version of the diary</source>
+        <translation>es wurde von einer neueren Version des Tagebuchs verschlüsselt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there is not enough memory to check the passphrase</source>
+        <translation>es ist nicht genug Speicher da, um die Passphrase zu prüfen</translation>
     </message>
 </context>
 <context>
@@ -2731,6 +2979,109 @@ Neue Einträge werden nicht gespeichert.</translation>
         <source>What the calendar&apos;s colours and symbols mean</source>
         <translation>Was die Farben und Zeichen des Kalenders bedeuten</translation>
     </message>
+    <message>
+        <location line="+16"/>
+        <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
+        <translation>Das Tagebuch ist verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungs­schlüssel ein:</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The diary file
+%1
+is damaged or has been tampered with: it does not read back as it was written. Nothing was opened, and the file is left as it is.
+
+The command &quot;ovela-journal salvage&quot; keeps what can still be read of it.</source>
+        <translation>Die Tagebuchdatei
+%1
+ist beschädigt oder wurde manipuliert: Sie liest sich nicht so, wie sie geschrieben wurde. Nichts wurde geöffnet, und die Datei bleibt, wie sie ist.
+
+Der Befehl &quot;ovela-journal salvage&quot; rettet, was sich noch lesen lässt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The diary file
+%1
+cannot be opened: %2
+It is left as it is.</source>
+        <translation>Die Tagebuchdatei
+%1
+lässt sich nicht öffnen: %2
+Sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The diary file
+%1
+changed while it was opened and cannot be read now: %2
+It is left as it is; entries made now will not be saved.</source>
+        <translation>Die Tagebuchdatei
+%1
+hat sich beim Öffnen geändert und lässt sich jetzt nicht lesen: %2
+Sie bleibt, wie sie ist; jetzt gemachte Einträge werden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaNewPassphraseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+153"/>
+        <source>New passphrase</source>
+        <translation>Neue Passphrase</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal and every copy the diary writes of it will be encrypted with this passphrase. Any characters, at least %1; a few unusual words are easy to remember and hard to guess.</source>
+        <translation>Das Tagebuch und jede Kopie, die davon geschrieben wird, werden mit dieser Passphrase verschlüsselt. Beliebige Zeichen, mindestens %1; einige ungewöhnliche Wörter sind leicht zu merken und schwer zu erraten.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Passphrase:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Repeat the passphrase:</source>
+        <translation>Passphrase &amp;wiederholen:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;b&gt;Nobody can recover a forgotten passphrase&lt;/b&gt;: not you, not the makers of this program, not anyone. Without the passphrase or the recovery key the journal cannot be opened again.</source>
+        <translation>&lt;b&gt;Eine vergessene Passphrase kann niemand wiederherstellen&lt;/b&gt;: weder Sie noch die Entwickler dieses Programms noch sonst jemand. Ohne die Passphrase oder den Wiederherstellungs­schlüssel lässt sich das Tagebuch nie wieder öffnen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Repeat the passphrase</source>
+        <translation>Passphrase wiederholen</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The two entries differ.</source>
+        <translation>Die beiden Eingaben unterscheiden sich.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Too short: at least %1 characters.</source>
+        <translation>Zu kurz: mindestens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Weak: easy to guess. Make it longer.</source>
+        <translation>Schwach: leicht zu erraten. Machen Sie sie länger.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fair: a few more characters make it much harder to guess.</source>
+        <translation>Mittel: einige Zeichen mehr machen sie viel schwerer zu erraten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Strong.</source>
+        <translation>Stark.</translation>
+    </message>
 </context>
 <context>
     <name>OvelaOutsideChanges</name>
@@ -2763,6 +3114,16 @@ Neue Einträge werden nicht gespeichert.</translation>
         <location line="+85"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>Die Konfliktkopie %1 konnte nicht gelesen werden; sie bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
+        <translation>Das Tagebuch auf dem Datenträger wurde anderswo mit einer anderen Passphrase verschlüsselt. Ihre Einträge bleiben hier erhalten; wenn das Tagebuch geschlossen wird, wird jenes verschlüsselt daneben aufbewahrt und Ihres gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
+        <translation>Das Tagebuch %1 ist mit einer anderen Passphrase verschlüsselt als dieses. Geben Sie diese Passphrase oder seinen Wiederherstellungs­schlüssel ein, um seine Tage zu übernehmen:</translation>
     </message>
 </context>
 <context>
@@ -2994,6 +3355,82 @@ must match!</source>
             <numerusform>Der Median Ihrer letzten %n abgeschlossenen Zyklen</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>Encrypt the journal...</source>
+        <translation>Tagebuch verschlüsseln...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal and its copies with a passphrase</source>
+        <translation>Das Tagebuch und seine Kopien mit einer Passphrase verschlüsseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change passphrase...</source>
+        <translation>Passphrase ändern...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal with a new passphrase</source>
+        <translation>Das Tagebuch mit einer neuen Passphrase verschlüsseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop encrypting...</source>
+        <translation>Verschlüsselung beenden...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the journal unencrypted again</source>
+        <translation>Das Tagebuch wieder unverschlüsselt schreiben</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The journal is encrypted.</source>
+        <translation>Das Tagebuch ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The journal is not encrypted.</source>
+        <translation>Das Tagebuch ist nicht verschlüsselt.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The journal could not be encrypted: %1</source>
+        <translation>Das Tagebuch konnte nicht verschlüsselt werden: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal could not be encrypted; it stays as it was.
+%1</source>
+        <translation>Das Tagebuch konnte nicht verschlüsselt werden; es bleibt, wie es war.
+%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter the journal&apos;s current passphrase or its recovery key:</source>
+        <translation>Geben Sie die jetzige Passphrase des Tagebuchs oder seinen Wiederherstellungs­schlüssel ein:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The journal could not be written with the new passphrase; the old one still opens it.
+%1</source>
+        <translation>Das Tagebuch konnte nicht mit der neuen Passphrase geschrieben werden; die alte öffnet es weiterhin.
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The journal will be written unencrypted again; backups made while it was encrypted stay encrypted. Enter its passphrase or recovery key:</source>
+        <translation>Das Tagebuch wird wieder unverschlüsselt geschrieben; Sicherungen aus der verschlüsselten Zeit bleiben verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungs­schlüssel ein:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal could not be written unencrypted; it stays encrypted.
+%1</source>
+        <translation>Das Tagebuch konnte nicht unverschlüsselt geschrieben werden; es bleibt verschlüsselt.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaRecordEntryBase</name>
@@ -3133,6 +3570,25 @@ must match!</source>
     </message>
 </context>
 <context>
+    <name>OvelaRecoveryKeyDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+15"/>
+        <location line="+13"/>
+        <source>Recovery key</source>
+        <translation>Wiederherstellungsschlüssel</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>This recovery key opens the journal if the passphrase is forgotten. Write it down now and keep it somewhere safe, away from this computer: it is shown only this once.</source>
+        <translation>Dieser Wiederherstellungs­schlüssel öffnet das Tagebuch, falls die Passphrase vergessen wird. Schreiben Sie ihn jetzt auf und bewahren Sie ihn sicher auf, nicht bei diesem Computer: Er wird nur dieses eine Mal angezeigt.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I have &amp;written it down</source>
+        <translation>Ich habe ihn &amp;aufgeschrieben</translation>
+    </message>
+</context>
+<context>
     <name>OvelaRestoreDialog</name>
     <message>
         <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
@@ -3197,6 +3653,32 @@ must match!</source>
         <location line="-34"/>
         <source>Temperature history</source>
         <translation>Temperaturliste</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaUnlockDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-188"/>
+        <source>Encrypted journal</source>
+        <translation>Verschlüsseltes Tagebuch</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Passphrase or recovery key</source>
+        <translation>Passphrase oder Wiederherstellungsschlüssel</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>That passphrase or recovery key does not open the journal. Please try again.</source>
+        <translation>Diese Passphrase oder dieser Wiederherstellungs­schlüssel öffnet das Tagebuch nicht. Bitte versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaWindowSealing</name>
+    <message>
+        <location filename="../src/app/ovela_window_sealing.cpp" line="+40"/>
+        <source>The journal is encrypted, but not every copy of it could be (%1). Delete those copies if others can reach them.</source>
+        <translation>Das Tagebuch ist verschlüsselt, aber nicht jede Kopie davon konnte es werden (%1). Löschen Sie diese Kopien, wenn andere sie erreichen können.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>JournalText</name>
     <message numerus="yes">
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+500"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+534"/>
         <source>%n day(s) read</source>
         <translation>
             <numerusform>%n day read</numerusform>
@@ -124,7 +124,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+47"/>
+        <location line="+49"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n day holds a different record in %1 and in the journal:</numerusform>
@@ -132,7 +132,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+300"/>
+        <location line="+325"/>
         <source>%n day(s), the last %1</source>
         <translation>
             <numerusform>%n day, the last %1</numerusform>
@@ -148,7 +148,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+33"/>
+        <location line="+35"/>
         <source>restored %1: %n day(s), the last %2</source>
         <translation>
             <numerusform>restored %1: %n day, the last %2</numerusform>
@@ -156,7 +156,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+136"/>
+        <location line="+172"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 is whole: its %n record kept</numerusform>
@@ -169,6 +169,14 @@
         <translation>
             <numerusform>kept %n whole record of %1 announced</numerusform>
             <numerusform>kept %n whole records of %1 announced</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+39"/>
+        <source>a passphrase needs at least %n character(s). Nothing was written.</source>
+        <translation>
+            <numerusform>a passphrase needs at least %n character. Nothing was written.</numerusform>
+            <numerusform>a passphrase needs at least %n characters. Nothing was written.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -199,7 +207,7 @@
 <context>
     <name>OvelaBackupsModel</name>
     <message numerus="yes">
-        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+79"/>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+81"/>
         <source>%n day, last: %1</source>
         <translation>
             <numerusform>%n day, last: %1</numerusform>

@@ -1472,6 +1472,195 @@ el gestor de incidencias de ovelaZ</translation>
         <source>every record is whole, but %1</source>
         <translation>todos los registros están íntegros, pero %1</translation>
     </message>
+    <message>
+        <location line="+49"/>
+        <source>%1 holds more than %2 MiB, far more than any journal</source>
+        <translation>%1 contiene más de %2 MiB, mucho más que cualquier diario</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
+        <translation>Leer la frase de contraseña del otro diario de la primera línea de &lt;archivo&gt;, si está cifrado con otra distinta de la del diario.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>encrypted; not opened</source>
+        <translation>cifrada; no abierta</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>%1: encrypted, opens and authenticates</source>
+        <translation>%1: cifrado, se abre y se autentica</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>written to %1, encrypted as it was</source>
+        <translation>escrito en %1, cifrado como estaba</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Read the new passphrase from the first line of &lt;file&gt; instead of asking for it twice on the terminal.</source>
+        <translation>Leer la nueva frase de contraseña de la primera línea de &lt;archivo&gt; en lugar de pedirla dos veces en el terminal.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>New passphrase: </source>
+        <translation>Nueva frase de contraseña: </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The same passphrase again: </source>
+        <translation>La misma frase de contraseña otra vez: </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the two passphrases differ. Nothing was written.</source>
+        <translation>las dos frases de contraseña no coinciden. No se escribió nada.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-12"/>
+        <source>a passphrase needs at least %n character(s). Nothing was written.</source>
+        <translation>
+            <numerusform>una frase de contraseña necesita al menos %n carácter. No se escribió nada.</numerusform>
+            <numerusform>una frase de contraseña necesita al menos %n caracteres. No se escribió nada.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1: no such journal; nothing was written</source>
+        <translation>%1: no existe ese diario; no se escribió nada</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is encrypted already; &quot;ovela-journal passphrase&quot; changes its passphrase</source>
+        <translation>%1 ya está cifrado; &quot;ovela-journal passphrase&quot; cambia su frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A forgotten passphrase cannot be recovered by anyone. The recovery key shown at the end is the only other way in.</source>
+        <translation>Nadie puede recuperar una frase de contraseña olvidada. La clave de recuperación que se muestra al final es el único otro acceso.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+86"/>
+        <source>%1. Nothing was written.</source>
+        <translation>%1. No se escribió nada.</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <source>%1 is encrypted.</source>
+        <translation>%1 está cifrado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recovery key: %1</source>
+        <translation>Clave de recuperación: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the recovery key down and keep it apart from this computer: it opens the journal when the passphrase is forgotten, and it is shown only now.</source>
+        <translation>Anote la clave de recuperación y guárdela lejos de este ordenador: abre el diario si se olvida la frase de contraseña y solo se muestra ahora.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>some copies stay unencrypted: %1</source>
+        <translation>algunas copias quedan sin cifrar: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its backups are encrypted too.</source>
+        <translation>Sus copias de seguridad también están cifradas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Las copias junto a él también están cifradas; las copias de seguridad del diario contienen su propio diario y se dejaron como estaban.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The unencrypted journal to write; it must not exist yet.</source>
+        <translation>El diario sin cifrar que se escribirá; no debe existir todavía.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>decrypt needs -o PLAIN, the journal to write</source>
+        <translation>decrypt necesita -o PLAIN, el diario que se escribirá</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 exists; decrypt writes a new file only</source>
+        <translation>%1 existe; decrypt solo escribe un archivo nuevo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not encrypted</source>
+        <translation>%1 no está cifrado</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>written to %1, not encrypted: anyone who gets that file reads it</source>
+        <translation>escrito en %1, sin cifrar: cualquiera que obtenga ese archivo puede leerlo</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not encrypted; &quot;ovela-journal encrypt&quot; encrypts it</source>
+        <translation>%1 no está cifrado; &quot;ovela-journal encrypt&quot; lo cifra</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The passphrase of %1 is changed; the recovery key stays the same. Backups made before open with the old passphrase or the recovery key.</source>
+        <translation>La frase de contraseña de %1 ha cambiado; la clave de recuperación sigue siendo la misma. Las copias anteriores se abren con la frase de contraseña antigua o con la clave de recuperación.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Passphrase or recovery key for %1: </source>
+        <translation>Frase de contraseña o clave de recuperación para %1: </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>ovela-journal: that does not open %1; try again</source>
+        <translation>ovela-journal: eso no abre %1; inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the passphrase in %1 does not open %2</source>
+        <translation>la frase de contraseña de %1 no abre %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
+        <translation>Cifrar el diario y sus copias con una frase de contraseña; muestra la clave de recuperación una vez.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write an unencrypted copy of the encrypted journal.</source>
+        <translation>Escribir una copia sin cifrar del diario cifrado.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Change the passphrase of the encrypted journal.</source>
+        <translation>Cambiar la frase de contraseña del diario cifrado.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Read the passphrase (or the recovery key) of an encrypted journal from the first line of &lt;file&gt; instead of asking on the terminal.</source>
+        <translation>Leer la frase de contraseña (o la clave de recuperación) de un diario cifrado de la primera línea de &lt;archivo&gt; en lugar de preguntarla en el terminal.</translation>
+    </message>
+    <message>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
+        <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
+        <translation>no hay terminal para pedir la frase de contraseña; indíquela con --passphrase-file</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>no passphrase was typed</source>
+        <translation>no se escribió ninguna frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 holds no passphrase on its first line</source>
+        <translation>%1 no contiene ninguna frase de contraseña en su primera línea</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -2244,6 +2433,21 @@ borrar todos los datos
         <source>cannot copy %1 to %2: %3</source>
         <translation>no se puede copiar %1 a %2: %3</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot encrypt %1: %2</source>
+        <translation>no se puede cifrar %1: %2</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot encrypt %1</source>
+        <translation>no se puede cifrar %1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaJournalFile</name>
@@ -2312,6 +2516,50 @@ borrar todos los datos
         <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 no se lee tal como se escribió (¿disco lleno?)</translation>
+    </message>
+    <message>
+        <location line="-281"/>
+        <source>the file is too large</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <location line="+25"/>
+        <source>the encrypted journal %1 cannot be opened: %2</source>
+        <translation>el diario cifrado %1 no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the encrypted journal at %1 is not open; it will not be replaced</source>
+        <translation>el diario cifrado en %1 no está abierto; no se reemplazará</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaJournalSeal</name>
+    <message>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+474"/>
+        <source>it is not an encrypted journal</source>
+        <translation>no es un diario cifrado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the passphrase or recovery key does not open it</source>
+        <translation>la frase de contraseña o la clave de recuperación no lo abre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it fails authentication: it was damaged or tampered with</source>
+        <translation>no supera la autenticación: se dañó o fue manipulado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it was encrypted by a newer version of the diary</source>
+        <translation>lo cifró una versión más reciente del diario</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there is not enough memory to check the passphrase</source>
+        <translation>no hay memoria suficiente para comprobar la frase de contraseña</translation>
     </message>
 </context>
 <context>
@@ -2730,6 +2978,109 @@ Lo que anote ahora no se guardará.</translation>
         <source>What the calendar&apos;s colours and symbols mean</source>
         <translation>Qué significan los colores y símbolos del calendario</translation>
     </message>
+    <message>
+        <location line="+16"/>
+        <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
+        <translation>El diario está cifrado. Introduzca su frase de contraseña o su clave de recuperación:</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The diary file
+%1
+is damaged or has been tampered with: it does not read back as it was written. Nothing was opened, and the file is left as it is.
+
+The command &quot;ovela-journal salvage&quot; keeps what can still be read of it.</source>
+        <translation>El archivo del diario
+%1
+está dañado o ha sido manipulado: no se lee tal como se escribió. No se abrió nada y el archivo se deja como está.
+
+La orden &quot;ovela-journal salvage&quot; conserva lo que aún se puede leer.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The diary file
+%1
+cannot be opened: %2
+It is left as it is.</source>
+        <translation>El archivo del diario
+%1
+no se puede abrir: %2
+Se deja como está.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The diary file
+%1
+changed while it was opened and cannot be read now: %2
+It is left as it is; entries made now will not be saved.</source>
+        <translation>El archivo del diario
+%1
+cambió mientras se abría y ahora no se puede leer: %2
+Se deja como está; las entradas que haga ahora no se guardarán.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaNewPassphraseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+153"/>
+        <source>New passphrase</source>
+        <translation>Nueva frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal and every copy the diary writes of it will be encrypted with this passphrase. Any characters, at least %1; a few unusual words are easy to remember and hard to guess.</source>
+        <translation>El diario y cada copia que se escriba de él se cifrarán con esta frase de contraseña. Cualquier carácter, al menos %1; unas cuantas palabras poco comunes son fáciles de recordar y difíciles de adivinar.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Frase de contraseña:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Repeat the passphrase:</source>
+        <translation>&amp;Repita la frase de contraseña:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;b&gt;Nobody can recover a forgotten passphrase&lt;/b&gt;: not you, not the makers of this program, not anyone. Without the passphrase or the recovery key the journal cannot be opened again.</source>
+        <translation>&lt;b&gt;Nadie puede recuperar una frase de contraseña olvidada&lt;/b&gt;: ni usted, ni los autores de este programa, ni nadie. Sin la frase de contraseña o la clave de recuperación, el diario no se podrá volver a abrir.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Passphrase</source>
+        <translation>Frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Repeat the passphrase</source>
+        <translation>Repita la frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The two entries differ.</source>
+        <translation>Las dos entradas no coinciden.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Too short: at least %1 characters.</source>
+        <translation>Demasiado corta: al menos %1 caracteres.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Weak: easy to guess. Make it longer.</source>
+        <translation>Débil: fácil de adivinar. Hágala más larga.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fair: a few more characters make it much harder to guess.</source>
+        <translation>Aceptable: unos caracteres más la hacen mucho más difícil de adivinar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Strong.</source>
+        <translation>Fuerte.</translation>
+    </message>
 </context>
 <context>
     <name>OvelaOutsideChanges</name>
@@ -2762,6 +3113,16 @@ Lo que anote ahora no se guardará.</translation>
         <location line="+85"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>No se pudo leer la copia en conflicto %1; se deja donde está.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
+        <translation>El diario en el disco se cifró en otro lugar con otra frase de contraseña. Sus entradas se conservan aquí; al cerrar el diario, ese diario se aparta junto al suyo, todavía cifrado, y se guarda el suyo.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
+        <translation>El diario %1 está cifrado con otra frase de contraseña distinta de la de este diario. Introduzca esa frase de contraseña o su clave de recuperación para incorporar sus días:</translation>
     </message>
 </context>
 <context>
@@ -2993,6 +3354,82 @@ deben coincidir!</translation>
             <numerusform>La mediana de sus últimos %n ciclos completos</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>Encrypt the journal...</source>
+        <translation>Cifrar el diario...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal and its copies with a passphrase</source>
+        <translation>Cifrar el diario y sus copias con una frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change passphrase...</source>
+        <translation>Cambiar la frase de contraseña...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal with a new passphrase</source>
+        <translation>Cifrar el diario con una nueva frase de contraseña</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop encrypting...</source>
+        <translation>Dejar de cifrar...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the journal unencrypted again</source>
+        <translation>Volver a escribir el diario sin cifrar</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The journal is encrypted.</source>
+        <translation>El diario está cifrado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The journal is not encrypted.</source>
+        <translation>El diario no está cifrado.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The journal could not be encrypted: %1</source>
+        <translation>No se pudo cifrar el diario: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal could not be encrypted; it stays as it was.
+%1</source>
+        <translation>No se pudo cifrar el diario; queda como estaba.
+%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter the journal&apos;s current passphrase or its recovery key:</source>
+        <translation>Introduzca la frase de contraseña actual del diario o su clave de recuperación:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The journal could not be written with the new passphrase; the old one still opens it.
+%1</source>
+        <translation>No se pudo escribir el diario con la nueva frase de contraseña; la anterior todavía lo abre.
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The journal will be written unencrypted again; backups made while it was encrypted stay encrypted. Enter its passphrase or recovery key:</source>
+        <translation>El diario se volverá a escribir sin cifrar; las copias de seguridad hechas mientras estaba cifrado siguen cifradas. Introduzca su frase de contraseña o su clave de recuperación:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal could not be written unencrypted; it stays encrypted.
+%1</source>
+        <translation>No se pudo escribir el diario sin cifrar; sigue cifrado.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaRecordEntryBase</name>
@@ -3132,6 +3569,25 @@ deben coincidir!</translation>
     </message>
 </context>
 <context>
+    <name>OvelaRecoveryKeyDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+15"/>
+        <location line="+13"/>
+        <source>Recovery key</source>
+        <translation>Clave de recuperación</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>This recovery key opens the journal if the passphrase is forgotten. Write it down now and keep it somewhere safe, away from this computer: it is shown only this once.</source>
+        <translation>Esta clave de recuperación abre el diario si se olvida la frase de contraseña. Anótela ahora y guárdela en un lugar seguro, lejos de este ordenador: solo se muestra esta vez.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I have &amp;written it down</source>
+        <translation>La he &amp;anotado</translation>
+    </message>
+</context>
+<context>
     <name>OvelaRestoreDialog</name>
     <message>
         <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
@@ -3196,6 +3652,32 @@ deben coincidir!</translation>
         <location line="-34"/>
         <source>Temperature history</source>
         <translation>Historial de temperaturas</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaUnlockDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-188"/>
+        <source>Encrypted journal</source>
+        <translation>Diario cifrado</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Passphrase or recovery key</source>
+        <translation>Frase de contraseña o clave de recuperación</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>That passphrase or recovery key does not open the journal. Please try again.</source>
+        <translation>Esa frase de contraseña o clave de recuperación no abre el diario. Inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaWindowSealing</name>
+    <message>
+        <location filename="../src/app/ovela_window_sealing.cpp" line="+40"/>
+        <source>The journal is encrypted, but not every copy of it could be (%1). Delete those copies if others can reach them.</source>
+        <translation>El diario está cifrado, pero no todas sus copias se pudieron cifrar (%1). Borre esas copias si otras personas pueden acceder a ellas.</translation>
     </message>
 </context>
 <context>

@@ -1472,6 +1472,195 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <source>every record is whole, but %1</source>
         <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
+    <message>
+        <location line="+49"/>
+        <source>%1 holds more than %2 MiB, far more than any journal</source>
+        <translation>%1 contient plus de %2 Mio, bien plus que tout journal</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
+        <translation>Lire la phrase secrète de l&apos;autre journal sur la première ligne de &lt;fichier&gt;, s&apos;il est chiffré avec une autre que celle du journal.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>encrypted; not opened</source>
+        <translation>chiffrée ; non ouverte</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>%1: encrypted, opens and authenticates</source>
+        <translation>%1 : chiffré, s&apos;ouvre et s&apos;authentifie</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>written to %1, encrypted as it was</source>
+        <translation>écrit dans %1, chiffré comme avant</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Read the new passphrase from the first line of &lt;file&gt; instead of asking for it twice on the terminal.</source>
+        <translation>Lire la nouvelle phrase secrète sur la première ligne de &lt;fichier&gt; au lieu de la demander deux fois dans le terminal.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>New passphrase: </source>
+        <translation>Nouvelle phrase secrète : </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The same passphrase again: </source>
+        <translation>La même phrase secrète encore une fois : </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the two passphrases differ. Nothing was written.</source>
+        <translation>les deux phrases secrètes diffèrent. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-12"/>
+        <source>a passphrase needs at least %n character(s). Nothing was written.</source>
+        <translation>
+            <numerusform>une phrase secrète doit avoir au moins %n caractère. Rien n&apos;a été écrit.</numerusform>
+            <numerusform>une phrase secrète doit avoir au moins %n caractères. Rien n&apos;a été écrit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1: no such journal; nothing was written</source>
+        <translation>%1 : journal introuvable ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is encrypted already; &quot;ovela-journal passphrase&quot; changes its passphrase</source>
+        <translation>%1 est déjà chiffré ; &quot;ovela-journal passphrase&quot; change sa phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A forgotten passphrase cannot be recovered by anyone. The recovery key shown at the end is the only other way in.</source>
+        <translation>Personne ne peut retrouver une phrase secrète oubliée. La clé de récupération affichée à la fin est le seul autre accès.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+86"/>
+        <source>%1. Nothing was written.</source>
+        <translation>%1. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <source>%1 is encrypted.</source>
+        <translation>%1 est chiffré.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recovery key: %1</source>
+        <translation>Clé de récupération : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the recovery key down and keep it apart from this computer: it opens the journal when the passphrase is forgotten, and it is shown only now.</source>
+        <translation>Notez la clé de récupération et gardez-la loin de cet ordinateur : elle ouvre le journal si la phrase secrète est oubliée, et elle n&apos;est affichée que maintenant.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>some copies stay unencrypted: %1</source>
+        <translation>certaines copies restent non chiffrées : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its backups are encrypted too.</source>
+        <translation>Ses sauvegardes sont chiffrées elles aussi.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The copies beside it are encrypted too; the diary&apos;s backups hold its own journal and were left as they are.</source>
+        <translation>Les copies à côté sont chiffrées elles aussi ; les sauvegardes du journal intime contiennent son propre journal et sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The unencrypted journal to write; it must not exist yet.</source>
+        <translation>Le journal non chiffré à écrire ; il ne doit pas encore exister.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>decrypt needs -o PLAIN, the journal to write</source>
+        <translation>decrypt a besoin de -o PLAIN, le journal à écrire</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 exists; decrypt writes a new file only</source>
+        <translation>%1 existe ; decrypt n&apos;écrit qu&apos;un nouveau fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not encrypted</source>
+        <translation>%1 n&apos;est pas chiffré</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>written to %1, not encrypted: anyone who gets that file reads it</source>
+        <translation>écrit dans %1, non chiffré : quiconque obtient ce fichier peut le lire</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not encrypted; &quot;ovela-journal encrypt&quot; encrypts it</source>
+        <translation>%1 n&apos;est pas chiffré ; &quot;ovela-journal encrypt&quot; le chiffre</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The passphrase of %1 is changed; the recovery key stays the same. Backups made before open with the old passphrase or the recovery key.</source>
+        <translation>La phrase secrète de %1 est changée ; la clé de récupération reste la même. Les sauvegardes antérieures s&apos;ouvrent avec l&apos;ancienne phrase secrète ou la clé de récupération.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Passphrase or recovery key for %1: </source>
+        <translation>Phrase secrète ou clé de récupération pour %1 : </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>ovela-journal: that does not open %1; try again</source>
+        <translation>ovela-journal : cela n&apos;ouvre pas %1 ; réessayez</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the passphrase in %1 does not open %2</source>
+        <translation>la phrase secrète de %1 n&apos;ouvre pas %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
+        <translation>Chiffrer le journal et ses sauvegardes avec une phrase secrète ; affiche la clé de récupération une fois.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write an unencrypted copy of the encrypted journal.</source>
+        <translation>Écrire une copie non chiffrée du journal chiffré.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Change the passphrase of the encrypted journal.</source>
+        <translation>Changer la phrase secrète du journal chiffré.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Read the passphrase (or the recovery key) of an encrypted journal from the first line of &lt;file&gt; instead of asking on the terminal.</source>
+        <translation>Lire la phrase secrète (ou la clé de récupération) d&apos;un journal chiffré sur la première ligne de &lt;fichier&gt; au lieu de la demander dans le terminal.</translation>
+    </message>
+    <message>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="-55"/>
+        <source>there is no terminal to ask the passphrase on; give it with --passphrase-file</source>
+        <translation>aucun terminal pour demander la phrase secrète ; donnez-la avec --passphrase-file</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>no passphrase was typed</source>
+        <translation>aucune phrase secrète n&apos;a été saisie</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 holds no passphrase on its first line</source>
+        <translation>%1 ne contient pas de phrase secrète sur sa première ligne</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -2244,6 +2433,21 @@ effacer toutes les données
         <source>cannot copy %1 to %2: %3</source>
         <translation>impossible de copier %1 vers %2 : %3</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot encrypt %1: %2</source>
+        <translation>impossible de chiffrer %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot encrypt %1</source>
+        <translation>impossible de chiffrer %1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaJournalFile</name>
@@ -2312,6 +2516,50 @@ effacer toutes les données
         <location line="+8"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 ne se relit pas tel qu’il a été écrit (disque plein ?)</translation>
+    </message>
+    <message>
+        <location line="-281"/>
+        <source>the file is too large</source>
+        <translation>le fichier est trop grand</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <location line="+25"/>
+        <source>the encrypted journal %1 cannot be opened: %2</source>
+        <translation>le journal chiffré %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the encrypted journal at %1 is not open; it will not be replaced</source>
+        <translation>le journal chiffré %1 n&apos;est pas ouvert ; il ne sera pas remplacé</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaJournalSeal</name>
+    <message>
+        <location filename="../src/core/ovela_journal_seal.cpp" line="+474"/>
+        <source>it is not an encrypted journal</source>
+        <translation>ce n&apos;est pas un journal chiffré</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the passphrase or recovery key does not open it</source>
+        <translation>la phrase secrète ou la clé de récupération ne l&apos;ouvre pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it fails authentication: it was damaged or tampered with</source>
+        <translation>il échoue à l&apos;authentification : il a été endommagé ou falsifié</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it was encrypted by a newer version of the diary</source>
+        <translation>il a été chiffré par une version plus récente du journal intime</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there is not enough memory to check the passphrase</source>
+        <translation>pas assez de mémoire pour vérifier la phrase secrète</translation>
     </message>
 </context>
 <context>
@@ -2731,6 +2979,109 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <source>What the calendar&apos;s colours and symbols mean</source>
         <translation>Ce que signifient les couleurs et les symboles du calendrier</translation>
     </message>
+    <message>
+        <location line="+16"/>
+        <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
+        <translation>Le journal est chiffré. Saisissez sa phrase secrète ou sa clé de récupération :</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The diary file
+%1
+is damaged or has been tampered with: it does not read back as it was written. Nothing was opened, and the file is left as it is.
+
+The command &quot;ovela-journal salvage&quot; keeps what can still be read of it.</source>
+        <translation>Le fichier du journal
+%1
+est endommagé ou a été falsifié : il ne se relit pas tel qu’il a été écrit. Rien n’a été ouvert, et le fichier est laissé tel quel.
+
+La commande &quot;ovela-journal salvage&quot; garde ce qui peut encore en être lu.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The diary file
+%1
+cannot be opened: %2
+It is left as it is.</source>
+        <translation>Le fichier du journal
+%1
+ne peut pas être ouvert : %2
+Il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The diary file
+%1
+changed while it was opened and cannot be read now: %2
+It is left as it is; entries made now will not be saved.</source>
+        <translation>Le fichier du journal
+%1
+a changé pendant son ouverture et ne peut pas être lu maintenant : %2
+Il est laissé tel quel ; les saisies faites maintenant ne seront pas enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaNewPassphraseDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+153"/>
+        <source>New passphrase</source>
+        <translation>Nouvelle phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal and every copy the diary writes of it will be encrypted with this passphrase. Any characters, at least %1; a few unusual words are easy to remember and hard to guess.</source>
+        <translation>Le journal et chaque copie qui en est écrite seront chiffrés avec cette phrase secrète. N’importe quels caractères, au moins %1 ; quelques mots inhabituels sont faciles à retenir et difficiles à deviner.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Phrase secrète :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Repeat the passphrase:</source>
+        <translation>&amp;Répétez la phrase secrète :</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;b&gt;Nobody can recover a forgotten passphrase&lt;/b&gt;: not you, not the makers of this program, not anyone. Without the passphrase or the recovery key the journal cannot be opened again.</source>
+        <translation>&lt;b&gt;Personne ne peut retrouver une phrase secrète oubliée&lt;/b&gt; : ni vous, ni les auteurs de ce programme, ni qui que ce soit. Sans la phrase secrète ou la clé de récupération, le journal ne pourra plus être ouvert.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Passphrase</source>
+        <translation>Phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Repeat the passphrase</source>
+        <translation>Répétez la phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The two entries differ.</source>
+        <translation>Les deux saisies diffèrent.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Too short: at least %1 characters.</source>
+        <translation>Trop courte : au moins %1 caractères.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Weak: easy to guess. Make it longer.</source>
+        <translation>Faible : facile à deviner. Allongez-la.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fair: a few more characters make it much harder to guess.</source>
+        <translation>Moyenne : quelques caractères de plus la rendent bien plus difficile à deviner.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Strong.</source>
+        <translation>Forte.</translation>
+    </message>
 </context>
 <context>
     <name>OvelaOutsideChanges</name>
@@ -2763,6 +3114,16 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <location line="+85"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>La copie en conflit %1 n’a pas pu être lue ; elle reste où elle est.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
+        <translation>Le journal sur le disque a été chiffré ailleurs avec une autre phrase secrète. Vos saisies sont gardées ici ; à la fermeture, ce journal est mis de côté à côté du vôtre, toujours chiffré, et le vôtre est enregistré.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
+        <translation>Le journal %1 est chiffré avec une autre phrase secrète que ce journal. Saisissez cette phrase secrète ou sa clé de récupération pour en reprendre les jours :</translation>
     </message>
 </context>
 <context>
@@ -2994,6 +3355,82 @@ doivent être identiques&#xa0;!</translation>
             <numerusform>La médiane de vos %n derniers cycles terminés</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>Encrypt the journal...</source>
+        <translation>Chiffrer le journal...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal and its copies with a passphrase</source>
+        <translation>Chiffrer le journal et ses copies avec une phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change passphrase...</source>
+        <translation>Changer la phrase secrète...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encrypt the journal with a new passphrase</source>
+        <translation>Chiffrer le journal avec une nouvelle phrase secrète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop encrypting...</source>
+        <translation>Arrêter le chiffrement...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the journal unencrypted again</source>
+        <translation>Écrire de nouveau le journal sans chiffrement</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The journal is encrypted.</source>
+        <translation>Le journal est chiffré.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The journal is not encrypted.</source>
+        <translation>Le journal n’est pas chiffré.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The journal could not be encrypted: %1</source>
+        <translation>Le journal n’a pas pu être chiffré : %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal could not be encrypted; it stays as it was.
+%1</source>
+        <translation>Le journal n’a pas pu être chiffré ; il reste tel qu’il était.
+%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter the journal&apos;s current passphrase or its recovery key:</source>
+        <translation>Saisissez la phrase secrète actuelle du journal ou sa clé de récupération :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The journal could not be written with the new passphrase; the old one still opens it.
+%1</source>
+        <translation>Le journal n’a pas pu être écrit avec la nouvelle phrase secrète ; l’ancienne l’ouvre toujours.
+%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The journal will be written unencrypted again; backups made while it was encrypted stay encrypted. Enter its passphrase or recovery key:</source>
+        <translation>Le journal sera de nouveau écrit sans chiffrement ; les sauvegardes faites pendant qu’il était chiffré restent chiffrées. Saisissez sa phrase secrète ou sa clé de récupération :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The journal could not be written unencrypted; it stays encrypted.
+%1</source>
+        <translation>Le journal n’a pas pu être écrit sans chiffrement ; il reste chiffré.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OvelaRecordEntryBase</name>
@@ -3133,6 +3570,25 @@ doivent être identiques&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>OvelaRecoveryKeyDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="+15"/>
+        <location line="+13"/>
+        <source>Recovery key</source>
+        <translation>Clé de récupération</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>This recovery key opens the journal if the passphrase is forgotten. Write it down now and keep it somewhere safe, away from this computer: it is shown only this once.</source>
+        <translation>Cette clé de récupération ouvre le journal si la phrase secrète est oubliée. Notez-la maintenant et gardez-la en lieu sûr, loin de cet ordinateur : elle n’est affichée que cette fois.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I have &amp;written it down</source>
+        <translation>Je l’ai &amp;notée</translation>
+    </message>
+</context>
+<context>
     <name>OvelaRestoreDialog</name>
     <message>
         <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
@@ -3197,6 +3653,32 @@ doivent être identiques&#xa0;!</translation>
         <location line="-34"/>
         <source>Temperature history</source>
         <translation>Historique des températures</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaUnlockDialog</name>
+    <message>
+        <location filename="../src/dialogs/OvelaPassphraseDialogs.cpp" line="-188"/>
+        <source>Encrypted journal</source>
+        <translation>Journal chiffré</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Passphrase or recovery key</source>
+        <translation>Phrase secrète ou clé de récupération</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>That passphrase or recovery key does not open the journal. Please try again.</source>
+        <translation>Cette phrase secrète ou cette clé de récupération n’ouvre pas le journal. Veuillez réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>OvelaWindowSealing</name>
+    <message>
+        <location filename="../src/app/ovela_window_sealing.cpp" line="+40"/>
+        <source>The journal is encrypted, but not every copy of it could be (%1). Delete those copies if others can reach them.</source>
+        <translation>Le journal est chiffré, mais pas toutes ses copies n’ont pu l’être (%1). Supprimez ces copies si d’autres peuvent y accéder.</translation>
     </message>
 </context>
 <context>

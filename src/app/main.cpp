@@ -60,6 +60,7 @@ int main(int argc, char **argv)
             break;
         case OvelaMainWindow::StartState::WrongPassCode:
         case OvelaMainWindow::StartState::AlreadyOpen:
+        case OvelaMainWindow::StartState::Unopenable:
             preferences.setSaveOnExit(false);
             status = 1;
             break;

@@ -7,6 +7,7 @@
 #include "charts/ovela_tempchart_widget.h"
 #include "charts/ovela_temphistory_widget.h"
 #include "app/ovela_outside_changes.h"
+#include "app/ovela_window_sealing.h"
 #include "core/ovela_journal_backups.h"
 #include "core/ovela_journal_file.h"
 #include "core/ovela_journal_saver.h"
@@ -14,6 +15,7 @@
 #include "dialogs/About.h"
 #include "dialogs/OvelaConflictDialog.h"
 #include "dialogs/OvelaLegendDialog.h"
+#include "dialogs/OvelaPassphraseDialogs.h"
 #include "dialogs/OvelaRestoreDialog.h"
 #include "platform/messagebox.h"
 #include "platform/password.h"
@@ -28,6 +30,7 @@
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QFileInfo>
@@ -107,8 +110,10 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
         state = StartState::AlreadyOpen;
         return;
     }
-    if (!authenticate(settings)) {
-        state = quitRequested() ? StartState::QuitRequested : StartState::WrongPassCode;
+    const bool sealed = OvelaJournalSeal::isSealedFile(journalFile->path());
+    if (sealed ? !unlockJournal() : !authenticate(settings)) {
+        if (state == StartState::Ready)
+            state = quitRequested() ? StartState::QuitRequested : StartState::WrongPassCode;
         journalFile.reset();
         return;
     }
@@ -122,7 +127,9 @@ OvelaMainWindow::OvelaMainWindow(Preferences &preferences, QWidget *parent, Qt::
     // Others may write the journal too (a sync program, the companion): never over them.
     journalFile->guardUnseen(true);
     backups = std::make_unique<OvelaJournalBackups>(ovelaBackupsPath());
+    backups->setSeal(journalFile->seal());
     outside = new OvelaOutsideChanges(*journalFile, *calculator, *journalSaver, *backups, this);
+    new OvelaWindowSealing(*journalFile, *journalSaver, *backups, this);
 
     widgetStack = new QStackedWidget(this);
     setCentralWidget(widgetStack);
@@ -349,11 +356,12 @@ void OvelaMainWindow::chooseConflicts()
 
 void OvelaMainWindow::restoreBackup()
 {
-    OvelaRestoreDialog dialog(*backups, this);
+    OvelaRestoreDialog dialog(*backups, this, journalFile->seal());
     if (QPEApplication::execDialog(&dialog) != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return;
     OvelaDatabase restored;
     OvelaJournalFile chosen(dialog.chosenPath());
+    chosen.setSeal(journalFile->seal());
     if (chosen.read(restored) != OvelaJournalFile::LoadResult::Loaded) {
         showCritical(tr("The backup\n%1\ncould not be read.").arg(dialog.chosenPath()));
         return;
@@ -753,6 +761,45 @@ bool OvelaMainWindow::authenticate(const Preferences &preferences)
     return true;
 }
 
+bool OvelaMainWindow::unlockJournal()
+{
+    QFile in(journalFile->path());
+    const QByteArray sealed = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    in.close();
+    // A header that was changed is said so at once: no passphrase would open it.
+    OvelaJournalSeal::Status failure = OvelaJournalSeal::check(sealed);
+    std::shared_ptr<const OvelaJournalSeal> seal;
+    if (failure == OvelaJournalSeal::Status::Ok)
+        seal = OvelaUnlockDialog::unlock(
+            nullptr, tr("The diary is encrypted. Enter its passphrase or recovery key:"), sealed,
+            &failure);
+    if (seal) {
+        // All of it must authenticate before anything opens: a file tampered with is said so
+        // here, not half read.
+        QByteArray gzip;
+        const bool whole = seal->unseal(sealed, &gzip, &failure);
+        gzip.fill('\0');
+        if (whole) {
+            journalFile->setSeal(seal);
+            return true;
+        }
+    }
+    if (failure == OvelaJournalSeal::Status::Ok)
+        return false; // she cancelled
+    state = StartState::Unopenable;
+    const QString path = QDir::toNativeSeparators(journalFile->path());
+    if (failure == OvelaJournalSeal::Status::Damaged)
+        showCritical(tr("The diary file\n%1\nis damaged or has been tampered with: it does not "
+                        "read back as it was written. Nothing was opened, and the file is left "
+                        "as it is.\n\nThe command \"ovela-journal salvage\" keeps what can "
+                        "still be read of it.")
+                         .arg(path));
+    else
+        showCritical(tr("The diary file\n%1\ncannot be opened: %2\nIt is left as it is.")
+                         .arg(path, OvelaJournalSeal::describe(failure)));
+    return false;
+}
+
 void OvelaMainWindow::openDatabase(OvelaJournalFile::LoadResult result)
 {
     // Set whatever the file holds: what changes from now on is saved.
@@ -765,6 +812,13 @@ void OvelaMainWindow::openDatabase(OvelaJournalFile::LoadResult result)
         showCritical(tr("The diary file could not be read.\nIt was kept as\n%1\n"
                         "and a new, empty diary was started.")
                          .arg(journalFile->movedAsidePath()));
+        break;
+    case OvelaJournalFile::LoadResult::NeedsSecret:
+    case OvelaJournalFile::LoadResult::Damaged:
+        // Replaced between the passphrase and the load (a sync program): kept as it is.
+        showCritical(tr("The diary file\n%1\nchanged while it was opened and cannot be read "
+                        "now: %2\nIt is left as it is; entries made now will not be saved.")
+                         .arg(journalFile->path(), journalFile->errorString()));
         break;
     case OvelaJournalFile::LoadResult::Unreadable:
         showCritical(tr("The diary file\n%1\ncould not be read and is left as it is.\n"
@@ -850,6 +904,8 @@ bool OvelaMainWindow::saveCopyAs()
         return false;
     const QString path = dialog.selectedFiles().first();
     OvelaJournalFile copy(path);
+    // Sealed as the journal is: a copy must not leak what the journal keeps from others.
+    copy.setSeal(journalFile->seal());
     if (copy.save(*calculator))
         return true;
     QMessageBox::critical(this, tr("Quorin"),

@@ -38,7 +38,8 @@ public:
         Ready,
         WrongPassCode, // the pass code asked for at start-up was not the stored one
         AlreadyOpen,   // another copy of the program holds the diary
-        QuitRequested  // a quit (a termination signal) came while the pass code was asked for
+        QuitRequested, // a quit (a termination signal) came while the pass code was asked for
+        Unopenable     // the journal is encrypted and cannot be opened: damaged or tampered with
     };
 
     explicit OvelaMainWindow(Preferences &preferences, QWidget *parent = nullptr,
@@ -89,6 +90,10 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+private slots:
+    // Offered when the journal cannot be saved at the end; a slot so tests can reach it.
+    bool saveCopyAs();
+
 private:
     void createPages();
     // Makes the page of that id if it is not made yet, in its place in the stack.
@@ -100,7 +105,6 @@ private:
     void chooseConflicts();
     void restoreBackup();
     void showSaveFailure(const QString &reason);
-    bool saveCopyAs();
     void createActions();
     // Shows the month before (step < 0) or after on the page in view.
     void stepMonth(int step);
@@ -108,6 +112,8 @@ private:
     void showPage(int id);
 
     bool authenticate(const Preferences &preferences);
+    // An encrypted journal: its passphrase instead of the pass code.
+    bool unlockJournal();
     void openDatabase(OvelaJournalFile::LoadResult result);
     bool lockDiary();
     void showCritical(const QString &text);

@@ -4,8 +4,10 @@
 #include "core/ovela_journal_file.h"
 #include "core/ovela_journal_saver.h"
 #include "core/ovela_record_database.h"
+#include "dialogs/OvelaPassphraseDialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QThread>
@@ -127,7 +129,16 @@ bool OvelaOutsideChanges::bringIn()
     if (!file.unseenOnDisk())
         return true;
     OvelaDatabase theirs;
-    if (file.read(theirs) != OvelaJournalFile::LoadResult::Loaded) {
+    OvelaJournalFile::LoadResult read = file.read(theirs);
+    if (read == OvelaJournalFile::LoadResult::NeedsSecret)
+        read = readWithItsSecret(file, theirs);
+    if (read == OvelaJournalFile::LoadResult::NeedsSecret) {
+        emit message(tr("The journal on disk was encrypted elsewhere with another passphrase. "
+                        "Your entries are kept here; when the diary closes, that journal is set "
+                        "aside beside yours, still encrypted, and yours is saved."));
+        return false;
+    }
+    if (read != OvelaJournalFile::LoadResult::Loaded) {
         // Perhaps still being written: looked at again soon; meanwhile nothing replaces it.
         emit message(tr("The journal on disk was changed elsewhere and cannot be read yet; "
                         "your entries are kept here and it is tried again in a few seconds."));
@@ -154,6 +165,7 @@ bool OvelaOutsideChanges::bringIn()
 void OvelaOutsideChanges::bringInBeforeExit()
 {
     settle.stop();
+    exiting = true;
     // The file is the saver's while it saves (and what a save reports may start another).
     while (saver.isSaving())
         saver.waitForSave();
@@ -167,8 +179,13 @@ void OvelaOutsideChanges::bringInBeforeExit()
     // Still unreadable: it goes aside, as an unreadable journal at start does, and is kept in
     // the backups too; her entries are then written.
     if (file.afterRead(OvelaJournalFile::LoadResult::Unreadable)
-        == OvelaJournalFile::LoadResult::MovedAside)
+        == OvelaJournalFile::LoadResult::MovedAside) {
         file.acceptDiskFile();
+        // An encrypted journal that would not open was in the way; read again, the empty place
+        // tells the journal file it may write hers there.
+        OvelaDatabase none;
+        file.read(none);
+    }
 }
 
 void OvelaOutsideChanges::apply(const OvelaJournalSync::Changes &changes, const QString &from)
@@ -283,8 +300,12 @@ void OvelaOutsideChanges::scanCopies()
 bool OvelaOutsideChanges::mergeConflictCopy(const QString &path)
 {
     OvelaJournalFile copy(path);
+    copy.setSeal(file.seal());
     OvelaDatabase theirs;
-    if (copy.read(theirs) != OvelaJournalFile::LoadResult::Loaded) {
+    OvelaJournalFile::LoadResult read = copy.read(theirs);
+    if (read == OvelaJournalFile::LoadResult::NeedsSecret)
+        read = readWithItsSecret(copy, theirs);
+    if (read != OvelaJournalFile::LoadResult::Loaded) {
         emit message(tr("The conflict copy %1 could not be read; it is left where it is.")
                          .arg(QFileInfo(path).fileName()));
         return false;
@@ -300,4 +321,34 @@ bool OvelaOutsideChanges::mergeConflictCopy(const QString &path)
     apply(changes, QFileInfo(path).fileName());
     scanCopies();
     return true;
+}
+
+OvelaJournalFile::LoadResult OvelaOutsideChanges::readWithItsSecret(OvelaJournalFile &from,
+                                                                    OvelaDatabase &theirs)
+{
+    const QFileInfo info(from.realPath());
+    const QString version = info.absoluteFilePath() + QLatin1Char(' ')
+        + QString::number(info.size()) + QLatin1Char(' ')
+        + QString::number(info.lastModified().toMSecsSinceEpoch());
+    if (exiting || declined.contains(version))
+        return OvelaJournalFile::LoadResult::NeedsSecret;
+    QFile in(info.absoluteFilePath());
+    const QByteArray sealed = in.open(QIODevice::ReadOnly) ? in.read(64 * 1024) : QByteArray();
+    OvelaJournalSeal::Status failure = OvelaJournalSeal::Status::Ok;
+    const std::shared_ptr<const OvelaJournalSeal> other = OvelaUnlockDialog::unlock(
+        nullptr,
+        tr("The journal %1 is encrypted with another passphrase than this diary. Enter that "
+           "passphrase or its recovery key to bring its days in:")
+            .arg(info.fileName()),
+        sealed, &failure);
+    if (!other) {
+        declined.insert(version);
+        return OvelaJournalFile::LoadResult::NeedsSecret;
+    }
+    // Only for this read: the diary goes on writing with its own passphrase.
+    const std::shared_ptr<const OvelaJournalSeal> own = from.seal();
+    from.setSeal(other);
+    const OvelaJournalFile::LoadResult read = from.read(theirs);
+    from.setSeal(own);
+    return read;
 }

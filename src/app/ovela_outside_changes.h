@@ -2,8 +2,11 @@
 
 #include "core/ovela_journal_sync.h"
 
+#include "core/ovela_journal_file.h"
+
 #include <QDate>
 #include <QMap>
+#include <QSet>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -74,6 +77,9 @@ private:
     bool keepBackup(int kind);
     void apply(const OvelaJournalSync::Changes &changes, const QString &from);
     void replaceJournal(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start);
+    // Reads `from`, encrypted with another passphrase than the diary's, with the one she
+    // gives for it (asked once for each version of the file).
+    OvelaJournalFile::LoadResult readWithItsSecret(OvelaJournalFile &from, OvelaDatabase &theirs);
 
     OvelaJournalFile &file;
     OvelaDatabase &journal;
@@ -90,4 +96,6 @@ private:
     QDate lastBackupDay;
     bool sessionBackupPending = false;
     bool checkAfterSave = false;
+    bool exiting = false; // nothing is asked any more
+    QSet<QString> declined; // versions of files whose passphrase she did not give
 };

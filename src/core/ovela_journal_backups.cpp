@@ -1,6 +1,7 @@
 #include "core/ovela_journal_backups.h"
 
 #include "core/ovela_journal_file.h"
+#include "core/ovela_journal_seal.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,7 +101,7 @@ QString OvelaJournalBackups::keep(const QString &journal, Kind kind)
     OvelaJournalFile::ignoreFileSizeSignal();
     const QString target = newName(kind, QDateTime::currentDateTime());
     QString reason;
-    if (!OvelaJournalFile::copyPrivately(journal, target, &reason)) {
+    if (!OvelaJournalFile::copySealed(journal, target, sealKey.get(), &reason)) {
         error = tr("cannot copy %1 to %2: %3").arg(journal, target, reason);
         return QString();
     }
@@ -116,6 +117,9 @@ QString OvelaJournalBackups::takeIn(const QString &path)
     const QString target = newName(Kind::ConflictCopy, QDateTime::currentDateTime());
     if (QFile::rename(path, target)) {
         QFile::setPermissions(target, privateFile);
+        QString reason;
+        if (sealKey && !OvelaJournalFile::sealInPlace(target, *sealKey, &reason))
+            error = tr("cannot encrypt %1: %2").arg(target, reason);
         return target;
     }
     // Another file system: a copy, and the original goes only once the copy is whole.
@@ -124,6 +128,43 @@ QString OvelaJournalBackups::takeIn(const QString &path)
         return QString();
     QFile::remove(path);
     return copied;
+}
+
+bool OvelaJournalBackups::sealAll(const QString &journal, const OvelaJournalSeal &seal,
+                                  bool folderToo)
+{
+    error.clear();
+    QStringList paths;
+    if (folderToo) {
+        for (const Entry &entry : list())
+            paths << entry.path;
+    }
+    // Beside the journal and beside its real file, should it be a link elsewhere.
+    QStringList journals {journal};
+    const QString real = QFileInfo(journal).canonicalFilePath();
+    if (!real.isEmpty() && real != QFileInfo(journal).absoluteFilePath())
+        journals << real;
+    for (const QString &path : std::as_const(journals)) {
+        const QFileInfo info(path);
+        paths << path + QLatin1String(".bak");
+        const QString aside = info.fileName() + QLatin1String(".unreadable");
+        const QStringList names = info.absoluteDir().entryList(QDir::Files | QDir::Hidden);
+        for (const QString &name : names) {
+            if (name == aside || name.startsWith(aside + QLatin1Char('.')))
+                paths << info.absoluteDir().filePath(name);
+        }
+    }
+    QStringList failed;
+    for (const QString &path : std::as_const(paths)) {
+        if (QFileInfo(path).isSymLink())
+            continue; // not ours to rewrite; what it points to is
+        QString reason;
+        if (!OvelaJournalFile::sealInPlace(path, seal, &reason))
+            failed << tr("%1: %2").arg(path, reason);
+    }
+    if (!failed.isEmpty())
+        error = tr("cannot encrypt %1").arg(failed.join(QLatin1String("; ")));
+    return failed.isEmpty();
 }
 
 QList<OvelaJournalBackups::Entry> OvelaJournalBackups::list() const

@@ -6,6 +6,10 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
+class OvelaJournalSeal;
+
 // The diary's backups: copies of the journal in a folder of the diary's own data folder (never
 // beside a journal kept in a sync folder, so they do not travel), each named for when and why
 // it was made. Kept: the journal as each of the last 10 sessions started, the newest copy of
@@ -37,6 +41,16 @@ public:
     // Moves the file at `path` (a sync program's conflict copy) in; the new path or empty.
     QString takeIn(const QString &path);
 
+    // With a seal set, every copy made or taken in is encrypted (a plain journal is encrypted
+    // as it is copied).
+    void setSeal(std::shared_ptr<const OvelaJournalSeal> seal) { sealKey = std::move(seal); }
+    // For when encryption is turned on: encrypts in place every plain backup in the folder,
+    // and beside the journal at `journal` its ".bak" and the unreadable files set aside
+    // (each whole or not at all, the owner's alone). False with errorString() naming what
+    // stayed plain; the others are encrypted all the same. Without `folderToo`, only the
+    // copies beside the journal (for a journal that is not the diary's own).
+    bool sealAll(const QString &journal, const OvelaJournalSeal &seal, bool folderToo = true);
+
     // Newest first.
     QList<Entry> list() const;
     // Deletes what the rule above no longer keeps, as of `now`.
@@ -54,4 +68,5 @@ private:
 
     QString dir;
     QString error;
+    std::shared_ptr<const OvelaJournalSeal> sealKey;
 };

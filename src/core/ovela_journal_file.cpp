@@ -2,9 +2,11 @@
 
 #include "core/ovela_record_database.h"
 #include "core/ovela_journal_reader.h"
+#include "core/ovela_journal_seal.h"
 #include "core/ovela_journal_writer.h"
 #include "core/qzipfile.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -43,6 +45,26 @@ bool syncPath(const QString &path, bool folder)
     ::close(fd);
     errno = savedErrno;
     return ok;
+}
+
+// A file read whole into memory; false when it cannot be read or is larger than any journal.
+bool readWhole(const QString &path, QByteArray *bytes, QString *reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    *bytes = file.read(OvelaJournalReader::MaxStreamSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *reason = file.errorString();
+        return false;
+    }
+    if (bytes->size() > OvelaJournalReader::MaxStreamSize) {
+        *reason = OvelaJournalFile::tr("the file is too large");
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -145,24 +167,80 @@ OvelaJournalFile::LoadResult OvelaJournalFile::read(OvelaDatabase &journal)
     // A link to a journal not made yet (a sync folder's, before the first save) is no journal
     // either: the first save makes it where the link points, and the link stays.
     const QFileInfo info(filePath);
-    if (!info.exists())
+    if (!info.exists()) {
+        sealBlocked = false;
         return LoadResult::Missing;
+    }
 
     // Taken before reading: a file replaced while it is read then counts as different, and
     // the exit writes the journal over it rather than leaving a stranger's file in place.
     DiskIdentity read;
     const bool readKnown = diskIdentity(&read);
-    QZipFile device(filePath);
     bool loaded = false;
-    if (device.open(QIODevice::ReadOnly)) {
-        loaded = journal.load(&device);
-        device.close();
+    if (OvelaJournalSeal::isSealedFile(filePath)) {
+        const LoadResult result = readSealed(journal);
+        if (result != LoadResult::Loaded)
+            return result;
+        loaded = true;
+    } else {
+        QZipFile device(filePath);
+        if (device.open(QIODevice::ReadOnly)) {
+            loaded = journal.load(&device);
+            device.close();
+        }
     }
-    if (!loaded)
+    if (!loaded) {
+        // Not a plain journal, and maybe an encrypted one whose first bytes were damaged: that
+        // is left where it is like any other that fails authentication.
+        QFile file(filePath);
+        if (file.open(QIODevice::ReadOnly)
+            && OvelaJournalSeal::check(file.read(OvelaJournalSeal::HeaderSize))
+                == OvelaJournalSeal::Status::Damaged) {
+            sealBlocked = true;
+            error = tr("the encrypted journal %1 cannot be opened: %2")
+                        .arg(filePath,
+                             OvelaJournalSeal::describe(OvelaJournalSeal::Status::Damaged));
+            return LoadResult::Damaged;
+        }
         return LoadResult::Unreadable;
+    }
+    sealBlocked = false;
     lastDiskFile = read;
     diskFileKnown = readKnown;
     return LoadResult::Loaded;
+}
+
+OvelaJournalFile::LoadResult OvelaJournalFile::readSealed(OvelaDatabase &journal)
+{
+    QByteArray sealed;
+    QString reason;
+    if (!readWhole(filePath, &sealed, &reason))
+        return LoadResult::Unreadable;
+    OvelaJournalSeal::Status status = OvelaJournalSeal::Status::WrongSecret;
+    QByteArray gzip;
+    if (!sealKey || !sealKey->unseal(sealed, &gzip, &status)) {
+        // Neither kind is the journal's to replace: one waits for her passphrase, the other
+        // for her to decide what to do with it.
+        sealBlocked = true;
+        error = tr("the encrypted journal %1 cannot be opened: %2")
+                    .arg(filePath, OvelaJournalSeal::describe(status));
+        return status == OvelaJournalSeal::Status::WrongSecret ? LoadResult::NeedsSecret
+                                                               : LoadResult::Damaged;
+    }
+    sealed.clear();
+    QByteArray stream;
+    const bool unpacked = QZipFile::uncompress(gzip, &stream, OvelaJournalReader::MaxStreamSize);
+    gzip.clear();
+    if (!unpacked)
+        return LoadResult::Unreadable;
+    QBuffer buffer(&stream);
+    buffer.open(QIODevice::ReadOnly);
+    return journal.load(&buffer) ? LoadResult::Loaded : LoadResult::Unreadable;
+}
+
+void OvelaJournalFile::setSeal(std::shared_ptr<const OvelaJournalSeal> seal)
+{
+    sealKey = std::move(seal);
 }
 
 OvelaJournalFile::LoadResult OvelaJournalFile::setAside()
@@ -180,6 +258,10 @@ OvelaJournalFile::LoadResult OvelaJournalFile::setAside()
     }
     if (!QFileInfo(aside).isSymLink())
         QFile::setPermissions(aside, privateFile);
+    QString reason;
+    if (sealKey && !QFileInfo(aside).isSymLink() && !sealInPlace(aside, *sealKey, &reason))
+        std::fprintf(stderr, "ovelaZ: cannot encrypt %s: %s\n", qPrintable(aside),
+                     qPrintable(reason));
     syncPath(info.absolutePath(), true);
     asidePath = aside;
     std::fprintf(stderr, "%s\n",
@@ -239,6 +321,9 @@ bool OvelaJournalFile::save(const QMap<QDate, OvelaRecordEntry> &records, const 
     unseenRefused = false;
     if (replaceBlocked)
         return fail(tr("an unreadable journal is still at %1").arg(filePath));
+    if (sealBlocked)
+        return fail(tr("the encrypted journal at %1 is not open; it will not be replaced")
+                        .arg(filePath));
     if (unseenOnDisk())
         return refuseUnseen();
     OvelaJournalFile::ignoreFileSizeSignal();
@@ -333,6 +418,8 @@ bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &recor
     const QByteArray stream = OvelaJournalWriter::journal(records, start);
     if (stream.isNull())
         return fail(tr("a note is too long to be stored"));
+    if (sealKey)
+        return writeSealed(stream, tempPath);
     {
         QZipFile out(tempPath);
         if (!out.open(QIODevice::WriteOnly))
@@ -356,6 +443,73 @@ bool OvelaJournalFile::writeTemporary(const QMap<QDate, OvelaRecordEntry> &recor
         || readBack != stream)
         return fail(tr("%1 does not read back as written (disk full?)").arg(tempPath));
     return true;
+}
+
+bool OvelaJournalFile::writeSealed(const QByteArray &stream, const QString &tempPath)
+{
+    // Compressed and encrypted in memory: the temporary file never holds a plain byte.
+    const QByteArray sealed = sealKey->seal(QZipFile::compress(stream));
+    {
+        QFile out(tempPath);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return fail(tr("cannot write %1: %2").arg(tempPath, out.errorString()));
+        const bool written = out.write(sealed) == sealed.size() && out.flush();
+        const QString reason = out.errorString();
+        out.close();
+        if (!written)
+            return fail(tr("cannot write %1: %2").arg(tempPath, reason));
+    }
+    if (!syncPath(tempPath, false))
+        return fail(tr("cannot sync %1: %2").arg(tempPath, systemError()));
+    QByteArray readBack;
+    QByteArray gzip;
+    QByteArray plain;
+    QString reason;
+    if (!readWhole(tempPath, &readBack, &reason) || !sealKey->unseal(readBack, &gzip, nullptr)
+        || !QZipFile::uncompress(gzip, &plain, OvelaJournalReader::MaxStreamSize)
+        || plain != stream)
+        return fail(tr("%1 does not read back as written (disk full?)").arg(tempPath));
+    return true;
+}
+
+bool OvelaJournalFile::sealInPlace(const QString &path, const OvelaJournalSeal &seal,
+                                   QString *reason)
+{
+    if (!QFileInfo::exists(path) || OvelaJournalSeal::isSealedFile(path))
+        return true;
+    return copySealed(path, path, &seal, reason);
+}
+
+bool OvelaJournalFile::copySealed(const QString &from, const QString &to,
+                                  const OvelaJournalSeal *seal, QString *reason)
+{
+    if (!seal || OvelaJournalSeal::isSealedFile(from))
+        return from == to || copyPrivately(from, to, reason);
+    // Plain: its bytes (the journal's gzip stream, or whatever an unreadable file holds) go
+    // into the container as they are.
+    QByteArray plain;
+    if (!readWhole(from, &plain, reason))
+        return false;
+    const QByteArray sealed = seal->seal(plain);
+    QTemporaryFile copy(to + QLatin1String(".XXXXXX"));
+    copy.setAutoRemove(false);
+    bool ok = copy.open();
+    if (!ok)
+        *reason = copy.errorString();
+    else if (!(ok = copy.write(sealed) == sealed.size() && copy.flush()))
+        *reason = copy.errorString();
+    if (ok && !(ok = ::fsync(copy.handle()) == 0))
+        *reason = systemError();
+    const QString copyPath = copy.fileName();
+    copy.close();
+    if (ok && !(ok = ::rename(QFile::encodeName(copyPath).constData(),
+                              QFile::encodeName(to).constData()) == 0))
+        *reason = systemError();
+    if (!ok && !copyPath.isEmpty())
+        QFile::remove(copyPath);
+    if (ok)
+        syncPath(QFileInfo(to).absolutePath(), true);
+    return ok;
 }
 
 bool OvelaJournalFile::copyPrivately(const QString &from, const QString &to, QString *reason)
@@ -404,7 +558,7 @@ bool OvelaJournalFile::keepBackup(const QString &target)
     // A copy, not a second name: it stays as it is while this session replaces the journal
     // again and again.
     QString reason;
-    if (copyPrivately(target, backup, &reason))
+    if (copySealed(target, backup, sealKey.get(), &reason))
         return true;
     // The new journal still replaces the old one: losing this session's entries would be worse
     // than going without a backup of the previous one.

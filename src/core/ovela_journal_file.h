@@ -11,6 +11,7 @@
 #include <memory>
 
 class OvelaDatabase;
+class OvelaJournalSeal;
 class QLockFile;
 
 // The journal's life on disk: the lock that keeps a second copy of the program away, loading at
@@ -48,18 +49,37 @@ public:
         Loaded,    // the file was read into the journal
         Missing,   // no file yet: the journal stays as it was (empty at start-up)
         MovedAside, // the file did not load and was renamed to movedAsidePath()
-        Unreadable // the file did not load and could not be moved either; it will not be replaced
+        Unreadable, // the file did not load and could not be moved either; it will not be replaced
+        // An encrypted journal that no seal is set for, or whose seal does not open it: left
+        // as it is, and not replaced by a save until a seal that opens it is set and it loads.
+        NeedsSecret,
+        // An encrypted journal that fails authentication (or is of a newer format): left where
+        // it is and never replaced by a save of this object; errorString() says which.
+        Damaged
     };
     // While the lock is held, also removes the temporary files of saves that never finished.
     LoadResult load(OvelaDatabase &journal);
     // load() is afterRead(read()). read() only reads the file, without the lock: Loaded,
-    // Missing, or Unreadable with the file left where it is; safe on a thread of its own while
+    // Missing, NeedsSecret, Damaged, or Unreadable with the file left where it is; safe on a thread of its own while
     // no other member of this object is used but path(), lockPath(), lock(), isLocked() and
     // lockOwner(), which share nothing with it. afterRead() does the rest once the lock is
     // held and it is time to act on the file: removes what unfinished saves left and sets an
     // unreadable file aside (MovedAside, or Unreadable when it cannot be moved).
     LoadResult read(OvelaDatabase &journal);
     LoadResult afterRead(LoadResult readResult);
+    // With a seal set, every save writes the journal encrypted (nothing plain reaches the disk,
+    // not the temporary file either), the session's backup is an encrypted copy, a plain file
+    // set aside is encrypted in place, and encrypted files are read with it. Without one, an
+    // encrypted file reads as NeedsSecret. Not to be changed while a save runs.
+    void setSeal(std::shared_ptr<const OvelaJournalSeal> seal);
+    std::shared_ptr<const OvelaJournalSeal> seal() const { return sealKey; }
+    // Encrypts the plain file at `path` in place, whole or not at all and readable by the owner
+    // only; a file already encrypted (or missing) is left as it is.
+    static bool sealInPlace(const QString &path, const OvelaJournalSeal &seal, QString *reason);
+    // Copies `from` to `to` as copyPrivately() does, encrypted by `seal` when it is plain.
+    static bool copySealed(const QString &from, const QString &to, const OvelaJournalSeal *seal,
+                           QString *reason);
+
     // Where an unreadable journal was kept, after load() reported MovedAside.
     QString movedAsidePath() const { return asidePath; }
 
@@ -110,6 +130,8 @@ public:
 private:
     bool fail(const QString &message);
     bool refuseUnseen();
+    LoadResult readSealed(OvelaDatabase &journal);
+    bool writeSealed(const QByteArray &stream, const QString &tempPath);
     bool writeTemporary(const QMap<QDate, OvelaRecordEntry> &records, const QDate &start,
                         const QString &tempPath);
     bool keepBackup(const QString &target);
@@ -126,6 +148,8 @@ private:
     bool unseenRefused = false;
     bool guarded = false;
     bool replaceBlocked = false; // an unreadable file we could not move is still in the way
+    bool sealBlocked = false;    // an encrypted file we could not open is in the way
+    std::shared_ptr<const OvelaJournalSeal> sealKey;
     void rememberDiskFile();
     struct DiskIdentity {
         quint64 device = 0, inode = 0, size = 0;

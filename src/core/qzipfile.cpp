@@ -245,3 +245,68 @@ void QZipFile::syncPosition()
     if (position >= 0)
         QIODevice::seek(qint64(position));
 }
+
+QByteArray QZipFile::compress(const QByteArray &data)
+{
+    z_stream z {};
+    // 15 window bits plus 16: a gzip header and trailer, as gzopen writes them.
+    if (deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY)
+        != Z_OK)
+        return QByteArray();
+    QByteArray out(qsizetype(deflateBound(&z, uLong(data.size()))), Qt::Uninitialized);
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
+    z.avail_in = uInt(data.size());
+    z.next_out = reinterpret_cast<Bytef *>(out.data());
+    z.avail_out = uInt(out.size());
+    const int result = deflate(&z, Z_FINISH);
+    out.resize(qsizetype(z.total_out));
+    deflateEnd(&z);
+    return result == Z_STREAM_END ? out : QByteArray();
+}
+
+bool QZipFile::uncompress(const QByteArray &gzip, QByteArray *data, qsizetype maxSize)
+{
+    data->clear();
+    if (!gzip.startsWith("\x1f\x8b")) {
+        if (gzip.size() > maxSize)
+            return false;
+        *data = gzip;
+        return true;
+    }
+    z_stream z {};
+    if (inflateInit2(&z, 15 + 16) != Z_OK)
+        return false;
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(gzip.constData()));
+    z.avail_in = uInt(gzip.size());
+    char chunk[65536];
+    int result = Z_OK;
+    while (true) {
+        z.next_out = reinterpret_cast<Bytef *>(chunk);
+        z.avail_out = sizeof chunk;
+        result = inflate(&z, Z_NO_FLUSH);
+        const qsizetype got = qsizetype(sizeof chunk - z.avail_out);
+        if (data->size() + got > maxSize) {
+            result = Z_MEM_ERROR;
+            break;
+        }
+        data->append(chunk, got);
+        // Members one after another read as one stream, and anything else after a member is
+        // ignored, as gzread does.
+        if (result == Z_STREAM_END && z.avail_in >= 2 && z.next_in[0] == 0x1f
+            && z.next_in[1] == 0x8b) {
+            if (inflateReset(&z) != Z_OK)
+                break;
+            continue;
+        }
+        if (result != Z_OK)
+            break;
+        if (z.avail_in == 0 && got == 0) {
+            result = Z_BUF_ERROR; // cut short
+            break;
+        }
+    }
+    inflateEnd(&z);
+    if (result != Z_STREAM_END)
+        data->clear();
+    return result == Z_STREAM_END;
+}

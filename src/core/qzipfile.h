@@ -34,6 +34,12 @@ public:
     // it was opened: the file on disk is then incomplete and must not replace a good one.
     bool hasWriteError() const;
 
+    // The same gzip stream made and read in memory, for a journal that is sealed before it
+    // reaches the disk. uncompress() reads plain data through unchanged, as a file read does,
+    // and fails on damaged data or beyond `maxSize` bytes.
+    static QByteArray compress(const QByteArray &data);
+    static bool uncompress(const QByteArray &gzip, QByteArray *data, qsizetype maxSize);
+
 protected:
     qint64 readData(char *data, qint64 maxSize) override;
     qint64 writeData(const char *data, qint64 maxSize) override;

@@ -1,22 +1,24 @@
 #include "dialogs/OvelaBackupsModel.h"
 
 #include "core/ovela_record_database.h"
-#include "core/qzipfile.h"
+#include "core/ovela_journal_file.h"
 
 #include <QLocale>
 
 #include <algorithm>
 
 OvelaBackupsModel::OvelaBackupsModel(const QList<OvelaJournalBackups::Entry> &backups,
-                                     QObject *parent)
+                                     QObject *parent,
+                                     std::shared_ptr<const OvelaJournalSeal> seal)
     : QAbstractTableModel(parent)
 {
     for (const OvelaJournalBackups::Entry &backup : backups) {
         Row row;
         row.backup = backup;
-        QZipFile file(backup.path);
+        OvelaJournalFile file(backup.path);
+        file.setSeal(seal);
         OvelaDatabase journal;
-        row.readable = file.open(QIODevice::ReadOnly) && journal.load(&file);
+        row.readable = file.read(journal) == OvelaJournalFile::LoadResult::Loaded;
         if (row.readable) {
             row.days = int(journal.entries().size());
             if (!journal.entries().isEmpty())

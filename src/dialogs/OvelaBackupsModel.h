@@ -6,6 +6,10 @@
 #include <QDate>
 #include <QList>
 
+#include <memory>
+
+class OvelaJournalSeal;
+
 // The diary's backups, newest first, each read once to tell how many days it holds and the
 // last day it records; a backup that does not read as a journal is listed, marked so, and
 // cannot be selected. One column, so that a phone's narrow screen shows a whole row: when and
@@ -21,8 +25,10 @@ public:
         LastDayRole   // QDate, the last day with a record; null when none
     };
 
+    // Encrypted backups read with `seal` (the journal's, null while it is plain).
     explicit OvelaBackupsModel(const QList<OvelaJournalBackups::Entry> &backups,
-                               QObject *parent = nullptr);
+                               QObject *parent = nullptr,
+                               std::shared_ptr<const OvelaJournalSeal> seal = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -1,13 +1,17 @@
 #include "dialogs/OvelaPreferencesDialog.h"
 
+#include "dialogs/OvelaPassphraseDialogs.h"
 #include "settings/Preferences.h"
 #include "platform/password.h"
+#include "platform/qpeapplication.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QIntValidator>
 #include <QLabel>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -57,6 +61,8 @@ OvelaPreferencesDialog::OvelaPreferencesDialog(QWidget *parent, const char *name
             &OvelaPreferencesDialog::onClearPasscode);
     connect(btnChangePasscode, &QPushButton::clicked, this,
             &OvelaPreferencesDialog::onChangePasscode);
+    addEncryptionControls();
+    setJournalSealing(parent ? parent->window()->findChild<OvelaJournalSealing *>() : nullptr);
 }
 
 OvelaPreferencesDialog::~OvelaPreferencesDialog() = default;
@@ -98,7 +104,9 @@ void OvelaPreferencesDialog::setupFromPreferences(const Preferences &p)
 
     password = p.getPassword();
     cbPasscodeStartup->setChecked(p.getRequirePassword());
+    passCodeLocked = false;
     cbPasscodeStartup->setEnabled(!password.isEmpty());
+    updateEncryptionControls();
 }
 
 bool OvelaPreferencesDialog::validate()
@@ -221,4 +229,164 @@ void OvelaPreferencesDialog::showLengths()
         recordedLength > 0
             ? tr("The median of your last %n completed cycles", nullptr, qMin(recordedCycles, 12))
             : QString());
+}
+
+void OvelaPreferencesDialog::addEncryptionControls()
+{
+    // Below the pass-code controls, one command a row: side by side they would not fit a phone.
+    auto *box = new QWidget(GroupBox2);
+    box->setObjectName(QStringLiteral("encryptionControls"));
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    encryptionState = new QLabel(box);
+    encryptionState->setObjectName(QStringLiteral("lblEncryption"));
+    encryptionState->setWordWrap(true);
+    layout->addWidget(encryptionState);
+    const auto button = [box, layout](const QString &text, const char *name, const QString &tip) {
+        auto *b = new QPushButton(text, box);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
+        b->setAccessibleDescription(tip);
+        layout->addWidget(b);
+        return b;
+    };
+    btnEncrypt = button(tr("Encrypt the journal..."), "btnEncrypt",
+                        tr("Encrypt the journal and its copies with a passphrase"));
+    btnChangePassphrase = button(tr("Change passphrase..."), "btnChangePassphrase",
+                                 tr("Encrypt the journal with a new passphrase"));
+    btnStopEncrypting = button(tr("Stop encrypting..."), "btnStopEncrypting",
+                               tr("Write the journal unencrypted again"));
+    GroupBox2Layout->addWidget(box, GroupBox2Layout->rowCount(), 0);
+    QWidget::setTabOrder(cbPasscodeStartup, btnEncrypt);
+    QWidget::setTabOrder(btnEncrypt, btnChangePassphrase);
+    QWidget::setTabOrder(btnChangePassphrase, btnStopEncrypting);
+    connect(btnEncrypt, &QPushButton::clicked, this, &OvelaPreferencesDialog::onEncrypt);
+    connect(btnChangePassphrase, &QPushButton::clicked, this,
+            &OvelaPreferencesDialog::onChangePassphrase);
+    connect(btnStopEncrypting, &QPushButton::clicked, this,
+            &OvelaPreferencesDialog::onStopEncrypting);
+}
+
+void OvelaPreferencesDialog::setJournalSealing(OvelaJournalSealing *sealing)
+{
+    journalSealing = sealing;
+    updateEncryptionControls();
+}
+
+bool OvelaPreferencesDialog::encrypted() const
+{
+    return journalSealing && journalSealing->currentSeal();
+}
+
+void OvelaPreferencesDialog::updateEncryptionControls()
+{
+    const bool known = journalSealing;
+    const bool sealed = encrypted();
+    encryptionState->setVisible(known);
+    encryptionState->setText(sealed ? tr("The journal is encrypted.")
+                                    : tr("The journal is not encrypted."));
+    btnEncrypt->setVisible(known && !sealed);
+    btnChangePassphrase->setVisible(sealed);
+    btnStopEncrypting->setVisible(sealed);
+    if (sealed == passCodeLocked)
+        return;
+    passCodeLocked = sealed;
+    btnChangePasscode->setEnabled(!sealed);
+    btnClearPasscode->setEnabled(!sealed);
+    cbPasscodeStartup->setEnabled(!sealed && !password.isEmpty());
+}
+
+bool OvelaPreferencesDialog::confirmSecret(const QString &prompt)
+{
+    const std::shared_ptr<const OvelaJournalSeal> current = journalSealing->currentSeal();
+    // Any container of this seal carries its wrapped keys.
+    OvelaJournalSeal::Status failure = OvelaJournalSeal::Status::Ok;
+    if (OvelaUnlockDialog::unlock(this, prompt, current->seal(QByteArray()), &failure))
+        return true;
+    if (failure != OvelaJournalSeal::Status::Ok)
+        QMessageBox::critical(this, tr("Quorin"), OvelaJournalSeal::describe(failure));
+    return false;
+}
+
+void OvelaPreferencesDialog::reseal(std::shared_ptr<const OvelaJournalSeal> seal,
+                                    const QString &failure)
+{
+    QString problem;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = journalSealing->reseal(std::move(seal), &problem);
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        QMessageBox::critical(this, tr("Quorin"), failure.arg(problem));
+    else if (!problem.isEmpty())
+        QMessageBox::warning(this, tr("Quorin"), problem);
+    updateEncryptionControls();
+}
+
+void OvelaPreferencesDialog::onEncrypt()
+{
+    if (!journalSealing || encrypted())
+        return;
+    QString passphrase;
+    {
+        OvelaNewPassphraseDialog ask(this);
+        if (QPEApplication::execDialog(&ask) != QDialog::Accepted)
+            return;
+        passphrase = ask.takePassphrase();
+    }
+    QString recoveryKey;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::shared_ptr<const OvelaJournalSeal> seal = OvelaJournalSeal::create(passphrase, &recoveryKey);
+    QApplication::restoreOverrideCursor();
+    passphrase.fill(QLatin1Char(' '));
+    if (!seal) {
+        QMessageBox::critical(this, tr("Quorin"),
+                              tr("The journal could not be encrypted: %1")
+                                  .arg(OvelaJournalSeal::describe(OvelaJournalSeal::Status::NoMemory)));
+        return;
+    }
+    {
+        // Cancelled here, nothing has changed yet: the key she did not write down opens nothing.
+        OvelaRecoveryKeyDialog show(recoveryKey, this);
+        recoveryKey.fill(QLatin1Char(' '));
+        if (QPEApplication::execDialog(&show) != QDialog::Accepted)
+            return;
+    }
+    reseal(std::move(seal), tr("The journal could not be encrypted; it stays as it was.\n%1"));
+}
+
+void OvelaPreferencesDialog::onChangePassphrase()
+{
+    if (!encrypted()
+        || !confirmSecret(tr("Enter the journal's current passphrase or its recovery key:")))
+        return;
+    QString passphrase;
+    {
+        OvelaNewPassphraseDialog ask(this);
+        if (QPEApplication::execDialog(&ask) != QDialog::Accepted)
+            return;
+        passphrase = ask.takePassphrase();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::shared_ptr<const OvelaJournalSeal> seal =
+        journalSealing->currentSeal()->withPassphrase(passphrase);
+    QApplication::restoreOverrideCursor();
+    passphrase.fill(QLatin1Char(' '));
+    if (!seal) {
+        QMessageBox::critical(this, tr("Quorin"),
+                              OvelaJournalSeal::describe(OvelaJournalSeal::Status::NoMemory));
+        return;
+    }
+    reseal(std::move(seal),
+           tr("The journal could not be written with the new passphrase; the old one still "
+              "opens it.\n%1"));
+}
+
+void OvelaPreferencesDialog::onStopEncrypting()
+{
+    if (!encrypted()
+        || !confirmSecret(tr("The journal will be written unencrypted again; backups made "
+                             "while it was encrypted stay encrypted. Enter its passphrase or "
+                             "recovery key:")))
+        return;
+    reseal(nullptr, tr("The journal could not be written unencrypted; it stays encrypted.\n%1"));
 }

@@ -11,9 +11,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-OvelaRestoreDialog::OvelaRestoreDialog(const OvelaJournalBackups &backups, QWidget *parent)
+OvelaRestoreDialog::OvelaRestoreDialog(const OvelaJournalBackups &backups, QWidget *parent,
+                                       std::shared_ptr<const OvelaJournalSeal> seal)
     : QDialog(parent)
-    , model(new OvelaBackupsModel(backups.list(), this))
+    , model(new OvelaBackupsModel(backups.list(), this, std::move(seal)))
     , lblIntro(new QLabel(tr("Choose the copy of the journal to go back to. Restoring keeps the "
                              "current journal as a backup first."),
                           this))

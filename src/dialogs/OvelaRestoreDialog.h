@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 class OvelaBackupsModel;
+class OvelaJournalSeal;
 class OvelaJournalBackups;
 class QDialogButtonBox;
 class QLabel;
@@ -17,7 +20,9 @@ class OvelaRestoreDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit OvelaRestoreDialog(const OvelaJournalBackups &backups, QWidget *parent = nullptr);
+    // Encrypted backups read with `seal` (the journal's, null while it is plain).
+    explicit OvelaRestoreDialog(const OvelaJournalBackups &backups, QWidget *parent = nullptr,
+                                std::shared_ptr<const OvelaJournalSeal> seal = nullptr);
     ~OvelaRestoreDialog() override;
 
     // Room on a desktop for a few rows of whole lines; a phone shows it maximized.

@@ -4,6 +4,7 @@
 
 #include "core/ovela_journal_backups.h"
 #include "core/ovela_journal_file.h"
+#include "core/ovela_journal_reader.h"
 #include "core/qzipfile.h"
 #include "cycle/ovela_cycle_method.h"
 #include "journaltool/ovela_journal_csv.h"
@@ -12,9 +13,11 @@
 #include "journaltool/ovela_journal_json.h"
 #include "journaltool/ovela_journal_merge.h"
 #include "journaltool/ovela_journal_salvage.h"
+#include "journaltool/ovela_journal_secret.h"
 #include "settings/Preferences.h"
 #include "settings/ovela_journal_location.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -25,8 +28,8 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSysInfo>
-#include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 
@@ -48,6 +51,14 @@ const QString fertileSummaryOption = QStringLiteral("fertile-summary");
 const QString cyclesOption = QStringLiteral("cycles");
 const QString ignoreForeignLockOption = QStringLiteral("ignore-foreign-lock");
 const QString jsonOption = QStringLiteral("json");
+const QString passphraseFileOption = QStringLiteral("passphrase-file");
+const QString otherPassphraseFileOption = QStringLiteral("other-passphrase-file");
+const QString newPassphraseFileOption = QStringLiteral("new-passphrase-file");
+
+// What she is told before encryption is turned on, and the least a passphrase must be.
+constexpr int MinPassphraseLength = 8;
+// Wrong passphrases typed on the terminal before the command gives up.
+constexpr int PassphraseTries = 3;
 
 // A journal of more days than this is not cut to less than half without --yes.
 constexpr int GuardedJournalDays = 30;
@@ -156,6 +167,7 @@ bool keepBackup(JournalToolContext &c, const OvelaJournalFile &file,
                 OvelaJournalBackups::Kind kind, QString *kept)
 {
     OvelaJournalBackups backups(ovelaBackupsPath());
+    backups.setSeal(c.seal);
     *kept = backups.keep(file.realPath(), kind);
     if (kept->isEmpty() && !backups.errorString().isEmpty()) {
         c.fail(JournalText::tr("no backup of the journal could be made (%1). Nothing was "
@@ -168,9 +180,27 @@ bool keepBackup(JournalToolContext &c, const OvelaJournalFile &file,
 
 enum class Loaded { Yes, Missing, Failed };
 
-// The strict load, on a file only read: never moved aside, locked or written.
-Loaded loadFile(const QString &path, OvelaDatabase &journal, QString *error,
-                const QString &name = QString())
+// The strict load of a journal stream held in memory (gzip or plain, as a file is read).
+Loaded loadBytes(const QByteArray &bytes, OvelaDatabase &journal, QString *error,
+                 const QString &said)
+{
+    QByteArray stream;
+    QBuffer buffer(&stream);
+    if (!QZipFile::uncompress(bytes, &stream, OvelaJournalReader::MaxStreamSize)
+        || !buffer.open(QIODevice::ReadOnly) || !journal.load(&buffer)) {
+        *error =
+            JournalText::tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why")
+                .arg(said);
+        return Loaded::Failed;
+    }
+    return Loaded::Yes;
+}
+
+// The strict load, on a file only read: never moved aside, locked or written. An encrypted
+// file is opened in memory with the journal's seal (`journal`) or another's, asked for when
+// none held opens it.
+Loaded loadFile(JournalToolContext &c, const QString &path, OvelaDatabase &journal,
+                QString *error, const QString &name = QString(), bool isJournal = false)
 {
     const QString said = name.isEmpty() ? path : name;
     const QFileInfo info(path);
@@ -178,20 +208,26 @@ Loaded loadFile(const QString &path, OvelaDatabase &journal, QString *error,
         *error = JournalText::tr("%1: no such file").arg(said);
         return Loaded::Missing;
     }
-    QFile probe(path);
-    if (!probe.open(QIODevice::ReadOnly)) {
-        *error = JournalText::tr("%1: %2").arg(said, probe.errorString());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = JournalText::tr("%1: %2").arg(said, file.errorString());
         return Loaded::Failed;
     }
-    probe.close();
-    QZipFile device(path);
-    if (!device.open(QIODevice::ReadOnly) || !journal.load(&device)) {
-        *error =
-            JournalText::tr("%1 does not load as a journal; \"ovela-journal check %1\" tells why")
-                .arg(said);
+    const QByteArray bytes = file.read(JournalInputLimit + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = JournalText::tr("%1: %2").arg(said, file.errorString());
         return Loaded::Failed;
     }
-    return Loaded::Yes;
+    if (bytes.size() > JournalInputLimit) {
+        *error = JournalText::tr("%1 holds more than %2 MiB, far more than any journal")
+                     .arg(said)
+                     .arg(JournalInputLimit >> 20);
+        return Loaded::Failed;
+    }
+    QByteArray plain;
+    if (!c.unsealed(bytes, said, isJournal, &plain, error))
+        return Loaded::Failed;
+    return loadBytes(plain, journal, error, said);
 }
 
 // Reads a file, or standard input for "-", never past JournalInputLimit.
@@ -237,31 +273,29 @@ bool readInput(JournalToolContext &c, const QString &path, QByteArray *data)
     return true;
 }
 
-// A journal file read within both bounds: its bytes, and a file the strict load can read
-// (`bytes` in a private copy when they came from a stream or a device).
-bool readJournalInput(JournalToolContext &c, const QString &path, QByteArray *bytes,
-                      QTemporaryFile *copy, QString *loadPath)
+// A journal file read within both bounds, opened when it is encrypted: the journal stream
+// (gzip or plain) for loadBytes(). Refusals are said on `err`.
+bool readJournalInput(JournalToolContext &c, const QString &path, bool isJournal,
+                      QByteArray *bytes)
 {
     if (path != QLatin1String("-") && !QFileInfo::exists(path)) {
         c.fail(JournalText::tr("%1: no such file").arg(path));
         return false;
     }
-    if (!readInput(c, path, bytes))
+    QByteArray raw;
+    if (!readInput(c, path, &raw))
         return false;
+    QString error;
+    if (!c.unsealed(raw, shown(path), isJournal, bytes, &error)) {
+        c.fail(error);
+        return false;
+    }
     if (JournalSalvage::read(*bytes, JournalInflatedLimit).inflated >= JournalInflatedLimit) {
         c.fail(JournalText::tr("%1 inflates to more than %2 MiB, far more than any journal; it was "
                                "read no further")
                    .arg(shown(path))
                    .arg(JournalInflatedLimit >> 20));
         return false;
-    }
-    *loadPath = path;
-    if (path == QLatin1String("-") || !QFileInfo(path).isFile()) {
-        if (!copy->open() || copy->write(*bytes) != bytes->size() || !copy->flush()) {
-            c.fail(JournalText::tr("%1: %2").arg(shown(path), copy->errorString()));
-            return false;
-        }
-        *loadPath = copy->fileName();
     }
     return true;
 }
@@ -582,9 +616,11 @@ int bringIn(JournalToolContext &c, const Incoming &incoming, JournalMerge::Prefe
     } else if (dryRun) {
         if (!c.loadForReading(journal))
             return 1;
-    } else if (loadFile(c.journalPath, journal, &error) == Loaded::Failed) {
+    } else if (loadFile(c, c.journalPath, journal, &error, QString(), true) == Loaded::Failed) {
         return c.fail(error + JournalText::tr(". Nothing was written."));
     }
+    // An encrypted journal stays encrypted: written with the seal that opened it.
+    file.setSeal(c.seal);
 
     const JournalMerge::Plan plan =
         JournalMerge::plan(journal, incoming.data.records, incoming.data.hasStartCycleDate,
@@ -761,6 +797,11 @@ int importCommand(JournalToolContext &c)
 
 void mergeOptions(QCommandLineParser &parser)
 {
+    parser.addOption(
+        {otherPassphraseFileOption,
+         JournalText::tr("Read the other journal's passphrase from the first line of <file>, when "
+                         "it is encrypted with another one than the journal."),
+         JournalText::tr("file")});
     parser.addOption({QStringLiteral("prefer-other"),
                       JournalText::tr("Where a day differs, take the other journal's record.")});
     parser.addOption(
@@ -778,14 +819,16 @@ int mergeCommand(JournalToolContext &c)
     if (preferOther && preferJournal)
         return c.usage(JournalText::tr("--prefer-other and --prefer-journal exclude each other"));
     const QString otherPath = c.arguments.first();
+    // The journal's own seal first: another journal sealed with the same key then opens
+    // without a second passphrase.
+    if (!c.unlockJournal())
+        return 1;
     QByteArray bytes;
-    QTemporaryFile copy;
-    QString loadPath;
-    if (!readJournalInput(c, otherPath, &bytes, &copy, &loadPath))
+    if (!readJournalInput(c, otherPath, false, &bytes))
         return 1;
     OvelaDatabase other;
     QString error;
-    if (loadFile(loadPath, other, &error, shown(otherPath)) != Loaded::Yes)
+    if (loadBytes(bytes, other, &error, shown(otherPath)) != Loaded::Yes)
         return c.fail(error);
     Incoming incoming;
     incoming.source = shown(otherPath);
@@ -831,16 +874,31 @@ int backupsCommand(JournalToolContext &c)
     const QList<OvelaJournalBackups::Entry> entries = backups.list();
     struct Row
     {
+        bool encrypted = false;
         bool loads = false;
         qsizetype days = 0;
         QDate lastDay;
     };
     QList<Row> rows;
+    // The journal's seal, when it is encrypted, opens the backups sealed with its key whatever
+    // passphrase they were written under; the others ask for theirs.
+    if (std::any_of(entries.cbegin(), entries.cend(), [](const OvelaJournalBackups::Entry &e) {
+            return OvelaJournalSeal::isSealedFile(e.path);
+        })
+        && OvelaJournalSeal::isSealedFile(c.journalPath)) {
+        QFile journal(c.journalPath);
+        QByteArray plain;
+        QString error;
+        if (!journal.open(QIODevice::ReadOnly)
+            || !c.unsealed(journal.read(JournalInputLimit), c.journalPath, true, &plain, &error))
+            c.err << QStringLiteral("ovela-journal: ") << error << '\n';
+    }
     for (const OvelaJournalBackups::Entry &entry : entries) {
         OvelaDatabase journal;
         QString error;
         Row row;
-        row.loads = loadFile(entry.path, journal, &error) == Loaded::Yes;
+        row.encrypted = OvelaJournalSeal::isSealedFile(entry.path);
+        row.loads = loadFile(c, entry.path, journal, &error) == Loaded::Yes;
         if (row.loads) {
             row.days = journal.entries().size();
             if (row.days > 0)
@@ -858,6 +916,7 @@ int backupsCommand(JournalToolContext &c)
                 {QStringLiteral("made"), entries.at(i).made.toString(Qt::ISODate)},
                 {QStringLiteral("kind"), OvelaJournalBackups::kindName(entries.at(i).kind)},
                 {QStringLiteral("path"), entries.at(i).path},
+                {QStringLiteral("encrypted"), row.encrypted},
                 {QStringLiteral("loads"), row.loads}};
             if (row.loads) {
                 object.insert(QStringLiteral("days"), int(row.days));
@@ -887,7 +946,9 @@ int backupsCommand(JournalToolContext &c)
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Row &row = rows.at(i);
         QString what;
-        if (!row.loads)
+        if (!row.loads && row.encrypted)
+            what = JournalText::tr("encrypted; not opened");
+        else if (!row.loads)
             what = JournalText::tr("does not load");
         else if (row.lastDay.isValid())
             what = JournalText::tr("%n day(s), the last %1", nullptr, int(row.days))
@@ -933,15 +994,16 @@ int restoreCommand(JournalToolContext &c)
         source = entries.at(number - 1).path;
     }
 
+    // An encrypted journal stays so: its seal first, which also opens its own backups.
+    if (!c.unlockJournal())
+        return 1;
     // Read whole before anything is written: the backup kept next may prune the folder.
     QByteArray bytes;
-    QTemporaryFile copy;
-    QString loadPath;
-    if (!readJournalInput(c, source, &bytes, &copy, &loadPath))
+    if (!readJournalInput(c, source, false, &bytes))
         return 1;
     OvelaDatabase restored;
     QString error;
-    if (loadFile(loadPath, restored, &error, shown(source)) != Loaded::Yes)
+    if (loadBytes(bytes, restored, &error, shown(source)) != Loaded::Yes)
         return c.fail(error + JournalText::tr(". Nothing was written."));
 
     OvelaJournalFile file(c.journalPath);
@@ -951,6 +1013,7 @@ int restoreCommand(JournalToolContext &c)
     QString kept;
     if (!keepBackup(c, file, OvelaJournalBackups::Kind::Restore, &kept))
         return 1;
+    file.setSeal(c.seal);
     if (!file.save(restored))
         return c.fail(
             JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
@@ -1012,16 +1075,35 @@ int checkCommand(JournalToolContext &c)
     const QString name = shown(path);
     if (path != QLatin1String("-") && canonical(path) == canonical(c.journalPath))
         noteOpenDiary(c, path, true);
-    QByteArray bytes;
-    QTemporaryFile copy;
-    QString loadPath;
-    if (!readJournalInput(c, path, &bytes, &copy, &loadPath))
+    if (path != QLatin1String("-") && !QFileInfo::exists(path))
+        return c.fail(JournalText::tr("%1: no such file").arg(path));
+    QByteArray raw;
+    if (!readInput(c, path, &raw))
         return 1;
-    OvelaDatabase journal;
+    const bool isJournal = path != QLatin1String("-") && canonical(path) == canonical(c.journalPath);
+    QByteArray bytes;
     QString error;
-    const Loaded loaded = loadFile(loadPath, journal, &error, name);
-    if (loaded == Loaded::Missing)
-        return c.fail(error);
+    OvelaJournalSeal::Status status = OvelaJournalSeal::Status::Ok;
+    if (!c.unsealed(raw, name, isJournal, &bytes, &error, &status)) {
+        if (status != OvelaJournalSeal::Status::Damaged)
+            return c.fail(error);
+        c.out << JournalText::tr("%1: does not load").arg(name) << '\n'
+              << JournalText::tr("damage: %1").arg(OvelaJournalSeal::describe(status)) << '\n'
+              << JournalText::tr("\"ovela-journal salvage %1 -o NEW\" keeps what is whole.")
+                     .arg(path)
+              << '\n';
+        c.out.flush();
+        return 1;
+    }
+    if (JournalSalvage::read(bytes, JournalInflatedLimit).inflated >= JournalInflatedLimit)
+        return c.fail(JournalText::tr("%1 inflates to more than %2 MiB, far more than any "
+                                      "journal; it was read no further")
+                          .arg(name)
+                          .arg(JournalInflatedLimit >> 20));
+    if (OvelaJournalSeal::isSealed(raw))
+        c.out << JournalText::tr("%1: encrypted, opens and authenticates").arg(name) << '\n';
+    OvelaDatabase journal;
+    const Loaded loaded = loadBytes(bytes, journal, &error, name);
     if (loaded == Loaded::Yes) {
         const auto &records = journal.entries();
         c.out << JournalText::tr("%1: loads").arg(name) << '\n'
@@ -1077,6 +1159,22 @@ int salvageCommand(JournalToolContext &c)
     QByteArray bytes;
     if (!readInput(c, damaged, &bytes))
         return 1;
+    // An encrypted file gives up what authenticates, chunk by chunk up to the damage, and the
+    // new journal is sealed as it was.
+    std::shared_ptr<const OvelaJournalSeal> seal;
+    const OvelaJournalSeal::Status header =
+        OvelaJournalSeal::check(bytes.left(OvelaJournalSeal::HeaderSize));
+    if (header != OvelaJournalSeal::Status::NotSealed) {
+        QString error;
+        OvelaJournalSeal::Status status = header;
+        if (header == OvelaJournalSeal::Status::Ok)
+            seal = c.sealFor(bytes, shown(damaged), false, &error, &status);
+        if (!seal)
+            return c.fail(JournalText::tr("%1: nothing to salvage: %2")
+                              .arg(shown(damaged),
+                                   error.isEmpty() ? OvelaJournalSeal::describe(status) : error));
+        bytes = seal->unsealPrefix(bytes);
+    }
     const JournalSalvage::Result result = JournalSalvage::read(bytes, JournalInflatedLimit);
     if (!result.headerRead)
         return c.fail(
@@ -1091,6 +1189,7 @@ int salvageCommand(JournalToolContext &c)
         return c.fail(JournalText::tr("%1 is locked by the diary (process %2)")
                           .arg(target)
                           .arg(file.lockOwner()));
+    file.setSeal(seal);
     if (!file.save(journal))
         return c.fail(JournalText::tr("%1 was not written: %2").arg(target, file.errorString()));
 
@@ -1106,7 +1205,195 @@ int salvageCommand(JournalToolContext &c)
     if (!result.startRead)
         c.out << JournalText::tr("the start-cycle date was lost; set it again in the diary")
               << '\n';
-    c.out << JournalText::tr("written to %1").arg(target) << '\n';
+    c.out << (seal ? JournalText::tr("written to %1, encrypted as it was").arg(target)
+                   : JournalText::tr("written to %1").arg(target))
+          << '\n';
+    c.out.flush();
+    return 0;
+}
+
+// ---- encryption
+
+void newPassphraseOptions(QCommandLineParser &parser)
+{
+    parser.addOption(
+        {newPassphraseFileOption,
+         JournalText::tr("Read the new passphrase from the first line of <file> instead of asking "
+                         "for it twice on the terminal."),
+         JournalText::tr("file")});
+    addForeignLockOption(parser);
+}
+
+// The new passphrase: from --new-passphrase-file, or typed twice without echo.
+bool newPassphrase(JournalToolContext &c, QString *passphrase)
+{
+    QString error;
+    const bool fromFile = c.parser.isSet(newPassphraseFileOption);
+    if (fromFile ? !JournalSecret::fromFile(c.parser.value(newPassphraseFileOption), passphrase,
+                                            &error)
+                 : !JournalSecret::ask(JournalText::tr("New passphrase: "), passphrase, &error)) {
+        c.fail(error + JournalText::tr(". Nothing was written."));
+        return false;
+    }
+    // Said before she types it a second time.
+    if (passphrase->toUcs4().size() < MinPassphraseLength) {
+        c.fail(JournalText::tr("a passphrase needs at least %n character(s). Nothing was written.",
+                               nullptr, MinPassphraseLength));
+        return false;
+    }
+    if (fromFile)
+        return true;
+    QString again;
+    if (!JournalSecret::ask(JournalText::tr("The same passphrase again: "), &again, &error)) {
+        c.fail(error + JournalText::tr(". Nothing was written."));
+        return false;
+    }
+    if (again != *passphrase) {
+        c.fail(JournalText::tr("the two passphrases differ. Nothing was written."));
+        return false;
+    }
+    return true;
+}
+
+// The journal, locked and loaded for a command that rewrites it whole.
+bool loadForRewrite(JournalToolContext &c, OvelaJournalFile &file, OvelaDatabase &journal)
+{
+    if (!QFileInfo::exists(c.journalPath)) {
+        c.fail(JournalText::tr("%1: no such journal; nothing was written").arg(c.journalPath));
+        return false;
+    }
+    if (!lockForWriting(c, file))
+        return false;
+    QString error;
+    if (loadFile(c, c.journalPath, journal, &error, QString(), true) != Loaded::Yes) {
+        c.fail(error + JournalText::tr(". Nothing was written."));
+        return false;
+    }
+    return true;
+}
+
+int encryptCommand(JournalToolContext &c)
+{
+    if (OvelaJournalSeal::isSealedFile(c.journalPath))
+        return c.fail(JournalText::tr("%1 is encrypted already; \"ovela-journal passphrase\" "
+                                      "changes its passphrase")
+                          .arg(c.journalPath));
+    OvelaJournalFile file(c.journalPath);
+    OvelaDatabase journal;
+    if (!loadForRewrite(c, file, journal))
+        return 1;
+    if (!c.parser.isSet(newPassphraseFileOption))
+        c.err << JournalText::tr("A forgotten passphrase cannot be recovered by anyone. The "
+                                 "recovery key shown at the end is the only other way in.")
+              << '\n';
+    c.err.flush();
+    QString passphrase;
+    if (!newPassphrase(c, &passphrase))
+        return 1;
+    QString recovery;
+    const auto seal = OvelaJournalSeal::create(passphrase, &recovery);
+    if (!seal)
+        return c.fail(
+            JournalText::tr("%1. Nothing was written.")
+                .arg(OvelaJournalSeal::describe(OvelaJournalSeal::Status::NoMemory)));
+    // The journal as it was is kept encrypted; nothing plain is left behind.
+    c.seal = seal;
+    QString kept;
+    if (!keepBackup(c, file, OvelaJournalBackups::Kind::Companion, &kept))
+        return 1;
+    file.setSeal(seal);
+    if (!file.save(journal))
+        return c.fail(
+            JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
+    // The diary's backups folder holds copies of its own journal only: another journal named
+    // with --journal does not seal them with its key.
+    const bool own = canonical(c.journalPath) == canonical(ovelaJournalPath());
+    OvelaJournalBackups backups(ovelaBackupsPath());
+    const bool allSealed = backups.sealAll(c.journalPath, *seal, own);
+
+    c.out << JournalText::tr("%1 is encrypted.").arg(c.journalPath) << '\n'
+          << JournalText::tr("Recovery key: %1").arg(recovery) << '\n'
+          << JournalText::tr("Write the recovery key down and keep it apart from this computer: "
+                             "it opens the journal when the passphrase is forgotten, and it is "
+                             "shown only now.")
+          << '\n';
+    c.out.flush();
+    if (!allSealed)
+        return c.fail(JournalText::tr("some copies stay unencrypted: %1")
+                          .arg(backups.errorString()));
+    c.out << (own ? JournalText::tr("Its backups are encrypted too.")
+                  : JournalText::tr("The copies beside it are encrypted too; the diary's backups "
+                                    "hold its own journal and were left as they are."))
+          << '\n';
+    c.out.flush();
+    return 0;
+}
+
+void decryptOptions(QCommandLineParser &parser)
+{
+    parser.addOption({{QStringLiteral("o"), outputOption},
+                      JournalText::tr("The unencrypted journal to write; it must not exist yet."),
+                      JournalText::tr("file")});
+}
+
+int decryptCommand(JournalToolContext &c)
+{
+    const QString target = c.parser.value(outputOption);
+    if (target.isEmpty())
+        return c.usage(JournalText::tr("decrypt needs -o PLAIN, the journal to write"));
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists() || targetInfo.isSymLink())
+        return c.fail(JournalText::tr("%1 exists; decrypt writes a new file only").arg(target));
+    if (!OvelaJournalSeal::isSealedFile(c.journalPath))
+        return c.fail(JournalText::tr("%1 is not encrypted").arg(c.journalPath));
+    noteOpenDiary(c, c.journalPath, false);
+    OvelaDatabase journal;
+    QString error;
+    if (loadFile(c, c.journalPath, journal, &error, QString(), true) != Loaded::Yes)
+        return c.fail(error + JournalText::tr(". Nothing was written."));
+    OvelaJournalFile file(target);
+    if (file.lock() == OvelaJournalFile::LockResult::HeldElsewhere)
+        return c.fail(JournalText::tr("%1 is locked by the diary (process %2)")
+                          .arg(target)
+                          .arg(file.lockOwner()));
+    if (!file.save(journal))
+        return c.fail(JournalText::tr("%1 was not written: %2").arg(target, file.errorString()));
+    c.out << JournalText::tr("written to %1, not encrypted: anyone who gets that file reads it")
+                 .arg(target)
+          << '\n';
+    c.out.flush();
+    return 0;
+}
+
+int passphraseCommand(JournalToolContext &c)
+{
+    if (!OvelaJournalSeal::isSealedFile(c.journalPath))
+        return c.fail(JournalText::tr("%1 is not encrypted; \"ovela-journal encrypt\" encrypts it")
+                          .arg(c.journalPath));
+    OvelaJournalFile file(c.journalPath);
+    OvelaDatabase journal;
+    if (!loadForRewrite(c, file, journal))
+        return 1;
+    QString passphrase;
+    if (!newPassphrase(c, &passphrase))
+        return 1;
+    const auto changed = c.seal->withPassphrase(passphrase);
+    if (!changed)
+        return c.fail(
+            JournalText::tr("%1. Nothing was written.")
+                .arg(OvelaJournalSeal::describe(OvelaJournalSeal::Status::NoMemory)));
+    QString kept;
+    if (!keepBackup(c, file, OvelaJournalBackups::Kind::Companion, &kept))
+        return 1;
+    file.setSeal(changed);
+    if (!file.save(journal))
+        return c.fail(
+            JournalText::tr("%1 was not written: %2").arg(c.journalPath, file.errorString()));
+    c.out << JournalText::tr("The passphrase of %1 is changed; the recovery key stays the same. "
+                             "Backups made before open with the old passphrase or the recovery "
+                             "key.")
+                 .arg(c.journalPath)
+          << '\n';
     c.out.flush();
     return 0;
 }
@@ -1127,12 +1414,108 @@ QString programHelp(const QCommandLineParser &parser)
 
 } // namespace
 
+std::shared_ptr<const OvelaJournalSeal>
+JournalToolContext::sealFor(const QByteArray &bytes, const QString &name, bool journal,
+                            QString *error, OvelaJournalSeal::Status *status)
+{
+    using Status = OvelaJournalSeal::Status;
+    *status = OvelaJournalSeal::check(bytes.left(OvelaJournalSeal::HeaderSize));
+    if (*status != Status::Ok) {
+        *error = JournalText::tr("%1: %2").arg(name, OvelaJournalSeal::describe(*status));
+        return nullptr;
+    }
+    // One held already, when the file is sealed with its key.
+    const QList<std::shared_ptr<const OvelaJournalSeal>> held =
+        journal ? QList<std::shared_ptr<const OvelaJournalSeal>> {seal}
+                : QList<std::shared_ptr<const OvelaJournalSeal>> {otherSeal, seal};
+    for (const auto &candidate : held) {
+        QByteArray ignored;
+        Status tried = Status::WrongSecret;
+        if (candidate && (candidate->unseal(bytes, &ignored, &tried) || tried != Status::WrongSecret))
+            return candidate;
+    }
+
+    const QString fileOption =
+        !journal && parser.optionNames().contains(otherPassphraseFileOption)
+        ? otherPassphraseFileOption
+        : passphraseFileOption;
+    const bool fromFile = parser.isSet(fileOption);
+    std::shared_ptr<const OvelaJournalSeal> opened;
+    for (int tries = 0; !opened && tries < (fromFile ? 1 : PassphraseTries); ++tries) {
+        QString secret;
+        const bool got = fromFile
+            ? JournalSecret::fromFile(parser.value(fileOption), &secret, error)
+            : JournalSecret::ask(JournalText::tr("Passphrase or recovery key for %1: ").arg(name),
+                                 &secret, error);
+        if (!got) {
+            *status = Status::WrongSecret;
+            return nullptr;
+        }
+        opened = OvelaJournalSeal::open(bytes, secret, status);
+        if (*status != Status::WrongSecret)
+            break;
+        if (!fromFile && tries + 1 < PassphraseTries)
+            err << JournalText::tr("ovela-journal: that does not open %1; try again").arg(name)
+                << '\n';
+        err.flush();
+    }
+    if (!opened) {
+        *error = *status == Status::WrongSecret && fromFile
+            ? JournalText::tr("the passphrase in %1 does not open %2")
+                  .arg(parser.value(fileOption), name)
+            : JournalText::tr("%1: %2").arg(name, OvelaJournalSeal::describe(*status));
+        return nullptr;
+    }
+    (journal ? seal : otherSeal) = opened;
+    return opened;
+}
+
+bool JournalToolContext::unsealed(const QByteArray &bytes, const QString &name, bool journal,
+                                  QByteArray *plain, QString *error,
+                                  OvelaJournalSeal::Status *status)
+{
+    OvelaJournalSeal::Status ignored;
+    OvelaJournalSeal::Status &result = status ? *status : ignored;
+    if (OvelaJournalSeal::check(bytes.left(OvelaJournalSeal::HeaderSize))
+        == OvelaJournalSeal::Status::NotSealed) {
+        result = OvelaJournalSeal::Status::NotSealed;
+        *plain = bytes;
+        return true;
+    }
+    const auto found = sealFor(bytes, name, journal, error, &result);
+    if (!found)
+        return false;
+    if (!found->unseal(bytes, plain, &result)) {
+        *error = JournalText::tr("%1: %2").arg(name, OvelaJournalSeal::describe(result));
+        return false;
+    }
+    return true;
+}
+
+bool JournalToolContext::unlockJournal()
+{
+    if (seal || !OvelaJournalSeal::isSealedFile(journalPath))
+        return true;
+    QFile file(journalPath);
+    QString error;
+    QByteArray plain;
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(JournalText::tr("%1: %2").arg(journalPath, file.errorString()));
+        return false;
+    }
+    if (!unsealed(file.read(JournalInputLimit), journalPath, true, &plain, &error)) {
+        fail(error + JournalText::tr(". Nothing was written."));
+        return false;
+    }
+    return true;
+}
+
 bool JournalToolContext::loadForReading(OvelaCycleMethod &journal)
 {
     noteOpenDiary(*this, journalPath, false);
     applySettings(journal);
     QString error;
-    switch (loadFile(journalPath, journal, &error)) {
+    switch (loadFile(*this, journalPath, journal, &error, QString(), true)) {
     case Loaded::Yes:
         return true;
     case Loaded::Missing:
@@ -1211,6 +1594,19 @@ const QList<JournalCommand> &journalCommands()
          QStringLiteral("DAMAGED"),
          QStringLiteral("ovela-journal salvage damaged.ovd -o rescued.ovd"), salvageOptions,
          salvageCommand, QString()},
+        {QStringLiteral("encrypt"),
+         JournalText::tr("Encrypt the journal and its backups with a passphrase; prints the "
+                         "recovery key once."),
+         QString(), QStringLiteral("ovela-journal encrypt"), newPassphraseOptions, encryptCommand,
+         QString()},
+        {QStringLiteral("decrypt"),
+         JournalText::tr("Write an unencrypted copy of the encrypted journal."), QString(),
+         QStringLiteral("ovela-journal decrypt -o plain.ovd"), decryptOptions, decryptCommand,
+         QString()},
+        {QStringLiteral("passphrase"),
+         JournalText::tr("Change the passphrase of the encrypted journal."), QString(),
+         QStringLiteral("ovela-journal passphrase"), newPassphraseOptions, passphraseCommand,
+         QString()},
         {QStringLiteral("cycles"),
          JournalText::tr("List the cycles the record shows, with the temperature shift of each."),
          QString(), QStringLiteral("ovela-journal cycles --json"), insightOptions, cyclesCommand,
@@ -1230,7 +1626,8 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
     QString name;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &arg = arguments.at(i);
-        if (arg == QLatin1String("--journal") || arg == QLatin1String("-j")) {
+        if (arg == QLatin1String("--journal") || arg == QLatin1String("-j")
+            || arg == QLatin1String("--passphrase-file")) {
             ++i;
             continue;
         }
@@ -1254,6 +1651,11 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
     parser.addOption({{QStringLiteral("j"), journalOption},
                       JournalText::tr("Work on the journal <path> instead of the diary's own."),
                       JournalText::tr("path")});
+    parser.addOption(
+        {passphraseFileOption,
+         JournalText::tr("Read the passphrase (or the recovery key) of an encrypted journal from "
+                         "the first line of <file> instead of asking on the terminal."),
+         JournalText::tr("file")});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (command) {
@@ -1307,7 +1709,9 @@ int runJournalTool(const QStringList &arguments, QTextStream &out, QTextStream &
                                err,
                                parser.isSet(journalOption) ? parser.value(journalOption)
                                                            : ovelaJournalPath(),
-                               input};
+                               input,
+                               nullptr,
+                               nullptr};
     if (command->arguments.isEmpty() && !positional.isEmpty())
         return context.usage(JournalText::tr("%1 takes no file name (\"%2\")")
                                  .arg(command->name, positional.first()));

@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "core/ovela_journal_seal.h"
+
+#include <memory>
+
 class OvelaCycleMethod;
 class QIODevice;
 
@@ -23,6 +27,27 @@ struct JournalToolContext
     QTextStream &err;
     QString journalPath;
     QIODevice *input = nullptr; // what "-" reads; standard input when null
+    // The seal that opened the encrypted journal (what its writes are sealed with), and the
+    // one that opened another encrypted file (a journal merged in, a backup, a damaged file).
+    std::shared_ptr<const OvelaJournalSeal> seal;
+    std::shared_ptr<const OvelaJournalSeal> otherSeal;
+
+    // The journal's seal, asked for once (--passphrase-file, or the terminal) when the journal
+    // is encrypted and none is held yet; true with no seal for a plain or missing journal.
+    // Says on `err` what went wrong.
+    bool unlockJournal();
+    // The journal stream inside `bytes` (as they are when they are not encrypted), opened with
+    // a seal held or one asked for `name`; false with `error` set when none opens it or it
+    // fails authentication.
+    bool unsealed(const QByteArray &bytes, const QString &name, bool journal, QByteArray *plain,
+                  QString *error, OvelaJournalSeal::Status *status = nullptr);
+    // The seal for encrypted `bytes`: one held whose key they are sealed with, or one opened
+    // with the passphrase asked for `name` (the journal's --passphrase-file, or for another
+    // journal merged in --other-passphrase-file). Null, with `error` and `status` set, when
+    // none is had.
+    std::shared_ptr<const OvelaJournalSeal> sealFor(const QByteArray &bytes, const QString &name,
+                                                    bool journal, QString *error,
+                                                    OvelaJournalSeal::Status *status);
 
     // Loads the journal as last saved, without taking its lock or changing any file, and sets
     // the cycle lengths of the stored settings. Says on `err` what went wrong (a missing

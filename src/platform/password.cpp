@@ -141,3 +141,8 @@ void Password::setHook(Hook newHook)
 {
     hook() = std::move(newHook);
 }
+
+const Password::Hook &Password::testHook()
+{
+    return hook();
+}

@@ -20,4 +20,7 @@ public:
     // (a null string for Cancel); the answer is then digested as a real entry would be.
     using Hook = std::function<QString(const QString &prompt)>;
     static void setHook(Hook hook);
+    // The hook tests set (empty otherwise). The journal's passphrase dialogs take what it
+    // returns as typed, undigested: the passphrase opens the journal's keys.
+    static const Hook &testHook();
 };

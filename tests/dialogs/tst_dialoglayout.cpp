@@ -1,6 +1,7 @@
 #include "calendar/ovela_datebookmonth.h"
 #include "dialogs/About.h"
 #include "dialogs/OvelaLegendDialog.h"
+#include "dialogs/OvelaPassphraseDialogs.h"
 #include "dialogs/OvelaPreferencesDialog.h"
 #include "dialogs/OvelaRecordEntry.h"
 
@@ -22,6 +23,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 
 #include <memory>
@@ -82,6 +84,22 @@ void verifyNothingClipped(QDialog *dialog)
             if (text.text.isEmpty())
                 continue;
             const QFontMetrics metrics(w->font());
+            if (auto *label = qobject_cast<QLabel *>(w); label && label->wordWrap()) {
+                // A label that wraps needs the lines its words make at its width.
+                const QString words = label->textFormat() == Qt::PlainText
+                    ? text.text
+                    : QTextDocumentFragment::fromHtml(text.text).toPlainText();
+                const QRect needed = metrics.boundingRect(text.room, Qt::TextWordWrap, words);
+                QVERIFY2(needed.width() <= text.room.width()
+                             && needed.height() <= text.room.height() + 2,
+                         qPrintable(QStringLiteral("%1 needs %2x%3 px, has %4x%5")
+                                        .arg(name)
+                                        .arg(needed.width())
+                                        .arg(needed.height())
+                                        .arg(text.room.width())
+                                        .arg(text.room.height())));
+                continue;
+            }
             const QStringList lines = text.text.split(QLatin1Char('\n'));
             int width = 0;
             for (const QString &line : lines)
@@ -97,10 +115,46 @@ void verifyNothingClipped(QDialog *dialog)
 }
 
 
-// The three dialogs made anew, as their callers make them.
+// An encrypted journal for the preferences to show.
+class SealedJournal : public OvelaJournalSealing
+{
+public:
+    SealedJournal()
+        : seal(OvelaJournalSeal::create(QStringLiteral("a passphrase"), &recoveryKey))
+    {
+    }
+    std::shared_ptr<const OvelaJournalSeal> currentSeal() const override { return seal; }
+    bool reseal(std::shared_ptr<const OvelaJournalSeal>, QString *) override { return false; }
+
+    QString recoveryKey;
+    std::shared_ptr<const OvelaJournalSeal> seal;
+};
+
+SealedJournal &sealedJournal()
+{
+    static SealedJournal journal;
+    return journal;
+}
+
+// The dialogs made anew, as their callers make them.
 std::unique_ptr<QDialog> makeDialog(const QString &which, Preferences &preferences,
                                     OvelaRecordEntry &entry)
 {
+    if (which == QLatin1String("sealing")) {
+        auto dialog = std::make_unique<OvelaPreferencesDialog>();
+        dialog->setJournalSealing(&sealedJournal());
+        return dialog;
+    }
+    if (which == QLatin1String("newpassphrase"))
+        return std::make_unique<OvelaNewPassphraseDialog>();
+    if (which == QLatin1String("recoverykey"))
+        return std::make_unique<OvelaRecoveryKeyDialog>(sealedJournal().recoveryKey);
+    if (which == QLatin1String("unlock")) {
+        return std::make_unique<OvelaUnlockDialog>(
+            OvelaUnlockDialog::tr("The diary is encrypted. Enter its passphrase or recovery key:"),
+            OvelaUnlockDialog::tr("That passphrase or recovery key does not open the journal. "
+                                  "Please try again."));
+    }
     if (which == QLatin1String("day")) {
         auto dialog = std::make_unique<OvelaRecordEntryDialog>(&preferences, &entry);
         dialog->lblDate->setText(QStringLiteral("Wednesday, 24 September 2025"));
@@ -167,7 +221,8 @@ void TstDialogLayout::nothingClipped_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<qreal>("scale");
-    for (const char *which : {"day", "preferences", "about"}) {
+    for (const char *which :
+         {"day", "preferences", "about", "sealing", "newpassphrase", "recoverykey", "unlock"}) {
         QTest::addRow("%s dialog, default font", which) << QString::fromLatin1(which) << 1.0;
         // A large desktop font, and longer translated texts to come.
         QTest::addRow("%s dialog, 1.6 times the font", which) << QString::fromLatin1(which) << 1.6;
@@ -210,6 +265,17 @@ void TstDialogLayout::tabOrder_data()
         << "preferences 2"
         << QStringList{"btnFarenheit", "cbFirstWeekday", "qt_tabwidget_tabbar", "btnChangePasscode", "btnClearPasscode",
                        "cbPasscodeStartup", "OK", "Cancel"};
+    // Encrypted: the pass code is no gate, the passphrase commands are.
+    QTest::newRow("preferences, second page, encrypted")
+        << "sealing 2"
+        << QStringList{"btnFarenheit", "cbFirstWeekday", "qt_tabwidget_tabbar",
+                       "btnChangePassphrase", "btnStopEncrypting", "OK", "Cancel"};
+    // OK waits for a passphrase typed twice, and for the key written down.
+    QTest::newRow("new passphrase")
+        << "newpassphrase" << QStringList{"passphrase", "passphraseAgain", "Cancel"};
+    QTest::newRow("recovery key")
+        << "recoverykey" << QStringList{"recoveryKey", "keyWrittenDown", "Cancel"};
+    QTest::newRow("unlock") << "unlock" << QStringList{"secret", "OK", "Cancel"};
 }
 
 void TstDialogLayout::tabOrder()
@@ -239,7 +305,8 @@ void TstDialogLayout::fitsAPhone_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<qreal>("scale");
-    for (const char *which : {"day", "preferences", "preferences 2", "about", "legend", "passcode"}) {
+    for (const char *which : {"day", "preferences", "preferences 2", "about", "legend", "passcode",
+                              "sealing 2", "newpassphrase", "recoverykey", "unlock"}) {
         QTest::addRow("%s dialog", which) << QString::fromLatin1(which) << 1.0;
         // What QT_FONT_DPI=168 makes of the default font.
         QTest::addRow("%s dialog, large font", which) << QString::fromLatin1(which) << 1.75;
