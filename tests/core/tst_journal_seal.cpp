@@ -214,6 +214,8 @@ void TestJournalSeal::flippedBit()
     OvelaDatabase journal;
     QCOMPARE(file.load(journal), OvelaJournalFile::LoadResult::Damaged);
     QVERIFY(!file.errorString().isEmpty());
+    QCOMPARE(file.afterRead(OvelaJournalFile::LoadResult::Unreadable),
+             OvelaJournalFile::LoadResult::Damaged);
     QVERIFY(!file.save(journal));
     QCOMPARE(filesUnder(TestHome::dataHome()), (QMap<QString, QByteArray>{{path, sealed}}));
 }
@@ -333,6 +335,9 @@ void TestJournalSeal::wrongSecretNeverWritesOrMoves()
         QCOMPARE(file.load(journal), OvelaJournalFile::LoadResult::NeedsSecret);
         QVERIFY(journal.entries().isEmpty());
         QVERIFY(!file.save(journal));
+        // Nor is it set aside by a caller that takes any failed read for an unreadable file.
+        QCOMPARE(file.afterRead(OvelaJournalFile::LoadResult::Unreadable),
+                 OvelaJournalFile::LoadResult::NeedsSecret);
     }
     QCOMPARE(filesUnder(TestHome::dataHome()), before);
 
