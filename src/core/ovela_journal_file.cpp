@@ -157,6 +157,8 @@ OvelaJournalFile::LoadResult OvelaJournalFile::afterRead(LoadResult readResult)
 {
     if (isLocked())
         removeLeftovers();
+    if (readResult == LoadResult::Unreadable && sealBlocked)
+        return blockedAs;
     return readResult == LoadResult::Unreadable ? setAside() : readResult;
 }
 
@@ -197,6 +199,7 @@ OvelaJournalFile::LoadResult OvelaJournalFile::read(OvelaDatabase &journal)
             && OvelaJournalSeal::check(file.read(OvelaJournalSeal::HeaderSize))
                 == OvelaJournalSeal::Status::Damaged) {
             sealBlocked = true;
+            blockedAs = LoadResult::Damaged;
             error = tr("the encrypted journal %1 cannot be opened: %2")
                         .arg(filePath,
                              OvelaJournalSeal::describe(OvelaJournalSeal::Status::Damaged));
@@ -222,10 +225,11 @@ OvelaJournalFile::LoadResult OvelaJournalFile::readSealed(OvelaDatabase &journal
         // Neither kind is the journal's to replace: one waits for her passphrase, the other
         // for her to decide what to do with it.
         sealBlocked = true;
+        blockedAs = status == OvelaJournalSeal::Status::WrongSecret ? LoadResult::NeedsSecret
+                                                                    : LoadResult::Damaged;
         error = tr("the encrypted journal %1 cannot be opened: %2")
                     .arg(filePath, OvelaJournalSeal::describe(status));
-        return status == OvelaJournalSeal::Status::WrongSecret ? LoadResult::NeedsSecret
-                                                               : LoadResult::Damaged;
+        return blockedAs;
     }
     sealed.clear();
     QByteArray stream;

@@ -64,7 +64,9 @@ public:
     // no other member of this object is used but path(), lockPath(), lock(), isLocked() and
     // lockOwner(), which share nothing with it. afterRead() does the rest once the lock is
     // held and it is time to act on the file: removes what unfinished saves left and sets an
-    // unreadable file aside (MovedAside, or Unreadable when it cannot be moved).
+    // unreadable file aside (MovedAside, or Unreadable when it cannot be moved). An encrypted
+    // file that the last read could not open is never set aside, whatever it is given: the
+    // result is then NeedsSecret or Damaged again.
     LoadResult read(OvelaDatabase &journal);
     LoadResult afterRead(LoadResult readResult);
     // With a seal set, every save writes the journal encrypted (nothing plain reaches the disk,
@@ -149,6 +151,7 @@ private:
     bool guarded = false;
     bool replaceBlocked = false; // an unreadable file we could not move is still in the way
     bool sealBlocked = false;    // an encrypted file we could not open is in the way
+    LoadResult blockedAs = LoadResult::NeedsSecret; // what reading it found
     std::shared_ptr<const OvelaJournalSeal> sealKey;
     void rememberDiskFile();
     struct DiskIdentity {

@@ -214,6 +214,8 @@ void TestJournalSeal::flippedBit()
     OvelaDatabase journal;
     QCOMPARE(file.load(journal), OvelaJournalFile::LoadResult::Damaged);
     QVERIFY(!file.errorString().isEmpty());
+    QCOMPARE(file.afterRead(OvelaJournalFile::LoadResult::Unreadable),
+             OvelaJournalFile::LoadResult::Damaged);
     QVERIFY(!file.save(journal));
     QCOMPARE(filesUnder(TestHome::dataHome()), (QMap<QString, QByteArray>{{path, sealed}}));
 }
@@ -284,8 +286,13 @@ void TestJournalSeal::sealedSaveLeavesNothingPlain()
         QVERIFY(file.save(recordsWithNote(), QDate(2026, 3, 14)));
         QVERIFY(!backups.keep(path, OvelaJournalBackups::Kind::Session).isEmpty());
     }
+    // A sync program's conflict copy from a device that does not encrypt is sealed as it is
+    // taken in.
+    const QString conflict = folder + QStringLiteral("/journal.sync-conflict.ovd");
+    QVERIFY(OvelaJournalFile(conflict).save(recordsWithNote(), QDate(2026, 3, 14)));
+    QVERIFY(!backups.takeIn(conflict).isEmpty());
     const QMap<QString, QByteArray> files = filesUnder(folder);
-    QCOMPARE(files.size(), 2); // the journal and one backup
+    QCOMPARE(files.size(), 3); // the journal, one backup, the conflict copy
     const QByteArray utf16le(reinterpret_cast<const char *>(note.utf16()), note.size() * 2);
     QByteArray utf16be = utf16le;
     for (qsizetype i = 0; i + 1 < utf16be.size(); i += 2)
@@ -328,6 +335,9 @@ void TestJournalSeal::wrongSecretNeverWritesOrMoves()
         QCOMPARE(file.load(journal), OvelaJournalFile::LoadResult::NeedsSecret);
         QVERIFY(journal.entries().isEmpty());
         QVERIFY(!file.save(journal));
+        // Nor is it set aside by a caller that takes any failed read for an unreadable file.
+        QCOMPARE(file.afterRead(OvelaJournalFile::LoadResult::Unreadable),
+                 OvelaJournalFile::LoadResult::NeedsSecret);
     }
     QCOMPARE(filesUnder(TestHome::dataHome()), before);
 
