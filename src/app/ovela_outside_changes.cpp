@@ -178,14 +178,8 @@ void OvelaOutsideChanges::bringInBeforeExit()
         return;
     // Still unreadable: it goes aside, as an unreadable journal at start does, and is kept in
     // the backups too; her entries are then written.
-    if (file.afterRead(OvelaJournalFile::LoadResult::Unreadable)
-        == OvelaJournalFile::LoadResult::MovedAside) {
+    if (file.setAsideUnopened() == OvelaJournalFile::LoadResult::MovedAside)
         file.acceptDiskFile();
-        // An encrypted journal that would not open was in the way; read again, the empty place
-        // tells the journal file it may write hers there.
-        OvelaDatabase none;
-        file.read(none);
-    }
 }
 
 void OvelaOutsideChanges::apply(const OvelaJournalSync::Changes &changes, const QString &from)

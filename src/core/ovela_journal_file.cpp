@@ -162,6 +162,14 @@ OvelaJournalFile::LoadResult OvelaJournalFile::afterRead(LoadResult readResult)
     return readResult == LoadResult::Unreadable ? setAside() : readResult;
 }
 
+OvelaJournalFile::LoadResult OvelaJournalFile::setAsideUnopened()
+{
+    const LoadResult result = setAside();
+    if (result == LoadResult::MovedAside)
+        sealBlocked = false;
+    return result;
+}
+
 OvelaJournalFile::LoadResult OvelaJournalFile::read(OvelaDatabase &journal)
 {
     asidePath.clear();

@@ -69,6 +69,11 @@ public:
     // result is then NeedsSecret or Damaged again.
     LoadResult read(OvelaDatabase &journal);
     LoadResult afterRead(LoadResult readResult);
+    // For the end of a session whose journal on disk never opened here (encrypted elsewhere
+    // with a passphrase she did not give, or damaged since it arrived): that file is kept
+    // beside, as an unreadable journal is, so that hers can be written in its place. Her
+    // choice, made in the window; nothing else sets an encrypted file aside.
+    LoadResult setAsideUnopened();
     // With a seal set, every save writes the journal encrypted (nothing plain reaches the disk,
     // not the temporary file either), the session's backup is an encrypted copy, a plain file
     // set aside is encrypted in place, and encrypted files are read with it. Without one, an
