@@ -3,10 +3,12 @@
 #include "calendar/ovela_datebookmonth.h"
 #include "core/ovela_journal_file.h"
 #include "core/ovela_journal_saver.h"
+#include "core/ovela_journal_seal.h"
 #include "core/qzipfile.h"
 #include "cycle/ovela_calendar.h"
 #include "dialogs/OvelaPreferencesDialog.h"
 #include "dialogs/OvelaRecordEntry.h"
+#include "platform/password.h"
 #include "platform/qpeapplication.h"
 #include "platform/qpetoolbar.h"
 #include "settings/Preferences.h"
@@ -16,6 +18,7 @@
 #include "support/testhome.h"
 
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFrame>
@@ -47,6 +50,18 @@ bool loadFile(const QString &path, OvelaDatabase &db)
 {
     QZipFile file(path);
     return file.open(QIODevice::ReadOnly) && db.load(&file);
+}
+
+// The journal as the window opens it: with the passphrase, when one is given.
+bool loadJournal(const QString &passphrase, OvelaDatabase &db)
+{
+    if (passphrase.isEmpty())
+        return loadFile(journal(), db);
+    OvelaJournalSeal::Status status;
+    const auto seal = OvelaJournalSeal::open(readFile(journal()), passphrase, &status);
+    OvelaJournalFile file(journal());
+    file.setSeal(seal);
+    return seal && file.read(db) == OvelaJournalFile::LoadResult::Loaded;
 }
 
 // A read-only file system over the folder, for this process: permission bits do not stop root,
@@ -95,6 +110,10 @@ int childSession(int &argc, char **argv)
     QPEApplication app(argc, argv);
     if (qEnvironmentVariable("OVELA_CHILD_SESSION") == QLatin1String("preferences"))
         return preferencesSession();
+    // An encrypted journal's passphrase, typed at the prompt.
+    const QString passphrase = qEnvironmentVariable("OVELA_CHILD_PASSPHRASE");
+    if (!passphrase.isEmpty())
+        Password::setHook([passphrase](const QString &) { return passphrase; });
     Preferences preferences;
     OvelaMainWindow window(preferences);
     if (!window.isReady())
@@ -406,22 +425,38 @@ private slots:
         QVERIFY(reread.containsEntry(later));
     }
 
+    void killedAtRandomMoments_data()
+    {
+        QTest::addColumn<QString>("passphrase");
+        QTest::addColumn<int>("trials");
+        QTest::newRow("plain") << QString() << 4;
+        QTest::newRow("encrypted") << QStringLiteral("quiet orchard lamp") << 3;
+    }
+
     void killedAtRandomMoments()
     {
         // A child session records a day every 37 ms; it is killed with SIGKILL at a random
         // moment. The journal it leaves must load and hold every day recorded more than two
-        // seconds before the kill.
+        // seconds before the kill; encrypted, nothing in the folder may be plain either.
+        QFETCH(QString, passphrase);
+        QFETCH(int, trials);
         std::mt19937 random(20261209);
-        const int trials = qEnvironmentVariableIntValue("OVELA_KILLS") > 0
-            ? qEnvironmentVariableIntValue("OVELA_KILLS")
-            : 4;
+        if (qEnvironmentVariableIntValue("OVELA_KILLS") > 0)
+            trials = qEnvironmentVariableIntValue("OVELA_KILLS");
         for (int trial = 0; trial < trials; ++trial) {
             TestHome::wipe();
             QDir().mkpath(folder());
+            if (!passphrase.isEmpty()) {
+                OvelaJournalFile start(journal());
+                start.setSeal(OvelaJournalSeal::create(passphrase, nullptr,
+                                                       OvelaJournalSeal::Cost {1, 8192}));
+                QVERIFY(start.seal() && start.save(OvelaDatabase()));
+            }
             QProcess child;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("OVELA_CHILD_SESSION"), QStringLiteral("1"));
             env.insert(QStringLiteral("OVELA_CHILD_HOME"), TestHome::home().path());
+            env.insert(QStringLiteral("OVELA_CHILD_PASSPHRASE"), passphrase);
             child.setProcessEnvironment(env);
             child.start(QCoreApplication::applicationFilePath(), {});
             QVERIFY(child.waitForStarted());
@@ -443,7 +478,15 @@ private slots:
                 if (edit.first < killedAt - 2000)
                     mustHave = edit.second;
             OvelaDatabase db;
-            QVERIFY2(loadFile(journal(), db), "the journal is not whole");
+            QVERIFY2(loadJournal(passphrase, db), "the journal is not whole");
+            for (QDirIterator it(TestHome::dataHome(), QDir::Files | QDir::Hidden,
+                                 QDirIterator::Subdirectories);
+                 !passphrase.isEmpty() && it.hasNext();) {
+                const QString path = it.next();
+                QVERIFY2(path.endsWith(QLatin1String(".lock"))
+                             || OvelaJournalSeal::isSealed(readFile(path)),
+                         qPrintable(path + QLatin1String(" is not encrypted")));
+            }
             const int kept = int(db.entries().size());
             QVERIFY2(kept >= mustHave, qPrintable(QStringLiteral("trial %1: %2 kept, %3 older than 2 s")
                                                       .arg(trial).arg(kept).arg(mustHave)));
