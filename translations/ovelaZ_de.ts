@@ -40,58 +40,68 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
-        <location line="+365"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+73"/>
+        <location line="+388"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location line="-249"/>
-        <location line="+68"/>
+        <location line="-253"/>
+        <location line="+74"/>
+        <location line="+797"/>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+29"/>
+        <location line="-866"/>
+        <location line="+5"/>
+        <location line="+30"/>
         <location line="+9"/>
-        <location line="+40"/>
-        <location line="+22"/>
+        <location line="+60"/>
         <location line="+4"/>
-        <location line="+814"/>
+        <location line="+879"/>
+        <location line="+224"/>
+        <location line="+42"/>
+        <location line="+23"/>
+        <location line="+14"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-911"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 lässt sich nicht als Journal laden; &quot;ovela-journal check %1&quot; nennt den Grund</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+122"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 ist das Journal selbst; wählen Sie eine andere Datei</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+359"/>
+        <location line="+361"/>
         <source>format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-357"/>
+        <location line="-359"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>In &lt;Datei&gt; statt in die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+734"/>
+        <location line="+442"/>
+        <location line="+340"/>
+        <location line="+79"/>
+        <location line="+113"/>
+        <location line="+322"/>
         <source>file</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="-731"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: so viele Zyklen ab dem aktuellen vorhersagen. Standard: 6.</translation>
     </message>
@@ -119,7 +129,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="-409"/>
+        <location line="-432"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>das Tagebuch ist geöffnet (Prozess %1 hält %2); schließen Sie es und versuchen Sie es erneut. Es wurde nichts geschrieben.</translation>
     </message>
@@ -129,14 +139,19 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>ovela-journal: %1 kann nicht gesperrt werden; es wird ohne Sperre geschrieben</translation>
     </message>
     <message>
-        <location line="+459"/>
-        <location line="+36"/>
-        <location line="+323"/>
+        <location line="+482"/>
+        <location line="+38"/>
+        <location line="+349"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
+        <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="-341"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Es wurde nichts geschrieben. Legen Sie mit --prefer-journal oder der jeweils anderen --prefer-Option fest, welche Seite Vorrang hat.</translation>
     </message>
@@ -167,13 +182,16 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+309"/>
-        <location line="+139"/>
+        <location line="+336"/>
+        <location line="+175"/>
+        <location line="+113"/>
+        <location line="+53"/>
+        <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>%1 wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location line="-436"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Probelauf: Es wurde nichts geschrieben.</translation>
     </message>
@@ -199,12 +217,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+69"/>
+        <location line="+74"/>
         <source>Show what would change; write nothing.</source>
         <translation>Anzeigen, was sich ändern würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="-711"/>
+        <location line="-741"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
@@ -234,12 +252,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>das Journal ist vom Computer &quot;%1&quot; gesperrt (seit %2): das Tagebuch ist dort vielleicht geöffnet. Es wurde nichts geschrieben. Ist es das nicht (die Sperre kam mit einem Synchronisationsprogramm, oder ein Absturz dort hat sie hinterlassen), schreibt --ignore-foreign-lock trotzdem.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no backup of the journal could be made (%1). Nothing was written.</source>
         <translation>es konnte keine Sicherung des Journals angelegt werden (%1). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+69"/>
         <source>standard input: %1</source>
         <translation>Standardeingabe: %1</translation>
     </message>
@@ -249,12 +267,13 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 enthält mehr als %2 MiB; es wurde nicht weiter gelesen und nichts geschrieben</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
+        <location line="+805"/>
         <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
         <translation>%1 entpackt sich auf mehr als %2 MiB, weit mehr als jedes Journal; es wurde nicht weiter gelesen</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="-744"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (nur die Einträge), json (die Einträge, der Zyklusbeginn und die Einstellungen), drip (eine Datei, die die App drip importiert) oder ics (Blutungen und vorhergesagte Tage für ein Kalenderprogramm). Standard: csv.</translation>
     </message>
@@ -517,7 +536,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1: kein solches Journal; es wurde nichts geschrieben. &quot;import --create&quot; legt dort ein neues an.</translation>
     </message>
     <message numerus="yes">
-        <location line="+22"/>
+        <location line="+24"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n Tag hat in %1 und im Journal einen anderen Eintrag:</numerusform>
@@ -546,23 +565,23 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+310"/>
+        <location line="+337"/>
         <source>%1 was made.</source>
         <translation>%1 wurde angelegt.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-335"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>Das Journal enthielt bereits alles; es wurde nichts hineingeschrieben.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+303"/>
+        <location line="+330"/>
         <source>the journal as it was is kept as %1</source>
         <translation>das Journal, wie es war, ist aufbewahrt als %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-322"/>
         <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
         <translation>Schreiben, obwohl die Sperre eines anderen Computers auf dem Journal liegt (von einem Synchronisationsprogramm mitgebracht oder nach einem Absturz dort zurückgeblieben).</translation>
     </message>
@@ -617,7 +636,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 enthält keine Einstellungen (nur ein json-Export enthält sie). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Bei abweichenden Tagen den Eintrag des anderen Journals übernehmen.</translation>
     </message>
@@ -637,7 +656,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>--prefer-other und --prefer-journal schließen einander aus</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>session start</source>
         <translation>Sitzungsbeginn</translation>
     </message>
@@ -668,12 +687,12 @@ der Issue-Tracker von ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+158"/>
+        <location line="+178"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Reines JSON statt einer Tabelle ausgeben.</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-109"/>
         <source>No backups yet in %1.</source>
         <translation>Noch keine Sicherungen in %1.</translation>
     </message>
@@ -683,7 +702,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Sicherungen in %1, die neueste zuerst:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>does not load</source>
         <translation>lässt sich nicht laden</translation>
     </message>
@@ -711,7 +730,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>restore erwartet genau eine Sicherung: ihre Nummer in &quot;ovela-journal backups&quot; oder ihren Pfad</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>restored %1: no days</source>
         <translation>%1 wiederhergestellt: keine Tage</translation>
     </message>
@@ -729,12 +748,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>check erwartet höchstens eine Datei</translation>
     </message>
     <message>
-        <location line="-903"/>
+        <location line="-955"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; geprüft wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+920"/>
+        <location line="+991"/>
         <source>%1: loads</source>
         <translation>%1: lässt sich laden</translation>
     </message>
@@ -754,14 +773,14 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Letzter Tag: %1</translation>
     </message>
     <message>
-        <location line="-65"/>
-        <location line="+66"/>
+        <location line="-84"/>
+        <location line="+85"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>Zyklusbeginn: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="-121"/>
+        <location line="-142"/>
         <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
         <translation>
             <numerusform>es gibt keine Sicherung Nummer %1; &quot;ovela-journal backups&quot; listet %n Sicherung auf. Es wurde nichts geschrieben.</numerusform>
@@ -769,12 +788,14 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+100"/>
+        <location line="+30"/>
         <source>%1: does not load</source>
         <translation>%1: lässt sich nicht laden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>damage: %1</source>
         <translation>Schaden: %1</translation>
     </message>
@@ -794,7 +815,8 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Vollständige Einträge vor dem Schaden: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-37"/>
+        <location line="+42"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NEU&quot; rettet, was vollständig ist.</translation>
     </message>
@@ -819,17 +841,19 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>%1 existiert bereits; salvage schreibt nur in eine neue Datei</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+8"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: nichts zu retten: %2</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 ist vom Tagebuch gesperrt (Prozess %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 ist vollständig: der %n Eintrag wurde übernommen</numerusform>
@@ -845,7 +869,7 @@ der Issue-Tracker von ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+322"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: kein solches Journal; es wurde nichts gelesen</translation>
     </message>
@@ -875,22 +899,22 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>N ist eine Nummer, die &quot;ovela-journal backups&quot; zeigt; PATH ist eine Sicherungsdatei (eine Datei, deren Name nur aus Ziffern besteht, wird als ./NAME geschrieben).</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+130"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 erwartet keinen Dateinamen (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>Der Zyklusbeginn ging verloren; legen Sie ihn im Tagebuch neu fest</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>written to %1</source>
         <translation>Gespeichert in %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Befehle:</translation>
     </message>
@@ -900,12 +924,12 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>&quot;ovela-journal BEFEHL --help&quot; beschreibt einen Befehl. Jeder Befehl arbeitet mit dem Journal des Tagebuchs, sofern --journal kein anderes angibt.</translation>
     </message>
     <message>
-        <location line="-1011"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: das Tagebuch ist geöffnet; gelesen wird der zuletzt gespeicherte Stand des Journals</translation>
     </message>
     <message>
-        <location line="+1078"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Einträge aus csv, json oder der CSV-Datei von drip übernehmen.</translation>
     </message>
@@ -925,7 +949,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Alle vollständigen Einträge eines beschädigten Journals in ein neues retten.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Die erfassten Zyklen auflisten, jeweils mit ihrem Temperaturanstieg.</translation>
     </message>
@@ -935,7 +959,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Zyklusstatistik und der nach den Aufzeichnungen zu erwartende Beginn der nächsten Perioden.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Die Daten des Tagebuchs exportieren, importieren, zusammenführen, prüfen und retten, ohne sein Fenster zu öffnen.</translation>
     </message>
@@ -950,7 +974,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>Pfad</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>What to do (see below).</source>
         <translation>Was zu tun ist (siehe unten).</translation>
     </message>
@@ -1473,27 +1497,27 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>alle Einträge sind vollständig, aber %1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="-1475"/>
         <source>%1 holds more than %2 MiB, far more than any journal</source>
         <translation>%1 enthält mehr als %2 MiB, weit mehr als jedes Journal</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+580"/>
         <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
         <translation>Die Passphrase des anderen Journals aus der ersten Zeile von &lt;Datei&gt; lesen, wenn es mit einer anderen als das Journal verschlüsselt ist.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+148"/>
         <source>encrypted; not opened</source>
         <translation>verschlüsselt; nicht geöffnet</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="+154"/>
         <source>%1: encrypted, opens and authenticates</source>
         <translation>%1: verschlüsselt, öffnet sich und ist echt</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+104"/>
         <source>written to %1, encrypted as it was</source>
         <translation>nach %1 geschrieben, verschlüsselt wie zuvor</translation>
     </message>
@@ -1627,7 +1651,7 @@ der Issue-Tracker von ovelaZ</translation>
         <translation>die Passphrase in %1 öffnet %2 nicht</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+134"/>
         <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
         <translation>Das Journal und seine Sicherungen mit einer Passphrase verschlüsseln; zeigt den Wiederherstellungsschlüssel einmal.</translation>
     </message>
@@ -1678,7 +1702,7 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>OvelaBackupsModel</name>
     <message>
-        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+39"/>
         <source>The start of a session</source>
         <translation>Beginn einer Sitzung</translation>
     </message>
@@ -1825,7 +1849,7 @@ der Issue-Tracker von ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+199"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1839,7 +1863,7 @@ alle Daten dieses
  Tages löschen?</translation>
     </message>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <location line="-133"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
@@ -1874,7 +1898,7 @@ alle Daten dieses
         <translation>An diesem Tag ist eine Blutung eingetragen, an keinem der fünf Tage davor. Ja macht ihn zum Beginn des Zyklus.</translation>
     </message>
     <message numerus="yes">
-        <location line="+18"/>
+        <location line="+19"/>
         <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
         <translation>
             <numerusform>Sie haben %n abgeschlossenen Zyklus eingetragen. Der Kalender kann daraus vorhersagen: ab Ihrem zuletzt eingetragenen Beginn, mit der mittleren Länge Ihrer letzten 12 Zyklen. Sie können das in den Einstellungen ändern.</numerusform>
@@ -1882,7 +1906,7 @@ alle Daten dieses
         </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>The cycle now starts on %1.</source>
         <translation>Der Zyklus beginnt jetzt am %1.</translation>
     </message>
@@ -1890,7 +1914,7 @@ alle Daten dieses
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+97"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+102"/>
         <source>Temperature chart</source>
         <translation>Temperaturkurve</translation>
     </message>
@@ -1918,12 +1942,12 @@ alle Daten dieses
         <translation>kein Temperaturanstieg gefunden</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+76"/>
         <source>cover line %1</source>
         <translation>Hilfslinie %1</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+36"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
@@ -2097,7 +2121,7 @@ alle Daten dieses
 <context>
     <name>OvelaCyclePredictionsModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+45"/>
+        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+54"/>
         <source>no start-cycle date set</source>
         <translation>kein Zyklusbeginn festgelegt</translation>
     </message>
@@ -2178,7 +2202,7 @@ alle Daten dieses
 <context>
     <name>OvelaCyclesModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycles_model.cpp" line="+56"/>
+        <location filename="../src/charts/ovela_cycles_model.cpp" line="+69"/>
         <source>current</source>
         <translation>laufend</translation>
     </message>
@@ -2239,27 +2263,27 @@ alle Daten dieses
         <translation>Ihre Zyklen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Cycle statistics</source>
         <translation>Zyklusstatistik</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+12"/>
         <source>Next period starts</source>
         <translation>Nächste Periodenbeginne</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-17"/>
         <source>Cycles</source>
         <translation>Zyklen</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Next periods</source>
         <translation>Nächste Perioden</translation>
     </message>
@@ -2274,12 +2298,17 @@ alle Daten dieses
         <translation>Noch kein Zyklus: ein Zyklus beginnt an einem Tag mit eingetragener Blutung.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Today is day %1 of your cycle, which started on %2.</source>
         <translation>Heute ist Tag %1 Ihres Zyklus, der am %2 begann.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>The last cycle in your record started on %1.</source>
+        <translation>Der letzte Zyklus in Ihren Einträgen begann am %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Your last recorded cycle starts on %1.</source>
         <translation>Ihr zuletzt eingetragener Zyklus beginnt am %1.</translation>
     </message>
@@ -2320,7 +2349,7 @@ alle Daten dieses
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+668"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -2366,7 +2395,7 @@ alle Daten dieses
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-444"/>
+        <location line="-455"/>
         <source>bleeding day %1</source>
         <translation>Blutungstag %1</translation>
     </message>
@@ -2424,7 +2453,7 @@ alle Daten dieses
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>der Ordner für Sicherungen %1 kann nicht angelegt werden</translation>
     </message>
@@ -2452,17 +2481,17 @@ alle Daten dieses
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+266"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>das unlesbare Tagebuch %1 kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>an unreadable journal is still at %1</source>
         <translation>unter %1 liegt noch ein unlesbares Tagebuch</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>a note is too long to be stored</source>
         <translation>eine Notiz ist zu lang, um gespeichert zu werden</translation>
     </message>
@@ -2472,17 +2501,17 @@ alle Daten dieses
         <translation>in %1 kann keine Datei angelegt werden: %2</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-235"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ: die Sperrdatei %1 kann nicht angelegt werden; es geht ohne sie weiter</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+146"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ: %1; es wird nicht ersetzt</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
         <translation>ovelaZ: das Tagebuch %1 konnte nicht gelesen werden; aufbewahrt als %2</translation>
     </message>
@@ -2497,39 +2526,43 @@ alle Daten dieses
         <translation>ovelaZ: das Tagebuch wurde nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+61"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <location line="+6"/>
+        <location line="+23"/>
+        <location line="+5"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>cannot sync %1: %2</source>
         <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-19"/>
+        <location line="+27"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 liest sich nicht so zurück, wie es geschrieben wurde (Datenträger voll?)</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="-419"/>
         <source>the file is too large</source>
         <translation>die Datei ist zu groß</translation>
     </message>
     <message>
-        <location line="+78"/>
-        <location line="+25"/>
+        <location line="+147"/>
+        <location line="+27"/>
         <source>the encrypted journal %1 cannot be opened: %2</source>
         <translation>das verschlüsselte Journal %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>the encrypted journal at %1 is not open; it will not be replaced</source>
         <translation>das verschlüsselte Journal unter %1 ist nicht geöffnet; es wird nicht ersetzt</translation>
     </message>
@@ -2565,7 +2598,7 @@ alle Daten dieses
 <context>
     <name>OvelaLegendDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+40"/>
         <source>Calendar legend</source>
         <translation>Zeichenerklärung des Kalenders</translation>
     </message>
@@ -2573,17 +2606,17 @@ alle Daten dieses
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
-        <location line="+560"/>
-        <location line="+69"/>
-        <location line="+55"/>
-        <location line="+51"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+105"/>
+        <location line="+577"/>
+        <location line="+75"/>
+        <location line="+101"/>
+        <location line="+53"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-668"/>
+        <location line="-729"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -2600,12 +2633,12 @@ Neue Einträge können nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+572"/>
+        <location line="+631"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="-551"/>
+        <location line="-610"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Ihre Einträge sind nicht gespeichert. Das Tagebuch %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -2655,7 +2688,7 @@ Neue Einträge können nicht gespeichert werden.</translation>
         <translation>einer anderen Kopie des Tagebuchs</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>The backup
 %1
 could not be read.</source>
@@ -2681,7 +2714,7 @@ konnte nicht gelesen werden.</translation>
         <translation>&amp;Zyklen</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+98"/>
         <source>Show the month calendar</source>
         <translation>Monatskalender anzeigen</translation>
     </message>
@@ -2741,7 +2774,7 @@ konnte nicht gelesen werden.</translation>
         <translation>Den ausgewählten Tag als ersten Tag des aktuellen Zyklus festlegen</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+84"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -2750,7 +2783,7 @@ alle Daten aus Ihrem
  Tagebuch löschen?</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Das Tagebuch ist vielleicht auch auf dem Computer &quot;%1&quot; geöffnet (seit %2). Was dort gespeichert wird, wird hier übernommen, sobald es ankommt.</translation>
     </message>
@@ -2774,7 +2807,7 @@ will now exit</source>
 wird jetzt beendet.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+54"/>
         <source>The diary file could not be read.
 It was kept as
 %1
@@ -2785,7 +2818,7 @@ Sie wurde aufbewahrt als
 und ein neues, leeres Tagebuch wurde angelegt.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+12"/>
         <source>The diary file
 %1
 could not be read and is left as it is.
@@ -2825,7 +2858,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Tagebuchdateien (*.ovd)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2834,7 +2867,7 @@ Neue Einträge werden nicht gespeichert.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-705"/>
+        <location line="-772"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Befehle</translation>
@@ -2865,7 +2898,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Weitere Befehle</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Save warning</source>
         <translation>Speicherwarnung</translation>
     </message>
@@ -2880,7 +2913,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Das Tagebuch erneut speichern</translation>
     </message>
     <message>
-        <location line="+226"/>
+        <location line="+227"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Kalender</translation>
     </message>
@@ -2905,7 +2938,7 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>&amp;Nächster Monat</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>&amp;Goto Today</source>
         <translation>&amp;Zu heute springen</translation>
     </message>
@@ -2965,22 +2998,22 @@ Neue Einträge werden nicht gespeichert.</translation>
         <translation>Das Tagebuch schließen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="-101"/>
         <source>Calendar &amp;Legend</source>
         <translation>&amp;Erklärung der Zeichen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+96"/>
         <source>What the calendar&apos;s colours and symbols mean</source>
         <translation>Was die Farben und Zeichen des Kalenders bedeuten</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+174"/>
         <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
         <translation>Das Tagebuch ist verschlüsselt. Geben Sie seine Passphrase oder seinen Wiederherstellungs­schlüssel ein:</translation>
     </message>
@@ -3009,7 +3042,7 @@ lässt sich nicht öffnen: %2
 Sie bleibt, wie sie ist.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+21"/>
         <source>The diary file
 %1
 changed while it was opened and cannot be read now: %2
@@ -3086,7 +3119,7 @@ Sie bleibt, wie sie ist; jetzt gemachte Einträge werden nicht gespeichert.</tra
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+143"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Das Tagebuch auf der Festplatte wurde anderswo geändert und kann noch nicht gelesen werden; Ihre Einträge bleiben hier erhalten, und in einigen Sekunden wird es erneut versucht.</translation>
     </message>
@@ -3111,17 +3144,17 @@ Sie bleibt, wie sie ist; jetzt gemachte Einträge werden nicht gespeichert.</tra
         <translation>Tage, die sich auf beiden Seiten unterscheiden, behalten Ihre Fassung, bis Sie wählen.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+89"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>Die Konfliktkopie %1 konnte nicht gelesen werden; sie bleibt, wo sie ist.</translation>
     </message>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <location line="-167"/>
         <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
         <translation>Das Tagebuch auf dem Datenträger wurde anderswo mit einer anderen Passphrase verschlüsselt. Ihre Einträge bleiben hier erhalten; wenn das Tagebuch geschlossen wird, wird jenes verschlüsselt daneben aufbewahrt und Ihres gespeichert.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+198"/>
         <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
         <translation>Das Tagebuch %1 ist mit einer anderen Passphrase verschlüsselt als dieses. Geben Sie diese Passphrase oder seinen Wiederherstellungs­schlüssel ein, um seine Tage zu übernehmen:</translation>
     </message>
@@ -3259,14 +3292,19 @@ Sie bleibt, wie sie ist; jetzt gemachte Einträge werden nicht gespeichert.</tra
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+123"/>
         <location line="+4"/>
         <location line="+4"/>
+        <location line="+176"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <location line="+21"/>
+        <location line="+33"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-251"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>Die Zykluslänge muss 
@@ -3288,19 +3326,19 @@ zwischen 1 und 8 Tagen lang sein!</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-70"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>Die Lutealphase muss 
 zwischen 12 und 16 Tagen lang sein!</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Enter password code</source>
         <translation>Zugangscode eingeben</translation>
     </message>
@@ -3317,7 +3355,7 @@ must match!</source>
 übereinstimmen!</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <location line="-162"/>
         <source>Predict from my &amp;recorded cycles</source>
         <translation>Aus meinen &amp;eingetragenen Zyklen vorhersagen</translation>
     </message>
@@ -3327,7 +3365,7 @@ must match!</source>
         <translation>Der Kalender zählt ab Ihrem zuletzt eingetragenen Zyklusbeginn mit der mittleren Länge (Median) Ihrer letzten 12 abgeschlossenen Zyklen</translation>
     </message>
     <message numerus="yes">
-        <location line="+17"/>
+        <location line="+174"/>
         <source>Typed: %n days</source>
         <translation>
             <numerusform>Eingegeben: %n Tag</numerusform>
@@ -3356,7 +3394,7 @@ must match!</source>
         </translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>Encrypt the journal...</source>
         <translation>Tagebuch verschlüsseln...</translation>
     </message>
@@ -3591,7 +3629,7 @@ must match!</source>
 <context>
     <name>OvelaRestoreDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+18"/>
         <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
         <translation>Wählen Sie die Kopie des Tagebuchs, zu der Sie zurückkehren möchten. Vor dem Wiederherstellen wird das jetzige Tagebuch als Sicherung aufbewahrt.</translation>
     </message>

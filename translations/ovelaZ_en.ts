@@ -226,7 +226,7 @@
 <context>
     <name>OvelaCentralWidget</name>
     <message numerus="yes">
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+187"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+188"/>
         <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
         <translation>
             <numerusform>You have recorded %n completed cycle. The calendar can predict from it: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</numerusform>
@@ -237,7 +237,7 @@
 <context>
     <name>OvelaChartWidget</name>
     <message numerus="yes">
-        <location filename="../src/charts/ovela_chart.cpp" line="+161"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+166"/>
         <source>%1: %n temperatures from %2 to %3 %4</source>
         <translation>
             <numerusform>%1: %n temperature from %2 to %3 %4</numerusform>
@@ -248,7 +248,7 @@
 <context>
     <name>OvelaCyclesWidget</name>
     <message numerus="yes">
-        <location filename="../src/charts/ovela_cycles_widget.cpp" line="+174"/>
+        <location filename="../src/charts/ovela_cycles_widget.cpp" line="+175"/>
         <source>%n cycle(s) over %1 days were taken for gaps in the record and left out.</source>
         <translation>
             <numerusform>%n cycle over %1 days was taken for a gap in the record and left out.</numerusform>
@@ -259,7 +259,7 @@
 <context>
     <name>OvelaPreferencesDialog</name>
     <message numerus="yes">
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+215"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+223"/>
         <source>Typed: %n days</source>
         <translation>
             <numerusform>Typed: %n day</numerusform>

@@ -40,58 +40,68 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
-        <location line="+365"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+73"/>
+        <location line="+388"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location line="-249"/>
-        <location line="+68"/>
+        <location line="-253"/>
+        <location line="+74"/>
+        <location line="+797"/>
         <source>%1: no such file</source>
         <translation>%1: el archivo no existe</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+29"/>
+        <location line="-866"/>
+        <location line="+5"/>
+        <location line="+30"/>
         <location line="+9"/>
-        <location line="+40"/>
-        <location line="+22"/>
+        <location line="+60"/>
         <location line="+4"/>
-        <location line="+814"/>
+        <location line="+879"/>
+        <location line="+224"/>
+        <location line="+42"/>
+        <location line="+23"/>
+        <location line="+14"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="-911"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 no se carga como diario; &quot;ovela-journal check %1&quot; indica por qué</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+122"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 es el propio archivo del diario; elija otro archivo</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+359"/>
+        <location line="+361"/>
         <source>format</source>
         <translation>formato</translation>
     </message>
     <message>
-        <location line="-357"/>
+        <location line="-359"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Escribir en &lt;archivo&gt; en lugar de la salida estándar.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+734"/>
+        <location line="+442"/>
+        <location line="+340"/>
+        <location line="+79"/>
+        <location line="+113"/>
+        <location line="+322"/>
         <source>file</source>
         <translation>archivo</translation>
     </message>
     <message>
-        <location line="-731"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics: número de ciclos que se prevén a partir del actual. Por omisión: 6.</translation>
     </message>
@@ -119,7 +129,7 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="-409"/>
+        <location line="-432"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>el diario está abierto (el proceso %1 tiene %2); ciérrelo y vuelva a intentarlo. No se ha escrito nada.</translation>
     </message>
@@ -129,14 +139,19 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ovela-journal: no se puede bloquear %1; se escribe sin bloqueo</translation>
     </message>
     <message>
-        <location line="+459"/>
-        <location line="+36"/>
-        <location line="+323"/>
+        <location line="+482"/>
+        <location line="+38"/>
+        <location line="+349"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
+        <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. No se ha escrito nada.</translation>
     </message>
     <message>
-        <location line="-341"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>No se ha escrito nada. Elija qué lado prevalece con --prefer-journal o con la otra opción --prefer.</translation>
     </message>
@@ -167,13 +182,16 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+309"/>
-        <location line="+139"/>
+        <location line="+336"/>
+        <location line="+175"/>
+        <location line="+113"/>
+        <location line="+53"/>
+        <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>no se pudo escribir %1: %2</translation>
     </message>
     <message>
-        <location line="-436"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulación: no se ha escrito nada.</translation>
     </message>
@@ -199,12 +217,12 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+69"/>
+        <location line="+74"/>
         <source>Show what would change; write nothing.</source>
         <translation>Mostrar lo que cambiaría, sin escribir nada.</translation>
     </message>
     <message>
-        <location line="-711"/>
+        <location line="-741"/>
         <source>standard input</source>
         <translation>entrada estándar</translation>
     </message>
@@ -234,12 +252,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>el diario está bloqueado por el ordenador &quot;%1&quot; (desde %2): puede estar abierto allí. No se escribió nada. Si no lo está (el bloqueo llegó con un programa de sincronización, o lo dejó un fallo allí), --ignore-foreign-lock escribe de todos modos.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no backup of the journal could be made (%1). Nothing was written.</source>
         <translation>no se pudo hacer una copia de seguridad del diario (%1). No se escribió nada.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+69"/>
         <source>standard input: %1</source>
         <translation>entrada estándar: %1</translation>
     </message>
@@ -249,12 +267,13 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 contiene más de %2 MiB; no se leyó más y no se escribió nada</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
+        <location line="+805"/>
         <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
         <translation>%1 se descomprime en más de %2 MiB, mucho más que cualquier diario; no se leyó más</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="-744"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (solo los registros), json (los registros, la fecha de inicio del ciclo y los ajustes), drip (un archivo que la aplicación drip importa) o ics (sangrados y días previstos para un programa de calendario). Predeterminado: csv.</translation>
     </message>
@@ -517,7 +536,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1: no existe ese diario; no se escribió nada. &quot;import --create&quot; crea uno nuevo allí.</translation>
     </message>
     <message numerus="yes">
-        <location line="+22"/>
+        <location line="+24"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal: %n día tiene un registro distinto en %1 y en el diario:</numerusform>
@@ -546,23 +565,23 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+310"/>
+        <location line="+337"/>
         <source>%1 was made.</source>
         <translation>%1 se ha creado.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-335"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>El diario ya lo contenía todo; no se escribió nada en él.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+303"/>
+        <location line="+330"/>
         <source>the journal as it was is kept as %1</source>
         <translation>el diario tal como estaba se guarda como %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-322"/>
         <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
         <translation>Escribir aunque el diario tenga el bloqueo de otro ordenador (traído por un programa de sincronización o dejado por un fallo allí).</translation>
     </message>
@@ -617,7 +636,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 no contiene ajustes (solo una exportación json los contiene). No se escribió nada.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Si un día difiere, tomar el registro del otro diario.</translation>
     </message>
@@ -637,7 +656,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>--prefer-other y --prefer-journal se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>session start</source>
         <translation>inicio de sesión</translation>
     </message>
@@ -668,12 +687,12 @@ el gestor de incidencias de ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+158"/>
+        <location line="+178"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Mostrar solo JSON en lugar de una tabla.</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-109"/>
         <source>No backups yet in %1.</source>
         <translation>Aún no hay copias de seguridad en %1.</translation>
     </message>
@@ -683,7 +702,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Copias de seguridad en %1, la más reciente primero:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>does not load</source>
         <translation>no se carga</translation>
     </message>
@@ -711,7 +730,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>restore espera una copia de seguridad: su número en &quot;ovela-journal backups&quot;, o su ruta</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>restored %1: no days</source>
         <translation>%1 restaurado: ningún día</translation>
     </message>
@@ -729,12 +748,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>check admite como máximo un archivo</translation>
     </message>
     <message>
-        <location line="-903"/>
+        <location line="-955"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se comprueba el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+920"/>
+        <location line="+991"/>
         <source>%1: loads</source>
         <translation>%1: se carga correctamente</translation>
     </message>
@@ -754,14 +773,14 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>último: %1</translation>
     </message>
     <message>
-        <location line="-65"/>
-        <location line="+66"/>
+        <location line="-84"/>
+        <location line="+85"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>fecha de inicio del ciclo: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="-121"/>
+        <location line="-142"/>
         <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
         <translation>
             <numerusform>no hay copia de seguridad número %1; &quot;ovela-journal backups&quot; lista %n copia. No se escribió nada.</numerusform>
@@ -769,12 +788,14 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+100"/>
+        <location line="+30"/>
         <source>%1: does not load</source>
         <translation>%1: no se carga</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>damage: %1</source>
         <translation>daño: %1</translation>
     </message>
@@ -794,7 +815,8 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>registros íntegros antes del daño: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-37"/>
+        <location line="+42"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NUEVO&quot; conserva lo que está íntegro.</translation>
     </message>
@@ -819,17 +841,19 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>%1 ya existe; salvage solo escribe un archivo nuevo</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+8"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1: no hay nada que rescatar: %2</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 está bloqueado por el diario (proceso %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 está completo: se conservó el único registro (%n)</numerusform>
@@ -845,7 +869,7 @@ el gestor de incidencias de ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+322"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1: no existe ese diario; no se leyó nada</translation>
     </message>
@@ -875,22 +899,22 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>N es un número que muestra &quot;ovela-journal backups&quot;; PATH es un archivo de copia (un archivo cuyo nombre son solo cifras se escribe ./NOMBRE).</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+130"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 no espera ningún nombre de archivo (&quot;%2&quot;)</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>se ha perdido la fecha de inicio del ciclo; vuelva a fijarla en el diario</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>written to %1</source>
         <translation>escrito en %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Órdenes:</translation>
     </message>
@@ -900,12 +924,12 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>&quot;ovela-journal ORDEN --help&quot; describe una orden. Todas las órdenes trabajan con el diario de la aplicación, salvo que --journal indique otro.</translation>
     </message>
     <message>
-        <location line="-1011"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: el diario está abierto; se lee el diario tal como se guardó por última vez</translation>
     </message>
     <message>
-        <location line="+1078"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Incorporar registros desde csv, json o el csv de drip.</translation>
     </message>
@@ -925,7 +949,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Guardar en un diario nuevo todos los registros íntegros de uno dañado.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Listar los ciclos que muestran los registros, con el ascenso de temperatura de cada uno.</translation>
     </message>
@@ -935,7 +959,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>Estadísticas de los ciclos y próximos inicios de la regla según los registros.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Exportar, importar, fusionar, comprobar y rescatar los datos del diario, sin abrir su ventana.</translation>
     </message>
@@ -950,7 +974,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>ruta</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>What to do (see below).</source>
         <translation>Qué hacer (véase más abajo).</translation>
     </message>
@@ -1473,27 +1497,27 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>todos los registros están íntegros, pero %1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="-1475"/>
         <source>%1 holds more than %2 MiB, far more than any journal</source>
         <translation>%1 contiene más de %2 MiB, mucho más que cualquier diario</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+580"/>
         <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
         <translation>Leer la frase de contraseña del otro diario de la primera línea de &lt;archivo&gt;, si está cifrado con otra distinta de la del diario.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+148"/>
         <source>encrypted; not opened</source>
         <translation>cifrada; no abierta</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="+154"/>
         <source>%1: encrypted, opens and authenticates</source>
         <translation>%1: cifrado, se abre y se autentica</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+104"/>
         <source>written to %1, encrypted as it was</source>
         <translation>escrito en %1, cifrado como estaba</translation>
     </message>
@@ -1627,7 +1651,7 @@ el gestor de incidencias de ovelaZ</translation>
         <translation>la frase de contraseña de %1 no abre %2</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+134"/>
         <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
         <translation>Cifrar el diario y sus copias con una frase de contraseña; muestra la clave de recuperación una vez.</translation>
     </message>
@@ -1678,7 +1702,7 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>OvelaBackupsModel</name>
     <message>
-        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+39"/>
         <source>The start of a session</source>
         <translation>Inicio de una sesión</translation>
     </message>
@@ -1825,7 +1849,7 @@ el gestor de incidencias de ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+199"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1839,7 +1863,7 @@ borrar todos los datos
  de este día?</translation>
     </message>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <location line="-133"/>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
@@ -1874,7 +1898,7 @@ borrar todos los datos
         <translation>Hay sangrado anotado este día y en ninguno de los cinco días anteriores. Sí lo convierte en el inicio del ciclo.</translation>
     </message>
     <message numerus="yes">
-        <location line="+18"/>
+        <location line="+19"/>
         <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
         <translation>
             <numerusform>Ha anotado %n ciclo completo. El calendario puede predecir a partir de él: desde su último inicio anotado, con la duración mediana de sus últimos 12 ciclos. Puede cambiarlo en las preferencias.</numerusform>
@@ -1882,7 +1906,7 @@ borrar todos los datos
         </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>The cycle now starts on %1.</source>
         <translation>El ciclo empieza ahora el %1.</translation>
     </message>
@@ -1890,7 +1914,7 @@ borrar todos los datos
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+97"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+102"/>
         <source>Temperature chart</source>
         <translation>Gráfica de temperatura</translation>
     </message>
@@ -1918,12 +1942,12 @@ borrar todos los datos
         <translation>no se encontró ascenso de temperatura</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+76"/>
         <source>cover line %1</source>
         <translation>línea de cobertura %1</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+36"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
@@ -2097,7 +2121,7 @@ borrar todos los datos
 <context>
     <name>OvelaCyclePredictionsModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+45"/>
+        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+54"/>
         <source>no start-cycle date set</source>
         <translation>sin fecha de inicio del ciclo</translation>
     </message>
@@ -2178,7 +2202,7 @@ borrar todos los datos
 <context>
     <name>OvelaCyclesModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycles_model.cpp" line="+56"/>
+        <location filename="../src/charts/ovela_cycles_model.cpp" line="+69"/>
         <source>current</source>
         <translation>actual</translation>
     </message>
@@ -2239,27 +2263,27 @@ borrar todos los datos
         <translation>Sus ciclos</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Cycle statistics</source>
         <translation>Estadística de los ciclos</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+12"/>
         <source>Next period starts</source>
         <translation>Próximos inicios del periodo</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-17"/>
         <source>Cycles</source>
         <translation>Ciclos</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>Statistics</source>
         <translation>Estadística</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Next periods</source>
         <translation>Próximos periodos</translation>
     </message>
@@ -2274,12 +2298,17 @@ borrar todos los datos
         <translation>Todavía no hay ciclos: un ciclo empieza un día con sangrado anotado.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Today is day %1 of your cycle, which started on %2.</source>
         <translation>Hoy es el día %1 de su ciclo, que empezó el %2.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>The last cycle in your record started on %1.</source>
+        <translation>El último ciclo de sus registros empezó el %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Your last recorded cycle starts on %1.</source>
         <translation>Su último ciclo anotado empieza el %1.</translation>
     </message>
@@ -2320,7 +2349,7 @@ borrar todos los datos
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+668"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -2366,7 +2395,7 @@ borrar todos los datos
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-444"/>
+        <location line="-455"/>
         <source>bleeding day %1</source>
         <translation>día %1 de sangrado</translation>
     </message>
@@ -2424,7 +2453,7 @@ borrar todos los datos
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>no se puede crear la carpeta de copias de seguridad %1</translation>
     </message>
@@ -2452,17 +2481,17 @@ borrar todos los datos
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+266"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>no se puede apartar el diario ilegible %1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>an unreadable journal is still at %1</source>
         <translation>todavía hay un diario ilegible en %1</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>a note is too long to be stored</source>
         <translation>una nota es demasiado larga para guardarse</translation>
     </message>
@@ -2472,17 +2501,17 @@ borrar todos los datos
         <translation>no se puede crear un archivo en %1: %2</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-235"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ: no se puede crear el archivo de bloqueo %1; se continúa sin él</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+146"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ: %1; no se reemplazará</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
         <translation>ovelaZ: no se pudo leer el diario %1; se guarda como %2</translation>
     </message>
@@ -2497,39 +2526,43 @@ borrar todos los datos
         <translation>ovelaZ: el diario no se guardó: %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+61"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>no se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <location line="+6"/>
+        <location line="+23"/>
+        <location line="+5"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>cannot sync %1: %2</source>
         <translation>no se puede sincronizar %1 con el disco: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-19"/>
+        <location line="+27"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 no se lee tal como se escribió (¿disco lleno?)</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="-419"/>
         <source>the file is too large</source>
         <translation>el archivo es demasiado grande</translation>
     </message>
     <message>
-        <location line="+78"/>
-        <location line="+25"/>
+        <location line="+147"/>
+        <location line="+27"/>
         <source>the encrypted journal %1 cannot be opened: %2</source>
         <translation>el diario cifrado %1 no se puede abrir: %2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>the encrypted journal at %1 is not open; it will not be replaced</source>
         <translation>el diario cifrado en %1 no está abierto; no se reemplazará</translation>
     </message>
@@ -2565,7 +2598,7 @@ borrar todos los datos
 <context>
     <name>OvelaLegendDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+40"/>
         <source>Calendar legend</source>
         <translation>Leyenda del calendario</translation>
     </message>
@@ -2573,17 +2606,17 @@ borrar todos los datos
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
-        <location line="+560"/>
-        <location line="+69"/>
-        <location line="+55"/>
-        <location line="+51"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+105"/>
+        <location line="+577"/>
+        <location line="+75"/>
+        <location line="+101"/>
+        <location line="+53"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-668"/>
+        <location line="-729"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
@@ -2600,12 +2633,12 @@ Lo que anote ahora no se podrá guardar.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+572"/>
+        <location line="+631"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location line="-551"/>
+        <location line="-610"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Sus anotaciones no están guardadas. No se ha podido escribir el diario %1: %2</translation>
     </message>
@@ -2655,7 +2688,7 @@ Lo que anote ahora no se podrá guardar.</translation>
         <translation>otra copia del diario</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>The backup
 %1
 could not be read.</source>
@@ -2680,7 +2713,7 @@ could not be read.</source>
         <translation>Cic&amp;los</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+98"/>
         <source>Show the month calendar</source>
         <translation>Mostrar el calendario del mes</translation>
     </message>
@@ -2740,7 +2773,7 @@ could not be read.</source>
         <translation>Marcar el día seleccionado como primer día del ciclo actual</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+84"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -2749,7 +2782,7 @@ borrar todos los datos
  de su diario?</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Puede que el diario también esté abierto en el ordenador «%1» (desde %2). Lo que se guarde allí se incorpora aquí cuando llegue.</translation>
     </message>
@@ -2773,7 +2806,7 @@ will now exit</source>
 se cerrará ahora</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+54"/>
         <source>The diary file could not be read.
 It was kept as
 %1
@@ -2784,7 +2817,7 @@ Se ha conservado como
 y se ha empezado un diario nuevo y vacío.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+12"/>
         <source>The diary file
 %1
 could not be read and is left as it is.
@@ -2824,7 +2857,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Archivos de diario (*.ovd)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2833,7 +2866,7 @@ Lo que anote ahora no se guardará.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-705"/>
+        <location line="-772"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
@@ -2864,7 +2897,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Más órdenes</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Save warning</source>
         <translation>Aviso de guardado</translation>
     </message>
@@ -2879,7 +2912,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Volver a intentar guardar el diario</translation>
     </message>
     <message>
-        <location line="+226"/>
+        <location line="+227"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Calendario</translation>
     </message>
@@ -2904,7 +2937,7 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Mes &amp;siguiente</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>&amp;Goto Today</source>
         <translation>&amp;Ir a hoy</translation>
     </message>
@@ -2964,22 +2997,22 @@ Lo que anote ahora no se guardará.</translation>
         <translation>Cerrar el diario</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="-101"/>
         <source>Calendar &amp;Legend</source>
         <translation>Le&amp;yenda del calendario</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+96"/>
         <source>What the calendar&apos;s colours and symbols mean</source>
         <translation>Qué significan los colores y símbolos del calendario</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+174"/>
         <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
         <translation>El diario está cifrado. Introduzca su frase de contraseña o su clave de recuperación:</translation>
     </message>
@@ -3008,7 +3041,7 @@ no se puede abrir: %2
 Se deja como está.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+21"/>
         <source>The diary file
 %1
 changed while it was opened and cannot be read now: %2
@@ -3085,7 +3118,7 @@ Se deja como está; las entradas que haga ahora no se guardarán.</translation>
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+143"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>El diario en el disco se modificó en otro lugar y aún no se puede leer; sus entradas se conservan aquí y se vuelve a intentar en unos segundos.</translation>
     </message>
@@ -3110,17 +3143,17 @@ Se deja como está; las entradas que haga ahora no se guardarán.</translation>
         <translation>Los días que difieren en ambos lados conservan su versión hasta que usted elija.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+89"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>No se pudo leer la copia en conflicto %1; se deja donde está.</translation>
     </message>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <location line="-167"/>
         <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
         <translation>El diario en el disco se cifró en otro lugar con otra frase de contraseña. Sus entradas se conservan aquí; al cerrar el diario, ese diario se aparta junto al suyo, todavía cifrado, y se guarda el suyo.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+198"/>
         <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
         <translation>El diario %1 está cifrado con otra frase de contraseña distinta de la de este diario. Introduzca esa frase de contraseña o su clave de recuperación para incorporar sus días:</translation>
     </message>
@@ -3258,14 +3291,19 @@ Se deja como está; las entradas que haga ahora no se guardarán.</translation>
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+123"/>
         <location line="+4"/>
         <location line="+4"/>
+        <location line="+176"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <location line="+21"/>
+        <location line="+33"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-251"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>¡La duración del ciclo debe 
@@ -3287,19 +3325,19 @@ estar entre 1 y 8 días!</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-70"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>¡La duración de la fase lútea debe 
 estar entre 12 y 16 días!</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Enter password code</source>
         <translation>Introduzca el código de acceso</translation>
     </message>
@@ -3316,7 +3354,7 @@ must match!</source>
 deben coincidir!</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <location line="-162"/>
         <source>Predict from my &amp;recorded cycles</source>
         <translation>Predecir a partir de mis ciclos &amp;anotados</translation>
     </message>
@@ -3326,7 +3364,7 @@ deben coincidir!</translation>
         <translation>El calendario cuenta desde su último inicio de ciclo anotado, con la duración mediana de sus últimos 12 ciclos completos</translation>
     </message>
     <message numerus="yes">
-        <location line="+17"/>
+        <location line="+174"/>
         <source>Typed: %n days</source>
         <translation>
             <numerusform>Escrita: %n día</numerusform>
@@ -3355,7 +3393,7 @@ deben coincidir!</translation>
         </translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>Encrypt the journal...</source>
         <translation>Cifrar el diario...</translation>
     </message>
@@ -3590,7 +3628,7 @@ deben coincidir!</translation>
 <context>
     <name>OvelaRestoreDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+18"/>
         <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
         <translation>Elija la copia del diario a la que volver. Al restaurar, el diario actual se guarda antes como copia de seguridad.</translation>
     </message>

@@ -40,58 +40,68 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>JournalText</name>
     <message>
-        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+62"/>
-        <location line="+365"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="+73"/>
+        <location line="+388"/>
         <location filename="../src/journaltool/ovela_journal_insight.cpp" line="+112"/>
         <source>none</source>
         <translation>aucune</translation>
     </message>
     <message>
-        <location line="-249"/>
-        <location line="+68"/>
+        <location line="-253"/>
+        <location line="+74"/>
+        <location line="+797"/>
         <source>%1: no such file</source>
         <translation>%1 : fichier introuvable</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+29"/>
+        <location line="-866"/>
+        <location line="+5"/>
+        <location line="+30"/>
         <location line="+9"/>
-        <location line="+40"/>
-        <location line="+22"/>
+        <location line="+60"/>
         <location line="+4"/>
-        <location line="+814"/>
+        <location line="+879"/>
+        <location line="+224"/>
+        <location line="+42"/>
+        <location line="+23"/>
+        <location line="+14"/>
+        <location filename="../src/journaltool/ovela_journal_secret.cpp" line="+105"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="-911"/>
+        <location line="-1311"/>
         <source>%1 does not load as a journal; &quot;ovela-journal check %1&quot; tells why</source>
         <translation>%1 ne se charge pas comme journal ; &quot;ovela-journal check %1&quot; en indique la raison</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+122"/>
         <source>%1 is the journal itself; choose another file</source>
         <translation>%1 est le journal lui-même ; choisissez un autre fichier</translation>
     </message>
     <message>
         <location line="+45"/>
-        <location line="+359"/>
+        <location line="+361"/>
         <source>format</source>
         <translation>format</translation>
     </message>
     <message>
-        <location line="-357"/>
+        <location line="-359"/>
         <source>Write to &lt;file&gt; instead of standard output.</source>
         <translation>Écrire dans &lt;fichier&gt; au lieu de la sortie standard.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+734"/>
+        <location line="+442"/>
+        <location line="+340"/>
+        <location line="+79"/>
+        <location line="+113"/>
+        <location line="+322"/>
         <source>file</source>
         <translation>fichier</translation>
     </message>
     <message>
-        <location line="-731"/>
+        <location line="-1293"/>
         <source>ics: predict this many cycles from the current one. Default: 6.</source>
         <translation>ics : prévoir ce nombre de cycles à partir du cycle en cours. Par défaut : 6.</translation>
     </message>
@@ -119,7 +129,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="-409"/>
+        <location line="-432"/>
         <source>the diary is open (process %1 holds %2); close it and try again. Nothing was written.</source>
         <translation>le carnet est ouvert (le processus %1 détient %2) ; fermez-le et réessayez. Rien n&apos;a été écrit.</translation>
     </message>
@@ -129,14 +139,19 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>ovela-journal: impossible de verrouiller %1 ; écriture sans verrou</translation>
     </message>
     <message>
-        <location line="+459"/>
-        <location line="+36"/>
-        <location line="+323"/>
+        <location line="+482"/>
+        <location line="+38"/>
+        <location line="+349"/>
+        <location line="+228"/>
+        <location line="+13"/>
+        <location line="+21"/>
+        <location line="+84"/>
+        <location line="+154"/>
         <source>. Nothing was written.</source>
         <translation>. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="-341"/>
+        <location line="-867"/>
         <source>Nothing was written. Choose which side wins with --prefer-journal or the other --prefer option.</source>
         <translation>Rien n&apos;a été écrit. Choisissez quelle version l&apos;emporte avec --prefer-journal ou l&apos;autre option --prefer.</translation>
     </message>
@@ -167,13 +182,16 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+309"/>
-        <location line="+139"/>
+        <location line="+336"/>
+        <location line="+175"/>
+        <location line="+113"/>
+        <location line="+53"/>
+        <location line="+31"/>
         <source>%1 was not written: %2</source>
         <translation>%1 n&apos;a pas été écrit : %2</translation>
     </message>
     <message>
-        <location line="-436"/>
+        <location line="-696"/>
         <source>Dry run: nothing was written.</source>
         <translation>Simulation : rien n&apos;a été écrit.</translation>
     </message>
@@ -199,12 +217,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+69"/>
+        <location line="+74"/>
         <source>Show what would change; write nothing.</source>
         <translation>Montrer ce qui changerait ; ne rien écrire.</translation>
     </message>
     <message>
-        <location line="-711"/>
+        <location line="-741"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
@@ -234,12 +252,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>le journal est verrouillé par l&apos;ordinateur &quot;%1&quot; (depuis %2) : le journal intime y est peut-être ouvert. Rien n&apos;a été écrit. S&apos;il ne l&apos;est pas (le verrou est venu avec un programme de synchronisation, ou un plantage là-bas l&apos;a laissé), --ignore-foreign-lock écrit quand même.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>no backup of the journal could be made (%1). Nothing was written.</source>
         <translation>aucune sauvegarde du journal n&apos;a pu être faite (%1). Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+69"/>
         <source>standard input: %1</source>
         <translation>entrée standard : %1</translation>
     </message>
@@ -249,12 +267,13 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 contient plus de %2 Mio ; la lecture s&apos;est arrêtée et rien n&apos;a été écrit</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
+        <location line="+805"/>
         <source>%1 inflates to more than %2 MiB, far more than any journal; it was read no further</source>
         <translation>%1 se décompresse en plus de %2 Mio, bien plus que tout journal ; la lecture s&apos;est arrêtée</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="-744"/>
         <source>csv (the records only), json (the records, the start-cycle date and the settings), drip (a file the drip app imports) or ics (bleeding and predicted days for a calendar program). Default: csv.</source>
         <translation>csv (les relevés seuls), json (les relevés, la date de début de cycle et les réglages), drip (un fichier que l&apos;application drip importe) ou ics (saignements et jours prévus pour un agenda). Par défaut : csv.</translation>
     </message>
@@ -517,7 +536,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 : pas de tel journal ; rien n&apos;a été écrit. « import --create » en crée un nouveau à cet endroit.</translation>
     </message>
     <message numerus="yes">
-        <location line="+22"/>
+        <location line="+24"/>
         <source>ovela-journal: %n day(s) hold a different record in %1 and in the journal:</source>
         <translation>
             <numerusform>ovela-journal : %n jour a un relevé différent dans %1 et dans le journal :</numerusform>
@@ -546,23 +565,23 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+310"/>
+        <location line="+337"/>
         <source>%1 was made.</source>
         <translation>%1 a été créé.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-335"/>
         <source>The journal already held all of it; nothing was written to it.</source>
         <translation>Le journal contenait déjà tout ; rien n&apos;y a été écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+303"/>
+        <location line="+330"/>
         <source>the journal as it was is kept as %1</source>
         <translation>le journal tel qu&apos;il était est conservé sous %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-322"/>
         <source>Write although another computer&apos;s lock is on the journal (one a sync program carried, or a crash there left).</source>
         <translation>Écrire bien qu&apos;un autre ordinateur ait verrouillé le journal (verrou apporté par un programme de synchronisation, ou laissé par un plantage là-bas).</translation>
     </message>
@@ -617,7 +636,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 ne contient pas de réglages (seul un export json en contient). Rien n&apos;a été écrit.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Where a day differs, take the other journal&apos;s record.</source>
         <translation>Là où un jour diffère, prendre l&apos;enregistrement de l&apos;autre journal.</translation>
     </message>
@@ -637,7 +656,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>--prefer-other et --prefer-journal s&apos;excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>session start</source>
         <translation>début de session</translation>
     </message>
@@ -668,12 +687,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+158"/>
+        <location line="+178"/>
         <source>Print pure JSON instead of a table.</source>
         <translation>Afficher du JSON pur au lieu d&apos;un tableau.</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-109"/>
         <source>No backups yet in %1.</source>
         <translation>Pas encore de sauvegarde dans %1.</translation>
     </message>
@@ -683,7 +702,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Sauvegardes dans %1, la plus récente d&apos;abord :</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>does not load</source>
         <translation>ne se charge pas</translation>
     </message>
@@ -711,7 +730,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>restore attend une sauvegarde : son numéro dans &quot;ovela-journal backups&quot;, ou son chemin</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>restored %1: no days</source>
         <translation>%1 restauré : aucun jour</translation>
     </message>
@@ -729,12 +748,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>check attend au plus un fichier</translation>
     </message>
     <message>
-        <location line="-903"/>
+        <location line="-955"/>
         <source>ovela-journal: the diary is open; checking the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; vérification du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+920"/>
+        <location line="+991"/>
         <source>%1: loads</source>
         <translation>%1 : se charge correctement</translation>
     </message>
@@ -754,14 +773,14 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>dernier : %1</translation>
     </message>
     <message>
-        <location line="-65"/>
-        <location line="+66"/>
+        <location line="-84"/>
+        <location line="+85"/>
         <location line="+18"/>
         <source>start-cycle date: %1</source>
         <translation>date de début de cycle : %1</translation>
     </message>
     <message numerus="yes">
-        <location line="-121"/>
+        <location line="-142"/>
         <source>there is no backup number %1; &quot;ovela-journal backups&quot; lists %n backup(s). Nothing was written.</source>
         <translation>
             <numerusform>il n&apos;y a pas de sauvegarde numéro %1 ; &quot;ovela-journal backups&quot; en liste %n. Rien n&apos;a été écrit.</numerusform>
@@ -769,12 +788,14 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+100"/>
+        <location line="+30"/>
         <source>%1: does not load</source>
         <translation>%1 : ne se charge pas</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>damage: %1</source>
         <translation>défaut : %1</translation>
     </message>
@@ -794,7 +815,8 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>enregistrements intacts avant le défaut : %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-37"/>
+        <location line="+42"/>
         <source>&quot;ovela-journal salvage %1 -o NEW&quot; keeps what is whole.</source>
         <translation>&quot;ovela-journal salvage %1 -o NOUVEAU&quot; conserve ce qui est intact.</translation>
     </message>
@@ -819,17 +841,19 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>%1 existe déjà ; salvage n&apos;écrit que dans un nouveau fichier</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+8"/>
         <source>%1: nothing to salvage: %2</source>
         <translation>%1 : rien à récupérer : %2</translation>
     </message>
     <message>
         <location line="+8"/>
+        <location line="+167"/>
         <source>%1 is locked by the diary (process %2)</source>
         <translation>%1 est verrouillé par le carnet (processus %2)</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="-159"/>
         <source>%1 is whole: all %n record(s) kept</source>
         <translation>
             <numerusform>%1 est entier : le seul relevé (%n) a été gardé</numerusform>
@@ -845,7 +869,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+322"/>
         <source>%1: no such journal; nothing was read</source>
         <translation>%1 : pas de tel journal ; rien n&apos;a été lu</translation>
     </message>
@@ -875,22 +899,22 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>N est un numéro que montre &quot;ovela-journal backups&quot; ; PATH est un fichier de sauvegarde (un fichier nommé seulement de chiffres s&apos;écrit ./NOM).</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+130"/>
         <source>%1 takes no file name (&quot;%2&quot;)</source>
         <translation>%1 n&apos;attend pas de nom de fichier (« %2 »)</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-510"/>
         <source>the start-cycle date was lost; set it again in the diary</source>
         <translation>la date de début de cycle a été perdue ; définissez-la à nouveau dans le carnet</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>written to %1</source>
         <translation>écrit dans %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+195"/>
         <source>Commands:</source>
         <translation>Commandes :</translation>
     </message>
@@ -900,12 +924,12 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>&quot;ovela-journal COMMANDE --help&quot; décrit une commande. Chaque commande travaille sur le journal du carnet, sauf si --journal en désigne un autre.</translation>
     </message>
     <message>
-        <location line="-1011"/>
+        <location line="-1287"/>
         <source>ovela-journal: the diary is open; reading the journal as last saved</source>
         <translation>ovela-journal: le carnet est ouvert ; lecture du journal tel qu&apos;enregistré en dernier</translation>
     </message>
     <message>
-        <location line="+1078"/>
+        <location line="+1450"/>
         <source>Bring in records from csv, json or drip&apos;s csv.</source>
         <translation>Importer des enregistrements depuis du csv, du json ou le csv de drip.</translation>
     </message>
@@ -925,7 +949,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Conserver chaque enregistrement intact d&apos;un journal endommagé dans un nouveau journal.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+18"/>
         <source>List the cycles the record shows, with the temperature shift of each.</source>
         <translation>Lister les cycles visibles dans les relevés, avec la montée de température de chacun.</translation>
     </message>
@@ -935,7 +959,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>Statistiques des cycles et prochains débuts de règles suggérés par les relevés.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>The diary&apos;s data out, in, merged, checked and rescued, without its window.</source>
         <translation>Les données du carnet exportées, importées, fusionnées, vérifiées et récupérées, sans sa fenêtre.</translation>
     </message>
@@ -950,7 +974,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>chemin</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>What to do (see below).</source>
         <translation>Ce qu&apos;il faut faire (voir ci-dessous).</translation>
     </message>
@@ -1473,27 +1497,27 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>tous les enregistrements sont intacts, mais %1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location filename="../src/journaltool/ovela_journal_commands.cpp" line="-1475"/>
         <source>%1 holds more than %2 MiB, far more than any journal</source>
         <translation>%1 contient plus de %2 Mio, bien plus que tout journal</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+580"/>
         <source>Read the other journal&apos;s passphrase from the first line of &lt;file&gt;, when it is encrypted with another one than the journal.</source>
         <translation>Lire la phrase secrète de l&apos;autre journal sur la première ligne de &lt;fichier&gt;, s&apos;il est chiffré avec une autre que celle du journal.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+148"/>
         <source>encrypted; not opened</source>
         <translation>chiffrée ; non ouverte</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="+154"/>
         <source>%1: encrypted, opens and authenticates</source>
         <translation>%1 : chiffré, s&apos;ouvre et s&apos;authentifie</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+104"/>
         <source>written to %1, encrypted as it was</source>
         <translation>écrit dans %1, chiffré comme avant</translation>
     </message>
@@ -1627,7 +1651,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
         <translation>la phrase secrète de %1 n&apos;ouvre pas %2</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+134"/>
         <source>Encrypt the journal and its backups with a passphrase; prints the recovery key once.</source>
         <translation>Chiffrer le journal et ses sauvegardes avec une phrase secrète ; affiche la clé de récupération une fois.</translation>
     </message>
@@ -1678,7 +1702,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>OvelaBackupsModel</name>
     <message>
-        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+37"/>
+        <location filename="../src/dialogs/OvelaBackupsModel.cpp" line="+39"/>
         <source>The start of a session</source>
         <translation>Début d’une session</translation>
     </message>
@@ -1825,7 +1849,7 @@ le suivi des tickets d&apos;ovelaZ</translation>
 <context>
     <name>OvelaCentralWidget</name>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+87"/>
+        <location filename="../src/calendar/ovela_central_widget.cpp" line="+199"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
@@ -1839,7 +1863,7 @@ effacer toutes les données
  de ce jour&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/calendar/ovela_central_widget.cpp" line="+67"/>
+        <location line="-133"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
@@ -1874,7 +1898,7 @@ effacer toutes les données
         <translation>Un saignement est noté ce jour et aucun des cinq jours précédents. Oui en fait le début du cycle.</translation>
     </message>
     <message numerus="yes">
-        <location line="+18"/>
+        <location line="+19"/>
         <source>You have recorded %n completed cycles. The calendar can predict from them: from your last recorded start, with the median length of your last 12 cycles. You can change this in the preferences.</source>
         <translation>
             <numerusform>Vous avez noté %n cycle terminé. Le calendrier peut prévoir à partir de lui : depuis votre dernier début noté, avec la longueur médiane de vos 12 derniers cycles. Vous pouvez changer cela dans les préférences.</numerusform>
@@ -1882,7 +1906,7 @@ effacer toutes les données
         </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>The cycle now starts on %1.</source>
         <translation>Le cycle commence maintenant le %1.</translation>
     </message>
@@ -1890,7 +1914,7 @@ effacer toutes les données
 <context>
     <name>OvelaChartWidget</name>
     <message>
-        <location filename="../src/charts/ovela_chart.cpp" line="+97"/>
+        <location filename="../src/charts/ovela_chart.cpp" line="+102"/>
         <source>Temperature chart</source>
         <translation>Courbe de température</translation>
     </message>
@@ -1918,12 +1942,12 @@ effacer toutes les données
         <translation>aucune montée de température trouvée</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+76"/>
         <source>cover line %1</source>
         <translation>ligne de base %1</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+36"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -2097,7 +2121,7 @@ effacer toutes les données
 <context>
     <name>OvelaCyclePredictionsModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+45"/>
+        <location filename="../src/charts/ovela_cycle_predictions_model.cpp" line="+54"/>
         <source>no start-cycle date set</source>
         <translation>aucun début de cycle défini</translation>
     </message>
@@ -2178,7 +2202,7 @@ effacer toutes les données
 <context>
     <name>OvelaCyclesModel</name>
     <message>
-        <location filename="../src/charts/ovela_cycles_model.cpp" line="+56"/>
+        <location filename="../src/charts/ovela_cycles_model.cpp" line="+69"/>
         <source>current</source>
         <translation>actuel</translation>
     </message>
@@ -2239,27 +2263,27 @@ effacer toutes les données
         <translation>Vos cycles</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Cycle statistics</source>
         <translation>Statistiques des cycles</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+12"/>
         <source>Next period starts</source>
         <translation>Prochains débuts de règles</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-17"/>
         <source>Cycles</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Next periods</source>
         <translation>Prochaines règles</translation>
     </message>
@@ -2274,12 +2298,17 @@ effacer toutes les données
         <translation>Pas encore de cycle : un cycle commence un jour où des saignements sont notés.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Today is day %1 of your cycle, which started on %2.</source>
         <translation>Aujourd&apos;hui est le jour %1 de votre cycle, commencé le %2.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>The last cycle in your record started on %1.</source>
+        <translation>Le dernier cycle de vos relevés a commencé le %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Your last recorded cycle starts on %1.</source>
         <translation>Votre dernier cycle noté commence le %1.</translation>
     </message>
@@ -2320,7 +2349,7 @@ effacer toutes les données
 <context>
     <name>OvelaDateBookMonth</name>
     <message>
-        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+752"/>
+        <location filename="../src/calendar/ovela_datebookmonth.cpp" line="+668"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -2366,7 +2395,7 @@ effacer toutes les données
 <context>
     <name>OvelaDayItemMonth</name>
     <message>
-        <location line="-444"/>
+        <location line="-455"/>
         <source>bleeding day %1</source>
         <translation>jour de règles %1</translation>
     </message>
@@ -2424,7 +2453,7 @@ effacer toutes les données
 <context>
     <name>OvelaJournalBackups</name>
     <message>
-        <location filename="../src/core/ovela_journal_backups.cpp" line="+76"/>
+        <location filename="../src/core/ovela_journal_backups.cpp" line="+77"/>
         <source>cannot create the backups folder %1</source>
         <translation>impossible de créer le dossier des sauvegardes %1</translation>
     </message>
@@ -2452,17 +2481,17 @@ effacer toutes les données
 <context>
     <name>OvelaJournalFile</name>
     <message>
-        <location filename="../src/core/ovela_journal_file.cpp" line="+176"/>
+        <location filename="../src/core/ovela_journal_file.cpp" line="+266"/>
         <source>cannot move the unreadable journal %1 aside</source>
         <translation>impossible de mettre de côté le journal illisible %1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>an unreadable journal is still at %1</source>
         <translation>un journal illisible se trouve encore à %1</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>a note is too long to be stored</source>
         <translation>une note est trop longue pour être enregistrée</translation>
     </message>
@@ -2472,17 +2501,17 @@ effacer toutes les données
         <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-235"/>
         <source>ovelaZ: cannot create the lock file %1; running without it</source>
         <translation>ovelaZ : impossible de créer le fichier de verrou %1 ; le programme continue sans lui</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+146"/>
         <source>ovelaZ: %1; it will not be replaced</source>
         <translation>ovelaZ : %1 ; il ne sera pas remplacé</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>ovelaZ: the journal %1 could not be read; kept as %2</source>
         <translation>ovelaZ : le journal %1 n’a pas pu être lu ; conservé sous %2</translation>
     </message>
@@ -2497,39 +2526,43 @@ effacer toutes les données
         <translation>ovelaZ : le journal n’a pas été enregistré : %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+61"/>
         <source>cannot rename %1 to %2: %3</source>
         <translation>impossible de renommer %1 en %2 : %3</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <location line="+6"/>
+        <location line="+23"/>
+        <location line="+5"/>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>cannot sync %1: %2</source>
         <translation>impossible de synchroniser %1 sur le disque : %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-19"/>
+        <location line="+27"/>
         <source>%1 does not read back as written (disk full?)</source>
         <translation>%1 ne se relit pas tel qu’il a été écrit (disque plein ?)</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="-419"/>
         <source>the file is too large</source>
         <translation>le fichier est trop grand</translation>
     </message>
     <message>
-        <location line="+78"/>
-        <location line="+25"/>
+        <location line="+147"/>
+        <location line="+27"/>
         <source>the encrypted journal %1 cannot be opened: %2</source>
         <translation>le journal chiffré %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>the encrypted journal at %1 is not open; it will not be replaced</source>
         <translation>le journal chiffré %1 n&apos;est pas ouvert ; il ne sera pas remplacé</translation>
     </message>
@@ -2565,7 +2598,7 @@ effacer toutes les données
 <context>
     <name>OvelaLegendDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+39"/>
+        <location filename="../src/dialogs/OvelaLegendDialog.cpp" line="+40"/>
         <source>Calendar legend</source>
         <translation>Légende du calendrier</translation>
     </message>
@@ -2573,17 +2606,17 @@ effacer toutes les données
 <context>
     <name>OvelaMainWindow</name>
     <message>
-        <location filename="../src/app/ovela_main_widget.cpp" line="+101"/>
-        <location line="+560"/>
-        <location line="+69"/>
-        <location line="+55"/>
-        <location line="+51"/>
+        <location filename="../src/app/ovela_main_widget.cpp" line="+105"/>
+        <location line="+577"/>
+        <location line="+75"/>
+        <location line="+101"/>
+        <location line="+53"/>
         <location line="+9"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-668"/>
+        <location line="-729"/>
         <source>The folder %1 cannot be written to.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
@@ -2600,12 +2633,12 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
     </message>
     <message>
         <location line="+39"/>
-        <location line="+572"/>
+        <location line="+631"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location line="-551"/>
+        <location line="-610"/>
         <source>Your entries are not saved. The diary %1 could not be written: %2</source>
         <translation>Vos saisies ne sont pas enregistrées. Impossible d&apos;écrire le carnet %1&#xa0;: %2</translation>
     </message>
@@ -2655,7 +2688,7 @@ Les saisies faites maintenant ne pourront pas être enregistrées.</translation>
         <translation>une autre copie du journal</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>The backup
 %1
 could not be read.</source>
@@ -2681,7 +2714,7 @@ n’a pas pu être lue.</translation>
         <translation>C&amp;ycles</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+98"/>
         <source>Show the month calendar</source>
         <translation>Afficher le calendrier du mois</translation>
     </message>
@@ -2741,7 +2774,7 @@ n’a pas pu être lue.</translation>
         <translation>Le jour sélectionné est le premier jour du cycle en cours</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+84"/>
         <source>Are you sure, you want 
 to delete all data 
  from your diary?</source>
@@ -2750,7 +2783,7 @@ effacer toutes les données
  de votre carnet&#xa0;?</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>The diary may also be open on the computer &quot;%1&quot; (since %2). What is saved there is brought in here when it arrives.</source>
         <translation>Le journal est peut-être aussi ouvert sur l’ordinateur « %1 » (depuis %2). Ce qui y est enregistré est repris ici dès son arrivée.</translation>
     </message>
@@ -2774,7 +2807,7 @@ will now exit</source>
 va maintenant se fermer</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+54"/>
         <source>The diary file could not be read.
 It was kept as
 %1
@@ -2785,7 +2818,7 @@ Il a été conservé sous le nom
 et un nouveau carnet vide a été commencé.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+12"/>
         <source>The diary file
 %1
 could not be read and is left as it is.
@@ -2825,7 +2858,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Fichiers de carnet (*.ovd)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>The copy could not be saved to
 %1
 %2</source>
@@ -2834,7 +2867,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-705"/>
+        <location line="-772"/>
         <location line="+1"/>
         <source>Commands</source>
         <translation>Commandes</translation>
@@ -2865,7 +2898,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Autres commandes</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Save warning</source>
         <translation>Avertissement d&apos;enregistrement</translation>
     </message>
@@ -2880,7 +2913,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Réessayer d&apos;enregistrer le carnet</translation>
     </message>
     <message>
-        <location line="+226"/>
+        <location line="+227"/>
         <source>&amp;Calendar</source>
         <translation>&amp;Calendrier</translation>
     </message>
@@ -2905,7 +2938,7 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Mois &amp;suivant</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>&amp;Goto Today</source>
         <translation>&amp;Aller à aujourd&apos;hui</translation>
     </message>
@@ -2965,22 +2998,22 @@ Les saisies faites maintenant ne seront pas enregistrées.</translation>
         <translation>Fermer le carnet</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="-101"/>
         <source>Calendar &amp;Legend</source>
         <translation>&amp;Légende du calendrier</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+96"/>
         <source>What the calendar&apos;s colours and symbols mean</source>
         <translation>Ce que signifient les couleurs et les symboles du calendrier</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+174"/>
         <source>The diary is encrypted. Enter its passphrase or recovery key:</source>
         <translation>Le journal est chiffré. Saisissez sa phrase secrète ou sa clé de récupération :</translation>
     </message>
@@ -3009,7 +3042,7 @@ ne peut pas être ouvert : %2
 Il est laissé tel quel.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+21"/>
         <source>The diary file
 %1
 changed while it was opened and cannot be read now: %2
@@ -3086,7 +3119,7 @@ Il est laissé tel quel ; les saisies faites maintenant ne seront pas enregistr�
 <context>
     <name>OvelaOutsideChanges</name>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+132"/>
+        <location filename="../src/app/ovela_outside_changes.cpp" line="+143"/>
         <source>The journal on disk was changed elsewhere and cannot be read yet; your entries are kept here and it is tried again in a few seconds.</source>
         <translation>Le journal sur le disque a été modifié ailleurs et ne peut pas encore être lu ; vos entrées sont gardées ici et un nouvel essai a lieu dans quelques secondes.</translation>
     </message>
@@ -3111,17 +3144,17 @@ Il est laissé tel quel ; les saisies faites maintenant ne seront pas enregistr�
         <translation>Les jours qui diffèrent des deux côtés gardent votre version jusqu’à ce que vous choisissiez.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+89"/>
         <source>The conflict copy %1 could not be read; it is left where it is.</source>
         <translation>La copie en conflit %1 n’a pas pu être lue ; elle reste où elle est.</translation>
     </message>
     <message>
-        <location filename="../src/app/ovela_outside_changes.cpp" line="+136"/>
+        <location line="-167"/>
         <source>The journal on disk was encrypted elsewhere with another passphrase. Your entries are kept here; when the diary closes, that journal is set aside beside yours, still encrypted, and yours is saved.</source>
         <translation>Le journal sur le disque a été chiffré ailleurs avec une autre phrase secrète. Vos saisies sont gardées ici ; à la fermeture, ce journal est mis de côté à côté du vôtre, toujours chiffré, et le vôtre est enregistré.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+198"/>
         <source>The journal %1 is encrypted with another passphrase than this diary. Enter that passphrase or its recovery key to bring its days in:</source>
         <translation>Le journal %1 est chiffré avec une autre phrase secrète que ce journal. Saisissez cette phrase secrète ou sa clé de récupération pour en reprendre les jours :</translation>
     </message>
@@ -3259,14 +3292,19 @@ Il est laissé tel quel ; les saisies faites maintenant ne seront pas enregistr�
 <context>
     <name>OvelaPreferencesDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+94"/>
+        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+123"/>
         <location line="+4"/>
         <location line="+4"/>
+        <location line="+176"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <location line="+21"/>
+        <location line="+33"/>
         <source>Quorin</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-251"/>
         <source>Cycle period length must 
 be between 23 and 35 days!</source>
         <translation>La durée du cycle doit 
@@ -3288,19 +3326,19 @@ be between 1 and 8 days!</source>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>Ovela</source>
         <translation>Quorin</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-70"/>
         <source>Luter Phase length must 
 be between 12 and 16 days!</source>
         <translation>La durée de la phase lutéale doit 
 être comprise entre 12 et 16 jours&#xa0;!</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Enter password code</source>
         <translation>Saisissez le code d&apos;accès</translation>
     </message>
@@ -3317,7 +3355,7 @@ must match!</source>
 doivent être identiques&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/OvelaPreferencesDialog.cpp" line="+40"/>
+        <location line="-162"/>
         <source>Predict from my &amp;recorded cycles</source>
         <translation>Prévoir à partir de mes cycles &amp;notés</translation>
     </message>
@@ -3327,7 +3365,7 @@ doivent être identiques&#xa0;!</translation>
         <translation>Le calendrier compte à partir du dernier début de cycle noté, avec la longueur médiane de vos 12 derniers cycles terminés</translation>
     </message>
     <message numerus="yes">
-        <location line="+17"/>
+        <location line="+174"/>
         <source>Typed: %n days</source>
         <translation>
             <numerusform>Saisie : %n jour</numerusform>
@@ -3356,7 +3394,7 @@ doivent être identiques&#xa0;!</translation>
         </translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>Encrypt the journal...</source>
         <translation>Chiffrer le journal...</translation>
     </message>
@@ -3591,7 +3629,7 @@ doivent être identiques&#xa0;!</translation>
 <context>
     <name>OvelaRestoreDialog</name>
     <message>
-        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+17"/>
+        <location filename="../src/dialogs/OvelaRestoreDialog.cpp" line="+18"/>
         <source>Choose the copy of the journal to go back to. Restoring keeps the current journal as a backup first.</source>
         <translation>Choisissez la copie du journal à laquelle revenir. La restauration garde d’abord le journal actuel comme sauvegarde.</translation>
     </message>

@@ -154,9 +154,12 @@ void OvelaCyclesWidget::refresh()
     } else {
         const QDate start = found.last().start;
         const qint64 day = start.daysTo(today) + 1;
-        if (day >= 1)
+        // A record she stopped keeping long ago is no cycle she is in today.
+        if (day >= 1 && day <= CycleInsight::GapLength)
             lines << tr("Today is day %1 of your cycle, which started on %2.")
                          .arg(locale.toString(day), date(start));
+        else if (day > CycleInsight::GapLength)
+            lines << tr("The last cycle in your record started on %1.").arg(date(start));
         else
             lines << tr("Your last recorded cycle starts on %1.").arg(date(start));
     }

@@ -1403,7 +1403,7 @@ QString programHelp(const QCommandLineParser &parser)
     QString text = parser.helpText();
     text += QLatin1Char('\n') + JournalText::tr("Commands:") + QLatin1Char('\n');
     for (const JournalCommand &command : journalCommands())
-        text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(10), command.summary);
+        text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(12), command.summary);
     text += QLatin1Char('\n') +
             JournalText::tr(
                 "\"ovela-journal COMMAND --help\" describes a command. Every command works on the "
