@@ -322,17 +322,22 @@ void OvelaPreferencesDialog::reseal(std::shared_ptr<const OvelaJournalSeal> seal
     updateEncryptionControls();
 }
 
+bool OvelaPreferencesDialog::askNewPassphrase(QString *passphrase)
+{
+    OvelaNewPassphraseDialog ask(this);
+    if (QPEApplication::execDialog(&ask) != QDialog::Accepted)
+        return false;
+    *passphrase = ask.takePassphrase();
+    return true;
+}
+
 void OvelaPreferencesDialog::onEncrypt()
 {
     if (!journalSealing || encrypted())
         return;
     QString passphrase;
-    {
-        OvelaNewPassphraseDialog ask(this);
-        if (QPEApplication::execDialog(&ask) != QDialog::Accepted)
-            return;
-        passphrase = ask.takePassphrase();
-    }
+    if (!askNewPassphrase(&passphrase))
+        return;
     QString recoveryKey;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::shared_ptr<const OvelaJournalSeal> seal = OvelaJournalSeal::create(passphrase, &recoveryKey);
@@ -360,12 +365,8 @@ void OvelaPreferencesDialog::onChangePassphrase()
         || !confirmSecret(tr("Enter the journal's current passphrase or its recovery key:")))
         return;
     QString passphrase;
-    {
-        OvelaNewPassphraseDialog ask(this);
-        if (QPEApplication::execDialog(&ask) != QDialog::Accepted)
-            return;
-        passphrase = ask.takePassphrase();
-    }
+    if (!askNewPassphrase(&passphrase))
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::shared_ptr<const OvelaJournalSeal> seal =
         journalSealing->currentSeal()->withPassphrase(passphrase);

@@ -64,6 +64,8 @@ private:
     bool encrypted() const;
     // Asks for the journal's passphrase (or recovery key) before it is changed or dropped.
     bool confirmSecret(const QString &prompt);
+    // A new passphrase, typed twice; false when she cancels.
+    bool askNewPassphrase(QString *passphrase);
     void reseal(std::shared_ptr<const OvelaJournalSeal> seal, const QString &failure);
 
     QString password;
