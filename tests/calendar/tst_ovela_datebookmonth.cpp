@@ -839,7 +839,8 @@ QList<QRect> inkPatches(const QImage &image)
 {
     QList<QRect> patches;
     QList<bool> seen(image.width() * image.height(), false);
-    const QRect lower(0, image.height() * 2 / 3 + 1, image.width(), image.height() / 3);
+    const QRect lower =
+        QRect(0, image.height() * 2 / 3 + 1, image.width(), image.height() / 3) & image.rect();
     for (int y = lower.top(); y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (seen[y * image.width() + x] || !isBleedingInk(image.pixel(x, y)))
