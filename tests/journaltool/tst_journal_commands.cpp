@@ -87,11 +87,12 @@ QList<OvelaJournalBackups::Entry> backups()
 }
 
 // A backup as the diary names it, made `secondsAgo` before now.
-QString backupFile(qint64 secondsAgo, const char *kind)
+QString backupFile(qint64 secondsAgo, const char *kind,
+                   const QDateTime &now = QDateTime::currentDateTime())
 {
     QDir().mkpath(ovelaBackupsPath());
     return ovelaBackupsPath() + QLatin1String("/journal-") +
-           QDateTime::currentDateTime().addSecs(-secondsAgo).toString(
+           now.addSecs(-secondsAgo).toString(
                QStringLiteral("yyyyMMdd-HHmmss")) +
            QLatin1Char('-') + QLatin1String(kind) + QLatin1String(".ovd");
 }
@@ -315,9 +316,11 @@ void TestJournalCommands::listBackups()
     QCOMPARE(r.status, 0);
     QVERIFY2(r.out.startsWith(QLatin1String("No backups yet")), qPrintable(r.out));
 
-    const QString newest = backupFile(3600, "companion");
-    const QString middle = backupFile(86400, "session");
-    const QString oldest = backupFile(2 * 86400, "daily");
+    // One moment for the names and what the list must show, whatever second the test ends in.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString newest = backupFile(3600, "companion", now);
+    const QString middle = backupFile(86400, "session", now);
+    const QString oldest = backupFile(2 * 86400, "daily", now);
     saveJournal(newest,
                 {{QDate(2024, 3, 1), noted("a")},
                  {QDate(2024, 3, 3), noted("c")},
@@ -325,7 +328,7 @@ void TestJournalCommands::listBackups()
                 QDate());
     saveJournal(middle, {}, QDate());
     writeText(oldest, "not a journal");
-    const QString when = QDateTime::currentDateTime().addSecs(-3600).toString(
+    const QString when = now.addSecs(-3600).toString(
         QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 
     r = run({QStringLiteral("backups")});
